@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+namespace vantorix::list {
+
+enum class ExportSeparator { Newline, Comma, Bar };
+
+// Every CRLF of the list replaced by the chosen separator; lone CR or LF stay.
+QString exportText(const QString &listText, ExportSeparator separator);
+
+// Command-line spelling: "newline", "comma", "bar".
+bool parseExportSeparator(const QString &name, ExportSeparator *out);
+
+} // namespace vantorix::list

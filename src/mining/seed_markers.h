@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QStringList>
+
+namespace vantorix::mining {
+
+// The marker block "[[v3.3--START--END]]" of the publisher's page, split on
+// "--" and lower-cased. Empty when the page holds no block for this version.
+QStringList parseSeedMarkers(const QString &pageBody);
+
+// Used for the seed query when the marker page gave fewer than two markers.
+QStringList builtinSeedMarkers();
+
+// Start and end marker of every follow-up query's related-searches block.
+inline const QString kRelatedStart = QStringLiteral("相关搜索</th>");
+inline const QString kRelatedEnd = QStringLiteral("</table>");
+
+} // namespace vantorix::mining
