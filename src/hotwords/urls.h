@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QUrl>
+
+namespace vantorix::hotwords {
+
+// Text as GB18030 bytes, every byte outside the unreserved ASCII set written
+// as %XX, so "&", "#", "%", spaces and Chinese reach the server as text.
+QByteArray percentEncodeGb18030(const QString &text);
+
+// http://HOST/PATH_AND_QUERY, with the path and query taken as already encoded.
+QUrl pageUrl(const QString &host, const QByteArray &pathAndQuery);
+
+// The web-search result page of a keyword: http://HOST/s?wd=KEYWORD.
+QUrl searchUrl(const QString &host, const QString &keyword);
+
+// The publisher's seed marker page and home page.
+QUrl markerPageUrl(const QString &publisherHost);
+QUrl homePageUrl(const QString &publisherHost);
+
+} // namespace vantorix::hotwords
