@@ -1,0 +1,37 @@
+#pragma once
+
+#include "sandbox/hot_lists.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace vantorix::sandbox {
+
+// The block of a result page that holds the related-searches table; the
+// publisher's marker page names these two as the seed query's markers.
+inline const QString kSeedBlockStart = QStringLiteral("<div id=\"rs\">");
+inline const QString kSeedBlockEnd = QStringLiteral("</div>");
+
+// The pages as text; the server sends them GBK-encoded.
+
+// A web-search result page: head, a few results, and (unless `related` is
+// empty) the related-searches table, each link ending in &f=1.
+QString resultPage(const QString &keyword, const QStringList &related);
+
+// The ranking page of a hot list. Sogou cells link to the Sogou web search at
+// `sogouSearchHost`, which is what the program's cell marker expects.
+QString hotListPage(HotList list, const QStringList &words, const QString &sogouSearchHost);
+
+// The publisher's marker page (marker blocks for two versions inside an HTML
+// comment) and home page.
+QString markerPage();
+QString homePage();
+
+QString sogouSearchPage(const QString &query);
+QString notFoundPage(const QString &path);
+QString serverErrorPage();
+
+// The query part of a link: the text as percent-encoded GB18030.
+QString encodedQuery(const QString &text);
+
+} // namespace vantorix::sandbox

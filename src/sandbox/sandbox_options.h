@@ -1,0 +1,35 @@
+#pragma once
+
+#include "sandbox/keyword_graph.h"
+#include "sandbox/vocabulary.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace vantorix::sandbox {
+
+struct SandboxOptions
+{
+    quint16 port = 0; // 0: any free port
+    quint64 seed = 1;
+    int fanout = KeywordGraph::kDefaultFanout;
+    int depth = KeywordGraph::kDefaultDepth;
+    int latencyMs = 0;     // every answer waits this long
+    double failRate = 0.0; // share of requests met by a fault (see fault_plan.h)
+};
+
+// What the command line asks for besides the options.
+struct SandboxCommand
+{
+    SandboxOptions options;
+    bool help = false;
+    QString countFrom; // --count KEYWORD: print the graph's size from KEYWORD and exit
+};
+
+// Parses the arguments after the program name ("--flag value" or
+// "--flag=value"). Returns an error message, or an empty string.
+QString parseSandboxArguments(const QStringList &arguments, SandboxCommand &command);
+
+QString sandboxHelp();
+
+} // namespace vantorix::sandbox

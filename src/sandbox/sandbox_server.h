@@ -1,0 +1,61 @@
+#pragma once
+
+#include "sandbox/fault_plan.h"
+#include "sandbox/keyword_graph.h"
+#include "sandbox/sandbox_options.h"
+
+#include <QObject>
+
+class QHttpServer;
+class QHttpServerRequest;
+class QHttpServerResponder;
+
+namespace vantorix::sandbox {
+
+struct Page
+{
+    QString html;
+    int status = 200;
+};
+
+// The sandbox web: one QHttpServer on 127.0.0.1 answering every path the
+// program reads, GBK-encoded, with optional latency and faults. Latency is a
+// timer per answer on this thread, so requests are answered concurrently.
+class SandboxServer : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit SandboxServer(SandboxOptions options, QObject *parent = nullptr);
+    ~SandboxServer() override;
+
+    // Listens on 127.0.0.1; port 0 takes a free one. False when it cannot.
+    bool listen(quint16 port = 0);
+    quint16 port() const { return m_port; }
+    // "127.0.0.1:PORT", the host every role points at.
+    QString host() const;
+
+    const SandboxOptions &options() const { return m_options; }
+    const KeywordGraph &graph() const { return m_graph; }
+
+    // The page for a request line's path and raw query; `host` is where the
+    // client reached the sandbox (the Sogou lists link to its web search there).
+    Page page(const QString &path, const QByteArray &query, const QString &host) const;
+
+    // Requests received so far, and answers waiting for their latency.
+    int requestsReceived() const { return m_received; }
+    int answersWaiting() const { return m_waiting; }
+
+private:
+    void handle(const QHttpServerRequest &request, QHttpServerResponder &&responder);
+
+    SandboxOptions m_options;
+    KeywordGraph m_graph;
+    FaultPlan m_faults;
+    QHttpServer *m_server;
+    quint16 m_port = 0;
+    int m_received = 0;
+    int m_waiting = 0;
+};
+
+} // namespace vantorix::sandbox

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QSignalSpy>
+#include <QStringDecoder>
+#include <QTest>
+
+// One GET through QNetworkAccessManager, waited for with QSignalSpy.
+struct HttpResult
+{
+    QNetworkReply::NetworkError error = QNetworkReply::NoError;
+    int status = 0;
+    QByteArray contentType;
+    QByteArray body;
+    bool finished = false;
+
+    QString text() const
+    {
+        QStringDecoder decoder("GB18030");
+        return decoder.decode(body);
+    }
+};
+
+inline HttpResult readReply(QNetworkReply *reply, int waitMs = 10000)
+{
+    HttpResult result;
+    QSignalSpy done(reply, &QNetworkReply::finished);
+    result.finished = reply->isFinished() || done.wait(waitMs);
+    result.error = reply->error();
+    result.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    result.contentType = reply->rawHeader("Content-Type");
+    if (reply->isOpen())
+        result.body = reply->readAll();
+    reply->deleteLater();
+    return result;
+}
+
+inline HttpResult httpGet(QNetworkAccessManager &manager, const QUrl &url, int timeoutMs = 0)
+{
+    QNetworkRequest request(url);
+    if (timeoutMs > 0)
+        request.setTransferTimeout(timeoutMs);
+    return readReply(manager.get(request));
+}
