@@ -158,11 +158,12 @@ bool takeSettingsOption(const QStringList &args, qsizetype &index, Settings &set
 QString settingsHelp()
 {
     QString help = QStringLiteral(
-        "  --sandbox                 serve every page from an embedded web on 127.0.0.1\n");
+        "  --sandbox                  serve every page from an embedded web on 127.0.0.1\n");
     for (const Option &option : options()) {
         const QString flag = QLatin1String(option.flag) + QStringLiteral(" VALUE");
-        help += QStringLiteral("  ") + flag.leftJustified(26) + QLatin1String(option.help) +
-                QStringLiteral(" [") + QLatin1String(option.environment) + QStringLiteral("]\n");
+        help += QStringLiteral("  ") + flag.leftJustified(26) + QLatin1Char(' ') +
+                QLatin1String(option.help) + QStringLiteral(" [") +
+                QLatin1String(option.environment) + QStringLiteral("]\n");
     }
     return help;
 }

@@ -1,11 +1,21 @@
 #include "list/dedupe.h"
 
-#include "list/filters.h"
 #include "list/keyword_list.h"
 
 #include <QSet>
+#include <algorithm>
 
 namespace vantorix::list {
+
+namespace {
+
+// Empty or ASCII spaces only; such pieces are never kept.
+bool isBlank(QStringView piece)
+{
+    return std::all_of(piece.begin(), piece.end(), [](QChar c) { return c == u' '; });
+}
+
+} // namespace
 
 QStringList uniquePieces(const QStringList &pieces)
 {
@@ -13,7 +23,7 @@ QStringList uniquePieces(const QStringList &pieces)
     seen.reserve(pieces.size());
     QStringList out;
     for (const QString &piece : pieces) {
-        if (filterArgument(piece).isEmpty())
+        if (isBlank(piece))
             continue;
         // Views into `pieces`, which outlives the set.
         if (!seen.contains(QStringView(piece))) {
