@@ -8,13 +8,14 @@ QString ExtractBetween(const QString &text, const QString &start, const QString 
 {
     if (text.isEmpty() || start.isEmpty())
         return {};
-    if (!text.contains(start, Qt::CaseInsensitive) || !text.contains(end, Qt::CaseInsensitive))
-        return {};
+    // Presence and cut both search the lower-cased text, so the presence test
+    // finds every marker the cut finds, also where lower-casing changes a
+    // length (a capital I with a dot above becomes two characters).
     const QString lower = text.toLower();
     const QString lowerStart = start.toLower();
     const QString lowerEnd = end.toLower();
     const qsizetype first = lower.indexOf(lowerStart);
-    if (first < 0)
+    if (first < 0 || !lower.contains(lowerEnd))
         return {};
     const qsizetype from = first + lowerStart.size();
     const qsizetype second = lower.indexOf(lowerStart, from);

@@ -10,16 +10,17 @@
 
 class QNetworkAccessManager;
 class QNetworkReply;
+class QTimer;
 
 namespace vantorix::hotwords {
 
 struct FetchResult
 {
     bool ok = false;
-    int status = 0;     // HTTP status, 0 when none arrived
-    QString text;       // body decoded by its declared charset (GB18030 by default)
-    QByteArray body;    // raw body
-    QString error;      // why it failed, for messages on the command line
+    int status = 0;  // HTTP status, 0 when none arrived
+    QString text;    // body decoded by its declared charset (GB18030 by default)
+    QByteArray body; // raw body
+    QString error;   // why it failed, for messages on the command line
 };
 
 // One request in flight. Emits finished() exactly once unless aborted, then
@@ -28,6 +29,8 @@ class PageFetch : public QObject
 {
     Q_OBJECT
 public:
+    ~PageFetch() override;
+
     // Cancels the request; finished() is not emitted.
     void abort();
 
@@ -36,26 +39,46 @@ Q_SIGNALS:
 
 private:
     friend class PageFetcher;
-    explicit PageFetch(QNetworkReply *reply, int timeoutSeconds, QObject *parent);
+    PageFetch(QNetworkReply *reply, int timeoutSeconds, qint64 maxBodyBytes, QObject *parent);
+    void readBody();
+    void giveUp(const QString &why);
+    QString tooLarge() const;
     void complete();
-    QNetworkReply *m_reply;
-    bool m_timedOut = false;
+    void release();
+
+    QPointer<QNetworkReply> m_reply;
+    QTimer *m_deadline;
+    QByteArray m_body;
+    qint64 m_maxBodyBytes;
+    QString m_gaveUp; // why the fetch was cut short by us (time-out, size)
 };
 
 // The program's one page fetch: asynchronous GET of an absolute http address,
-// redirects followed, a transfer time-out; a network error, a time-out or a
-// status outside 2xx is a failure. Several fetches may be in flight.
+// redirects followed (at most 10, never from https to http). The time-out
+// bounds the whole transfer, not just a silence, so a server that trickles
+// bytes cannot hold a fetch. A network error, a time-out, a status outside 2xx
+// or a body over the size limit is a failure. Proxy: none for this machine,
+// else the settings' --proxy (http:// or socks5://) or the system's settings.
+// Several fetches may be in flight.
 class PageFetcher : public QObject
 {
     Q_OBJECT
 public:
-    explicit PageFetcher(const config::Settings &settings, QObject *parent = nullptr);
+    // Bodies larger than this are a failed fetch rather than a memory blow-up.
+    static constexpr qint64 kDefaultMaxBodyBytes = 32 * 1024 * 1024;
 
+    explicit PageFetcher(const config::Settings &settings, QObject *parent = nullptr);
+    ~PageFetcher() override;
+
+    // Starts the request; finished() follows from the event loop, never from here.
     PageFetch *get(const QUrl &url);
+
+    void setMaxBodyBytes(qint64 bytes) { m_maxBodyBytes = bytes; }
 
 private:
     QNetworkAccessManager *m_network;
     int m_timeoutSeconds;
+    qint64 m_maxBodyBytes = kDefaultMaxBodyBytes;
 };
 
 } // namespace vantorix::hotwords

@@ -1,0 +1,83 @@
+#include "hotwords/charset.h"
+
+#include <QRegularExpression>
+#include <QStringDecoder>
+
+namespace vantorix::hotwords {
+
+namespace {
+
+// How far into the body a <meta> declaration is looked for.
+constexpr qsizetype kMetaScanBytes = 4096;
+
+QByteArray unquoted(QByteArray value)
+{
+    value = value.trimmed();
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+        value.back() == value.front())
+        value = value.mid(1, value.size() - 2).trimmed();
+    return value.toLower();
+}
+
+QByteArray headerCharset(const QByteArray &contentType)
+{
+    const QList<QByteArray> parameters = contentType.split(';');
+    for (qsizetype i = 1; i < parameters.size(); ++i) {
+        const QByteArray parameter = parameters.at(i).trimmed();
+        const qsizetype equals = parameter.indexOf('=');
+        if (equals > 0 && parameter.left(equals).trimmed().toLower() == "charset")
+            return unquoted(parameter.mid(equals + 1));
+    }
+    return {};
+}
+
+QByteArray metaCharset(const QByteArray &body)
+{
+    // Both <meta charset="x"> and <meta http-equiv ... content="...; charset=x">.
+    static const QRegularExpression meta(
+        QStringLiteral(R"(<meta\b[^>]*?\bcharset\s*=\s*["']?\s*([A-Za-z0-9._:-]+))"),
+        QRegularExpression::CaseInsensitiveOption);
+    const QString head = QString::fromLatin1(body.left(kMetaScanBytes));
+    const QRegularExpressionMatch match = meta.match(head);
+    if (!match.hasMatch())
+        return {};
+    QByteArray name = match.captured(1).toLatin1().toLower();
+    // A page's own bytes cannot be UTF-16 if they declare it in ASCII.
+    if (name.startsWith("utf-16"))
+        name = "utf-8";
+    return name;
+}
+
+bool isGbFamily(const QByteArray &name)
+{
+    return name.isEmpty() || name == "gbk" || name == "gb2312" || name == "gb18030" ||
+           name == "x-gbk" || name == "cp936" || name == "windows-936" || name == "ms936" ||
+           name == "euc-cn";
+}
+
+} // namespace
+
+QByteArray declaredCharset(const QByteArray &contentType, const QByteArray &body)
+{
+    const QByteArray fromHeader = headerCharset(contentType);
+    return fromHeader.isEmpty() ? metaCharset(body) : fromHeader;
+}
+
+QString decodePage(const QByteArray &body, const QByteArray &contentType)
+{
+    static const QByteArray utf8Bom("\xEF\xBB\xBF");
+    if (body.startsWith(utf8Bom))
+        return QString::fromUtf8(body.mid(utf8Bom.size()));
+    const QByteArray name = declaredCharset(contentType, body);
+    if (name == "utf-8" || name == "utf8")
+        return QString::fromUtf8(body);
+    if (!isGbFamily(name)) {
+        QStringDecoder decoder(name.constData());
+        if (decoder.isValid())
+            return decoder.decode(body);
+    }
+    QStringDecoder gb18030("GB18030");
+    return gb18030.decode(body);
+}
+
+} // namespace vantorix::hotwords

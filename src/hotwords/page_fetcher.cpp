@@ -1,0 +1,178 @@
+#include "hotwords/page_fetcher.h"
+
+#include "hotwords/charset.h"
+
+#include <QHostAddress>
+#include <QNetworkAccessManager>
+#include <QNetworkProxy>
+#include <QNetworkProxyFactory>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QTimer>
+
+namespace vantorix::hotwords {
+
+namespace {
+
+constexpr int kMaxRedirects = 10;
+
+QNetworkProxy proxyFromUrl(const QUrl &url)
+{
+    const bool socks = url.scheme().startsWith(QLatin1String("socks"), Qt::CaseInsensitive);
+    const QNetworkProxy::ProxyType type =
+        socks ? QNetworkProxy::Socks5Proxy : QNetworkProxy::HttpProxy;
+    return QNetworkProxy(type, url.host(), quint16(url.port(socks ? 1080 : 8080)), url.userName(),
+                         url.password());
+}
+
+// This machine is reached directly (the sandbox web, local test sites); any
+// other host through the chosen proxy or the system's proxy settings.
+class ProxyChoice : public QNetworkProxyFactory
+{
+public:
+    explicit ProxyChoice(const QString &proxyUrl)
+        : m_fixed(proxyUrl.isEmpty() ? QNetworkProxy(QNetworkProxy::DefaultProxy)
+                                     : proxyFromUrl(QUrl(proxyUrl)))
+    {
+    }
+
+    QList<QNetworkProxy> queryProxy(const QNetworkProxyQuery &query) override
+    {
+        const QString host = query.peerHostName();
+        if (host.compare(QLatin1String("localhost"), Qt::CaseInsensitive) == 0 ||
+            QHostAddress(host).isLoopback())
+            return {QNetworkProxy(QNetworkProxy::NoProxy)};
+        if (m_fixed.type() != QNetworkProxy::DefaultProxy)
+            return {m_fixed};
+        return systemProxyForQuery(query);
+    }
+
+private:
+    QNetworkProxy m_fixed;
+};
+
+} // namespace
+
+PageFetch::PageFetch(QNetworkReply *reply, int timeoutSeconds, qint64 maxBodyBytes, QObject *parent)
+    : QObject(parent), m_reply(reply), m_deadline(new QTimer(this)), m_maxBodyBytes(maxBodyBytes)
+{
+    // A whole-transfer deadline, not an idle one: a server that trickles a
+    // byte now and then must not hold the fetch forever.
+    m_deadline->setSingleShot(true);
+    connect(m_deadline, &QTimer::timeout, this, [this, timeoutSeconds] {
+        giveUp(QStringLiteral("timed out after %1 s").arg(timeoutSeconds));
+    });
+    m_deadline->start(std::chrono::seconds(timeoutSeconds));
+    connect(reply, &QNetworkReply::readyRead, this, &PageFetch::readBody);
+    connect(reply, &QNetworkReply::redirected, this, [this] { m_body.clear(); });
+    connect(reply, &QNetworkReply::finished, this, &PageFetch::complete);
+    if (reply->isFinished()) // refused at once; still answer from the event loop
+        QTimer::singleShot(0, this, &PageFetch::complete);
+}
+
+PageFetch::~PageFetch()
+{
+    release();
+}
+
+void PageFetch::abort()
+{
+    release();
+    deleteLater();
+}
+
+void PageFetch::release()
+{
+    m_deadline->stop();
+    if (QNetworkReply *reply = m_reply.data()) {
+        m_reply = nullptr;
+        reply->disconnect(this);
+        reply->abort();
+        reply->deleteLater();
+    }
+}
+
+void PageFetch::readBody()
+{
+    if (!m_reply || !m_gaveUp.isEmpty())
+        return;
+    m_body += m_reply->readAll();
+    if (m_body.size() > m_maxBodyBytes)
+        giveUp(tooLarge());
+}
+
+QString PageFetch::tooLarge() const
+{
+    return QStringLiteral("response larger than %1 bytes").arg(m_maxBodyBytes);
+}
+
+void PageFetch::giveUp(const QString &why)
+{
+    if (!m_reply || !m_gaveUp.isEmpty())
+        return;
+    m_gaveUp = why;
+    m_reply->abort(); // finishes the reply, which lands in complete()
+}
+
+void PageFetch::complete()
+{
+    QNetworkReply *reply = m_reply.data();
+    if (!reply)
+        return;
+    m_reply = nullptr;
+    m_deadline->stop();
+    reply->disconnect(this);
+    if (m_gaveUp.isEmpty()) {
+        m_body += reply->readAll();
+        if (m_body.size() > m_maxBodyBytes)
+            m_gaveUp = tooLarge();
+    }
+
+    FetchResult result;
+    result.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    const QString address = reply->url().toDisplayString();
+    if (!m_gaveUp.isEmpty()) {
+        result.error = m_gaveUp + QStringLiteral(" (") + address + QLatin1Char(')');
+    } else if (result.status >= 400 || (reply->error() == QNetworkReply::NoError &&
+                                        (result.status < 200 || result.status > 299))) {
+        result.error = QStringLiteral("HTTP status %1 (%2)").arg(result.status).arg(address);
+    } else if (reply->error() != QNetworkReply::NoError) {
+        result.error = reply->errorString();
+        if (!result.error.contains(address))
+            result.error += QStringLiteral(" (") + address + QLatin1Char(')');
+    } else {
+        result.ok = true;
+        result.body = std::move(m_body);
+        result.text = decodePage(result.body, reply->rawHeader("Content-Type"));
+    }
+    m_body.clear();
+    reply->deleteLater();
+    deleteLater();
+    Q_EMIT finished(result);
+}
+
+PageFetcher::PageFetcher(const config::Settings &settings, QObject *parent)
+    : QObject(parent), m_network(new QNetworkAccessManager(this)),
+      m_timeoutSeconds(settings.timeoutSeconds)
+{
+    m_network->setProxyFactory(new ProxyChoice(settings.proxy));
+    m_network->setRedirectPolicy(QNetworkRequest::NoLessSafeRedirectPolicy);
+}
+
+PageFetcher::~PageFetcher()
+{
+    // Cancel silently before the network manager takes the replies down with it.
+    const QList<PageFetch *> inFlight = findChildren<PageFetch *>(Qt::FindDirectChildrenOnly);
+    qDeleteAll(inFlight);
+}
+
+PageFetch *PageFetcher::get(const QUrl &url)
+{
+    QNetworkRequest request(url);
+    request.setMaximumRedirectsAllowed(kMaxRedirects);
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                         QNetworkRequest::NoLessSafeRedirectPolicy);
+    return new PageFetch(m_network->get(request), m_timeoutSeconds, m_maxBodyBytes, this);
+}
+
+} // namespace vantorix::hotwords
