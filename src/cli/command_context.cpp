@@ -1,0 +1,60 @@
+#include "cli/command_context.h"
+
+#include "cli/interrupt.h"
+
+#include <QCoreApplication>
+
+namespace vantorix::cli {
+
+QString errorLine(const QString &message)
+{
+    return QStringLiteral("vantorix-cli: ") + message + QLatin1Char('\n');
+}
+
+CommandContext::CommandContext(const Command &command, TextEncoding encoding, QObject *parent)
+    : m_command(command), m_encoding(encoding), m_parent(parent), m_out(1, encoding, 1 << 20),
+      m_err(2, encoding, 1 << 12)
+{
+}
+
+CommandContext::~CommandContext() = default;
+
+bool CommandContext::readInput(StandardInput &input)
+{
+    QString error;
+    if (input.read(m_encoding, &error))
+        return true;
+    fail(error);
+    return false;
+}
+
+int CommandContext::usageError(const QString &message)
+{
+    m_err.write(errorLine(message));
+    m_err.flush();
+    return 2;
+}
+
+int CommandContext::fail(const QString &message)
+{
+    m_err.write(errorLine(message));
+    m_err.flush();
+    return 1;
+}
+
+void CommandContext::finish(int exitCode)
+{
+    if (m_finished)
+        return;
+    m_finished = true;
+    m_exitCode = exitCode;
+    // Does nothing before the loop runs; the runner then sees isFinished().
+    QCoreApplication::exit(exitCode);
+}
+
+void CommandContext::onInterrupt(std::function<void()> handler)
+{
+    watchInterrupts(m_parent, std::move(handler));
+}
+
+} // namespace vantorix::cli

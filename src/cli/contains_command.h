@@ -1,0 +1,20 @@
+#pragma once
+
+#include "cli/text_filter_command.h"
+
+namespace vantorix::cli {
+
+// `contains TEXT`: the keywords that contain TEXT, letter case ignored.
+class ContainsCommand : public TextFilterCommand
+{
+public:
+    ContainsCommand() : TextFilterCommand(list::TextFilter::Containing) {}
+
+    QString name() const override { return QStringLiteral("contains"); }
+    QString summary() const override
+    {
+        return QStringLiteral("keep the keywords that contain TEXT");
+    }
+};
+
+} // namespace vantorix::cli

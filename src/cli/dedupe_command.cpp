@@ -1,0 +1,31 @@
+#include "cli/dedupe_command.h"
+
+#include "list/utf8_tools.h"
+
+namespace vantorix::cli {
+
+QString DedupeCommand::name() const
+{
+    return QStringLiteral("dedupe");
+}
+
+QString DedupeCommand::summary() const
+{
+    return QStringLiteral("remove repeated and blank keywords");
+}
+
+QString DedupeCommand::details() const
+{
+    return QStringLiteral("Keeps the first copy of every keyword where it first stood. Keywords\n"
+                          "are compared exactly: letter case and spaces count. Empty lines and\n"
+                          "lines of spaces only are dropped. With --raw the result starts with\n"
+                          "an empty line (a leading CRLF), as the window's list does.\n\n") +
+           layoutDetails();
+}
+
+void DedupeCommand::transform(QByteArrayView utf8, list::TextLayout layout, list::ByteSink &out)
+{
+    list::dedupeUtf8(utf8, layout, out);
+}
+
+} // namespace vantorix::cli

@@ -1,0 +1,86 @@
+#include "cli/hotwords_command.h"
+
+#include "cli/command_context.h"
+#include "hotwords/dump_file.h"
+#include "hotwords/hotword_fetch.h"
+#include "hotwords/page_fetcher.h"
+#include "hotwords/sources.h"
+#include "list/keyword_list.h"
+
+#include <QStringList>
+
+namespace vantorix::cli {
+
+namespace {
+
+QString sourceNames()
+{
+    QStringList names;
+    for (const hotwords::HotwordSource &source : hotwords::hotwordSources())
+        names.append(source.name);
+    return names.join(QStringLiteral(", "));
+}
+
+void printWords(CommandContext &ctx, const QString &wordList)
+{
+    if (ctx.raw) {
+        ctx.out().write(wordList);
+        return;
+    }
+    QStringList words = list::splitList(wordList);
+    if (!words.isEmpty() && words.last().isEmpty())
+        words.removeLast();
+    for (const QString &word : words)
+        ctx.out().write(word + QLatin1Char('\n'));
+}
+
+void printed(CommandContext &ctx, const QString &wordList, bool ok, const QString &error)
+{
+    if (!ok)
+        return ctx.finish(ctx.fail(QStringLiteral("cannot fetch the hot-word page: ") + error));
+    printWords(ctx, wordList);
+    // Without a chosen file the command line leaves the window's dump file alone.
+    if (!ctx.settings.dumpFile.isEmpty()) {
+        const QString problem = hotwords::writeDumpFile(wordList, ctx.settings);
+        if (!problem.isEmpty())
+            return ctx.finish(ctx.fail(problem));
+    }
+    ctx.finish(0);
+}
+
+} // namespace
+
+QString HotwordsCommand::summary() const
+{
+    return QStringLiteral("print the words of a hot-word ranking page");
+}
+
+QString HotwordsCommand::details() const
+{
+    QString text = QStringLiteral("SOURCE is one of:\n");
+    for (const hotwords::HotwordSource &source : hotwords::hotwordSources())
+        text += QStringLiteral("  %1  %2\n").arg(source.name, -16).arg(source.caption);
+    return text + QStringLiteral(
+                      "Fetches the page and prints its words one a line, in page order and\n"
+                      "lower-cased, repeats kept; --raw prints the exact text the window appends\n"
+                      "to its list (each word followed by CRLF). --dump-file PATH also writes\n"
+                      "the words, and one more CRLF, to PATH as GBK, as the window's dump file.\n"
+                      "Exit status: 0 when the page was fetched (even without words), 1 when it\n"
+                      "could not be fetched or the dump file not written, 2 on a usage error.");
+}
+
+void HotwordsCommand::start(CommandContext &ctx)
+{
+    const hotwords::HotwordSource *source = hotwords::sourceByName(ctx.arguments.value(0));
+    if (!source)
+        return ctx.finish(ctx.usageError(QStringLiteral("unknown source '%1'; choose one of: %2")
+                                             .arg(ctx.arguments.value(0), sourceNames())));
+    auto *fetcher = new hotwords::PageFetcher(ctx.settings, ctx.parent());
+    auto *fetch = new hotwords::HotwordFetch(*fetcher, *source, ctx.settings, ctx.parent());
+    QObject::connect(fetch, &hotwords::HotwordFetch::finished, ctx.parent(),
+                     [&ctx](const QString &words, bool ok, const QString &error) {
+                         printed(ctx, words, ok, error);
+                     });
+}
+
+} // namespace vantorix::cli

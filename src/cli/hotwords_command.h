@@ -1,0 +1,22 @@
+#pragma once
+
+#include "cli/command.h"
+
+namespace vantorix::cli {
+
+// `hotwords SOURCE`: fetches one of the six hot-word ranking pages and prints
+// its words, as the window's hot-word button appends them to the list.
+class HotwordsCommand : public Command
+{
+public:
+    QString name() const override { return QStringLiteral("hotwords"); }
+    QString summary() const override;
+    QString arguments() const override { return QStringLiteral("SOURCE"); }
+    QString details() const override;
+    int minArguments() const override { return 1; }
+    int maxArguments() const override { return 1; }
+    bool isAsynchronous() const override { return true; }
+    void start(CommandContext &ctx) override;
+};
+
+} // namespace vantorix::cli

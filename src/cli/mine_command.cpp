@@ -1,0 +1,115 @@
+#include "cli/mine_command.h"
+
+#include "cli/command_context.h"
+#include "cli/mine_session.h"
+#include "list/filters.h"
+#include "mining/jcf.h"
+
+namespace vantorix::cli {
+
+namespace {
+
+// The window's initial values of the mining panel.
+const QString kDefaultSeed = QStringLiteral("减肥");
+const QString kDefaultLimit = QStringLiteral("1000");
+const QString kDefaultLongerThan = QStringLiteral("0");
+
+bool readCount(const QString &text, int *out)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    if (!ok || value < 0)
+        return false;
+    *out = value;
+    return true;
+}
+
+} // namespace
+
+QString MineCommand::summary() const
+{
+    return QStringLiteral("mine long-tail keywords from a seed keyword");
+}
+
+QString MineCommand::details() const
+{
+    return QStringLiteral(
+        "Queries web search for SEED (default 减肥), takes the related searches of the\n"
+        "result page, and queries each new keyword in turn, generation after\n"
+        "generation, until nothing new turns up, the limit is reached or Ctrl-C is\n"
+        "pressed (the query in flight finishes, the results are printed; a second\n"
+        "Ctrl-C aborts). Each accepted keyword is printed on its own line as it is\n"
+        "found; progress goes to standard error.\n"
+        "The seed page is cut with the markers of the publisher's marker page, or\n"
+        "with --markers; without a usable pair the built-in markers are used.\n"
+        "--concurrency N fetches up to N queries ahead; the output is the same.\n"
+        "Exit status: 0 when the run ends, 1 when the seed page could not be\n"
+        "fetched, 2 on a usage error.");
+}
+
+QList<CommandOption> MineCommand::options() const
+{
+    return {
+        {QStringLiteral("limit"), QStringLiteral("N"),
+         QStringLiteral("stop querying once N keywords were found (default 1000)")},
+        {QStringLiteral("longer-than"), QStringLiteral("N"),
+         QStringLiteral("accept only keywords longer than N characters (default 0)")},
+        {QStringLiteral("contains"), QStringLiteral("TEXT"),
+         QStringLiteral("accept only keywords containing TEXT, ignoring case")},
+        {QStringLiteral("markers"), QStringLiteral("START--END"),
+         QStringLiteral("markers of the seed page's block instead of the marker page's")},
+        {QStringLiteral("format"), QStringLiteral("lines|tsv|json"),
+         QStringLiteral("lines: the keyword; tsv/json: keyword, generation, parent keyword")},
+        {QStringLiteral("delay"), QStringLiteral("MS"),
+         QStringLiteral("at least MS milliseconds between two query starts")},
+        {QStringLiteral("retries"), QStringLiteral("N"),
+         QStringLiteral("try a failed query N more times, backing off (default 0)")},
+        {QStringLiteral("quiet"), QString(), QStringLiteral("no progress on standard error")},
+    };
+}
+
+void MineCommand::start(CommandContext &ctx)
+{
+    MineOptions options;
+    mining::MiningInput &input = options.input;
+    input.seed = ctx.arguments.value(0, kDefaultSeed);
+    input.limitText = ctx.value(QStringLiteral("limit"), kDefaultLimit);
+    input.minLengthText = ctx.value(QStringLiteral("longer-than"), kDefaultLongerThan);
+    // Without --contains the filter is off, as the window's unchecked box.
+    input.filterText = ctx.value(QStringLiteral("contains"), mining::kFilterOff);
+    if (!list::parseFlooredNumber(input.limitText))
+        return ctx.finish(ctx.usageError(
+            QStringLiteral("--limit needs a number, not '%1'").arg(input.limitText)));
+    if (!list::parseFlooredNumber(input.minLengthText))
+        return ctx.finish(ctx.usageError(
+            QStringLiteral("--longer-than needs a number, not '%1'").arg(input.minLengthText)));
+    if (ctx.isSet(QStringLiteral("markers"))) {
+        input.seedMarkers = ctx.value(QStringLiteral("markers")).split(QStringLiteral("--"));
+        if (input.seedMarkers.size() < 2)
+            return ctx.finish(ctx.usageError(QStringLiteral("--markers needs START--END")));
+        options.markersGiven = true;
+    }
+    if (ctx.isSet(QStringLiteral("format"))) {
+        if (!parseMineFormat(ctx.value(QStringLiteral("format")), &options.format))
+            return ctx.finish(ctx.usageError(QStringLiteral("--format takes lines, tsv or json")));
+        if (ctx.raw && options.format != MineFormat::Lines)
+            return ctx.finish(
+                ctx.usageError(QStringLiteral("--raw and --format exclude each other")));
+    }
+    if (ctx.isSet(QStringLiteral("delay")) &&
+        !readCount(ctx.value(QStringLiteral("delay")), &options.policy.delayMs))
+        return ctx.finish(ctx.usageError(QStringLiteral("--delay needs milliseconds, not '%1'")
+                                             .arg(ctx.value(QStringLiteral("delay")))));
+    if (ctx.isSet(QStringLiteral("retries")) &&
+        !readCount(ctx.value(QStringLiteral("retries")), &options.policy.retries))
+        return ctx.finish(ctx.usageError(QStringLiteral("--retries needs a count, not '%1'")
+                                             .arg(ctx.value(QStringLiteral("retries")))));
+    options.policy.concurrency = ctx.settings.concurrency;
+    options.raw = ctx.raw;
+    options.quiet = ctx.isSet(QStringLiteral("quiet"));
+
+    auto *session = new MineSession(ctx, std::move(options));
+    session->begin();
+}
+
+} // namespace vantorix::cli

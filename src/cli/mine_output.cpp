@@ -1,0 +1,72 @@
+#include "cli/mine_output.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+
+namespace vantorix::cli {
+
+namespace {
+
+QString tsvField(const QString &text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+        case u'\\':
+            out += QStringLiteral("\\\\");
+            break;
+        case u'\t':
+            out += QStringLiteral("\\t");
+            break;
+        case u'\r':
+            out += QStringLiteral("\\r");
+            break;
+        case u'\n':
+            out += QStringLiteral("\\n");
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out;
+}
+
+QString jsonString(const QString &text)
+{
+    const QByteArray array = QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);
+    return QString::fromUtf8(array.sliced(1, array.size() - 2)); // drop "[" and "]"
+}
+
+} // namespace
+
+bool parseMineFormat(const QString &name, MineFormat *out)
+{
+    if (name == QLatin1String("lines"))
+        *out = MineFormat::Lines;
+    else if (name == QLatin1String("tsv"))
+        *out = MineFormat::Tsv;
+    else if (name == QLatin1String("json"))
+        *out = MineFormat::Json;
+    else
+        return false;
+    return true;
+}
+
+QString mineRecord(MineFormat format, const QString &keyword, int generation, const QString &parent)
+{
+    switch (format) {
+    case MineFormat::Tsv:
+        return tsvField(keyword) + QLatin1Char('\t') + QString::number(generation) +
+               QLatin1Char('\t') + tsvField(parent) + QLatin1Char('\n');
+    case MineFormat::Json:
+        return QStringLiteral("{\"keyword\":") + jsonString(keyword) +
+               QStringLiteral(",\"generation\":") + QString::number(generation) +
+               QStringLiteral(",\"parent\":") + jsonString(parent) + QStringLiteral("}\n");
+    case MineFormat::Lines:
+        break;
+    }
+    return keyword + QLatin1Char('\n');
+}
+
+} // namespace vantorix::cli

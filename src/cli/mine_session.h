@@ -1,0 +1,56 @@
+#pragma once
+
+#include "cli/mine_output.h"
+#include "cli/mine_progress.h"
+#include "mining/mining_run.h"
+
+#include <QObject>
+
+namespace vantorix::hotwords {
+class PageFetcher;
+}
+
+namespace vantorix::cli {
+
+class CommandContext;
+
+struct MineOptions
+{
+    mining::MiningInput input;
+    bool markersGiven = false;
+    MineFormat format = MineFormat::Lines;
+    bool raw = false;
+    bool quiet = false;
+    mining::FetchPolicy policy;
+};
+
+// One `mine` run: the marker page, the run itself, the keywords on standard
+// output, the progress on standard error, and Ctrl-C as the stop button.
+class MineSession : public QObject
+{
+    Q_OBJECT
+public:
+    MineSession(CommandContext &ctx, MineOptions options);
+
+    void begin();
+
+private:
+    void startRun();
+    void onAccepted(const QString &keyword, int generation, const QString &parent);
+    void onFinished();
+    void showProgress(bool force);
+    void note(const QString &text);
+
+    CommandContext &m_ctx;
+    MineOptions m_options;
+    hotwords::PageFetcher *m_fetcher;
+    mining::MiningRun *m_run = nullptr;
+    MineProgress m_progress;
+    QString m_listText;            // the first harvest appended to an empty list
+    bool m_listIsSeenList = false; // replaced since by the seen-list
+    QString m_querying;            // keyword being queried
+    QString m_seedError;           // why the seed page could not be fetched
+    bool m_stopped = false;
+};
+
+} // namespace vantorix::cli

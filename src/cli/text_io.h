@@ -1,0 +1,72 @@
+#pragma once
+
+#include "list/byte_sink.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace vantorix::cli {
+
+// The encoding of standard input and output (--encoding).
+enum class TextEncoding { Utf8, Gbk };
+
+// "utf-8"/"utf8" or "gbk"/"gb18030", any letter case.
+bool parseEncoding(const QString &name, TextEncoding *out);
+
+// Puts the standard streams in binary mode where the platform translates
+// line ends, so CRLF and LF reach the caller exactly.
+void useBinaryStandardStreams();
+
+// All of standard input, as UTF-8. A file is mapped rather than copied.
+// GBK input is converted; UTF-8 input is taken byte for byte (malformed
+// sequences pass through untouched) after dropping a leading byte order mark.
+class StandardInput
+{
+public:
+    StandardInput() = default;
+    StandardInput(const StandardInput &) = delete;
+    StandardInput &operator=(const StandardInput &) = delete;
+
+    // False, with the reason in `error`, when the input cannot be read or is
+    // not text in the chosen encoding.
+    bool read(TextEncoding encoding, QString *error);
+
+    QByteArrayView utf8() const { return m_utf8; }
+
+private:
+    QFile m_file;
+    QByteArray m_bytes;
+    QByteArrayView m_utf8;
+};
+
+// A standard output stream writing text in the chosen encoding, in large
+// chunks. Tools that produce UTF-8 write it through utf8Sink().
+class OutputStream
+{
+public:
+    // `descriptor` is 1 for standard output, 2 for standard error.
+    OutputStream(int descriptor, TextEncoding encoding, qsizetype chunkSize);
+    ~OutputStream();
+    OutputStream(const OutputStream &) = delete;
+    OutputStream &operator=(const OutputStream &) = delete;
+
+    void write(const QString &text);
+    list::ByteSink &utf8Sink() { return m_sink; }
+
+    // Writes out what is buffered; false once anything could not be written.
+    bool flush();
+
+private:
+    bool deliver(QByteArrayView utf8);
+
+    QFile m_file;
+    TextEncoding m_encoding;
+    QStringDecoder m_fromUtf8;
+    QStringEncoder m_toGbk;
+    list::ByteSink m_sink;
+};
+
+} // namespace vantorix::cli

@@ -1,0 +1,32 @@
+#include "cli_process.h"
+
+#include <QTemporaryFile>
+
+CliResult runCli(const QStringList &args, const QByteArray &input, CliInput how)
+{
+    QProcess process;
+    QTemporaryFile file;
+    if (how == CliInput::File) {
+        if (!file.open() || file.write(input) != input.size() || !file.flush())
+            return {};
+        process.setStandardInputFile(file.fileName());
+    }
+    process.start(QStringLiteral(VANTORIX_CLI_PATH), args);
+    if (!process.waitForStarted(30000))
+        return {};
+    if (how == CliInput::Pipe) {
+        process.write(input);
+        process.closeWriteChannel();
+    }
+    if (!process.waitForFinished(120000)) {
+        process.kill();
+        process.waitForFinished();
+        return {};
+    }
+    CliResult result;
+    result.crashed = process.exitStatus() != QProcess::NormalExit;
+    result.exitCode = process.exitCode();
+    result.out = process.readAllStandardOutput();
+    result.err = process.readAllStandardError();
+    return result;
+}

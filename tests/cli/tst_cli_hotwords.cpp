@@ -1,0 +1,149 @@
+#include "hotwords/sources.h"
+#include "list/keyword_list.h"
+#include "sandbox/hot_lists.h"
+#include "sandbox/sandbox_options.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QHttpServer>
+#include <QHttpServerResponse>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QStringEncoder>
+#include <QTcpServer>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace vantorix;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QByteArray gb(const QString &text)
+{
+    QStringEncoder encoder("GB18030");
+    return encoder.encode(text);
+}
+
+// The embedded sandbox's words for a source, as the list receives them.
+QStringList sandboxWords(const QString &source)
+{
+    const QString path = QString::fromLatin1(hotwords::sourceByName(source)->path);
+    QStringList words =
+        sandbox::hotListWords(*sandbox::hotListForPath(path), sandbox::SandboxOptions{}.seed);
+    for (QString &word : words)
+        word = word.toLower();
+    return words;
+}
+
+QByteArray lines(const QStringList &words)
+{
+    return (words.join(u'\n') + u'\n').toUtf8();
+}
+
+} // namespace
+
+class CliHotwordsTest : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void runs_data();
+    void runs();
+
+private:
+    QHttpServer m_site;
+    QString m_siteHost;
+    QTemporaryDir m_dir;
+};
+
+void CliHotwordsTest::initTestCase()
+{
+    // A hot-list site of our own: a page without its ranking table, a broken one.
+    m_site.route(u"/buzz/top10.html"_s,
+                 [] { return QHttpServerResponse("text/html", gb(u"<p>维护中</p>"_s)); });
+    m_site.route(u"/buzz/weekhotspot.html"_s, [] {
+        return QHttpServerResponse("text/html", "down"_ba,
+                                   QHttpServerResponse::StatusCode::InternalServerError);
+    });
+    const quint16 port = m_site.listen(QHostAddress::LocalHost, 0);
+    QVERIFY(port != 0);
+    m_siteHost = u"127.0.0.1:"_s + QString::number(port);
+}
+
+void CliHotwordsTest::runs_data()
+{
+    // "DUMP" stands for a fresh dump file path, "DIR" for a folder.
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QByteArray>("out");
+    QTest::addColumn<QByteArray>("err");  // a part of standard error
+    QTest::addColumn<QByteArray>("dump"); // null: no file written
+
+    const QString dumpFlag = u"--dump-file"_s;
+    for (const hotwords::HotwordSource &source : hotwords::hotwordSources()) {
+        const QStringList words = sandboxWords(source.name);
+        QVERIFY(words.size() >= 20);
+        QTest::newRow(qPrintable(source.name))
+            << QStringList{u"--sandbox"_s, u"hotwords"_s, source.name, dumpFlag, u"DUMP"_s} << 0
+            << lines(words) << QByteArray() << gb(list::joinList(words) + u"\r\n"_s);
+    }
+    const QStringList week = sandboxWords(u"sogou-week"_s);
+    QTest::newRow("--raw: the exact word list")
+        << QStringList{u"--raw"_s, u"--sandbox"_s, u"hotwords"_s, u"sogou-week"_s} << 0
+        << list::joinList(week).toUtf8() << QByteArray() << QByteArray();
+    QTest::newRow("options after the source, GBK output")
+        << QStringList{u"hotwords"_s, u"sogou-week"_s, u"--sandbox"_s, u"--encoding"_s, u"gbk"_s}
+        << 0 << gb(QString::fromUtf8(lines(week))) << QByteArray() << QByteArray();
+    QTest::newRow("no ranking table: no words, an empty line in the dump")
+        << QStringList{u"--hotlist-host"_s, m_siteHost, u"hotwords"_s, u"baidu-today"_s,
+                       u"--dump-file=DUMP"_s}
+        << 0 << QByteArray() << QByteArray() << "\r\n"_ba;
+    QTest::newRow("dump write error: words printed, error reported")
+        << QStringList{u"--sandbox"_s, u"hotwords"_s, u"baidu-new"_s, dumpFlag, u"DIR"_s} << 1
+        << lines(sandboxWords(u"baidu-new"_s)) << "cannot write"_ba << QByteArray();
+
+    auto failure = [&](const char *name, QStringList args, int code, const QByteArray &err) {
+        QTest::newRow(name) << (args << dumpFlag << u"DUMP"_s) << code << QByteArray() << err
+                            << QByteArray();
+    };
+    failure("unknown source", {u"hotwords"_s, u"baidu-month"_s}, 2, "baidu-lastmonth");
+    failure("source in another case", {u"hotwords"_s, u"Baidu-Today"_s}, 2, "unknown source");
+    failure("no source", {u"hotwords"_s}, 2, "hotwords");
+    failure("two sources", {u"hotwords"_s, u"baidu-new"_s, u"baidu-week"_s}, 2, "hotwords");
+    QTcpServer probe;
+    QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
+    const QString closed = u"127.0.0.1:"_s + QString::number(probe.serverPort());
+    failure("host down", {u"--hotlist-host"_s, closed, u"hotwords"_s, u"baidu-week"_s}, 1,
+            "cannot fetch");
+    failure("server error", {u"--hotlist-host"_s, m_siteHost, u"hotwords"_s, u"baidu-week"_s}, 1,
+            "500");
+}
+
+void CliHotwordsTest::runs()
+{
+    QFETCH(QStringList, args);
+    QFETCH(int, exitCode);
+    QFETCH(QByteArray, out);
+    QFETCH(QByteArray, err);
+    QFETCH(QByteArray, dump);
+    const QString dumpPath =
+        m_dir.filePath(QString::fromLatin1(QTest::currentDataTag()) + u".txt"_s);
+    for (QString &arg : args)
+        arg.replace(u"DUMP"_s, dumpPath).replace(u"DIR"_s, m_dir.path());
+
+    QProcess cli;
+    cli.start(QCoreApplication::applicationDirPath() + u"/../../src/cli/vantorix-cli"_s, args);
+    QSignalSpy finished(&cli, &QProcess::finished); // our event loop serves the test site
+    QVERIFY(finished.wait(60000));
+    QCOMPARE(cli.exitStatus(), QProcess::NormalExit);
+    const QByteArray errText = cli.readAllStandardError();
+    QCOMPARE(cli.exitCode(), exitCode);
+    QCOMPARE(cli.readAllStandardOutput(), out);
+    QVERIFY2(errText.contains(err) && errText.isEmpty() == (exitCode == 0), errText.constData());
+    QFile file(dumpPath);
+    QCOMPARE(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(), dump);
+}
+
+QTEST_GUILESS_MAIN(CliHotwordsTest)
+#include "tst_cli_hotwords.moc"
