@@ -1,0 +1,13 @@
+#pragma once
+
+#include "app/control_inventory.h"
+
+#include <QWidget>
+
+namespace vantorix::app {
+
+// Builds one control of the inventory inside `parent`, with its caption,
+// colour, state and geometry converted from twips at `logicalDpi`.
+QWidget *createControl(const ControlSpec &spec, QWidget *parent, qreal logicalDpi);
+
+} // namespace vantorix::app

@@ -1,0 +1,63 @@
+#include "app/hotwords_binder.h"
+
+#include "app/keyword_list_box.h"
+#include "app/main_window.h"
+#include "hotwords/dump_file.h"
+#include "hotwords/hotword_fetch.h"
+#include "hotwords/page_fetcher.h"
+#include "hotwords/sources.h"
+
+#include <QAbstractButton>
+
+namespace vantorix::app {
+
+namespace {
+
+const QString kIdleCaption = QStringLiteral("获取");
+const QString kBusyCaption = QStringLiteral("正在获取..");
+
+} // namespace
+
+HotwordsBinder::HotwordsBinder(MainWindow &window, const config::Settings &settings)
+    : QObject(&window), m_window(window), m_settings(settings),
+      m_fetcher(new hotwords::PageFetcher(settings, this))
+{
+    if (QAbstractButton *button = window.button("Command10"))
+        connect(button, &QAbstractButton::clicked, this, &HotwordsBinder::fetch);
+}
+
+void HotwordsBinder::fetch()
+{
+    QAbstractButton *button = m_window.button("Command10");
+    if (button) {
+        button->setEnabled(false);
+        button->setText(kBusyCaption);
+    }
+    // The first checked option, in the table's order, names the source.
+    for (const hotwords::HotwordSource &source : hotwords::hotwordSources()) {
+        const auto *option = m_window.findChild<QAbstractButton *>(source.option);
+        if (option && option->isChecked()) {
+            auto *pending = new hotwords::HotwordFetch(*m_fetcher, source, m_settings, this);
+            connect(pending, &hotwords::HotwordFetch::finished, this,
+                    [this](const QString &words) { finish(words); });
+            return;
+        }
+    }
+    finish(QString());
+}
+
+void HotwordsBinder::finish(const QString &wordList)
+{
+    // The list is read only now, so a list tool used during the fetch keeps
+    // its result.
+    KeywordListBox *list = m_window.listBox();
+    list->pasteBack(list->text() + wordList);
+    if (QAbstractButton *button = m_window.button("Command10")) {
+        button->setText(kIdleCaption);
+        button->setEnabled(true);
+    }
+    // The window shows no write error, as with every other failure here.
+    hotwords::writeDumpFile(wordList, m_settings);
+}
+
+} // namespace vantorix::app

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "config/settings.h"
+
+#include <QObject>
+#include <QString>
+
+namespace vantorix::hotwords {
+class PageFetcher;
+}
+
+namespace vantorix::app {
+
+class MainWindow;
+
+// The hot-word button: fetches the ranking page of the chosen source, appends
+// its words to the list by paste-back and leaves them in the dump file. The
+// button stays disabled, captioned "正在获取..", until the page has arrived
+// or the fetch has failed; a failure is silent.
+class HotwordsBinder : public QObject
+{
+    Q_OBJECT
+public:
+    HotwordsBinder(MainWindow &window, const config::Settings &settings);
+
+private:
+    void fetch();
+    void finish(const QString &wordList);
+
+    MainWindow &m_window;
+    config::Settings m_settings;
+    hotwords::PageFetcher *m_fetcher;
+};
+
+} // namespace vantorix::app

@@ -1,0 +1,156 @@
+#include "app/keyword_list_box.h"
+
+#include "list/keyword_list.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QScopedValueRollback>
+
+namespace vantorix::app {
+
+namespace {
+
+bool isBreak(QChar c)
+{
+    return c == u'\r' || c == u'\n' || c == QChar::ParagraphSeparator;
+}
+
+// Whether the document's raw text (blocks joined by U+2029) is what `exact`
+// looks like in the box: CRLF, a lone CR and a lone LF each one line break.
+bool showsAs(QStringView exact, QStringView raw)
+{
+    qsizetype i = 0;
+    qsizetype j = 0;
+    while (i < exact.size() && j < raw.size()) {
+        const QChar c = exact[i];
+        if (isBreak(c)) {
+            if (raw[j] != QChar::ParagraphSeparator)
+                return false;
+            i += (c == u'\r' && i + 1 < exact.size() && exact[i + 1] == u'\n') ? 2 : 1;
+        } else {
+            if (raw[j] != c)
+                return false;
+            ++i;
+        }
+        ++j;
+    }
+    return i == exact.size() && j == raw.size();
+}
+
+} // namespace
+
+KeywordListBox::KeywordListBox(QWidget *parent) : QPlainTextEdit(parent)
+{
+    setLineWrapMode(QPlainTextEdit::NoWrap);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_written.append({document()->availableUndoSteps(), QString()});
+    connect(document(), &QTextDocument::contentsChange, this, [this] {
+        if (!m_writing)
+            m_touched = true;
+    });
+}
+
+QString KeywordListBox::text() const
+{
+    if (!m_touched)
+        return m_current;
+    const QString raw = document()->toRawText();
+    const int steps = document()->availableUndoSteps();
+    for (auto it = m_written.crbegin(); it != m_written.crend(); ++it) {
+        if (it->undoSteps == steps && showsAs(it->text, raw)) {
+            m_current = it->text;
+            m_touched = false;
+            return m_current;
+        }
+    }
+    QString rebuilt;
+    rebuilt.reserve(raw.size() + raw.size() / 8);
+    for (const QChar c : raw) {
+        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator)
+            rebuilt += list::kSeparator;
+        else
+            rebuilt += c;
+    }
+    return rebuilt;
+}
+
+void KeywordListBox::pasteBack(const QString &list, History history)
+{
+    replaceAll(list, history);
+    moveCursor(QTextCursor::End);
+    ensureCursorVisible();
+    QGuiApplication::clipboard()->setText(list);
+}
+
+void KeywordListBox::appendDirect(const QString &more)
+{
+    if (more.isEmpty())
+        return;
+    const QString old = text();
+    const QString joined = old + more;
+    // A CR at the end meeting an LF at the start joins into one separator,
+    // which only a rewrite of the whole text shows right.
+    if (old.endsWith(u'\r') && more.startsWith(u'\n')) {
+        replaceAll(joined, History::Keep);
+        return;
+    }
+    {
+        const QScopedValueRollback writing(m_writing, true);
+        QTextCursor cursor(document());
+        cursor.movePosition(QTextCursor::End);
+        cursor.beginEditBlock();
+        cursor.insertText(more);
+        cursor.endEditBlock();
+    }
+    remember(joined);
+}
+
+void KeywordListBox::clearList()
+{
+    replaceAll(QString(), History::Keep);
+}
+
+void KeywordListBox::replaceAll(const QString &exact, History history)
+{
+    QTextDocument *doc = document();
+    {
+        const QScopedValueRollback writing(m_writing, true);
+        if (history == History::Forget)
+            doc->setUndoRedoEnabled(false);
+        QTextCursor cursor(doc);
+        cursor.beginEditBlock();
+        // A writer that keeps extending the list without history (a mining
+        // run after each query) only adds the new tail: rewriting the whole
+        // document every time would make a long run quadratic.
+        const qsizetype kept = m_current.size();
+        if (history == History::Forget && !m_touched && exact.startsWith(m_current) &&
+            !(m_current.endsWith(u'\r') && exact.size() > kept && exact[kept] == u'\n')) {
+            cursor.movePosition(QTextCursor::End);
+            if (exact.size() > kept)
+                cursor.insertText(QStringView(exact).sliced(kept).toString());
+        } else {
+            cursor.select(QTextCursor::Document);
+            cursor.removeSelectedText();
+            cursor.insertText(exact);
+        }
+        cursor.endEditBlock();
+        if (history == History::Forget) {
+            doc->setUndoRedoEnabled(true);
+            m_written.clear();
+        }
+    }
+    remember(exact);
+}
+
+void KeywordListBox::remember(const QString &exact)
+{
+    const int steps = document()->availableUndoSteps();
+    while (!m_written.isEmpty() && m_written.last().undoSteps >= steps)
+        m_written.removeLast();
+    m_written.append({steps, exact});
+    m_current = exact;
+    m_touched = false;
+}
+
+} // namespace vantorix::app

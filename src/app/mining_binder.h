@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+
+namespace vantorix::config {
+struct Settings;
+}
+namespace vantorix::hotwords {
+class PageFetcher;
+}
+namespace vantorix::mining {
+class MiningRun;
+}
+
+namespace vantorix::app {
+
+class MainWindow;
+
+// The mining panel: the seed marker page at start-up, the start and stop
+// buttons, the containing-filter switch, the read-outs and the elapsed time.
+class MiningBinder : public QObject
+{
+    Q_OBJECT
+public:
+    MiningBinder(MainWindow &window, const config::Settings &settings);
+
+    mining::MiningRun *run() const { return m_run; }
+    const QStringList &seedMarkers() const { return m_seedMarkers; }
+
+private:
+    void loadMarkerPage(const config::Settings &settings);
+    void start();
+    void switchFilter(bool on);
+    void showElapsed();
+
+    MainWindow &m_window;
+    hotwords::PageFetcher *m_fetcher;
+    mining::MiningRun *m_run;
+    QStringList m_seedMarkers;
+};
+
+} // namespace vantorix::app

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "app/binders.h"
+#include "app/keyword_list_box.h"
+#include "app/main_window.h"
+#include "config/settings.h"
+
+#include <QAbstractButton>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QTest>
+#include <memory>
+
+// A shown window with every binder installed, as the program builds it.
+struct WindowFixture
+{
+    vantorix::config::Settings settings;
+    std::unique_ptr<vantorix::app::MainWindow> window;
+
+    bool open()
+    {
+        window = std::make_unique<vantorix::app::MainWindow>();
+        vantorix::app::installBinders(*window, settings);
+        window->show();
+        return QTest::qWaitForWindowExposed(window.get());
+    }
+
+    vantorix::app::KeywordListBox *list() const { return window->listBox(); }
+    QAbstractButton *button(const char *name) const { return window->button(name); }
+    QLineEdit *textBox(const char *name) const { return window->textBox(name); }
+    static QString clipboardText() { return QGuiApplication::clipboard()->text(); }
+    static void setClipboardText(const QString &text)
+    {
+        QGuiApplication::clipboard()->setText(text);
+    }
+};
