@@ -1,0 +1,136 @@
+// Times each list tool end to end in the real window (offscreen): the click,
+// the tool, the paste-back into the list box and onto the clipboard.
+// Usage: bench_window_list_tools [LINES] [ROUNDS]
+
+#include "app/binders.h"
+#include "app/export_file.h"
+#include "app/keyword_list_box.h"
+#include "app/main_window.h"
+#include "config/settings.h"
+#include "list/export_text.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+using vantorix::app::KeywordListBox;
+using vantorix::app::MainWindow;
+
+namespace {
+
+// Keywords like a mining run leaves them: Chinese stems with suffixes, some
+// Latin words in mixed case, about one line in four a repeat.
+QString makeList(int lines)
+{
+    const QString stems[] = {QStringLiteral("减肥"), QStringLiteral("瘦身"), QStringLiteral("SEO"),
+                             QStringLiteral("健身"), QStringLiteral("饮食")};
+    const QString tails[] = {QStringLiteral("方法"), QStringLiteral("食谱"),
+                             QStringLiteral("tools"), QStringLiteral("最快"),
+                             QStringLiteral("App 推荐")};
+    QString text;
+    for (int i = 0; i < lines; ++i) {
+        const int n = (i % 4 == 3) ? i / 2 : i;
+        text += stems[n % 5] + tails[(n / 5) % 5] + QString::number(n) + QStringLiteral("\r\n");
+    }
+    return text;
+}
+
+struct Figure
+{
+    double median;
+    double worst;
+};
+
+Figure measure(int rounds, const std::function<void()> &prepare, const std::function<void()> &run)
+{
+    std::vector<double> ms;
+    for (int r = 0; r < rounds; ++r) {
+        prepare();
+        QElapsedTimer timer;
+        timer.start();
+        run();
+        ms.push_back(timer.nsecsElapsed() / 1e6);
+    }
+    std::sort(ms.begin(), ms.end());
+    return {ms[ms.size() / 2], ms.back()};
+}
+
+void report(const char *what, Figure figure)
+{
+    std::printf("| %s | %.0f | %.0f |\n", what, figure.median, figure.worst);
+    std::fflush(stdout);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const int lines = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 100000;
+    const int rounds = argc > 2 ? QString::fromLocal8Bit(argv[2]).toInt() : 5;
+
+    MainWindow window;
+    vantorix::config::Settings settings;
+    vantorix::app::installBinders(window, settings);
+    window.show();
+    KeywordListBox *box = window.listBox();
+    const QString list = makeList(lines);
+    const auto reset = [&] { box->pasteBack(list); };
+    const auto click = [&](const char *name) {
+        return [&window, name] { window.button(name)->click(); };
+    };
+
+    std::printf("%d lines (%lld characters), %d rounds, milliseconds\n\n", lines,
+                qlonglong(list.size()), rounds);
+    std::printf("| Operation | median | worst |\n|---|---|---|\n");
+    report("paste-back of the list", measure(
+                                         rounds, [&] { box->clearList(); }, reset));
+    report("read the list after a user edit", measure(
+                                                  rounds,
+                                                  [&] {
+                                                      reset();
+                                                      box->moveCursor(QTextCursor::End);
+                                                      box->insertPlainText(QStringLiteral("x"));
+                                                  },
+                                                  [&] { (void)box->text(); }));
+    report("undo a paste-back", measure(
+                                    rounds,
+                                    [&] {
+                                        box->clearList();
+                                        reset();
+                                    },
+                                    [&] { box->undo(); }));
+
+    window.textBox("Text9")->setText(QStringLiteral("seo"));
+    report("contains \"seo\" (Command15)", measure(rounds, reset, click("Command15")));
+    window.textBox("Text2")->setText(QStringLiteral("减肥"));
+    report("not containing \"减肥\" (Command8)", measure(rounds, reset, click("Command8")));
+    window.textBox("Text8")->setText(QStringLiteral("8"));
+    report("longer than 8 (Command13)", measure(rounds, reset, click("Command13")));
+    report("remove duplicates (Command6)", measure(rounds, reset, click("Command6")));
+    report("shuffle (Command2)", measure(rounds, reset, click("Command2")));
+    report("clear (Command9)", measure(rounds, reset, click("Command9")));
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("export.txt"));
+    for (const auto encoding :
+         {vantorix::app::ExportEncoding::Utf8, vantorix::app::ExportEncoding::Gbk}) {
+        const bool gbk = encoding == vantorix::app::ExportEncoding::Gbk;
+        report(
+            gbk ? "export, comma, GBK file (no dialog)" : "export, comma, UTF-8 file (no dialog)",
+            measure(rounds, reset, [&] {
+                const QString text =
+                    vantorix::list::exportText(box->text(), vantorix::list::ExportSeparator::Comma);
+                vantorix::app::writeExportFile(path, text, encoding);
+            }));
+    }
+    return 0;
+}
