@@ -1,0 +1,92 @@
+#pragma once
+
+#include "mining/jcf.h"
+#include "mining/query_queue.h"
+#include "mining/seen_keywords.h"
+
+#include <QDateTime>
+#include <QObject>
+#include <QStringList>
+
+namespace vantorix::mining {
+
+// What a start reads from the mining panel, as typed.
+struct MiningInput
+{
+    QString seed;          // Text3, neither trimmed nor checked
+    QString limitText;     // Text4
+    QString minLengthText; // Text6
+    QString filterText;    // Text5
+    QStringList seedMarkers;
+};
+
+// One window's mining: the run variables live as long as this object and
+// carry over from run to run. A run is a state machine advanced by the
+// replies of its queries; replies are processed strictly in query order.
+class MiningRun : public QObject
+{
+    Q_OBJECT
+public:
+    enum RunState { Idle = 0, Running = 1, StopRequested = 2 };
+
+    MiningRun(hotwords::PageFetcher *fetcher, QString searchHost, FetchPolicy policy,
+              QObject *parent = nullptr);
+
+    // Starts a run; ignored (returns false) while one is in progress.
+    bool start(const MiningInput &input);
+    // The stop button: the run ends before its next query.
+    void requestStop();
+
+    bool isActive() const { return m_active; }
+    int runState() const { return m_runState; }
+    int foundCount() const { return m_foundCount; }
+    int maxCount() const { return m_maxCount; }
+    int minLength() const { return m_rules.minLength; }
+    QString filterText() const { return m_rules.filterText; }
+    QDateTime startTime() const { return m_startTime; }
+    const QString &seenList() const { return m_seen.text(); }
+
+Q_SIGNALS:
+    void runStateChanged(int runState);
+    void started(const QDateTime &startTime);
+    // Label2: the keyword whose page is being fetched (not sent for the seed).
+    void querying(const QString &keyword);
+    // Label7: "N 个".
+    void countChanged(const QString &countText);
+    void keywordAccepted(const QString &keyword, int generation, const QString &parent);
+    // The seed's harvest, to be appended to the list as it stands.
+    void firstHarvest(const QString &harvest);
+    // The list is to be replaced by the seen-list.
+    void listReplaced(const QString &seenList);
+    void seedFetched(bool ok, const QString &error);
+    void finished(int runState);
+
+private:
+    void setRunState(int state);
+    QString harvest(const QString &page, const QString &start, const QString &end,
+                    const QString &parent);
+    void onSeedArrived();
+    void beginGeneration();
+    void advance();
+    void finish();
+
+    QueryQueue m_queue;
+    bool m_active = false;
+    bool m_seedPending = false;
+    int m_runState = Idle;
+    int m_foundCount = 0;
+    int m_maxCount = 0;
+    HarvestRules m_rules;
+    QDateTime m_startTime;
+    SeenKeywords m_seen;
+    QStringList m_seedMarkers;
+
+    // The generation being queried.
+    int m_generation = 0;
+    QStringList m_entries;
+    qsizetype m_index = 0;
+    qsizetype m_announced = -1;
+    QString m_nextGeneration;
+};
+
+} // namespace vantorix::mining

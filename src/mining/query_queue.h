@@ -1,0 +1,83 @@
+#pragma once
+
+#include "hotwords/page_fetcher.h"
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+#include <QTimer>
+#include <optional>
+#include <vector>
+
+namespace vantorix::mining {
+
+struct FetchPolicy
+{
+    int concurrency = 1; // entries in flight at once, counting the one waited for
+    int retries = 0;     // a failed fetch is tried again this many times
+    int delayMs = 0;     // least gap between two query starts
+};
+
+struct QueryPage
+{
+    bool ok = false;
+    QString text;  // decoded body; empty when the fetch failed
+    QString error; // why it failed
+};
+
+// The result pages of one list of query keywords, fetched ahead of the entry
+// the run waits for but handed out by entry, so the run can take them strictly
+// in order.
+class QueryQueue : public QObject
+{
+    Q_OBJECT
+public:
+    QueryQueue(hotwords::PageFetcher *fetcher, QString searchHost, FetchPolicy policy,
+               QObject *parent = nullptr);
+    ~QueryQueue() override;
+
+    // A new list of keywords; whatever is in flight is abandoned.
+    void load(const QStringList &keywords);
+    // Makes sure the page of `index` is on its way and, with `lookAhead`, the
+    // pages after it up to the concurrency.
+    void request(qsizetype index, bool lookAhead);
+    // The page of `index` once it has arrived; hands it out once.
+    std::optional<QueryPage> take(qsizetype index);
+    // Abandons everything in flight.
+    void clear();
+
+    const FetchPolicy &policy() const { return m_policy; }
+
+Q_SIGNALS:
+    // The page of `index` has arrived (or failed for good).
+    void arrived(qsizetype index);
+
+private:
+    enum class State { Idle, Queued, InFlight, BackingOff, Done, Taken };
+    struct Slot
+    {
+        QString keyword;
+        State state = State::Idle;
+        int attempts = 0;
+        QPointer<hotwords::PageFetch> fetch;
+        QueryPage page;
+    };
+
+    void enqueue(qsizetype index);
+    void pumpGate();
+    void startFetch(qsizetype index);
+    void onFinished(qsizetype index, const hotwords::FetchResult &result);
+    int backoffMs(int attempt) const;
+
+    hotwords::PageFetcher *m_fetcher;
+    QString m_host;
+    FetchPolicy m_policy;
+    std::vector<Slot> m_slots;
+    std::vector<qsizetype> m_waiting; // queued indexes, in the order to start
+    QElapsedTimer m_lastStart;
+    QTimer m_gate;
+    quint64 m_epoch = 0; // bumped whenever the list is abandoned
+};
+
+} // namespace vantorix::mining

@@ -1,0 +1,29 @@
+#include "mining/readouts.h"
+
+
+namespace vantorix::mining {
+
+QString countText(int foundCount)
+{
+    return QString::number(foundCount) + QStringLiteral(" 个");
+}
+
+qint64 elapsedSeconds(const QDateTime &startTime, const QDateTime &now)
+{
+    return qAbs(startTime.secsTo(now));
+}
+
+QString elapsedText(qint64 seconds)
+{
+    return QStringLiteral("已查询：") + QString::number(seconds) + QStringLiteral(" 秒");
+}
+
+QDateTime currentWholeSecond()
+{
+    QDateTime now = QDateTime::currentDateTime();
+    const QTime t = now.time();
+    now.setTime(QTime(t.hour(), t.minute(), t.second()));
+    return now;
+}
+
+} // namespace vantorix::mining

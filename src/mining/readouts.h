@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+namespace vantorix::mining {
+
+// "37 个": the found-count read-out.
+QString countText(int foundCount);
+
+// Label5 reads this followed by the start time in the user's general date format.
+inline const QString kStartTimeCaption = QStringLiteral("开始时间：");
+
+// Whole seconds between the two moments, never negative (the clock may have
+// been set back).
+qint64 elapsedSeconds(const QDateTime &startTime, const QDateTime &now);
+
+// "已查询：75 秒".
+QString elapsedText(qint64 seconds);
+
+// The current local time in whole seconds.
+QDateTime currentWholeSecond();
+
+} // namespace vantorix::mining

@@ -1,0 +1,109 @@
+#include "search_site.h"
+
+#include <QHttpServerRequest>
+#include <QHttpServerResponder>
+#include <QStringDecoder>
+#include <QStringEncoder>
+#include <QTimer>
+#include <memory>
+
+namespace {
+
+QByteArray gbk(const QString &text)
+{
+    QStringEncoder encoder("GB18030");
+    return encoder.encode(text);
+}
+
+} // namespace
+
+SearchSite::SearchSite(const QString &graph)
+{
+    for (const QString &node : graph.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        const qsizetype colon = node.indexOf(QLatin1Char(':'));
+        const QString links = node.mid(colon + 1);
+        setRelated(node.left(colon),
+                   links.isEmpty() ? QStringList{} : links.split(QLatin1Char(',')));
+    }
+    m_server.route(QStringLiteral("/s"),
+                   [this](const QHttpServerRequest &request, QHttpServerResponder &&responder) {
+                       int status = 200;
+                       QString keyword;
+                       const QByteArray body = answer(request, status, keyword);
+                       send(std::move(responder), body, status, m_delays.value(keyword));
+                   });
+    m_server.route(QStringLiteral("/banben.htm"),
+                   [this](const QHttpServerRequest &, QHttpServerResponder &&responder) {
+                       send(std::move(responder), m_markerPage, m_markerStatus,
+                            m_delays.value(QStringLiteral("/banben.htm")));
+                   });
+    m_port = m_server.listen(QHostAddress::LocalHost, 0);
+    m_clock.start();
+}
+
+QString SearchSite::host() const
+{
+    return QStringLiteral("127.0.0.1:") + QString::number(m_port);
+}
+
+void SearchSite::setRelated(const QString &keyword, const QStringList &links)
+{
+    m_related.insert(keyword, links);
+}
+
+void SearchSite::failKeyword(const QString &keyword, int times)
+{
+    m_failures.insert(keyword, times);
+}
+
+void SearchSite::setMarkerPage(const QByteArray &body, int status)
+{
+    m_markerPage = body;
+    m_markerStatus = status;
+}
+
+QByteArray SearchSite::resultPage(const QStringList &links)
+{
+    // A furniture link outside the block shows that only the block is read.
+    QString page = QStringLiteral("<html><body><p><a href=\"/x?y&f=1\">Furniture</a></p>"
+                                  "<div id=rs><table><tr><th>相关搜索</th></tr><tr>");
+    for (const QString &link : links)
+        page += QStringLiteral("<td><a href=\"/s?wd=%1&f=1\">%1</a></td>").arg(link);
+    page += QStringLiteral("</tr></table></div><p>footer</p></body></html>");
+    return gbk(page);
+}
+
+void SearchSite::setDelay(const QString &keyword, int ms)
+{
+    m_delays.insert(keyword, ms);
+}
+
+void SearchSite::send(QHttpServerResponder &&responder, const QByteArray &body, int status,
+                      int delayMs)
+{
+    if (delayMs <= 0) {
+        responder.write(body, "text/html; charset=gbk", QHttpServerResponder::StatusCode(status));
+        return;
+    }
+    auto reply = std::make_shared<QHttpServerResponder>(std::move(responder));
+    QTimer::singleShot(delayMs, &m_server, [reply, body, status] {
+        reply->write(body, "text/html; charset=gbk", QHttpServerResponder::StatusCode(status));
+    });
+}
+
+QByteArray SearchSite::answer(const QHttpServerRequest &request, int &status, QString &keyword)
+{
+    QByteArray wd = request.url().query(QUrl::FullyEncoded).toLatin1();
+    if (wd.startsWith("wd="))
+        wd = wd.mid(3);
+    QStringDecoder decoder("GB18030");
+    keyword = decoder.decode(QByteArray::fromPercentEncoding(wd));
+    m_queries.append(keyword);
+    m_times.append(m_clock.elapsed());
+    if (int &left = m_failures[keyword]; left > 0) {
+        --left;
+        status = 500;
+        return "server error";
+    }
+    return resultPage(m_related.value(keyword));
+}

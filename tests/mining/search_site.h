@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QHash>
+#include <QHttpServer>
+#include <QSet>
+#include <QStringList>
+
+// A tiny search engine on 127.0.0.1 whose result pages list exactly the
+// related keywords a test gives it, so every harvest is known in advance.
+class SearchSite
+{
+public:
+    // Graph as "seed:a,b;a:c;b:" (a keyword, a colon, its related links).
+    explicit SearchSite(const QString &graph = {});
+
+    QString host() const;
+    void setRelated(const QString &keyword, const QStringList &links);
+    // The next `times` queries of the keyword answer 500.
+    void failKeyword(const QString &keyword, int times = 1000000);
+    void setMarkerPage(const QByteArray &body, int status = 200);
+    // Answers of the keyword (or of the marker page, keyword "/banben.htm")
+    // come this late.
+    void setDelay(const QString &keyword, int ms);
+
+    // The keywords asked for, in arrival order.
+    const QStringList &queries() const { return m_queries; }
+    // Milliseconds since the site started, one per query, in arrival order.
+    const QList<qint64> &queryTimes() const { return m_times; }
+
+    static QByteArray resultPage(const QStringList &links);
+
+private:
+    QByteArray answer(const QHttpServerRequest &request, int &status, QString &keyword);
+    void send(QHttpServerResponder &&responder, const QByteArray &body, int status, int delayMs);
+
+    QHttpServer m_server;
+    quint16 m_port = 0;
+    QHash<QString, QStringList> m_related;
+    QHash<QString, int> m_failures;
+    QHash<QString, int> m_delays;
+    QByteArray m_markerPage;
+    int m_markerStatus = 200;
+    QStringList m_queries;
+    QList<qint64> m_times;
+    QElapsedTimer m_clock;
+};
