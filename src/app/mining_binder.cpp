@@ -58,10 +58,13 @@ void MiningBinder::loadMarkerPage(const config::Settings &settings)
     // Mining must not wait on the publisher's site: a failed load releases the
     // button too, and the run falls back to the built-in markers.
     connect(fetch, &hotwords::PageFetch::finished, this,
-            [this](const hotwords::FetchResult &result) {
-                m_window.releaseStartButton();
-                m_seedMarkers = mining::parseSeedMarkers(result.text);
-            });
+            [this](const hotwords::FetchResult &result) { markerPageLoaded(result.text); });
+}
+
+void MiningBinder::markerPageLoaded(const QString &body)
+{
+    m_window.releaseStartButton();
+    m_seedMarkers = mining::parseSeedMarkers(body);
 }
 
 void MiningBinder::start()

@@ -26,6 +26,9 @@ public:
     MiningBinder(MainWindow &window, const config::Settings &settings);
 
     mining::MiningRun *run() const { return m_run; }
+    // The seed marker page has finished loading (or failing, with an empty
+    // body): the start button is released and the markers are read from it.
+    void markerPageLoaded(const QString &body);
     const QStringList &seedMarkers() const { return m_seedMarkers; }
 
 private:

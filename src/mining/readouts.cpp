@@ -1,6 +1,5 @@
 #include "mining/readouts.h"
 
-
 namespace vantorix::mining {
 
 QString countText(int foundCount)

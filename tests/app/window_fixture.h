@@ -9,12 +9,23 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QTcpServer>
 #include <QTest>
 #include <memory>
 
 // A shown window with every binder installed, as the program builds it.
 struct WindowFixture
 {
+    // By default every host is a loopback port that accepts and never answers,
+    // so the window stays in its loading state and no test leaves this machine;
+    // a test that needs pages points the hosts at a sandbox.
+    WindowFixture()
+    {
+        silent.listen(QHostAddress::LocalHost, 0);
+        settings.hosts.setAll(QStringLiteral("127.0.0.1:") + QString::number(silent.serverPort()));
+    }
+
+    QTcpServer silent;
     vantorix::config::Settings settings;
     std::unique_ptr<vantorix::app::MainWindow> window;
 

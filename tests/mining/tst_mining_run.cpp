@@ -380,7 +380,7 @@ void MiningRunTest::delaySpacesQueryStarts()
     const QList<qint64> &times = site.queryTimes();
     QCOMPARE(times.size(), 5); // s, a, b, c and the empty keyword
     for (qsizetype i = 1; i < times.size(); ++i)
-        QVERIFY2(times[i] - times[i - 1] >= 120,
+        QVERIFY2(times[i] - times[i - 1] >= 100,
                  qPrintable(QStringLiteral("gap %1 ms").arg(times[i] - times[i - 1])));
 }
 
