@@ -22,6 +22,8 @@ public:
 
     void write(QByteArrayView bytes)
     {
+        if (bytes.isEmpty())
+            return; // an empty view may carry a null pointer, which memcpy must not see
         if (m_used + bytes.size() <= m_buffer.size()) {
             std::memcpy(m_buffer.data() + m_used, bytes.data(), size_t(bytes.size()));
             m_used += bytes.size();

@@ -51,7 +51,7 @@ QStringList siteArgs(const QString &host)
 {
     return {QStringLiteral("--search-host"),    host,
             QStringLiteral("--publisher-host"), host,
-            QStringLiteral("--timeout"),        QStringLiteral("5")};
+            QStringLiteral("--timeout"),        QStringLiteral("30")};
 }
 
 QByteArray crlf(QByteArray compact)
@@ -117,6 +117,8 @@ void MineCommandTest::output()
     site.setMarkerPage(markerPage, markerPage.isEmpty() ? 404 : 200);
     const CliRun run = runCli(QStringList{QStringLiteral("mine"), QStringLiteral("--quiet")} +
                               args + siteArgs(site.host()));
+    if (run.exitCode != exitCode)
+        qWarning("stderr: %s", run.err.constData());
     QCOMPARE(run.exitCode, exitCode);
     QCOMPARE(run.out, out);
     if (exitCode == 1)
