@@ -48,7 +48,7 @@ void applyListColours(QWidget *widget)
     widget->setPalette(palette);
 }
 
-QPushButton *createButton(const ControlSpec &spec, const QString &caption, int width)
+QPushButton *createButton(const ControlSpec &row, const QString &caption, int width)
 {
     constexpr int kIconSize = 12;
     constexpr int kIconSpacing = 4;
@@ -57,22 +57,22 @@ QPushButton *createButton(const ControlSpec &spec, const QString &caption, int w
     // A picture that would push the caption out of the button is left off.
     if (button->fontMetrics().horizontalAdvance(caption) + kIconSize + kIconSpacing + 2 * frame <=
         width) {
-        button->setIcon(button->style()->standardIcon(spec.icon));
+        button->setIcon(button->style()->standardIcon(row.icon));
         button->setIconSize(QSize(kIconSize, kIconSize));
     }
     return button;
 }
 
-QWidget *createWidget(const ControlSpec &spec, int width)
+QWidget *createWidget(const ControlSpec &row, int width)
 {
-    const QString caption = QString::fromUtf16(spec.caption);
-    switch (spec.kind) {
+    const QString caption = QString::fromUtf16(row.caption);
+    switch (row.kind) {
     case ControlKind::Frame:
         return new QGroupBox(caption);
     case ControlKind::Label: {
         auto *label = new QLabel(caption);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setWordWrap(spec.flags & WordWrap);
+        label->setWordWrap(row.flags & WordWrap);
         return label;
     }
     case ControlKind::TextBox:
@@ -80,10 +80,10 @@ QWidget *createWidget(const ControlSpec &spec, int width)
     case ControlKind::ListBox:
         return new KeywordListBox;
     case ControlKind::Button:
-        return createButton(spec, caption, width);
+        return createButton(row, caption, width);
     case ControlKind::Option: {
         auto *option = new QRadioButton(caption);
-        option->setChecked(spec.flags & Selected);
+        option->setChecked(row.flags & Selected);
         return option;
     }
     case ControlKind::CheckBox:
@@ -96,21 +96,21 @@ QWidget *createWidget(const ControlSpec &spec, int width)
 
 } // namespace
 
-QWidget *createControl(const ControlSpec &spec, QWidget *parent, qreal logicalDpi)
+QWidget *createControl(const ControlSpec &row, QWidget *parent, qreal logicalDpi)
 {
     const auto px = [logicalDpi](int twips) { return twipsToPixels(twips, logicalDpi); };
-    QWidget *widget = createWidget(spec, px(spec.width));
+    QWidget *widget = createWidget(row, px(row.width));
     widget->setParent(parent);
-    widget->setObjectName(QLatin1String(spec.name));
-    widget->setGeometry(px(spec.left), px(spec.top), px(spec.width), px(spec.height));
-    if (spec.flags & Disabled)
+    widget->setObjectName(QLatin1String(row.name));
+    widget->setGeometry(px(row.left), px(row.top), px(row.width), px(row.height));
+    if (row.flags & Disabled)
         widget->setEnabled(false);
-    if (spec.flags & NoTabStop)
+    if (row.flags & NoTabStop)
         widget->setFocusPolicy(Qt::NoFocus);
-    if (spec.kind == ControlKind::ListBox)
+    if (row.kind == ControlKind::ListBox)
         applyListColours(widget);
     else
-        applyColour(widget, spec.colour);
+        applyColour(widget, row.colour);
     return widget;
 }
 

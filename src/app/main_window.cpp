@@ -78,12 +78,12 @@ void MainWindow::releaseStartButton()
 void MainWindow::buildControls()
 {
     QHash<QString, QWidget *> frames;
-    for (const ControlSpec &spec : controlInventory()) {
-        QWidget *parent = spec.frame ? frames.value(QLatin1String(spec.frame), this) : this;
-        QWidget *widget = createControl(spec, parent, m_dpi);
-        if (spec.kind == ControlKind::Frame)
+    for (const ControlSpec &row : controlInventory()) {
+        QWidget *parent = row.frame ? frames.value(QLatin1String(row.frame), this) : this;
+        QWidget *widget = createControl(row, parent, m_dpi);
+        if (row.kind == ControlKind::Frame)
             frames.insert(widget->objectName(), widget);
-        if (spec.kind == ControlKind::ListBox)
+        if (row.kind == ControlKind::ListBox)
             m_listBox = static_cast<KeywordListBox *>(widget);
     }
     // The browser panel lies under everything else.
@@ -94,13 +94,13 @@ void MainWindow::buildControls()
 void MainWindow::applyTabOrder()
 {
     std::vector<const ControlSpec *> specs;
-    for (const ControlSpec &spec : controlInventory())
-        specs.push_back(&spec);
+    for (const ControlSpec &row : controlInventory())
+        specs.push_back(&row);
     std::sort(specs.begin(), specs.end(),
               [](const ControlSpec *a, const ControlSpec *b) { return a->tabIndex < b->tabIndex; });
     QWidget *previous = nullptr;
-    for (const ControlSpec *spec : specs) {
-        QWidget *widget = findChild<QWidget *>(QLatin1String(spec->name));
+    for (const ControlSpec *row : specs) {
+        QWidget *widget = findChild<QWidget *>(QLatin1String(row->name));
         if (!widget || !(widget->focusPolicy() & Qt::TabFocus))
             continue;
         if (previous)
