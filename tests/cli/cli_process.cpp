@@ -1,8 +1,10 @@
 #include "cli_process.h"
 
+#include <QSignalSpy>
 #include <QTemporaryFile>
 
-CliResult runCli(const QStringList &args, const QByteArray &input, CliInput how)
+CliResult runCli(const QStringList &args, const QByteArray &input, CliInput how,
+                 const std::function<void(QProcess &)> &whileRunning)
 {
     QProcess process;
     QTemporaryFile file;
@@ -11,6 +13,7 @@ CliResult runCli(const QStringList &args, const QByteArray &input, CliInput how)
             return {};
         process.setStandardInputFile(file.fileName());
     }
+    QSignalSpy finished(&process, &QProcess::finished);
     process.start(QStringLiteral(VANTORIX_CLI_PATH), args);
     if (!process.waitForStarted(30000))
         return {};
@@ -18,14 +21,16 @@ CliResult runCli(const QStringList &args, const QByteArray &input, CliInput how)
         process.write(input);
         process.closeWriteChannel();
     }
-    if (!process.waitForFinished(120000)) {
+    if (whileRunning)
+        whileRunning(process);
+    if (finished.isEmpty() && !finished.wait(120000)) {
         process.kill();
         process.waitForFinished();
         return {};
     }
     CliResult result;
     result.crashed = process.exitStatus() != QProcess::NormalExit;
-    result.exitCode = process.exitCode();
+    result.exitCode = result.crashed ? -2 : process.exitCode();
     result.out = process.readAllStandardOutput();
     result.err = process.readAllStandardError();
     return result;

@@ -3,11 +3,12 @@
 #include <QByteArray>
 #include <QProcess>
 #include <QStringList>
+#include <functional>
 
 // One finished run of the real vantorix-cli binary.
 struct CliResult
 {
-    int exitCode = -1;
+    int exitCode = -1; // -2 when it crashed
     bool crashed = true;
     QByteArray out;
     QByteArray err;
@@ -16,6 +17,9 @@ struct CliResult
 enum class CliInput { File, Pipe };
 
 // Runs vantorix-cli with `args`, `input` on its standard input (from a real
-// file, or written through a pipe), and waits for it to end.
+// file, or written through a pipe), and waits for it to end. The wait runs
+// this process's event loop, so servers the test started keep answering;
+// `whileRunning` is called once the process has started.
 CliResult runCli(const QStringList &args, const QByteArray &input = {},
-                 CliInput how = CliInput::File);
+                 CliInput how = CliInput::File,
+                 const std::function<void(QProcess &)> &whileRunning = {});

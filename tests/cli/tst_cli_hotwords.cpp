@@ -1,14 +1,12 @@
+#include "cli_process.h"
 #include "hotwords/sources.h"
 #include "list/keyword_list.h"
 #include "sandbox/hot_lists.h"
 #include "sandbox/sandbox_options.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QHttpServer>
 #include <QHttpServerResponse>
-#include <QProcess>
-#include <QSignalSpy>
 #include <QStringEncoder>
 #include <QTcpServer>
 #include <QTemporaryDir>
@@ -132,14 +130,11 @@ void CliHotwordsTest::runs()
     for (QString &arg : args)
         arg.replace(u"DUMP"_s, dumpPath).replace(u"DIR"_s, m_dir.path());
 
-    QProcess cli;
-    cli.start(QCoreApplication::applicationDirPath() + u"/../../src/cli/vantorix-cli"_s, args);
-    QSignalSpy finished(&cli, &QProcess::finished); // our event loop serves the test site
-    QVERIFY(finished.wait(60000));
-    QCOMPARE(cli.exitStatus(), QProcess::NormalExit);
-    const QByteArray errText = cli.readAllStandardError();
-    QCOMPARE(cli.exitCode(), exitCode);
-    QCOMPARE(cli.readAllStandardOutput(), out);
+    const CliResult run = runCli(args); // its wait keeps serving the test site
+    QVERIFY(!run.crashed);
+    const QByteArray &errText = run.err;
+    QCOMPARE(run.exitCode, exitCode);
+    QCOMPARE(run.out, out);
     QVERIFY2(errText.contains(err) && errText.isEmpty() == (exitCode == 0), errText.constData());
     QFile file(dumpPath);
     QCOMPARE(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(), dump);

@@ -1,9 +1,8 @@
 #include "../mining/search_site.h"
+#include "cli_process.h"
 #include "sandbox/sandbox_server.h"
 
-#include <QCoreApplication>
 #include <QProcess>
-#include <QSignalSpy>
 #include <QTest>
 
 #ifdef Q_OS_UNIX
@@ -11,41 +10,6 @@
 #endif
 
 namespace {
-
-struct CliRun
-{
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-QString cliPath()
-{
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/../../src/cli/vantorix-cli");
-}
-
-// Runs vantorix-cli while this process's event loop keeps serving the test
-// sites. `whileRunning` is called once the process has started.
-CliRun runCli(const QStringList &args, const std::function<void(QProcess &)> &whileRunning = {})
-{
-    QProcess process;
-    process.start(cliPath(), args);
-    CliRun run;
-    if (!process.waitForStarted(10000))
-        return run;
-    QSignalSpy finished(&process, &QProcess::finished);
-    if (whileRunning)
-        whileRunning(process);
-    if (!finished.wait(60000)) {
-        process.kill();
-        process.waitForFinished();
-        return run;
-    }
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
-    run.out = process.readAllStandardOutput();
-    run.err = process.readAllStandardError();
-    return run;
-}
 
 QStringList siteArgs(const QString &host)
 {
@@ -115,8 +79,8 @@ void MineCommandTest::output()
     SearchSite site(QStringLiteral("s:a,b;a:c,a;b:d"));
     site.failKeyword(QStringLiteral("broken"));
     site.setMarkerPage(markerPage, markerPage.isEmpty() ? 404 : 200);
-    const CliRun run = runCli(QStringList{QStringLiteral("mine"), QStringLiteral("--quiet")} +
-                              args + siteArgs(site.host()));
+    const CliResult run = runCli(QStringList{QStringLiteral("mine"), QStringLiteral("--quiet")} +
+                                 args + siteArgs(site.host()));
     if (run.exitCode != exitCode)
         qWarning("stderr: %s", run.err.constData());
     QCOMPARE(run.exitCode, exitCode);
@@ -140,7 +104,8 @@ void MineCommandTest::usageErrors()
 {
     QFETCH(QStringList, args);
     SearchSite site;
-    const CliRun run = runCli(QStringList{QStringLiteral("mine")} + args + siteArgs(site.host()));
+    const CliResult run =
+        runCli(QStringList{QStringLiteral("mine")} + args + siteArgs(site.host()));
     QCOMPARE(run.exitCode, 2);
     QCOMPARE(run.out, QByteArray());
     QVERIFY(run.err.startsWith("vantorix-cli: "));
@@ -156,7 +121,7 @@ void MineCommandTest::rawOutputIndependentOfConcurrency()
     QVERIFY(server.listen());
     QByteArray first;
     for (const char *concurrency : {"1", "3", "6"}) {
-        const CliRun run = runCli(
+        const CliResult run = runCli(
             QStringList{QStringLiteral("mine"), QStringLiteral("--raw"), QStringLiteral("--quiet"),
                         QStringLiteral("--concurrency"), QString::fromLatin1(concurrency)} +
             siteArgs(server.host()));
@@ -173,11 +138,11 @@ void MineCommandTest::interruptStopsAfterQueryInFlight()
 #ifdef Q_OS_UNIX
     SearchSite site(QStringLiteral("s:a,b;a:c;b:d"));
     site.setDelay(QStringLiteral("a"), 1500);
-    const CliRun run =
+    const CliResult run =
         runCli(QStringList{QStringLiteral("mine"), QStringLiteral("s"), QStringLiteral("--raw"),
                            QStringLiteral("--markers"), QStringLiteral("<div id=rs>--</div>")} +
                    siteArgs(site.host()),
-               [&site](QProcess &process) {
+               {}, CliInput::File, [&site](QProcess &process) {
                    QTRY_VERIFY_WITH_TIMEOUT(site.queries().contains(QStringLiteral("a")), 10000);
                    ::kill(pid_t(process.processId()), SIGINT);
                });
@@ -190,4 +155,4 @@ void MineCommandTest::interruptStopsAfterQueryInFlight()
 }
 
 QTEST_GUILESS_MAIN(MineCommandTest)
-#include "tst_mine_command.moc"
+#include "tst_cli_mine.moc"
