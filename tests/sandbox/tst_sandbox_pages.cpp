@@ -2,6 +2,9 @@
 #include "hotwords/extract.h"
 #include "hotwords/urls.h"
 #include "http_get.h"
+#include "list/keyword_list.h"
+#include "mining/jcf.h"
+#include "mining/seed_markers.h"
 #include "sandbox/embedded.h"
 #include "sandbox/hot_lists.h"
 #include "sandbox/sandbox_server.h"
@@ -11,27 +14,6 @@
 using namespace vantorix;
 using namespace vantorix::sandbox;
 using namespace Qt::StringLiterals;
-
-namespace {
-
-const QString kLinkStart = u"&f=1\">"_s;
-const QString kLinkEnd = u"</a>"_s;
-
-QString lowerLines(const QStringList &words)
-{
-    QString text;
-    for (const QString &word : words)
-        text += word.toLower() + u"\r\n"_s;
-    return text;
-}
-
-// The seed markers as the program reads them off the marker page's body.
-QStringList seedMarkersOf(const QString &page)
-{
-    return hotwords::ExtractBetween(page, u"[[v3.3--"_s, u"]]"_s).split(u"--"_s);
-}
-
-} // namespace
 
 class TestSandboxPages : public QObject
 {
@@ -117,23 +99,26 @@ void TestSandboxPages::relatedBlockCutsWithBothMarkerPairs()
     // shows the keyword reached the server intact.
     QFETCH(QString, keyword);
     const QString markerPage = httpGet(m_manager, hotwords::markerPageUrl(m_server.host())).text();
-    const QStringList markers = seedMarkersOf(markerPage);
+    const QStringList markers = mining::parseSeedMarkers(markerPage);
     QCOMPARE(markers.size(), 2);
 
     const QString page = httpGet(m_manager, hotwords::searchUrl(m_server.host(), keyword)).text();
-    const QString expected = lowerLines(m_server.graph().related(keyword));
+    const QString expected = list::joinList(m_server.graph().related(keyword)).toLower();
     QVERIFY(!expected.isEmpty());
-    const QString followUpBlock = hotwords::ExtractBetween(page, u"相关搜索</th>"_s, u"</table>"_s);
+    const QString followUpBlock =
+        hotwords::ExtractBetween(page, mining::kRelatedStart, mining::kRelatedEnd);
     const QString seedBlock = hotwords::ExtractBetween(page, markers.at(0), markers.at(1));
-    QCOMPARE(hotwords::ExtractAllBetween(followUpBlock, kLinkStart, kLinkEnd), expected);
-    QCOMPARE(hotwords::ExtractAllBetween(seedBlock, kLinkStart, kLinkEnd), expected);
+    QCOMPARE(hotwords::ExtractAllBetween(followUpBlock, mining::kLinkStart, mining::kLinkEnd),
+             expected);
+    QCOMPARE(hotwords::ExtractAllBetween(seedBlock, mining::kLinkStart, mining::kLinkEnd),
+             expected);
     QVERIFY(page.contains(u"<title>"_s + keyword.toHtmlEscaped() + u"_百度搜索"_s));
 }
 
 void TestSandboxPages::markerPageGivesTheV33Markers()
 {
     const QString page = httpGet(m_manager, url("/banben.htm?bb=v3.3")).text();
-    QCOMPARE(seedMarkersOf(page), (QStringList{u"<div id=\"rs\">"_s, u"</div>"_s}));
+    QCOMPARE(mining::parseSeedMarkers(page), (QStringList{u"<div id=\"rs\">"_s, u"</div>"_s}));
     QVERIFY(page.contains(u"[[v3.2--"_s));
     QVERIFY(page.indexOf(u"[[v3.2--"_s) < page.indexOf(u"[[v3.3--"_s));
 }
@@ -142,7 +127,7 @@ void TestSandboxPages::emptyKeywordHasNoRelatedBlock()
 {
     const QString page = httpGet(m_manager, url("/s?wd=")).text();
     QVERIFY(page.contains(u"百度一下"_s));
-    QVERIFY(hotwords::ExtractBetween(page, u"相关搜索</th>"_s, u"</table>"_s).isEmpty());
+    QVERIFY(hotwords::ExtractBetween(page, mining::kRelatedStart, mining::kRelatedEnd).isEmpty());
     QVERIFY(!page.contains(u"<div id=\"rs\">"_s));
 }
 
@@ -182,7 +167,7 @@ void TestSandboxPages::hotListsCutToTheirWords()
     QVERIFY(expected.size() >= 20);
     QVERIFY(std::any_of(expected.cbegin(), expected.cend(),
                         [](const QString &word) { return word != word.toLower(); }));
-    QCOMPARE(words, lowerLines(expected));
+    QCOMPARE(words, list::joinList(expected).toLower());
     // Other links on the page would add words if the layout let them in.
     QVERIFY(page.count(u"</a>"_s) > expected.size());
 }
