@@ -18,9 +18,9 @@ const QString kBusyCaption = QStringLiteral("正在获取..");
 
 } // namespace
 
-HotwordsBinder::HotwordsBinder(MainWindow &window, const config::Settings &settings)
-    : QObject(&window), m_window(window), m_settings(settings),
-      m_fetcher(new hotwords::PageFetcher(settings, this))
+HotwordsBinder::HotwordsBinder(MainWindow &window, const config::Settings &settings,
+                               hotwords::PageFetcher &fetcher)
+    : QObject(&window), m_window(window), m_settings(settings), m_fetcher(fetcher)
 {
     if (QAbstractButton *button = window.button("Command10"))
         connect(button, &QAbstractButton::clicked, this, &HotwordsBinder::fetch);
@@ -37,7 +37,7 @@ void HotwordsBinder::fetch()
     for (const hotwords::HotwordSource &source : hotwords::hotwordSources()) {
         const auto *option = m_window.findChild<QAbstractButton *>(source.option);
         if (option && option->isChecked()) {
-            auto *pending = new hotwords::HotwordFetch(*m_fetcher, source, m_settings, this);
+            auto *pending = new hotwords::HotwordFetch(m_fetcher, source, m_settings, this);
             connect(pending, &hotwords::HotwordFetch::finished, this,
                     [this](const QString &words) { finish(words); });
             return;

@@ -21,7 +21,8 @@ class HotwordsBinder : public QObject
 {
     Q_OBJECT
 public:
-    HotwordsBinder(MainWindow &window, const config::Settings &settings);
+    HotwordsBinder(MainWindow &window, const config::Settings &settings,
+                   hotwords::PageFetcher &fetcher);
 
 private:
     void fetch();
@@ -29,7 +30,7 @@ private:
 
     MainWindow &m_window;
     config::Settings m_settings;
-    hotwords::PageFetcher *m_fetcher;
+    hotwords::PageFetcher &m_fetcher;
 };
 
 } // namespace vantorix::app

@@ -18,9 +18,10 @@
 
 namespace vantorix::app {
 
-MiningBinder::MiningBinder(MainWindow &window, const config::Settings &settings)
-    : QObject(&window), m_window(window), m_fetcher(new hotwords::PageFetcher(settings, this)),
-      m_run(new mining::MiningRun(m_fetcher, settings.hosts.search, {settings.concurrency, 0, 0},
+MiningBinder::MiningBinder(MainWindow &window, const config::Settings &settings,
+                           hotwords::PageFetcher &fetcher)
+    : QObject(&window), m_window(window), m_fetcher(fetcher),
+      m_run(new mining::MiningRun(&m_fetcher, settings.hosts.search, {settings.concurrency, 0, 0},
                                   this))
 {
     if (QAbstractButton *start = window.button("Command4"))
@@ -54,7 +55,7 @@ MiningBinder::MiningBinder(MainWindow &window, const config::Settings &settings)
 
 void MiningBinder::loadMarkerPage(const config::Settings &settings)
 {
-    hotwords::PageFetch *fetch = m_fetcher->get(hotwords::markerPageUrl(settings.hosts.publisher));
+    hotwords::PageFetch *fetch = m_fetcher.get(hotwords::markerPageUrl(settings.hosts.publisher));
     // Mining must not wait on the publisher's site: a failed load releases the
     // button too, and the run falls back to the built-in markers.
     connect(fetch, &hotwords::PageFetch::finished, this,

@@ -23,7 +23,8 @@ class MiningBinder : public QObject
 {
     Q_OBJECT
 public:
-    MiningBinder(MainWindow &window, const config::Settings &settings);
+    MiningBinder(MainWindow &window, const config::Settings &settings,
+                 hotwords::PageFetcher &fetcher);
 
     mining::MiningRun *run() const { return m_run; }
     // The seed marker page has finished loading (or failing, with an empty
@@ -38,7 +39,7 @@ private:
     void showElapsed();
 
     MainWindow &m_window;
-    hotwords::PageFetcher *m_fetcher;
+    hotwords::PageFetcher &m_fetcher;
     mining::MiningRun *m_run;
     QStringList m_seedMarkers;
 };
