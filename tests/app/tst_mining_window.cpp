@@ -1,4 +1,4 @@
-#include "../mining/search_site.h"
+#include "search_site.h"
 #include "app/mining_binder.h"
 #include "mining/mining_run.h"
 #include "window_fixture.h"

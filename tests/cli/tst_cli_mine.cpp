@@ -1,4 +1,4 @@
-#include "../mining/search_site.h"
+#include "search_site.h"
 #include "cli_process.h"
 #include "sandbox/sandbox_server.h"
 

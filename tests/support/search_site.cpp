@@ -1,21 +1,12 @@
 #include "search_site.h"
 
+#include "gbk.h"
+#include "hosts.h"
+
 #include <QHttpServerRequest>
 #include <QHttpServerResponder>
-#include <QStringDecoder>
-#include <QStringEncoder>
 #include <QTimer>
 #include <memory>
-
-namespace {
-
-QByteArray gbk(const QString &text)
-{
-    QStringEncoder encoder("GB18030");
-    return encoder.encode(text);
-}
-
-} // namespace
 
 SearchSite::SearchSite(const QString &graph)
 {
@@ -43,7 +34,7 @@ SearchSite::SearchSite(const QString &graph)
 
 QString SearchSite::host() const
 {
-    return QStringLiteral("127.0.0.1:") + QString::number(m_port);
+    return loopbackHost(m_port);
 }
 
 void SearchSite::setRelated(const QString &keyword, const QStringList &links)
@@ -96,8 +87,7 @@ QByteArray SearchSite::answer(const QHttpServerRequest &request, int &status, QS
     QByteArray wd = request.url().query(QUrl::FullyEncoded).toLatin1();
     if (wd.startsWith("wd="))
         wd = wd.mid(3);
-    QStringDecoder decoder("GB18030");
-    keyword = decoder.decode(QByteArray::fromPercentEncoding(wd));
+    keyword = fromGbk(QByteArray::fromPercentEncoding(wd));
     m_queries.append(keyword);
     m_times.append(m_clock.elapsed());
     if (int &left = m_failures[keyword]; left > 0) {

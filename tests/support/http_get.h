@@ -1,9 +1,10 @@
 #pragma once
 
+#include "gbk.h"
+
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QSignalSpy>
-#include <QStringDecoder>
 #include <QTest>
 
 // One GET through QNetworkAccessManager, waited for with QSignalSpy.
@@ -17,8 +18,7 @@ struct HttpResult
 
     QString text() const
     {
-        QStringDecoder decoder("GB18030");
-        return decoder.decode(body);
+        return fromGbk(body);
     }
 };
 
