@@ -39,9 +39,13 @@ int main(int argc, char *argv[])
             return usageError(error);
     }
 
-    if (settings.sandbox && !vantorix::sandbox::startEmbeddedSandbox(settings, &app, &error)) {
-        std::fprintf(stderr, "vantorix: %s\n", qPrintable(error));
-        return 1;
+    if (settings.sandbox) {
+        const vantorix::Result<QString> host = vantorix::sandbox::startEmbeddedSandbox(&app);
+        if (!host) {
+            std::fprintf(stderr, "vantorix: %s\n", qPrintable(host.error()));
+            return 1;
+        }
+        settings.hosts.setAll(*host);
     }
 
     // Each feature plugs its behaviour into the window through installBinders().

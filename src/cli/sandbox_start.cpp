@@ -1,11 +1,7 @@
 #include "cli/sandbox_start.h"
 
 #include "cli/command_context.h"
-
-#if defined(VANTORIX_HAVE_EMBEDDED_SANDBOX) && __has_include("sandbox/embedded.h")
 #include "sandbox/embedded.h"
-#define VANTORIX_EMBEDS_SANDBOX 1
-#endif
 
 namespace vantorix::cli {
 
@@ -13,15 +9,13 @@ bool startSandboxIfAsked(CommandContext &ctx)
 {
     if (!ctx.settings.sandbox)
         return true;
-#ifdef VANTORIX_EMBEDS_SANDBOX
-    QString error;
-    if (sandbox::startEmbeddedSandbox(ctx.settings, ctx.parent(), &error))
-        return true;
-    ctx.fail(QStringLiteral("cannot start the sandbox web: ") + error);
-#else
-    ctx.fail(QStringLiteral("this build has no embedded sandbox web"));
-#endif
-    return false;
+    const Result<QString> host = sandbox::startEmbeddedSandbox(ctx.parent());
+    if (!host) {
+        ctx.fail(QStringLiteral("cannot start the sandbox web: ") + host.error());
+        return false;
+    }
+    ctx.settings.hosts.setAll(*host);
+    return true;
 }
 
 } // namespace vantorix::cli
