@@ -5,17 +5,19 @@
 
 namespace vantorix::cli {
 
-bool startSandboxIfAsked(CommandContext &ctx)
+Result<> startSandboxIfAsked(CommandContext &ctx)
 {
     if (!ctx.settings.sandbox)
-        return true;
+        return {};
+    const QStringList overridden = config::hostFlagsGiven(ctx.given);
+    if (!overridden.isEmpty())
+        ctx.err().write(errorLine(QStringLiteral("--sandbox serves every role; ignoring ") +
+                                  overridden.join(QStringLiteral(", "))));
     const Result<QString> host = sandbox::startEmbeddedSandbox(ctx.parent());
-    if (!host) {
-        ctx.fail(QStringLiteral("cannot start the sandbox web: ") + host.error());
-        return false;
-    }
+    if (!host)
+        return failure(QStringLiteral("cannot start the sandbox web: ") + host.error());
     ctx.settings.hosts.setAll(*host);
-    return true;
+    return {};
 }
 
 } // namespace vantorix::cli
