@@ -18,7 +18,7 @@ QString unknownOption(const QStringList &arguments, const QString &name)
                                ? QStringLiteral("-") + name
                                : QStringLiteral("--") + name;
     QString message = QStringLiteral("unknown option '%1'").arg(dashed);
-    if (name.front().isDigit() || name.front() == QLatin1Char('.'))
+    if (name.startsWith(QLatin1Char('.')) || (!name.isEmpty() && name.front().isDigit()))
         message += QStringLiteral("; put '--' before a negative number");
     return message;
 }

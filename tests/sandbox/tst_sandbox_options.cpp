@@ -26,7 +26,7 @@ private Q_SLOTS:
     void refused()
     {
         for (const char *bad : {"--ports=1", "--port=70000", "--fanout=0", "--depth=6",
-                                "--latency=-5", "--fail-rate=1.5", "--fail-rate=nan", "stray"})
+                                "--fail-rate=1.5", "--fail-rate=nan", "stray", "--=1"})
             QVERIFY2(!parseSandboxArguments({QString::fromLatin1(bad)}), bad);
     }
 };
