@@ -1,17 +1,28 @@
 #include "app/binders.h"
 #include "app/main_window.h"
 #include "config/settings.h"
+#include "config/standard_output.h"
 #include "sandbox/embedded.h"
 
 #include <QApplication>
-#include <cstdio>
+
+using namespace vantorix;
 
 namespace {
 
-int usageError(const QString &message)
+const QString kProgram = QStringLiteral("vantorix");
+
+QList<config::OptionSpec> windowOptions()
 {
-    std::fprintf(stderr, "vantorix: %s\n", qPrintable(message));
-    return 2;
+    return QList<config::OptionSpec>{config::helpOption(), config::versionOption()} +
+           config::settingsOptions();
+}
+
+QString windowHelp()
+{
+    return QStringLiteral("Usage: vantorix [OPTIONS]\n\n"
+                          "Options (environment variable in brackets):\n") +
+           config::optionHelp(windowOptions());
 }
 
 } // namespace
@@ -22,31 +33,40 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Vantorix"));
     QApplication::setApplicationVersion(QStringLiteral(VANTORIX_VERSION));
 
-    vantorix::config::Settings settings;
-    QString error = vantorix::config::applyEnvironment(settings);
-    if (!error.isEmpty())
-        return usageError(error);
-    const QStringList args = QApplication::arguments();
-    for (qsizetype i = 1; i < args.size();) {
-        if (args.at(i) == QLatin1String("--help")) {
-            std::printf("Usage: vantorix [options]\n%s",
-                        qPrintable(vantorix::config::settingsHelp()));
-            return 0;
-        }
-        if (!vantorix::config::takeSettingsOption(args, i, settings, error))
-            return usageError(QStringLiteral("unknown option '%1' (try --help)").arg(args.at(i)));
-        if (!error.isEmpty())
-            return usageError(error);
-    }
+    // Qt has taken its own options (-platform, -style) out of the arguments.
+    const Result<config::ParsedOptions> given =
+        config::parseOptions(QApplication::arguments().mid(1), windowOptions());
+    if (!given)
+        return config::printError(kProgram, given.error() + QStringLiteral(" (see --help)"), 2);
+    if (given->isSet(QStringLiteral("help")))
+        return config::printText(kProgram, windowHelp());
+    if (given->isSet(QStringLiteral("version")))
+        return config::printText(kProgram, kProgram + QStringLiteral(" " VANTORIX_VERSION "\n"));
+    if (!given->positional.isEmpty())
+        return config::printError(
+            kProgram, QStringLiteral("unexpected argument '%1'").arg(given->positional.first()), 2);
 
-    if (settings.sandbox && !vantorix::sandbox::startEmbeddedSandbox(settings, &app, &error)) {
-        std::fprintf(stderr, "vantorix: %s\n", qPrintable(error));
-        return 1;
+    config::Settings settings;
+    for (const Result<> &applied : {config::applySettingsFlags(settings, *given),
+                                    config::applySettingsEnvironment(settings, *given)}) {
+        if (!applied)
+            return config::printError(kProgram, applied.error(), 2);
+    }
+    if (settings.sandbox) {
+        if (const QStringList overridden = config::hostFlagsGiven(*given); !overridden.isEmpty())
+            config::printError(kProgram,
+                               QStringLiteral("--sandbox serves every role; ignoring ") +
+                                   overridden.join(QStringLiteral(", ")),
+                               0);
+        const Result<QString> host = sandbox::startEmbeddedSandbox(&app);
+        if (!host)
+            return config::printError(kProgram, host.error(), 1);
+        settings.hosts.setAll(*host);
     }
 
     // Each feature plugs its behaviour into the window through installBinders().
-    vantorix::app::MainWindow window;
-    vantorix::app::installBinders(window, settings);
+    app::MainWindow window;
+    app::installBinders(window, settings);
     window.show();
     return QApplication::exec();
 }

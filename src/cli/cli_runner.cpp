@@ -16,13 +16,14 @@ int printTo(int descriptor, TextEncoding encoding, const QString &text, int stat
 {
     OutputStream stream(descriptor, encoding, 1 << 12);
     stream.write(text);
-    stream.flush();
-    return status;
+    if (stream.flush() || descriptor == 2)
+        return status;
+    return printTo(2, encoding, errorLine(QStringLiteral("cannot write to standard output")), 1);
 }
 
-int usageError(const CommandLine &line, const QString &message)
+int usageError(TextEncoding encoding, const QString &message)
 {
-    return printTo(2, line.encoding, errorLine(message), 2);
+    return printTo(2, encoding, errorLine(message), 2);
 }
 
 // --help, `help` and `help NAME`.
@@ -31,14 +32,15 @@ int showHelp(const CommandLine &line, const CommandRegistry &registry)
     QString name = line.commandName;
     if (name == QLatin1String("help")) {
         if (line.arguments.size() > 1)
-            return usageError(line, QStringLiteral("help takes one command name") + kSeeHelp);
+            return usageError(line.encoding,
+                              QStringLiteral("help takes one command name") + kSeeHelp);
         name = line.arguments.value(0);
     }
     if (name.isEmpty())
         return printTo(1, line.encoding, generalHelp(registry), 0);
     if (const Command *command = registry.find(name))
         return printTo(1, line.encoding, commandHelp(*command), 0);
-    return usageError(line, QStringLiteral("unknown command '%1'").arg(name) + kSeeHelp);
+    return usageError(line.encoding, QStringLiteral("unknown command '%1'").arg(name) + kSeeHelp);
 }
 
 QString argumentCountError(const Command &command, qsizetype given)
@@ -51,19 +53,19 @@ QString argumentCountError(const Command &command, qsizetype given)
     return QStringLiteral("too many arguments for '%1' (%2)").arg(command.name(), usage);
 }
 
-int runCommand(QCoreApplication &app, const CommandLine &line)
+int runCommand(QCoreApplication &app, Command &command, const CommandLine &line,
+               const config::Settings &settings)
 {
-    Command &command = *line.command;
     CommandContext ctx(command, line.encoding, &app);
-    ctx.settings = line.settings;
-    ctx.raw = line.raw;
+    ctx.settings = settings;
+    ctx.raw = line.options.isSet(QStringLiteral("raw"));
     ctx.arguments = line.arguments;
-    ctx.options = line.options;
+    ctx.given = line.options;
 
     int status = 0;
     if (command.isAsynchronous()) {
-        if (!startSandboxIfAsked(ctx))
-            return 1;
+        if (const Result<> started = startSandboxIfAsked(ctx); !started)
+            return ctx.fail(started.error());
         command.start(ctx);
         if (!ctx.isFinished())
             app.exec();
@@ -82,28 +84,38 @@ int runCli(QCoreApplication &app)
 {
     useBinaryStandardStreams();
     const CommandRegistry registry;
-    config::Settings settings;
-    const QString environmentError = config::applyEnvironment(settings);
-    const CommandLine line = parseCommandLine(app.arguments().mid(1), registry, settings);
+    const QStringList args = app.arguments().mid(1);
+    const Result<CommandLine> first = findCommand(args, registry);
+    if (!first)
+        return usageError(TextEncoding::Utf8, first.error());
+    const TextEncoding encoding = first->encoding;
+    if (first->options.isSet(QStringLiteral("help")) || first->commandName == QLatin1String("help"))
+        return showHelp(*first, registry);
+    if (first->options.isSet(QStringLiteral("version")))
+        return printTo(1, encoding, versionText(), 0);
+    if (first->commandName.isEmpty())
+        return usageError(encoding, QStringLiteral("no command given") + kSeeHelp);
+    Command *command = registry.find(first->commandName);
+    if (!command)
+        return usageError(encoding, QStringLiteral("unknown command '%1'").arg(first->commandName) +
+                                        kSeeHelp);
 
-    if (line.help || line.commandName == QLatin1String("help"))
-        return showHelp(line, registry);
-    if (line.version)
-        return printTo(1, line.encoding, versionText(), 0);
-    if (line.commandName.isEmpty())
-        return usageError(line, QStringLiteral("no command given") + kSeeHelp);
-    if (!line.command)
-        return usageError(line,
-                          QStringLiteral("unknown command '%1'").arg(line.commandName) + kSeeHelp);
-    if (!line.error.isEmpty())
-        return usageError(line, line.error);
+    const Result<CommandLine> line = parseForCommand(args, *command);
+    if (!line)
+        return usageError(encoding, line.error());
+    config::Settings settings;
+    if (const Result<> flags = config::applySettingsFlags(settings, line->options); !flags)
+        return usageError(encoding, flags.error());
     // Only the commands that fetch pages depend on the network settings.
-    if (line.command->isAsynchronous() && !environmentError.isEmpty())
-        return usageError(line, environmentError);
-    const qsizetype given = line.arguments.size();
-    if (given < line.command->minArguments() || given > line.command->maxArguments())
-        return usageError(line, argumentCountError(*line.command, given));
-    return runCommand(app, line);
+    if (command->isAsynchronous()) {
+        const Result<> environment = config::applySettingsEnvironment(settings, line->options);
+        if (!environment)
+            return usageError(encoding, environment.error());
+    }
+    const qsizetype given = line->arguments.size();
+    if (given < command->minArguments() || given > command->maxArguments())
+        return usageError(encoding, argumentCountError(*command, given));
+    return runCommand(app, *command, *line, settings);
 }
 
 } // namespace vantorix::cli

@@ -15,13 +15,4 @@ void Command::start(CommandContext &ctx)
     ctx.finish(run(ctx));
 }
 
-std::optional<CommandOption> Command::findOption(const QString &optionName) const
-{
-    for (const CommandOption &option : options()) {
-        if (option.name == optionName)
-            return option;
-    }
-    return std::nullopt;
-}
-
 } // namespace vantorix::cli

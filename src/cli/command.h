@@ -28,21 +28,17 @@
 // must show at once), progress and errors to ctx.err(); ctx.usageError()
 // prints a one-line message and gives 2, ctx.fail() gives 1.
 
+#include "config/option_parser.h"
+
 #include <QList>
 #include <QString>
-#include <optional>
 
 namespace vantorix::cli {
 
 class CommandContext;
 
 // One flag of a command, spelled --name, or --name VALUE when valueName is set.
-struct CommandOption
-{
-    QString name;
-    QString valueName;
-    QString description;
-};
+using CommandOption = config::OptionSpec;
 
 class Command
 {
@@ -67,9 +63,6 @@ public:
     virtual int run(CommandContext &ctx);
     // Starts the job; it ends with ctx.finish(exitCode).
     virtual void start(CommandContext &ctx);
-
-    // The option of this command called `name`, if it has one.
-    std::optional<CommandOption> findOption(const QString &name) const;
 };
 
 } // namespace vantorix::cli

@@ -3,7 +3,6 @@
 #include "cli/text_io.h"
 #include "config/settings.h"
 
-#include <QHash>
 #include <QObject>
 #include <QStringList>
 #include <functional>
@@ -34,13 +33,13 @@ public:
 
     // Positional arguments after the command name.
     QStringList arguments;
-    // The command's own options as given (the last value of a repeated one;
-    // an empty value for a switch).
-    QHash<QString, QString> options;
-    bool isSet(const QString &option) const { return options.contains(option); }
+    // The options as given (the last value of a repeated one; an empty value
+    // for a switch).
+    config::ParsedOptions given;
+    bool isSet(const QString &option) const { return given.isSet(option); }
     QString value(const QString &option, const QString &fallback = {}) const
     {
-        return options.value(option, fallback);
+        return given.value(option, fallback);
     }
 
     // Reads all of standard input; on failure reports it on stderr and

@@ -2,10 +2,7 @@
 
 #include "cli/command_registry.h"
 #include "cli/text_io.h"
-#include "config/settings.h"
-
-#include <QHash>
-#include <QStringList>
+#include "config/option_parser.h"
 
 namespace vantorix::cli {
 
@@ -13,21 +10,20 @@ namespace vantorix::cli {
 // command name; "--" ends them.
 struct CommandLine
 {
-    QString commandName; // empty when none was given
-    Command *command = nullptr;
+    QString commandName;   // empty when none was given
     QStringList arguments; // positional, after the command name
-    QHash<QString, QString> options;
-    config::Settings settings;
+    config::ParsedOptions options;
     TextEncoding encoding = TextEncoding::Utf8;
-    bool raw = false;
-    bool help = false;
-    bool version = false;
-    QString error; // the first usage error, if any
 };
 
-// Parses `args` (without the program name) on top of `settings`, which
-// already hold the environment's values.
-CommandLine parseCommandLine(const QStringList &args, const CommandRegistry &registry,
-                             const config::Settings &settings);
+// --raw, --encoding, --help and --version; the network options come on top.
+QList<config::OptionSpec> globalOptions();
+
+// The first pass: the options of every command, to find the command's name
+// and any option no command knows, before or after it.
+Result<CommandLine> findCommand(const QStringList &args, const CommandRegistry &registry);
+
+// The second pass: only the global options and those of `command`.
+Result<CommandLine> parseForCommand(const QStringList &args, const Command &command);
 
 } // namespace vantorix::cli

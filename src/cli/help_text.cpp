@@ -1,5 +1,6 @@
 #include "cli/help_text.h"
 
+#include "cli/command_line.h"
 #include "config/settings.h"
 
 namespace vantorix::cli {
@@ -16,20 +17,19 @@ QString synopsis(const Command &command)
     return text;
 }
 
-QString row(const QString &left, const QString &right)
+QString globalOptionHelp()
 {
-    return QStringLiteral("  ") + left.leftJustified(26) + QLatin1Char(' ') + right +
-           QLatin1Char('\n');
+    return config::optionHelp(globalOptions()) +
+           config::helpRow(QStringLiteral("--"),
+                           QStringLiteral("ends the options: longer-than -- -1 (an option's own\n"
+                                          "value may be negative: mine --limit -5)"));
 }
 
-const char *const kGlobalOptions =
-    "  --raw                      read and write the exact list text: keywords\n"
-    "                             separated by CRLF, written back exactly as the\n"
-    "                             window's list would hold them\n"
-    "  --encoding utf-8|gbk       encoding of standard input and output (utf-8)\n"
-    "  -h, --help                 show help (also: help COMMAND)\n"
-    "  --version                  show the version\n"
-    "  --                         ends the options: `longer-than -- -1`\n";
+QString networkOptionHelp()
+{
+    return QStringLiteral("\nNetwork options (environment variable in brackets):\n") +
+           config::optionHelp(config::settingsOptions());
+}
 
 } // namespace
 
@@ -44,12 +44,11 @@ QString generalHelp(const CommandRegistry &registry)
                        "\n"
                        "Commands:\n");
     for (const auto &command : registry.commands())
-        text += row(synopsis(*command), command->summary());
-    text += row(QStringLiteral("help [COMMAND]"), QStringLiteral("show help for a command"));
-    text += QStringLiteral("\nOptions, before or after the command:\n") +
-            QLatin1String(kGlobalOptions) +
-            QStringLiteral("\nNetwork options (environment variable in brackets):\n") +
-            config::settingsHelp() +
+        text += config::helpRow(synopsis(*command), command->summary());
+    text += config::helpRow(QStringLiteral("help [COMMAND]"),
+                            QStringLiteral("show help for a command"));
+    text += QStringLiteral("\nOptions, before or after the command:\n") + globalOptionHelp() +
+            networkOptionHelp() +
             QStringLiteral("\nExit status: 0 done, 1 failed, 2 usage error.\n");
     return text;
 }
@@ -63,20 +62,11 @@ QString commandHelp(const Command &command)
                    QStringLiteral("\n\n") + summary + QStringLiteral(".\n");
     if (!command.details().isEmpty())
         text += QLatin1Char('\n') + command.details().trimmed() + QLatin1Char('\n');
-    const QList<CommandOption> options = command.options();
-    if (!options.isEmpty()) {
-        text += QStringLiteral("\nOptions:\n");
-        for (const CommandOption &option : options) {
-            QString flag = QStringLiteral("--") + option.name;
-            if (!option.valueName.isEmpty())
-                flag += QLatin1Char(' ') + option.valueName;
-            text += row(flag, option.description);
-        }
-    }
-    text += QStringLiteral("\nGlobal options:\n") + QLatin1String(kGlobalOptions);
+    if (!command.options().isEmpty())
+        text += QStringLiteral("\nOptions:\n") + config::optionHelp(command.options());
+    text += QStringLiteral("\nGlobal options:\n") + globalOptionHelp();
     if (command.isAsynchronous())
-        text += QStringLiteral("\nNetwork options (environment variable in brackets):\n") +
-                config::settingsHelp();
+        text += networkOptionHelp();
     return text;
 }
 

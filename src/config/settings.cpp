@@ -1,80 +1,101 @@
 #include "config/settings.h"
 
+#include "config/bound_option.h"
+#include "config/host_check.h"
+
 #include <QUrl>
-#include <functional>
-#include <vector>
 
 namespace vantorix::config {
 
 namespace {
 
-struct Option
+struct HostRole
 {
-    const char *flag;
+    const char *name;
     const char *environment;
-    const char *help;
-    std::function<QString(Settings &, const QString &)> apply;
+    const char *description;
+    QString HostSettings::*field;
 };
 
-QString setHost(QString &target, const QString &value)
-{
-    const QString error = validateHost(value);
-    if (error.isEmpty())
-        target = value;
-    return error;
-}
+const HostRole kHostRoles[] = {
+    {"search-host", "VANTORIX_SEARCH_HOST", "web search host", &HostSettings::search},
+    {"hotlist-host", "VANTORIX_HOTLIST_HOST", "Baidu hot-list host", &HostSettings::hotlist},
+    {"sogou-hotlist-host", "VANTORIX_SOGOU_HOTLIST_HOST", "Sogou hot-list host",
+     &HostSettings::sogouHotlist},
+    {"sogou-search-host", "VANTORIX_SOGOU_SEARCH_HOST", "Sogou web search host",
+     &HostSettings::sogouSearch},
+    {"publisher-host", "VANTORIX_PUBLISHER_HOST", "publisher site host", &HostSettings::publisher},
+};
 
-QString setPositive(int &target, const QString &value, int maximum, const char *what)
+Result<> setNumber(int &target, const QString &value, qlonglong low, qlonglong high)
 {
-    bool ok = false;
-    const int number = value.toInt(&ok);
-    if (!ok || number < 1 || number > maximum)
-        return QStringLiteral("%1 must be a whole number from 1 to %2, not '%3'")
-            .arg(QLatin1String(what))
-            .arg(maximum)
-            .arg(value);
-    target = number;
+    const Result<qlonglong> number = wholeNumber(value, low, high);
+    if (!number)
+        return failure(number.error());
+    target = int(*number);
     return {};
 }
 
-QString setProxy(Settings &s, const QString &value)
+Result<> setProxy(Settings &settings, const QString &value)
 {
     const QUrl url(value, QUrl::StrictMode);
-    if (!url.isValid() || url.host().isEmpty())
-        return QStringLiteral("proxy must be a URL such as http://host:port, not '%1'").arg(value);
-    s.proxy = value;
+    const QString scheme = url.scheme().toLower();
+    if (!url.isValid() || url.host().isEmpty() ||
+        (scheme != QLatin1String("http") && scheme != QLatin1String("socks5")))
+        return failure(
+            QStringLiteral("'%1' is no http://HOST:PORT or socks5://HOST:PORT proxy").arg(value));
+    settings.proxy = value;
     return {};
 }
 
-const std::vector<Option> &options()
+OptionSpec spec(const char *name, const char *valueName, const char *description,
+                const char *environment = "")
 {
-    static const std::vector<Option> table = {
-        {"--search-host", "VANTORIX_SEARCH_HOST", "web search host",
-         [](Settings &s, const QString &v) { return setHost(s.hosts.search, v); }},
-        {"--hotlist-host", "VANTORIX_HOTLIST_HOST", "Baidu hot-list host",
-         [](Settings &s, const QString &v) { return setHost(s.hosts.hotlist, v); }},
-        {"--sogou-hotlist-host", "VANTORIX_SOGOU_HOTLIST_HOST", "Sogou hot-list host",
-         [](Settings &s, const QString &v) { return setHost(s.hosts.sogouHotlist, v); }},
-        {"--sogou-search-host", "VANTORIX_SOGOU_SEARCH_HOST", "Sogou web search host",
-         [](Settings &s, const QString &v) { return setHost(s.hosts.sogouSearch, v); }},
-        {"--publisher-host", "VANTORIX_PUBLISHER_HOST", "publisher site host",
-         [](Settings &s, const QString &v) { return setHost(s.hosts.publisher, v); }},
-        {"--timeout", "VANTORIX_TIMEOUT", "page fetch time-out in seconds (60)",
-         [](Settings &s, const QString &v) {
-             return setPositive(s.timeoutSeconds, v, 86400, "timeout");
-         }},
-        {"--proxy", "VANTORIX_PROXY", "proxy URL (default: the system proxy settings)", setProxy},
-        {"--concurrency", "VANTORIX_CONCURRENCY", "mining queries in flight (1)",
-         [](Settings &s, const QString &v) {
-             return setPositive(s.concurrency, v, 64, "concurrency");
-         }},
-        {"--dump-file", "VANTORIX_DUMP_FILE", "where hot-word fetches write their words",
-         [](Settings &s, const QString &v) {
-             s.dumpFile = v;
-             return QString();
-         }},
-    };
-    return table;
+    return {QLatin1String(name), QLatin1String(valueName), QLatin1String(description),
+            QLatin1String(environment)};
+}
+
+const OptionTable<Settings> &table()
+{
+    static const OptionTable<Settings> options = [] {
+        OptionTable<Settings> rows;
+        rows.push_back({spec("sandbox", "", "serve every page from an embedded web on 127.0.0.1"),
+                        [](Settings &s, const QString &) {
+                            s.sandbox = true;
+                            return Result<>();
+                        }});
+        for (const HostRole &role : kHostRoles)
+            rows.push_back({spec(role.name, "HOST", role.description, role.environment),
+                            [field = role.field](Settings &s, const QString &value) {
+                                Result<> checked = checkHost(value);
+                                if (checked)
+                                    s.hosts.*field = value;
+                                return checked;
+                            }});
+        rows.push_back(
+            {spec("timeout", "SECONDS", "page fetch time-out in seconds (60)", "VANTORIX_TIMEOUT"),
+             [](Settings &s, const QString &value) {
+                 return setNumber(s.timeoutSeconds, value, 1, 86400);
+             }});
+        rows.push_back({spec("proxy", "URL", "http:// or socks5:// proxy (default: the system's)",
+                             "VANTORIX_PROXY"),
+                        setProxy});
+        rows.push_back({spec("concurrency", "N",
+                             "mining queries in flight (1); more than 6 gains\n"
+                             "nothing: Qt opens at most 6 connections a host",
+                             "VANTORIX_CONCURRENCY"),
+                        [](Settings &s, const QString &value) {
+                            return setNumber(s.concurrency, value, 1, 64);
+                        }});
+        rows.push_back({spec("dump-file", "PATH", "where hot-word fetches write their words",
+                             "VANTORIX_DUMP_FILE"),
+                        [](Settings &s, const QString &value) {
+                            s.dumpFile = value;
+                            return Result<>();
+                        }});
+        return rows;
+    }();
+    return options;
 }
 
 } // namespace
@@ -84,88 +105,29 @@ void HostSettings::setAll(const QString &host)
     search = hotlist = sogouHotlist = sogouSearch = publisher = host;
 }
 
-QString validateHost(const QString &host)
+QList<OptionSpec> settingsOptions()
 {
-    if (host.isEmpty())
-        return QStringLiteral("a host must not be empty");
-    if (host.contains(QLatin1String("://")) || host.contains(QLatin1Char('/')))
-        return QStringLiteral("host '%1' must be name[:port], without a scheme or path").arg(host);
-    for (const QChar c : host) {
-        if (c.isSpace() || c.unicode() < 0x21 || c.unicode() > 0x7e)
-            return QStringLiteral("host '%1' holds a character a host name cannot have").arg(host);
-    }
-    QString name = host;
-    const qsizetype colon = host.lastIndexOf(QLatin1Char(':'));
-    if (colon >= 0) {
-        bool ok = false;
-        const int port = host.mid(colon + 1).toInt(&ok);
-        if (!ok || port < 1 || port > 65535)
-            return QStringLiteral("host '%1' has a port outside 1 to 65535").arg(host);
-        name = host.left(colon);
-    }
-    if (name.isEmpty() || name.contains(QLatin1Char(':')))
-        return QStringLiteral("host '%1' has no usable name").arg(host);
-    return {};
+    return specsOf(table());
 }
 
-QString applyEnvironment(Settings &settings)
+Result<> applySettingsFlags(Settings &settings, const ParsedOptions &given)
 {
-    for (const Option &option : options()) {
-        const QByteArray value = qgetenv(option.environment);
-        if (value.isEmpty())
-            continue;
-        const QString error = option.apply(settings, QString::fromLocal8Bit(value));
-        if (!error.isEmpty())
-            return QLatin1String(option.environment) + QStringLiteral(": ") + error;
-    }
-    return {};
+    return applyGiven(table(), given, settings);
 }
 
-bool takeSettingsOption(const QStringList &args, qsizetype &index, Settings &settings,
-                        QString &error)
+Result<> applySettingsEnvironment(Settings &settings, const ParsedOptions &given)
 {
-    const QString &arg = args.at(index);
-    if (arg == QLatin1String("--sandbox")) {
-        settings.sandbox = true;
-        ++index;
-        return true;
-    }
-    for (const Option &option : options()) {
-        const QLatin1String flag(option.flag);
-        QString value;
-        qsizetype next = index + 1;
-        if (arg == flag) {
-            if (next >= args.size()) {
-                error = flag + QStringLiteral(" needs a value");
-                index = next;
-                return true;
-            }
-            value = args.at(next++);
-        } else if (arg.startsWith(flag + QLatin1Char('='))) {
-            value = arg.mid(flag.size() + 1);
-        } else {
-            continue;
-        }
-        index = next;
-        const QString problem = option.apply(settings, value);
-        if (!problem.isEmpty())
-            error = flag + QStringLiteral(": ") + problem;
-        return true;
-    }
-    return false;
+    return applyEnvironment(table(), given, settings);
 }
 
-QString settingsHelp()
+QStringList hostFlagsGiven(const ParsedOptions &given)
 {
-    QString help = QStringLiteral(
-        "  --sandbox                  serve every page from an embedded web on 127.0.0.1\n");
-    for (const Option &option : options()) {
-        const QString flag = QLatin1String(option.flag) + QStringLiteral(" VALUE");
-        help += QStringLiteral("  ") + flag.leftJustified(26) + QLatin1Char(' ') +
-                QLatin1String(option.help) + QStringLiteral(" [") +
-                QLatin1String(option.environment) + QStringLiteral("]\n");
+    QStringList flags;
+    for (const HostRole &role : kHostRoles) {
+        if (given.isSet(QLatin1String(role.name)))
+            flags.append(QStringLiteral("--") + QLatin1String(role.name));
     }
-    return help;
+    return flags;
 }
 
 } // namespace vantorix::config

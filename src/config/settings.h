@@ -1,5 +1,8 @@
 #pragma once
 
+#include "common/result.h"
+#include "config/option_parser.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -28,20 +31,15 @@ struct Settings
     QString dumpFile; // empty: the platform default
 };
 
-// Fills `settings` from VANTORIX_* environment variables. Returns an error
-// message, or an empty string.
-QString applyEnvironment(Settings &settings);
+// The network options both programs share, in --help order.
+QList<OptionSpec> settingsOptions();
 
-// Consumes the option at args[index] (and its value) when it is one of the
-// shared network options, in "--flag value" or "--flag=value" form. Returns
-// true when consumed and advances `index` past it; a bad value sets `error`.
-bool takeSettingsOption(const QStringList &args, qsizetype &index, Settings &settings,
-                        QString &error);
+// The network options given on the command line.
+Result<> applySettingsFlags(Settings &settings, const ParsedOptions &given);
+// The VANTORIX_* variables of the network options not given as flags.
+Result<> applySettingsEnvironment(Settings &settings, const ParsedOptions &given);
 
-// The help lines of the shared options, for both programs' --help.
-QString settingsHelp();
-
-// Empty when `host` is a usable name[:port]; otherwise why not.
-QString validateHost(const QString &host);
+// The host flags among `given`, which --sandbox overrides.
+QStringList hostFlagsGiven(const ParsedOptions &given);
 
 } // namespace vantorix::config

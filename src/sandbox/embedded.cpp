@@ -4,17 +4,14 @@
 
 namespace vantorix::sandbox {
 
-bool startEmbeddedSandbox(vantorix::config::Settings &settings, QObject *parent, QString *error)
+Result<QString> startEmbeddedSandbox(QObject *parent)
 {
     auto *server = new SandboxServer(SandboxOptions{}, parent);
     if (!server->listen()) {
         delete server;
-        if (error)
-            *error = QStringLiteral("cannot listen on 127.0.0.1 for the sandbox web");
-        return false;
+        return failure(QStringLiteral("cannot listen on 127.0.0.1 for the sandbox web"));
     }
-    settings.hosts.setAll(server->host());
-    return true;
+    return server->host();
 }
 
 } // namespace vantorix::sandbox

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "config/settings.h"
+#include "common/result.h"
 
 #include <QObject>
 #include <QString>
@@ -8,9 +8,7 @@
 namespace vantorix::sandbox {
 
 // Starts the sandbox web with default options on a free 127.0.0.1 port, owned
-// by `parent`, and points every host role of `settings` at it. On failure
-// returns false and says why in `error` (when given).
-bool startEmbeddedSandbox(vantorix::config::Settings &settings, QObject *parent,
-                          QString *error = nullptr);
+// by `parent`. Gives the host that reaches it, "127.0.0.1:PORT".
+Result<QString> startEmbeddedSandbox(QObject *parent);
 
 } // namespace vantorix::sandbox

@@ -1,40 +1,36 @@
+#include "config/standard_output.h"
 #include "sandbox/sandbox_server.h"
 
 #include <QCoreApplication>
-#include <QTextStream>
 #include <limits>
 
+using namespace vantorix;
 using namespace vantorix::sandbox;
 
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    QTextStream out(stdout);
-    QTextStream err(stderr);
-
-    SandboxCommand command;
-    const QString error = parseSandboxArguments(app.arguments().mid(1), command);
-    if (!error.isEmpty()) {
-        err << "vantorix-sandbox: " << error << "\nTry --help.\n";
-        return 2;
-    }
-    if (command.help) {
-        out << sandboxHelp();
-        return 0;
-    }
-    if (!command.countFrom.isNull()) {
-        const SandboxOptions &o = command.options;
-        const KeywordGraph graph(o.seed, o.fanout, o.depth);
-        out << graph.reachableFrom(command.countFrom, std::numeric_limits<qsizetype>::max())
-            << '\n';
-        return 0;
+    const QString program = QStringLiteral("vantorix-sandbox");
+    const Result<SandboxCommand> command = parseSandboxArguments(app.arguments().mid(1));
+    if (!command)
+        return config::printError(program, command.error() + QStringLiteral(" (see --help)"), 2);
+    if (command->help)
+        return config::printText(program, sandboxHelp());
+    if (command->version)
+        return config::printText(program, program + QStringLiteral(" " VANTORIX_VERSION "\n"));
+    const SandboxOptions &options = command->options;
+    if (!command->countFrom.isNull()) {
+        const KeywordGraph graph(options.seed, options.fanout, options.depth);
+        const qsizetype count =
+            graph.reachableFrom(command->countFrom, std::numeric_limits<qsizetype>::max());
+        return config::printText(program, QString::number(count) + QLatin1Char('\n'));
     }
 
-    SandboxServer server(command.options);
-    if (!server.listen(command.options.port)) {
-        err << "vantorix-sandbox: cannot listen on 127.0.0.1:" << command.options.port << '\n';
-        return 1;
-    }
-    out << "listening on http://" << server.host() << Qt::endl;
+    SandboxServer server(options);
+    if (!server.listen(options.port))
+        return config::printError(
+            program, QStringLiteral("cannot listen on 127.0.0.1:%1").arg(options.port), 1);
+    config::printText(program,
+                      QStringLiteral("listening on http://") + server.host() + QLatin1Char('\n'));
     return app.exec();
 }

@@ -1,128 +1,111 @@
 #include "sandbox/sandbox_options.h"
 
-#include <algorithm>
-#include <functional>
+#include "config/bound_option.h"
+#include "sandbox/vocabulary.h"
+
 #include <limits>
 
 namespace vantorix::sandbox {
 
 using namespace Qt::StringLiterals;
+using config::BoundOption;
+using config::OptionTable;
 
 namespace {
 
-QString wholeNumber(const QString &text, qlonglong low, qlonglong high, qlonglong &out)
+template <typename T>
+BoundOption<SandboxCommand> number(const char *name, const char *valueName,
+                                   T SandboxOptions::*field, qlonglong low, qlonglong high,
+                                   const QString &description)
 {
-    bool ok = false;
-    const qlonglong value = text.toLongLong(&ok);
-    if (!ok || value < low || value > high)
-        return u"a whole number from %1 to %2"_s.arg(low).arg(high);
-    out = value;
-    return {};
+    return {{QLatin1String(name), QLatin1String(valueName), description},
+            [=](SandboxCommand &command, const QString &text) -> Result<> {
+                const Result<qlonglong> value = config::wholeNumber(text, low, high);
+                if (!value)
+                    return failure(value.error());
+                command.options.*field = static_cast<T>(*value);
+                return {};
+            }};
 }
 
-using Setter = std::function<QString(const QString &, SandboxCommand &)>;
-
-template <typename T> Setter number(T SandboxOptions::*field, qlonglong low, qlonglong high)
-{
-    return [=](const QString &text, SandboxCommand &command) {
-        qlonglong value = 0;
-        const QString error = wholeNumber(text, low, high, value);
-        if (error.isEmpty())
-            command.options.*field = static_cast<T>(value);
-        return error;
-    };
-}
-
-QString setFailRate(const QString &text, SandboxCommand &command)
+Result<> setFailRate(SandboxCommand &command, const QString &text)
 {
     bool ok = false;
     const double rate = text.toDouble(&ok);
     if (!ok || !(rate >= 0.0 && rate <= 1.0))
-        return u"a number from 0 to 1"_s;
+        return failure(u"'%1' is not a number from 0 to 1"_s.arg(text));
     command.options.failRate = rate;
     return {};
 }
 
-QString setCount(const QString &text, SandboxCommand &command)
+const OptionTable<SandboxCommand> &table()
 {
-    command.countFrom = text;
-    return {};
-}
-
-struct Flag
-{
-    QString name;
-    Setter apply;
-};
-
-const QList<Flag> &flags()
-{
-    static const QList<Flag> table = {
-        {u"--port"_s, number(&SandboxOptions::port, 0, 65535)},
-        {u"--seed"_s, number(&SandboxOptions::seed, 0, std::numeric_limits<qlonglong>::max())},
-        {u"--fanout"_s, number(&SandboxOptions::fanout, 1, kSlotWordsMinimum)},
-        {u"--depth"_s, number(&SandboxOptions::depth, 0, KeywordGraph::kMaxDepth)},
-        {u"--latency"_s, number(&SandboxOptions::latencyMs, 0, 3600000)},
-        {u"--fail-rate"_s, setFailRate},
-        {u"--count"_s, setCount},
+    static const OptionTable<SandboxCommand> options = {
+        number("port", "N", &SandboxOptions::port, 0, 65535,
+               u"port to listen on (0: any free port; default 0)"_s),
+        number("seed", "N", &SandboxOptions::seed, 0, std::numeric_limits<qlonglong>::max(),
+               u"seed of the keyword graph, the hot lists and the\nfaults (1)"_s),
+        number("fanout", "N", &SandboxOptions::fanout, 1, kSlotWordsMinimum,
+               u"words per slot of the keyword graph, 1-30 (7)"_s),
+        number("depth", "N", &SandboxOptions::depth, 0, KeywordGraph::kMaxDepth,
+               u"most slot words in one keyword, 0-5 (3); keywords\n"
+               "per core: sum over l<=depth of C(5,l)*fanout^l,\n"
+               "nearly all found by a run from one keyword: 7/3\n"
+               "about 4,000, 12/3 about 18,800, 9/5 about 100,000"_s),
+        number("latency", "MS", &SandboxOptions::latencyMs, 0, 3600000,
+               u"answer every request after MS milliseconds (0)"_s),
+        {{u"fail-rate"_s, u"P"_s,
+          u"share of requests, 0-1, met by a fault: a 500\n"
+          "page, a dropped connection, or no answer at all;\n"
+          "chosen by hashing the seed, the path and query\n"
+          "and how often that address was asked (0)"_s},
+         setFailRate},
+        {{u"count"_s, u"KEYWORD"_s,
+          u"print how many keywords a breadth-first run from\nKEYWORD finds, and exit"_s},
+         [](SandboxCommand &command, const QString &keyword) {
+             command.countFrom = keyword;
+             return Result<>();
+         }},
+        {config::helpOption(),
+         [](SandboxCommand &command, const QString &) {
+             command.help = true;
+             return Result<>();
+         }},
+        {config::versionOption(),
+         [](SandboxCommand &command, const QString &) {
+             command.version = true;
+             return Result<>();
+         }},
     };
-    return table;
+    return options;
 }
 
 } // namespace
 
-QString parseSandboxArguments(const QStringList &arguments, SandboxCommand &command)
+Result<SandboxCommand> parseSandboxArguments(const QStringList &arguments)
 {
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString &argument = arguments.at(i);
-        if (argument == u"--help"_s || argument == u"-h"_s) {
-            command.help = true;
-            continue;
-        }
-        const qsizetype equals = argument.indexOf(u'=');
-        const QString name = equals < 0 ? argument : argument.left(equals);
-        const auto flag = std::find_if(flags().begin(), flags().end(),
-                                       [&](const Flag &f) { return f.name == name; });
-        if (flag == flags().end())
-            return u"unknown option '%1'"_s.arg(argument);
-        QString value;
-        if (equals >= 0)
-            value = argument.mid(equals + 1);
-        else if (i + 1 < arguments.size())
-            value = arguments.at(++i);
-        else
-            return u"%1 needs a value"_s.arg(name);
-        const QString error = flag->apply(value, command);
-        if (!error.isEmpty())
-            return u"%1 must be %2, not '%3'"_s.arg(name, error, value);
-    }
-    return {};
+    const Result<config::ParsedOptions> given =
+        config::parseOptions(arguments, config::specsOf(table()));
+    if (!given)
+        return failure(given.error());
+    if (!given->positional.isEmpty())
+        return failure(u"unexpected argument '%1'"_s.arg(given->positional.constFirst()));
+    SandboxCommand command;
+    if (const Result<> applied = config::applyGiven(table(), *given, command); !applied)
+        return failure(applied.error());
+    return command;
 }
 
 QString sandboxHelp()
 {
-    return uR"(Usage: vantorix-sandbox [options]
-
-Serves on 127.0.0.1 every page Vantorix reads (result pages, hot lists, the
-publisher's pages), GBK-encoded, from one port. Prints
-"listening on http://127.0.0.1:PORT" first, then serves until killed.
-
-Options:
-  --port N         port to listen on (0: any free port; default 0)
-  --seed N         seed of the keyword graph, the hot lists and the faults (1)
-  --fanout N       words per slot of the keyword graph, 1-30 (7)
-  --depth N        most slot words in one keyword, 0-5 (3)
-                   keywords per core: sum over l<=depth of C(5,l)*fanout^l;
-                   a run from one keyword finds nearly all of them:
-                   7/3 about 4,000, 12/3 about 18,800, 9/5 about 100,000
-  --latency MS     answer every request after MS milliseconds (0)
-  --fail-rate P    share of requests, 0-1, met by a fault: a 500 page, a dropped
-                   connection, or no answer at all; chosen by hashing the seed,
-                   the path and query and how often that address was asked (0)
-  --count KEYWORD  print how many keywords a breadth-first run from KEYWORD
-                   finds, and exit
-  --help           this text
-)"_s;
+    return u"Usage: vantorix-sandbox [OPTIONS]\n"
+           "\n"
+           "Serves on 127.0.0.1 every page Vantorix reads (result pages, hot lists, the\n"
+           "publisher's pages), GBK-encoded, from one port. Prints\n"
+           "\"listening on http://127.0.0.1:PORT\" first, then serves until killed.\n"
+           "\n"
+           "Options:\n"_s +
+           config::optionHelp(config::specsOf(table()));
 }
 
 } // namespace vantorix::sandbox

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "common/result.h"
 #include "sandbox/keyword_graph.h"
-#include "sandbox/vocabulary.h"
 
 #include <QString>
 #include <QStringList>
@@ -23,12 +23,12 @@ struct SandboxCommand
 {
     SandboxOptions options;
     bool help = false;
+    bool version = false;
     QString countFrom; // --count KEYWORD: print the graph's size from KEYWORD and exit
 };
 
-// Parses the arguments after the program name ("--flag value" or
-// "--flag=value"). Returns an error message, or an empty string.
-QString parseSandboxArguments(const QStringList &arguments, SandboxCommand &command);
+// Parses the arguments after the program name.
+Result<SandboxCommand> parseSandboxArguments(const QStringList &arguments);
 
 QString sandboxHelp();
 

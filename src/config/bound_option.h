@@ -1,0 +1,63 @@
+#pragma once
+
+#include "config/option_parser.h"
+
+#include <QList>
+#include <functional>
+#include <vector>
+
+namespace vantorix::config {
+
+// An option and how its value lands in a `Target`; a switch's is empty.
+template <typename Target> struct BoundOption
+{
+    OptionSpec spec;
+    std::function<Result<>(Target &, const QString &value)> apply;
+};
+
+template <typename Target> using OptionTable = std::vector<BoundOption<Target>>;
+
+template <typename Target> QList<OptionSpec> specsOf(const OptionTable<Target> &table)
+{
+    QList<OptionSpec> specs;
+    for (const BoundOption<Target> &option : table)
+        specs.append(option.spec);
+    return specs;
+}
+
+// Applies the options `given` names; the first bad value fails, named by its flag.
+template <typename Target>
+Result<> applyGiven(const OptionTable<Target> &table, const ParsedOptions &given, Target &target)
+{
+    for (const BoundOption<Target> &option : table) {
+        if (!given.isSet(option.spec.name))
+            continue;
+        if (const Result<> applied = option.apply(target, given.value(option.spec.name)); !applied)
+            return failure(QStringLiteral("--") + option.spec.name + QStringLiteral(": ") +
+                           applied.error());
+    }
+    return {};
+}
+
+// Applies the environment variable of each option that `given` lacks, so that
+// a valid flag is never refused for a bad variable.
+template <typename Target>
+Result<> applyEnvironment(const OptionTable<Target> &table, const ParsedOptions &given,
+                          Target &target)
+{
+    for (const BoundOption<Target> &option : table) {
+        if (option.spec.environment.isEmpty() || given.isSet(option.spec.name))
+            continue;
+        const QString value = qEnvironmentVariable(qPrintable(option.spec.environment));
+        if (value.isEmpty())
+            continue;
+        if (const Result<> applied = option.apply(target, value); !applied)
+            return failure(option.spec.environment + QStringLiteral(": ") + applied.error());
+    }
+    return {};
+}
+
+// A whole number from `low` to `high`, as an option value.
+Result<qlonglong> wholeNumber(const QString &text, qlonglong low, qlonglong high);
+
+} // namespace vantorix::config

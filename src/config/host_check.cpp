@@ -1,0 +1,65 @@
+#include "config/host_check.h"
+
+#include <QHostAddress>
+#include <algorithm>
+
+namespace vantorix::config {
+
+namespace {
+
+bool isNameCharacter(QChar c)
+{
+    return (c >= QLatin1Char('a') && c <= QLatin1Char('z')) ||
+           (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) || c.isDigit() ||
+           c == QLatin1Char('-') || c == QLatin1Char('_');
+}
+
+bool isDnsName(const QString &name)
+{
+    if (name.isEmpty() || name.size() > 253)
+        return false;
+    for (const QStringView label : QStringView(name).split(QLatin1Char('.'))) {
+        if (label.isEmpty() || label.size() > 63 ||
+            !std::all_of(label.begin(), label.end(), isNameCharacter))
+            return false;
+    }
+    return true;
+}
+
+bool isBracketedIpv6(const QString &name)
+{
+    if (name.size() < 3 || name.front() != QLatin1Char('[') || name.back() != QLatin1Char(']'))
+        return false;
+    const QString inside = name.mid(1, name.size() - 2);
+    QHostAddress address;
+    // A scope ("%eth0") would need escaping in an address; none is wanted here.
+    return !inside.contains(QLatin1Char('%')) && address.setAddress(inside) &&
+           address.protocol() == QAbstractSocket::IPv6Protocol;
+}
+
+} // namespace
+
+Result<> checkHost(const QString &host)
+{
+    if (host.contains(QLatin1String("://")) || host.contains(QLatin1Char('/')))
+        return failure(
+            QStringLiteral("'%1' must be name[:port], without a scheme or path").arg(host));
+    QString name = host;
+    const qsizetype colon = host.lastIndexOf(QLatin1Char(':'));
+    if (colon >= 0 && !host.endsWith(QLatin1Char(']'))) {
+        const QString port = host.mid(colon + 1);
+        const bool digits = !port.isEmpty() && port.size() <= 5 &&
+                            std::all_of(port.begin(), port.end(), [](QChar c) {
+                                return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+                            });
+        if (!digits || port.toInt() < 1 || port.toInt() > 65535)
+            return failure(
+                QStringLiteral("'%1' has no port from 1 to 65535 after its last ':'").arg(host));
+        name = host.left(colon);
+    }
+    if (!isDnsName(name) && !isBracketedIpv6(name))
+        return failure(QStringLiteral("'%1' has no usable host name or [IPv6] address").arg(host));
+    return {};
+}
+
+} // namespace vantorix::config

@@ -1,0 +1,120 @@
+#include "config/option_parser.h"
+
+#include "config/bound_option.h"
+
+#include <QCommandLineParser>
+
+namespace vantorix::config {
+
+namespace {
+
+constexpr qsizetype kHelpIndent = 26;
+constexpr qsizetype kHelpWidth = 80 - kHelpIndent - 3; // of the description column
+
+QString unknownOption(const QStringList &arguments, const QString &name)
+{
+    // Single-dash words parse as long options, so "-5" arrives as "5".
+    const QString dashed = arguments.contains(QLatin1Char('-') + name)
+                               ? QStringLiteral("-") + name
+                               : QStringLiteral("--") + name;
+    QString message = QStringLiteral("unknown option '%1'").arg(dashed);
+    if (name.startsWith(QLatin1Char('.')) || (!name.isEmpty() && name.front().isDigit()))
+        message += QStringLiteral("; put '--' before a negative number");
+    return message;
+}
+
+} // namespace
+
+Result<ParsedOptions> parseOptions(const QStringList &arguments, const QList<OptionSpec> &options)
+{
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    for (const OptionSpec &spec : options) {
+        QStringList names{spec.name};
+        if (!spec.alias.isEmpty())
+            names.prepend(spec.alias);
+        parser.addOption(QCommandLineOption(names, spec.description, spec.valueName));
+    }
+    const bool parsed = parser.parse(QStringList{QString()} + arguments);
+
+    ParsedOptions result;
+    for (const OptionSpec &spec : options) {
+        if (!parser.isSet(spec.name))
+            continue;
+        // An option's value is the next word whatever it looks like, so a "--"
+        // meant to allow a negative number is taken as the value instead.
+        if (!spec.valueName.isEmpty() && parser.values(spec.name).contains(QLatin1String("--")))
+            return failure(QStringLiteral("--%1 has no value before '--'; give a negative value "
+                                          "as --%1=-5")
+                               .arg(spec.name));
+        result.values.insert(spec.name, parser.value(spec.name));
+    }
+    if (!parser.unknownOptionNames().isEmpty())
+        return failure(unknownOption(arguments, parser.unknownOptionNames().constFirst()));
+    if (!parsed) {
+        // Qt words it as a sentence; ours are clauses after "program: ".
+        QString message = parser.errorText();
+        message[0] = message[0].toLower();
+        if (message.endsWith(QLatin1Char('.')))
+            message.chop(1);
+        return failure(message);
+    }
+    result.positional = parser.positionalArguments();
+    return result;
+}
+
+Result<qlonglong> wholeNumber(const QString &text, qlonglong low, qlonglong high)
+{
+    bool ok = false;
+    const qlonglong value = text.toLongLong(&ok);
+    const bool digitsOnly = !text.isEmpty() && text.back().isDigit() &&
+                            (text.front().isDigit() || text.front() == QLatin1Char('-'));
+    if (!ok || !digitsOnly || value < low || value > high)
+        return failure(QStringLiteral("'%1' is not a whole number from %2 to %3")
+                           .arg(text)
+                           .arg(low)
+                           .arg(high));
+    return value;
+}
+
+OptionSpec helpOption()
+{
+    return {QStringLiteral("help"), {}, QStringLiteral("show this help"), {}, QStringLiteral("h")};
+}
+
+OptionSpec versionOption()
+{
+    return {QStringLiteral("version"), {}, QStringLiteral("show the version")};
+}
+
+QString helpRow(const QString &left, const QString &right)
+{
+    const QString indent = QStringLiteral("\n") + QString(kHelpIndent + 3, QLatin1Char(' '));
+    QString text = QStringLiteral("  ") + left.leftJustified(kHelpIndent) + QLatin1Char(' ');
+    if (left.size() > kHelpIndent)
+        text += indent;
+    return text + QString(right).replace(QLatin1Char('\n'), indent) + QLatin1Char('\n');
+}
+
+QString optionHelp(const QList<OptionSpec> &options)
+{
+    QString text;
+    for (const OptionSpec &spec : options) {
+        QString left = QStringLiteral("--") + spec.name;
+        if (!spec.alias.isEmpty())
+            left.prepend(QLatin1Char('-') + spec.alias + QStringLiteral(", "));
+        if (!spec.valueName.isEmpty())
+            left += QLatin1Char(' ') + spec.valueName;
+        QString right = spec.description;
+        if (!spec.environment.isEmpty()) {
+            const qsizetype lastLine = right.size() - right.lastIndexOf(QLatin1Char('\n')) - 1;
+            right += (lastLine + spec.environment.size() + 3 > kHelpWidth ? QLatin1Char('\n')
+                                                                          : QLatin1Char(' ')) +
+                     QLatin1Char('[') + spec.environment + QLatin1Char(']');
+        }
+        text += helpRow(left, right);
+    }
+    return text;
+}
+
+} // namespace vantorix::config
