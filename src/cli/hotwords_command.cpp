@@ -50,6 +50,12 @@ void printed(CommandContext &ctx, const QString &wordList, bool ok, const QStrin
 
 } // namespace
 
+QList<CommandOption> HotwordsCommand::options() const
+{
+    return {{QStringLiteral("quiet"), QString(),
+             QStringLiteral("nothing on standard error but errors")}};
+}
+
 QString HotwordsCommand::summary() const
 {
     return QStringLiteral("print the words of a hot-word ranking page");
@@ -65,8 +71,10 @@ QString HotwordsCommand::details() const
                       "lower-cased, repeats kept; --raw prints the exact text the window appends\n"
                       "to its list (each word followed by CRLF). --dump-file PATH also writes\n"
                       "the words, and one more CRLF, to PATH as GBK, as the window's dump file.\n"
+                      "In the live layout only baidu-today and sogou-today have a list.\n"
                       "Exit status: 0 when the page was fetched (even without words), 1 when it\n"
-                      "could not be fetched or the dump file not written, 2 on a usage error.");
+                      "could not be fetched, the layout has no such list or the dump file was\n"
+                      "not written, 2 on a usage error.");
 }
 
 void HotwordsCommand::start(CommandContext &ctx)
@@ -75,8 +83,14 @@ void HotwordsCommand::start(CommandContext &ctx)
     if (!source)
         return ctx.finish(ctx.usageError(QStringLiteral("unknown source '%1'; choose one of: %2")
                                              .arg(ctx.arguments.value(0), sourceNames())));
+    std::optional<hotwords::HotlistReading> reading = ctx.layout->hotlist(*source);
+    if (!reading)
+        return ctx.finish(ctx.fail(QStringLiteral("today's engines publish no %1 list, so the %2 "
+                                                  "layout has none; --layout classic reads it "
+                                                  "from a site that serves the classic pages")
+                                       .arg(source->name, ctx.layout->name())));
     auto *fetcher = new hotwords::PageFetcher(ctx.settings, ctx.parent());
-    auto *fetch = new hotwords::HotwordFetch(*fetcher, *source, ctx.settings, ctx.parent());
+    auto *fetch = new hotwords::HotwordFetch(*fetcher, std::move(*reading), ctx.parent());
     QObject::connect(fetch, &hotwords::HotwordFetch::finished, ctx.parent(),
                      [&ctx](const QString &words, bool ok, const QString &error) {
                          printed(ctx, words, ok, error);

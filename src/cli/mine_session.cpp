@@ -27,7 +27,7 @@ void MineSession::begin()
         note(QStringLiteral("stopping after the query in flight (Ctrl-C again to abort)"));
         m_run->requestStop();
     });
-    if (m_options.markersGiven) {
+    if (m_options.markersGiven || !m_ctx.layout->usesSeedMarkers()) {
         startRun();
         return;
     }
@@ -50,7 +50,7 @@ void MineSession::begin()
 
 void MineSession::startRun()
 {
-    m_run = new mining::MiningRun(m_fetcher, m_ctx.settings.hosts.search, m_options.policy, this);
+    m_run = new mining::MiningRun(m_fetcher, m_ctx.layout, m_options.policy, this);
     connect(m_run, &mining::MiningRun::keywordAccepted, this, &MineSession::onAccepted);
     connect(m_run, &mining::MiningRun::firstHarvest, this,
             [this](const QString &harvest) { m_listText += harvest; });
@@ -103,6 +103,14 @@ void MineSession::onFinished()
 {
     showProgress(true);
     m_progress.close();
+    // Not progress but a warning, so --quiet keeps it: the pages were read
+    // and held nothing the layout knows.
+    if (const int pages = m_run->pagesWithoutBlock(); pages > 0) {
+        m_ctx.err().write(QStringLiteral("no related-searches block found on %1 %2\n")
+                              .arg(pages)
+                              .arg(pages == 1 ? QStringLiteral("page") : QStringLiteral("pages")));
+        m_ctx.err().flush();
+    }
     if (m_options.raw)
         m_ctx.out().write(m_listIsSeenList ? m_run->seenList() : m_listText);
     if (!m_ctx.out().flush()) {

@@ -4,10 +4,8 @@
 
 namespace vantorix::hotwords {
 
-HotwordFetch::HotwordFetch(PageFetcher &fetcher, const HotwordSource &source,
-                           const config::Settings &settings, QObject *parent)
-    : QObject(parent), m_source(source), m_settings(settings),
-      m_fetch(fetcher.get(sourceUrl(source, settings)))
+HotwordFetch::HotwordFetch(PageFetcher &fetcher, HotlistReading reading, QObject *parent)
+    : QObject(parent), m_reading(std::move(reading)), m_fetch(fetcher.get(m_reading.url))
 {
     connect(m_fetch, &PageFetch::finished, this, &HotwordFetch::pageArrived);
 }
@@ -29,7 +27,7 @@ void HotwordFetch::abort()
 void HotwordFetch::pageArrived(const FetchResult &result)
 {
     m_fetch = nullptr;
-    const QString words = result.ok ? wordList(result.text, m_source, m_settings) : QString();
+    const QString words = result.ok ? m_reading.wordList(result.text) : QString();
     deleteLater();
     Q_EMIT finished(words, result.ok, result.error);
 }

@@ -1,6 +1,7 @@
 #include "mining/seed_markers.h"
 
 #include "hotwords/extract.h"
+#include "layout/classic_layout.h"
 
 namespace vantorix::mining {
 
@@ -15,7 +16,7 @@ QStringList parseSeedMarkers(const QString &pageBody)
 
 QStringList builtinSeedMarkers()
 {
-    return {kRelatedStart, kRelatedEnd};
+    return {layout::kRelatedStart, layout::kRelatedEnd};
 }
 
 } // namespace vantorix::mining

@@ -11,8 +11,4 @@ QStringList parseSeedMarkers(const QString &pageBody);
 // Used for the seed query when the marker page gave fewer than two markers.
 QStringList builtinSeedMarkers();
 
-// Start and end marker of every follow-up query's related-searches block.
-inline const QString kRelatedStart = QStringLiteral("相关搜索</th>");
-inline const QString kRelatedEnd = QStringLiteral("</table>");
-
 } // namespace vantorix::mining
