@@ -7,6 +7,7 @@
 
 #include "config/settings.h"
 #include "hotwords/page_fetcher.h"
+#include "layout/page_layout.h"
 #include "mining/jcf.h"
 #include "mining/mining_run.h"
 #include "mining/seed_markers.h"
@@ -48,7 +49,7 @@ int main(int argc, char *argv[])
     settings.hosts.setAll(host);
     settings.sandbox = true;
     hotwords::PageFetcher fetcher(settings);
-    mining::MiningRun run(&fetcher, host, {1, 0, 0});
+    mining::MiningRun run(&fetcher, layout::chooseLayout(settings), {1, 0, 0});
 
     std::vector<Window> windows = {{first}, {second}};
     int queries = 0;

@@ -67,10 +67,6 @@ int runCommand(QCoreApplication &app, Command &command, const CommandLine &line,
         if (const Result<> started = startSandboxIfAsked(ctx); !started)
             return ctx.fail(started.error());
         ctx.layout = layout::chooseLayout(ctx.settings);
-        if (!ctx.isSet(QStringLiteral("quiet"))) {
-            ctx.err().write(QStringLiteral("layout: ") + ctx.layout->name() + QLatin1Char('\n'));
-            ctx.err().flush();
-        }
         command.start(ctx);
         if (!ctx.isFinished())
             app.exec();

@@ -30,6 +30,9 @@ public:
     // The pages a fetching command reads, chosen from the settings once any
     // sandbox has started.
     std::shared_ptr<const layout::PageLayout> layout;
+    // Names the layout on stderr unless --quiet; a fetching command calls it
+    // once its arguments have passed, before its first fetch.
+    void announceLayout();
     // --raw: exact list text in and out instead of lines.
     bool raw = false;
 

@@ -83,6 +83,7 @@ void HotwordsCommand::start(CommandContext &ctx)
     if (!source)
         return ctx.finish(ctx.usageError(QStringLiteral("unknown source '%1'; choose one of: %2")
                                              .arg(ctx.arguments.value(0), sourceNames())));
+    ctx.announceLayout();
     std::optional<hotwords::HotlistReading> reading = ctx.layout->hotlist(*source);
     if (!reading)
         return ctx.finish(ctx.fail(QStringLiteral("today's engines publish no %1 list, so the %2 "

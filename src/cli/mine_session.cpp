@@ -18,6 +18,7 @@ MineSession::MineSession(CommandContext &ctx, MineOptions options)
 
 void MineSession::begin()
 {
+    m_ctx.announceLayout();
     m_ctx.onInterrupt([this] {
         m_stopped = true;
         if (!m_run) {

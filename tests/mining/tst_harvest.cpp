@@ -1,3 +1,4 @@
+#include "layout/classic_layout.h"
 #include "mining/jcf.h"
 #include "mining/seen_keywords.h"
 
@@ -95,8 +96,8 @@ void HarvestTest::harvest()
     SeenKeywords seenKeywords;
     seenKeywords.reset(seen);
     QStringList accepted;
-    const QString result = jcf(block, kLinkStart, kLinkEnd, {minLength, filter}, seenKeywords,
-                               [&](const QString &word) { accepted << word; });
+    const QString result = jcf(vantorix::layout::classicLinkTexts(block), {minLength, filter},
+                               seenKeywords, [&](const QString &word) { accepted << word; });
     QCOMPARE(accepted, expected);
     QString joined;
     for (const QString &word : expected)

@@ -1,5 +1,6 @@
 #include "config/settings.h"
 #include "hotwords/page_fetcher.h"
+#include "layout/page_layout.h"
 #include "mining/mining_run.h"
 #include "run_recorder.h"
 #include "search_site.h"
@@ -23,6 +24,11 @@ config::Settings siteSettings(const SearchSite &site)
     settings.sandbox = true;
     settings.timeoutSeconds = 10;
     return settings;
+}
+
+std::shared_ptr<const layout::PageLayout> layoutOf(const SearchSite &site)
+{
+    return layout::chooseLayout(siteSettings(site));
 }
 
 MiningInput input(const QString &seed, const QString &limit = QStringLiteral("1000"),
@@ -132,7 +138,7 @@ void MiningRunTest::run()
     if (!failing.isEmpty())
         site.failKeyword(failing);
     hotwords::PageFetcher fetcher(siteSettings(site));
-    MiningRun run(&fetcher, site.host(), {});
+    MiningRun run(&fetcher, layoutOf(site), {});
     RunRecorder recorder(run);
     QSignalSpy finished(&run, &MiningRun::finished);
 
@@ -164,7 +170,7 @@ void MiningRunTest::stopDuringAFollowUpQuery()
     SearchSite site(QStringLiteral("s:a,b;a:c;b:d"));
     site.setDelay(QStringLiteral("a"), 200);
     hotwords::PageFetcher fetcher(siteSettings(site));
-    MiningRun run(&fetcher, site.host(), {concurrency, 0, 0});
+    MiningRun run(&fetcher, layoutOf(site), {concurrency, 0, 0});
     RunRecorder recorder(run);
     connect(&run, &MiningRun::querying, &run, [&run](const QString &keyword) {
         if (keyword == QLatin1String("a"))
@@ -183,7 +189,7 @@ void MiningRunTest::secondRunForgetsFirstRunsKeywords()
 {
     SearchSite site(QStringLiteral("s:a,b;t:a,c;c:a"));
     hotwords::PageFetcher fetcher(siteSettings(site));
-    MiningRun run(&fetcher, site.host(), {});
+    MiningRun run(&fetcher, layoutOf(site), {});
     RunRecorder recorder(run);
     QSignalSpy finished(&run, &MiningRun::finished);
 
@@ -205,7 +211,7 @@ void MiningRunTest::startWhileRunningIsIgnored()
 {
     SearchSite site(QStringLiteral("s:a;a:b;t:x"));
     hotwords::PageFetcher fetcher(siteSettings(site));
-    MiningRun run(&fetcher, site.host(), {});
+    MiningRun run(&fetcher, layoutOf(site), {});
     RunRecorder recorder(run);
     QSignalSpy finished(&run, &MiningRun::finished);
 
@@ -246,7 +252,7 @@ void MiningRunTest::seedMarkers()
 
     SearchSite site(QStringLiteral("s:a,b"));
     hotwords::PageFetcher fetcher(siteSettings(site));
-    MiningRun run(&fetcher, site.host(), {});
+    MiningRun run(&fetcher, layoutOf(site), {});
     QSignalSpy first(&run, &MiningRun::firstHarvest);
     QSignalSpy finished(&run, &MiningRun::finished);
     MiningInput in = input(QStringLiteral("s"));
@@ -261,7 +267,7 @@ void MiningRunTest::unreadableSettingsKeepPreviousValues()
 {
     SearchSite site(QStringLiteral("s:"));
     hotwords::PageFetcher fetcher(siteSettings(site));
-    MiningRun run(&fetcher, site.host(), {});
+    MiningRun run(&fetcher, layoutOf(site), {});
     QSignalSpy finished(&run, &MiningRun::finished);
 
     QVERIFY(run.start(input(QStringLiteral("s"), QStringLiteral("many"), QString())));
@@ -328,7 +334,7 @@ void MiningRunTest::concurrencyChangesNothingVisible()
     QList<QStringList> seen;
     for (int concurrency : {1, 3, 6}) {
         hotwords::PageFetcher fetcher(siteSettings(site));
-        MiningRun run(&fetcher, site.host(), {concurrency, 0, 0});
+        MiningRun run(&fetcher, layoutOf(site), {concurrency, 0, 0});
         RunRecorder recorder(run);
         connect(&run, &MiningRun::querying, &run, [&](const QString &keyword) {
             if (!stopAt.isEmpty() && keyword == stopAt)
@@ -360,7 +366,7 @@ void MiningRunTest::retriesRecoverAFlakyPage()
         SearchSite site(QStringLiteral("s:a;a:b"));
         site.failKeyword(QStringLiteral("a"), c.failures);
         hotwords::PageFetcher fetcher(siteSettings(site));
-        MiningRun run(&fetcher, site.host(), {1, c.retries, 0});
+        MiningRun run(&fetcher, layoutOf(site), {1, c.retries, 0});
         RunRecorder recorder(run);
         QSignalSpy finished(&run, &MiningRun::finished);
         QVERIFY(run.start(input(QStringLiteral("s"))));
@@ -373,7 +379,7 @@ void MiningRunTest::delaySpacesQueryStarts()
 {
     SearchSite site(QStringLiteral("s:a,b,c"));
     hotwords::PageFetcher fetcher(siteSettings(site));
-    MiningRun run(&fetcher, site.host(), {3, 0, 150});
+    MiningRun run(&fetcher, layoutOf(site), {3, 0, 150});
     QSignalSpy finished(&run, &MiningRun::finished);
     QVERIFY(run.start(input(QStringLiteral("s"))));
     QVERIFY(finished.wait(10000));

@@ -1,5 +1,6 @@
 #include "config/settings.h"
 #include "hotwords/page_fetcher.h"
+#include "layout/page_layout.h"
 #include "mining/mining_run.h"
 #include "mining/seed_markers.h"
 #include "run_recorder.h"
@@ -11,11 +12,13 @@
 
 using namespace vantorix;
 using mining::MiningRun;
+using namespace Qt::StringLiterals;
 
 namespace {
 
 struct Mined
 {
+    QString list;         // what the window's list would hold
     QStringList accepted; // "keyword/generation/parent"
     QSet<QString> keywords;
     QSet<QString> parents;
@@ -28,8 +31,10 @@ Mined mine(const sandbox::SandboxServer &server, int concurrency, int timeoutSec
     settings.hosts.setAll(server.host());
     settings.sandbox = true;
     settings.timeoutSeconds = timeoutSeconds;
+    settings.layout =
+        server.options().live ? config::LayoutChoice::Live : config::LayoutChoice::Classic;
     hotwords::PageFetcher fetcher(settings);
-    MiningRun run(&fetcher, server.host(), {concurrency, 0, 0});
+    MiningRun run(&fetcher, layout::chooseLayout(settings), {concurrency, 0, 0});
     RunRecorder recorder(run);
     Mined mined;
     QObject::connect(&run, &MiningRun::keywordAccepted, &run,
@@ -41,6 +46,7 @@ Mined mine(const sandbox::SandboxServer &server, int concurrency, int timeoutSec
     run.start({QStringLiteral("减肥"), QStringLiteral("100000"), QStringLiteral("0"),
                QStringLiteral("未开启"), mining::builtinSeedMarkers()});
     if (finished.wait(120000)) {
+        mined.list = recorder.list;
         mined.accepted = recorder.accepted;
         mined.finalState = recorder.finalState;
     }
@@ -54,6 +60,7 @@ class MiningSandboxTest : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void faultyPagesLoseNothingThatArrived();
+    void liveRunFindsWhatTheClassicRunFinds();
 };
 
 // With a fifth of the requests failing (errors, dropped connections, answers
@@ -85,6 +92,36 @@ void MiningSandboxTest::faultyPagesLoseNothingThatArrived()
                 QVERIFY2(some.keywords.contains(keyword),
                          qPrintable(parent + QStringLiteral(" -> ") + keyword));
         }
+    }
+}
+
+// The same keyword graph served in today's markup gives the same keywords in
+// the same order, and the requests look like a browser's: its headers, and
+// the cookie of the first answer on every later request.
+void MiningSandboxTest::liveRunFindsWhatTheClassicRunFinds()
+{
+    sandbox::SandboxOptions options;
+    options.fanout = 4;
+    options.depth = 2;
+    sandbox::SandboxServer classic(options);
+    options.live = true;
+    sandbox::SandboxServer live(options);
+    QVERIFY(classic.listen() && live.listen());
+    QList<sandbox::RequestRecord> requests;
+    connect(&live, &sandbox::SandboxServer::requestReceived, this,
+            [&requests](const sandbox::RequestRecord &request) { requests.append(request); });
+
+    const Mined expected = mine(classic, 3, 10);
+    const Mined got = mine(live, 1, 10);
+    QVERIFY(expected.accepted.size() > 100);
+    QCOMPARE(got.accepted, expected.accepted);
+    QCOMPARE(got.list, expected.list);
+
+    QVERIFY(requests.constFirst().target.endsWith("&ie=utf-8"));
+    for (qsizetype i = 0; i < requests.size(); ++i) {
+        QVERIFY(requests[i].userAgent.startsWith("Mozilla/5.0 (Windows NT 10.0"));
+        QCOMPARE(requests[i].acceptLanguage, QByteArray("zh-CN,zh;q=0.9"));
+        QCOMPARE(requests[i].cookie.startsWith("BAIDUID="), i > 0);
     }
 }
 

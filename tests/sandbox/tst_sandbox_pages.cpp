@@ -1,8 +1,10 @@
+#include "hotwords/charset.h"
 #include "hotwords/extract.h"
 #include "hotwords/urls.h"
 #include "http_get.h"
+#include "layout/live_markup.h"
+#include "layout/page_layout.h"
 #include "list/keyword_list.h"
-#include "mining/jcf.h"
 #include "mining/seed_markers.h"
 #include "sandbox/embedded.h"
 #include "sandbox/hot_lists.h"
@@ -21,12 +23,12 @@ private Q_SLOTS:
     void initTestCase();
     void everyPageIsGbkHtml_data();
     void everyPageIsGbkHtml();
-    void relatedBlockCutsWithBothMarkerPairs_data();
-    void relatedBlockCutsWithBothMarkerPairs();
+    void relatedSearchesAreTheGraphsLinks_data();
+    void relatedSearchesAreTheGraphsLinks();
     void markerPageGivesTheV33Markers();
     void emptyKeywordHasNoRelatedBlock();
-    void hotListsCutToTheirWords_data();
-    void hotListsCutToTheirWords();
+    void hotListsReadToTheirWords_data();
+    void hotListsReadToTheirWords();
     void sameOptionsSameBytes();
     void latencyAnswersConcurrently();
     void clientGoneBeforeLatencyEnds();
@@ -37,6 +39,7 @@ private:
     QUrl url(const QByteArray &pathAndQuery) const;
 
     SandboxServer m_server{SandboxOptions{}};
+    SandboxServer m_live{SandboxOptions{.live = true}};
     QNetworkAccessManager m_manager;
 };
 
@@ -45,8 +48,19 @@ QUrl TestSandboxPages::url(const QByteArray &pathAndQuery) const
     return hotwords::pageUrl(m_server.host(), pathAndQuery);
 }
 
+// The layout a client with every host on `server` reads it with.
+std::shared_ptr<const layout::PageLayout> layoutFor(const SandboxServer &server)
+{
+    config::Settings settings;
+    settings.hosts.setAll(server.host());
+    settings.layout =
+        server.options().live ? config::LayoutChoice::Live : config::LayoutChoice::Classic;
+    return layout::chooseLayout(settings);
+}
+
 void TestSandboxPages::initTestCase()
 {
+    QVERIFY(m_live.listen());
     QVERIFY(m_server.listen());
     QVERIFY(m_server.port() != 0);
 }
@@ -81,35 +95,43 @@ void TestSandboxPages::everyPageIsGbkHtml()
     QCOMPARE(QByteArray(encoder.encode(result.text())), result.body);
 }
 
-void TestSandboxPages::relatedBlockCutsWithBothMarkerPairs_data()
+void TestSandboxPages::relatedSearchesAreTheGraphsLinks_data()
 {
     QTest::addColumn<QString>("keyword");
-    QTest::newRow("default seed") << u"减肥"_s;
-    QTest::newRow("long tail with Latin") << u"女生减肥Keep课程"_s;
-    QTest::newRow("ampersand hash space") << u"a&b #c d"_s;
-    QTest::newRow("percent and plus") << u"100% 16+8"_s;
-    QTest::newRow("Chinese with space") << u"产后 减肥"_s;
+    QTest::addColumn<bool>("live");
+    for (const bool live : {false, true}) {
+        const char *layout = live ? "live " : "classic ";
+        QTest::addRow("%sdefault seed", layout) << u"减肥"_s << live;
+        QTest::addRow("%slong tail with Latin", layout) << u"女生减肥Keep课程"_s << live;
+        QTest::addRow("%sampersand hash space", layout) << u"a&b #c d"_s << live;
+        QTest::addRow("%spercent and plus", layout) << u"100% 16+8"_s << live;
+        QTest::addRow("%sChinese with space", layout) << u"产后 减肥"_s << live;
+    }
 }
 
-void TestSandboxPages::relatedBlockCutsWithBothMarkerPairs()
+void TestSandboxPages::relatedSearchesAreTheGraphsLinks()
 {
-    // The seed query cuts with the marker page's pair, follow-ups with the
-    // built-in pair; both must give exactly the graph's links, which also
-    // shows the keyword reached the server intact.
+    // Each layout reads the graph's links back from its pages, which also
+    // shows the keyword reached the server intact. The classic seed query
+    // cuts with the marker page's pair, follow-ups with the built-in pair;
+    // the live page gives the same words as links and as s-data JSON.
     QFETCH(QString, keyword);
-    const QString markerPage = httpGet(m_manager, hotwords::markerPageUrl(m_server.host())).text();
-    const QStringList markers = mining::parseSeedMarkers(markerPage);
+    QFETCH(bool, live);
+    const SandboxServer &server = live ? m_live : m_server;
+    const auto layout = layoutFor(server);
+    const QStringList markers =
+        mining::parseSeedMarkers(httpGet(m_manager, hotwords::markerPageUrl(server.host())).text());
     QCOMPARE(markers.size(), 2);
 
-    const QString page = httpGet(m_manager, hotwords::searchUrl(m_server.host(), keyword)).text();
-    const QString expected = list::joinList(m_server.graph().related(keyword)).toLower();
+    const HttpResult answer = httpGet(m_manager, layout->searchUrl(keyword));
+    const QString page = hotwords::decodePage(answer.body, answer.contentType);
+    QStringList expected = server.graph().related(keyword);
     QVERIFY(!expected.isEmpty());
-    const QString followUpBlock =
-        hotwords::ExtractBetween(page, mining::kRelatedStart, mining::kRelatedEnd);
-    const QString seedBlock = hotwords::ExtractBetween(page, markers.at(0), markers.at(1));
-    QCOMPARE(hotwords::ExtractAllBetween(followUpBlock, mining::kLinkStart, mining::kLinkEnd),
-             expected);
-    QCOMPARE(hotwords::ExtractAllBetween(seedBlock, mining::kLinkStart, mining::kLinkEnd),
+    for (QString &word : expected)
+        word = word.toLower();
+    QCOMPARE(layout->relatedSearches(page, {}).candidates, expected);
+    QCOMPARE(live ? layout::relatedDataWords(page)
+                  : layout->relatedSearches(page, markers).candidates,
              expected);
     QVERIFY(page.contains(u"<title>"_s + keyword.toHtmlEscaped() + u"_百度搜索"_s));
 }
@@ -126,49 +148,38 @@ void TestSandboxPages::emptyKeywordHasNoRelatedBlock()
 {
     const QString page = httpGet(m_manager, url("/s?wd=")).text();
     QVERIFY(page.contains(u"百度一下"_s));
-    QVERIFY(hotwords::ExtractBetween(page, mining::kRelatedStart, mining::kRelatedEnd).isEmpty());
+    QVERIFY(!layoutFor(m_server)->relatedSearches(page, {}).blockFound);
     QVERIFY(!page.contains(u"<div id=\"rs\">"_s));
 }
 
-void TestSandboxPages::hotListsCutToTheirWords_data()
+void TestSandboxPages::hotListsReadToTheirWords_data()
 {
-    QTest::addColumn<int>("list");
-    QTest::addColumn<QString>("start");
-    QTest::addColumn<QString>("end");
-    const QString anchor = u"\" target=\"_blank\">"_s;
-    QTest::newRow("baidu today") << int(HotList::BaiduToday) << u"最近24小时搜索量"_s
-                                 << u"</table>"_s;
-    QTest::newRow("baidu week") << int(HotList::BaiduWeek) << u"最近七日"_s << u"</table>"_s;
-    QTest::newRow("baidu new") << int(HotList::BaiduNew) << u"最近七日"_s << u"</table>"_s;
-    QTest::newRow("baidu last month")
-        << int(HotList::BaiduLastMonth) << u"最近七日"_s << u"</table>"_s;
-    QTest::newRow("sogou today") << int(HotList::SogouToday) << u"今日搜索"_s << u"</HTML>"_s;
-    QTest::newRow("sogou week") << int(HotList::SogouWeek) << u"今日搜索"_s << u"</HTML>"_s;
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<bool>("live");
+    for (const hotwords::HotwordSource &source : hotwords::hotwordSources())
+        QTest::newRow(qPrintable(source.name)) << source.name << false;
+    QTest::newRow("live baidu-today") << u"baidu-today"_s << true;
+    QTest::newRow("live sogou-today") << u"sogou-today"_s << true;
 }
 
-void TestSandboxPages::hotListsCutToTheirWords()
+void TestSandboxPages::hotListsReadToTheirWords()
 {
-    QFETCH(int, list);
-    QFETCH(QString, start);
-    QFETCH(QString, end);
-    const auto hotList = static_cast<HotList>(list);
-    const QString page = httpGet(m_manager, url(hotListPath(hotList).toLatin1())).text();
-    const QString section = hotwords::ExtractBetween(page, start, end);
-    QString words;
-    if (isSogouList(hotList)) {
-        const QString cells = hotwords::ExtractAllBetween(
-            section, u"<td><a href=\"http://"_s + m_server.host() + u"/web"_s, u"</td>"_s);
-        words = hotwords::ExtractAllBetween(cells, u"\">"_s, u"</a>"_s);
-    } else {
-        words = hotwords::ExtractAllBetween(section, u"\" target=\"_blank\">"_s, u"</a>"_s);
-    }
-    const QStringList expected = hotListWords(hotList, m_server.options().seed);
+    QFETCH(QString, source);
+    QFETCH(bool, live);
+    const SandboxServer &server = live ? m_live : m_server;
+    const hotwords::HotwordSource &chosen = *hotwords::sourceByName(source);
+    const auto reading = layoutFor(server)->hotlist(chosen);
+    QVERIFY(reading);
+    const HttpResult answer = httpGet(m_manager, reading->url);
+    const QString page = hotwords::decodePage(answer.body, answer.contentType);
+    const QStringList expected =
+        hotListWords(*hotListForPath(QString::fromLatin1(chosen.path)), server.options().seed);
     QVERIFY(expected.size() >= 20);
     QVERIFY(std::any_of(expected.cbegin(), expected.cend(),
                         [](const QString &word) { return word != word.toLower(); }));
-    QCOMPARE(words, list::joinList(expected).toLower());
-    // Other links on the page would add words if the layout let them in.
-    QVERIFY(page.count(u"</a>"_s) > expected.size());
+    QCOMPARE(reading->wordList(page), list::joinList(expected).toLower());
+    // Other links on a classic page would add words if the layout let them in.
+    QVERIFY(live || page.count(u"</a>"_s) > expected.size());
 }
 
 void TestSandboxPages::sameOptionsSameBytes()
@@ -251,11 +262,19 @@ void TestSandboxPages::serverGoneWhileAnswersWait()
 void TestSandboxPages::embeddedSandboxServesEveryRole()
 {
     QObject owner;
-    const Result<QString> host = startEmbeddedSandbox(&owner);
-    QVERIFY2(host, qPrintable(host.error()));
-    QVERIFY(host->startsWith(u"127.0.0.1:"_s));
-    QCOMPARE(httpGet(m_manager, hotwords::markerPageUrl(*host)).status, 200);
-    QCOMPARE(httpGet(m_manager, hotwords::pageUrl(*host, "/buzz/top10.html")).status, 200);
+    config::Settings settings;
+    for (const bool live : {false, true}) {
+        settings.layout = live ? config::LayoutChoice::Live : config::LayoutChoice::Auto;
+        const Result<QString> host = startEmbeddedSandbox(&owner, settings);
+        QVERIFY2(host, qPrintable(host.error()));
+        QVERIFY(host->startsWith(u"127.0.0.1:"_s));
+        QCOMPARE(httpGet(m_manager, hotwords::markerPageUrl(*host)).status, 200);
+        // Today's engines serve the board page; the classic lists are gone.
+        QCOMPARE(httpGet(m_manager, hotwords::pageUrl(*host, "/buzz/top10.html")).status,
+                 live ? 404 : 200);
+        QCOMPARE(httpGet(m_manager, hotwords::pageUrl(*host, "/board?tab=realtime")).status,
+                 live ? 200 : 404);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestSandboxPages)
