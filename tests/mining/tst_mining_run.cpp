@@ -31,6 +31,37 @@ std::shared_ptr<const layout::PageLayout> layoutOf(const SearchSite &site)
     return layout::chooseLayout(siteSettings(site));
 }
 
+// The classic layout, but every answer sends the query on to the page of
+// "then", as today's https shell page sends a query on to http.
+class SendingOnLayout final : public layout::PageLayout
+{
+public:
+    explicit SendingOnLayout(std::shared_ptr<const layout::PageLayout> classic)
+        : m_classic(std::move(classic))
+    {
+    }
+    QString name() const override { return m_classic->name(); }
+    QUrl searchUrl(const QString &keyword) const override { return m_classic->searchUrl(keyword); }
+    std::optional<QUrl> retryAddress(const QUrl &, const QString &) const override
+    {
+        return m_classic->searchUrl(QStringLiteral("then"));
+    }
+    bool usesSeedMarkers() const override { return true; }
+    layout::RelatedSearches relatedSearches(const QString &page,
+                                            const QStringList &markers) const override
+    {
+        return m_classic->relatedSearches(page, markers);
+    }
+    std::optional<hotwords::HotlistReading>
+    hotlist(const hotwords::HotwordSource &source) const override
+    {
+        return m_classic->hotlist(source);
+    }
+
+private:
+    std::shared_ptr<const layout::PageLayout> m_classic;
+};
+
 MiningInput input(const QString &seed, const QString &limit = QStringLiteral("1000"),
                   const QString &minLength = QStringLiteral("0"), const QString &filter = kOff)
 {
@@ -63,6 +94,7 @@ private Q_SLOTS:
     void concurrencyChangesNothingVisible();
     void retriesRecoverAFlakyPage();
     void delaySpacesQueryStarts();
+    void aPageThatSendsTheQueryOnIsFollowedOnce();
 };
 
 // One run of the table: the site's graph and failing keyword, the three
@@ -388,6 +420,19 @@ void MiningRunTest::delaySpacesQueryStarts()
     for (qsizetype i = 1; i < times.size(); ++i)
         QVERIFY2(times[i] - times[i - 1] >= 100,
                  qPrintable(QStringLiteral("gap %1 ms").arg(times[i] - times[i - 1])));
+}
+
+void MiningRunTest::aPageThatSendsTheQueryOnIsFollowedOnce()
+{
+    SearchSite site(QStringLiteral("s:x;then:a"));
+    hotwords::PageFetcher fetcher(siteSettings(site));
+    MiningRun run(&fetcher, std::make_shared<SendingOnLayout>(layoutOf(site)), {1, 0, 0});
+    RunRecorder recorder(run);
+    QSignalSpy finished(&run, &MiningRun::finished);
+    QVERIFY(run.start(input(QStringLiteral("s"))));
+    QVERIFY(finished.wait(10000));
+    QCOMPARE(site.queries().join(QLatin1Char(',')), QStringLiteral("s,then,a,then,,then"));
+    QCOMPARE(recorder.list, lines(QStringLiteral("|a||")));
 }
 
 QTEST_GUILESS_MAIN(MiningRunTest)
