@@ -1,17 +1,23 @@
+#include "env.h"
+#include "gbk.h"
+#include "hosts.h"
 #include "hotwords/page_fetcher.h"
 #include "hotwords/urls.h"
 
+#include <QFile>
 #include <QHttpServer>
 #include <QHttpServerRequest>
 #include <QHttpServerResponder>
 #include <QHttpServerResponse>
 #include <QPointer>
 #include <QSignalSpy>
-#include <QStringDecoder>
+#include <QSslConfiguration>
+#include <QSslKey>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
 #include <QTimer>
+#include <QtEndian>
 
 using namespace vantorix;
 using namespace vantorix::hotwords;
@@ -26,15 +32,14 @@ FetchResult fetch(PageFetcher &fetcher, const QUrl &address)
 {
     QSignalSpy spy(fetcher.get(address), &PageFetch::finished);
     if (!spy.wait(20000))
-        return {false, 0, {}, {}, u"no answer in the test"_s};
+        return {false, 0, {}, u"no answer in the test"_s};
     return spy.at(0).at(0).value<FetchResult>();
 }
 
-config::Settings localSettings(int timeoutSeconds = 60)
+config::Settings withTimeout(int seconds)
 {
     config::Settings settings;
-    settings.sandbox = true;
-    settings.timeoutSeconds = timeoutSeconds;
+    settings.timeoutSeconds = seconds;
     return settings;
 }
 
@@ -56,6 +61,54 @@ void stall(QTcpServer &server, int trickleMs)
     });
 }
 
+// A proxy that is also the far server: it answers every request itself and
+// keeps what it was asked. SOCKS5 when the first byte says so (no
+// authentication, CONNECT by name), an HTTP proxy otherwise.
+class FakeProxy : public QTcpServer
+{
+public:
+    QByteArray asked; // SOCKS: "HOST:PORT ", then the request line
+
+    FakeProxy()
+    {
+        connect(this, &QTcpServer::newConnection, this, [this] {
+            QTcpSocket *socket = nextPendingConnection();
+            connect(socket, &QTcpSocket::readyRead, socket,
+                    [this, socket, in = QByteArray(), stage = 0]() mutable {
+                        in += socket->readAll();
+                        serve(socket, in, stage);
+                    });
+        });
+        listen(QHostAddress::LocalHost, 0);
+    }
+
+private:
+    void serve(QTcpSocket *socket, QByteArray &in, int &stage)
+    {
+        if (stage == 0 && in.startsWith('\x05')) {
+            if (in.size() < 2 || in.size() < 2 + uchar(in[1]))
+                return;
+            in.remove(0, 2 + uchar(in[1]));
+            socket->write("\x05\x00", 2);
+            stage = 1;
+        }
+        if (stage == 1) {
+            const int length = in.size() >= 5 ? uchar(in[4]) : 0;
+            if (in.size() < 5 || in.size() < 7 + length || in[3] != '\x03')
+                return;
+            const quint16 port = qFromBigEndian<quint16>(in.constData() + 5 + length);
+            asked = in.mid(5, length) + ':' + QByteArray::number(port) + ' ';
+            in.remove(0, 7 + length);
+            socket->write("\x05\x00\x00\x01\x00\x00\x00\x00\x00\x00", 10);
+        }
+        stage = 2;
+        if (!in.contains("\r\n\r\n"))
+            return;
+        asked += in.left(in.indexOf("\r\n"));
+        socket->write("HTTP/1.1 200 OK\r\nContent-Length: 9\r\n\r\nvia proxy");
+    }
+};
+
 } // namespace
 
 class TestPageFetcher : public QObject
@@ -69,6 +122,8 @@ private Q_SLOTS:
     void neverEndingResponse();
     void keywordReachesServerIntact_data();
     void keywordReachesServerIntact();
+    void noRedirectFromHttpsToHttp();
+    void throughProxy_data();
     void throughProxy();
     void severalInFlightAndAbort();
 
@@ -76,16 +131,17 @@ private:
     QUrl url(const QByteArray &path) const { return pageUrl(m_host, path); }
 
     QHttpServer m_server;
+    QHttpServer m_tls;
     QString m_host;
+    quint16 m_tlsPort = 0;
     QByteArray m_lastQuery;
 };
 
 void TestPageFetcher::initTestCase()
 {
-    m_server.route(u"/gbk"_s, [] {
-        QStringEncoder gb("GB18030");
-        return QHttpServerResponse("text/html; charset=gbk", QByteArray(gb.encode(kPage)));
-    });
+    clearVantorixEnvironment();
+    m_server.route(u"/gbk"_s,
+                   [] { return QHttpServerResponse("text/html; charset=gbk", gbk(kPage)); });
     m_server.route(u"/utf8"_s,
                    [] { return QHttpServerResponse("text/html; charset=utf-8", kPage.toUtf8()); });
     m_server.route(u"/status/<arg>"_s, [](int code) {
@@ -116,7 +172,27 @@ void TestPageFetcher::initTestCase()
     });
     const quint16 port = m_server.listen(QHostAddress::LocalHost, 0);
     QVERIFY(port != 0);
-    m_host = u"127.0.0.1:"_s + QString::number(port);
+    m_host = loopbackHost(port);
+
+    // An https site whose certificate this process trusts.
+    const QList<QSslCertificate> certificate =
+        QSslCertificate::fromPath(QStringLiteral(VANTORIX_TEST_DATA "/localhost.crt"));
+    QFile key(QStringLiteral(VANTORIX_TEST_DATA "/localhost.key"));
+    QVERIFY(certificate.size() == 1 && key.open(QIODevice::ReadOnly));
+    m_tls.sslSetup(certificate.first(), QSslKey(&key, QSsl::Ec));
+    QSslConfiguration trusting = QSslConfiguration::defaultConfiguration();
+    trusting.addCaCertificates(certificate);
+    QSslConfiguration::setDefaultConfiguration(trusting);
+    m_tls.route(u"/page"_s, [] { return QHttpServerResponse("text/html", gbk(kPage)); });
+    m_tls.route(u"/to/<arg>"_s, [this](const QString &scheme) {
+        QHttpServerResponse response(Status::Found);
+        const QByteArray secure = "https://127.0.0.1:" + QByteArray::number(m_tlsPort) + "/page";
+        const QByteArray plain = "http://" + m_host.toLatin1() + "/s?wd=insecure";
+        response.setHeader("Location", scheme == u"https"_s ? secure : plain);
+        return response;
+    });
+    m_tlsPort = m_tls.listen(QHostAddress::LocalHost, 0);
+    QVERIFY(m_tlsPort != 0);
 }
 
 void TestPageFetcher::outcomes_data()
@@ -146,7 +222,7 @@ void TestPageFetcher::outcomes()
     QFETCH(qint64, maxBody);
     QFETCH(int, status);
     QFETCH(QString, text);
-    PageFetcher fetcher(localSettings());
+    PageFetcher fetcher(withTimeout(60));
     fetcher.setMaxBodyBytes(maxBody);
     const FetchResult result = fetch(fetcher, url(path));
     QCOMPARE(result.ok, !text.isNull());
@@ -170,12 +246,12 @@ void TestPageFetcher::neverEndingResponse()
     QFETCH(QString, error);
     QTcpServer server;
     QVERIFY(server.listen(QHostAddress::LocalHost, 0));
-    const QString host = u"127.0.0.1:"_s + QString::number(server.serverPort());
+    const QString host = loopbackHost(server.serverPort());
     if (trickleMs == 0)
         server.close();
     else
         stall(server, trickleMs);
-    PageFetcher fetcher(localSettings(1));
+    PageFetcher fetcher(withTimeout(1));
     const FetchResult result = fetch(fetcher, pageUrl(host, "/"));
     QVERIFY(!result.ok);
     QVERIFY(result.text.isEmpty());
@@ -195,42 +271,58 @@ void TestPageFetcher::keywordReachesServerIntact_data()
 void TestPageFetcher::keywordReachesServerIntact()
 {
     QFETCH(QString, keyword);
-    PageFetcher fetcher(localSettings());
+    PageFetcher fetcher(withTimeout(60));
     const FetchResult result = fetch(fetcher, searchUrl(m_host, keyword));
     QVERIFY2(result.ok, qPrintable(result.error));
     QVERIFY(m_lastQuery.startsWith("wd="));
     QCOMPARE(result.text, keyword); // the server echoes the bytes it decoded
 }
 
+void TestPageFetcher::noRedirectFromHttpsToHttp()
+{
+    PageFetcher fetcher(withTimeout(60));
+    const QString site = u"https://127.0.0.1:"_s + QString::number(m_tlsPort);
+    QCOMPARE(fetch(fetcher, QUrl(site + u"/to/https"_s)).text, kPage);
+    m_lastQuery.clear();
+    const FetchResult result = fetch(fetcher, QUrl(site + u"/to/http"_s));
+    QVERIFY(!result.ok);
+    QVERIFY2(result.error.contains(u"redirect"_s, Qt::CaseInsensitive), qPrintable(result.error));
+    QCOMPARE(m_lastQuery, QByteArray()); // the plain site was never asked
+}
+
+void TestPageFetcher::throughProxy_data()
+{
+    QTest::addColumn<QString>("scheme");
+    QTest::addColumn<QByteArray>("asked");
+    QTest::newRow("HTTP proxy") << u"http"_s
+                                << "GET http://top.baidu.example/buzz/top10.html HTTP/1.1"_ba;
+    QTest::newRow("SOCKS5 proxy") << u"socks5"_s
+                                  << "top.baidu.example:80 GET /buzz/top10.html HTTP/1.1"_ba;
+}
+
 void TestPageFetcher::throughProxy()
 {
-    QTcpServer proxy;
-    QByteArray requestLine;
-    connect(&proxy, &QTcpServer::newConnection, this, [&] {
-        QTcpSocket *socket = proxy.nextPendingConnection();
-        connect(socket, &QTcpSocket::readyRead, socket, [socket, &requestLine] {
-            requestLine = socket->readLine().trimmed();
-            socket->write("HTTP/1.1 200 OK\r\nContent-Length: 9\r\n\r\nvia proxy");
-        });
-    });
-    QVERIFY(proxy.listen(QHostAddress::LocalHost, 0));
-    config::Settings settings = localSettings();
-    settings.proxy = u"http://127.0.0.1:"_s + QString::number(proxy.serverPort());
+    QFETCH(QString, scheme);
+    QFETCH(QByteArray, asked);
+    FakeProxy proxy;
+    QVERIFY(proxy.isListening());
+    config::Settings settings = withTimeout(60);
+    settings.proxy = scheme + u"://"_s + loopbackHost(proxy.serverPort());
     PageFetcher fetcher(settings);
     const FetchResult result = fetch(fetcher, pageUrl(u"top.baidu.example"_s, "/buzz/top10.html"));
     QCOMPARE(result.text, u"via proxy"_s);
-    QCOMPARE(requestLine, "GET http://top.baidu.example/buzz/top10.html HTTP/1.1"_ba);
+    QCOMPARE(proxy.asked, asked);
     // This machine is reached directly.
-    requestLine.clear();
+    proxy.asked.clear();
     QCOMPARE(fetch(fetcher, url("/gbk")).text, kPage);
-    QCOMPARE(requestLine, QByteArray());
+    QCOMPARE(proxy.asked, QByteArray());
 }
 
 void TestPageFetcher::severalInFlightAndAbort()
 {
     // Replies come in reverse order; each fetch gets its own, an aborted one
     // none, and a fetcher destroyed mid-flight ends its fetches silently.
-    auto fetcher = std::make_unique<PageFetcher>(localSettings());
+    auto fetcher = std::make_unique<PageFetcher>(withTimeout(60));
     const QList<int> delays = {600, 300, 0, 400};
     QStringList answers(delays.size());
     QList<QPointer<PageFetch>> fetches;
@@ -244,11 +336,12 @@ void TestPageFetcher::severalInFlightAndAbort()
     QCOMPARE(answers, (QStringList{u"600"_s, QString(), u"0"_s, u"400"_s}));
     QVERIFY(fetches[1].isNull());
 
-    fetcher->get(url("/slow/200"));
-    connect(fetcher->get(url("/slow/200")), &PageFetch::finished, this,
+    connect(fetcher->get(url("/slow/100")), &PageFetch::finished, this,
             [&answers] { answers[1] = u"late"_s; });
     fetcher.reset();
-    QTest::qWait(400);
+    // A later answer has come; the destroyed fetcher's never does.
+    PageFetcher other(withTimeout(60));
+    QCOMPARE(fetch(other, url("/slow/300")).text, u"300"_s);
     QCOMPARE(answers[1], QString());
 }
 
