@@ -19,20 +19,17 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The embedded sandbox's words for a source, as the list receives them.
+// The embedded sandbox's words for a source, in their own case.
 QStringList sandboxWords(const QString &source)
 {
     const QString path = QString::fromLatin1(hotwords::sourceByName(source)->path);
-    QStringList words =
-        sandbox::hotListWords(*sandbox::hotListForPath(path), sandbox::SandboxOptions{}.seed);
-    for (QString &word : words)
-        word = word.toLower();
-    return words;
+    return sandbox::hotListWords(*sandbox::hotListForPath(path), sandbox::SandboxOptions{}.seed);
 }
 
+// The words as printed: lower-cased by the section cut, one a line.
 QByteArray lines(const QStringList &words)
 {
-    return (words.join(u'\n') + u'\n').toUtf8();
+    return (words.join(u'\n') + u'\n').toLower().toUtf8();
 }
 
 } // namespace
@@ -78,15 +75,15 @@ void CliHotwordsTest::runs_data()
     const QString dumpFlag = u"--dump-file"_s;
     for (const hotwords::HotwordSource &source : hotwords::hotwordSources()) {
         const QStringList words = sandboxWords(source.name);
-        QVERIFY(words.size() >= 20);
+        QVERIFY(words.size() >= 20 && words.join(QString()) != words.join(QString()).toLower());
         QTest::newRow(qPrintable(source.name))
             << QStringList{u"--sandbox"_s, u"hotwords"_s, source.name, dumpFlag, u"DUMP"_s} << 0
-            << lines(words) << QByteArray() << gbk(list::joinList(words) + u"\r\n"_s);
+            << lines(words) << QByteArray() << gbk(list::joinList(words).toLower() + u"\r\n"_s);
     }
     const QStringList week = sandboxWords(u"sogou-week"_s);
     QTest::newRow("--raw: the exact word list")
         << QStringList{u"--raw"_s, u"--sandbox"_s, u"hotwords"_s, u"sogou-week"_s} << 0
-        << list::joinList(week).toUtf8() << QByteArray() << QByteArray();
+        << list::joinList(week).toLower().toUtf8() << QByteArray() << QByteArray();
     QTest::newRow("options after the source, GBK output")
         << QStringList{u"hotwords"_s, u"sogou-week"_s, u"--sandbox"_s, u"--encoding"_s, u"gbk"_s}
         << 0 << gbk(QString::fromUtf8(lines(week))) << QByteArray() << QByteArray();
@@ -103,9 +100,6 @@ void CliHotwordsTest::runs_data()
                             << QByteArray();
     };
     failure("unknown source", {u"hotwords"_s, u"baidu-month"_s}, 2, "baidu-lastmonth");
-    failure("source in another case", {u"hotwords"_s, u"Baidu-Today"_s}, 2, "unknown source");
-    failure("no source", {u"hotwords"_s}, 2, "hotwords");
-    failure("two sources", {u"hotwords"_s, u"baidu-new"_s, u"baidu-week"_s}, 2, "hotwords");
     QTcpServer probe;
     QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
     const QString closed = loopbackHost(probe.serverPort());

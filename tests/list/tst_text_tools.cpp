@@ -40,24 +40,6 @@ private Q_SLOTS:
         QCOMPARE(vantorix::list::splitList(text), pieces);
     }
 
-    void lineSplit_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QStringList>("lines");
-        QTest::newRow("empty") << QString() << QStringList();
-        QTest::newRow("final LF ends the last line") << u"a\nb\n"_s << QStringList{u"a"_s, u"b"_s};
-        QTest::newRow("CRLF, LF and blank lines")
-            << u"a\r\nb\n\n\r\nc"_s << QStringList{u"a"_s, u"b"_s, QString(), QString(), u"c"_s};
-        QTest::newRow("lone CR stays") << u"a\rb\r\r\n"_s << QStringList{u"a\rb\r"_s};
-        QTest::newRow("CR at the very end stays") << u"a\r"_s << QStringList{u"a\r"_s};
-    }
-    void lineSplit()
-    {
-        QFETCH(QString, text);
-        QFETCH(QStringList, lines);
-        QCOMPARE(vantorix::list::splitLines(text), lines);
-    }
-
     void exportConversion_data()
     {
         QTest::addColumn<QString>("list");
@@ -85,13 +67,11 @@ private Q_SLOTS:
         QTest::addColumn<std::optional<int>>("number");
         const std::optional<int> none;
         QTest::newRow("fraction rounds down") << u"2.9"_s << std::optional(2);
-        QTest::newRow("surrounding spaces") << u" 2 "_s << std::optional(2);
         QTest::newRow("negative fraction rounds down") << u"-0.5"_s << std::optional(-1);
         QTest::newRow("empty") << QString() << none;
         QTest::newRow("number then letters") << u"3abc"_s << none;
         QTest::newRow("overflowing double") << u"1e400"_s << none;
         QTest::newRow("infinity") << u"inf"_s << none;
-        QTest::newRow("largest int") << u"2147483647"_s << std::optional(2147483647);
         QTest::newRow("past largest int") << u"2147483648"_s << none;
         QTest::newRow("below smallest int") << u"-2147483648.5"_s << none;
     }
@@ -108,9 +88,6 @@ private Q_SLOTS:
         QTest::addColumn<QString>("argument");
         QTest::addColumn<QString>("containing");
         QTest::addColumn<QString>("notContaining");
-        QTest::newRow("case ignored, spaces around the argument trimmed")
-            << u"SEO工具\r\nabc\r\nSeo\r\n"_s << u" seo "_s << u"SEO工具\r\nSeo\r\n"_s
-            << u"abc\r\n\r\n"_s;
         QTest::newRow("empty pieces only kept by the negative filter")
             << u"a\r\n\r\nb\r\n"_s << u"x"_s << QString() << u"a\r\n\r\nb\r\n\r\n"_s;
         QTest::newRow("spaces-only pieces")
@@ -137,7 +114,6 @@ private Q_SLOTS:
         QTest::addColumn<QString>("list");
         QTest::addColumn<int>("minLength");
         QTest::addColumn<QString>("kept");
-        QTest::newRow("2 keeps abc, drops ab") << u"abc\r\nab\r\n"_s << 2 << u"abc\r\n"_s;
         QTest::newRow("-1 keeps everything, the empty last piece too")
             << u"abc\r\nab\r\n"_s << -1 << u"abc\r\nab\r\n\r\n"_s;
         QTest::newRow("Chinese characters count one each")
@@ -156,12 +132,9 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("list");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("first copy stays, after a leading separator")
-            << u"b\r\na\r\nb\r\n"_s << u"\r\nb\r\na\r\n"_s;
         QTest::newRow("case and trailing space make different keywords")
             << u"a\r\nA\r\na \r\na"_s << u"\r\na\r\nA\r\na \r\n"_s;
         QTest::newRow("blank lines dropped") << u"   \r\nx\r\n\r\n "_s << u"\r\nx\r\n"_s;
-        QTest::newRow("empty list") << QString() << u"\r\n"_s;
         QTest::newRow("a piece inside another") << u"ab\r\nb\r\nab"_s << u"\r\nab\r\nb\r\n"_s;
     }
     void removeDuplicateLines()
@@ -178,7 +151,6 @@ private Q_SLOTS:
         QTest::addColumn<QString>("list");
         QTest::addColumn<QStringList>("keywords");
         QTest::newRow("empty text") << QString() << QStringList();
-        QTest::newRow("one keyword without separator") << u"a"_s << QStringList{u"a"_s};
         QTest::newRow("dedupe output loses its empty line")
             << u"\r\nb\r\na\r\n"_s << QStringList{u"a"_s, u"b"_s};
         QTest::newRow("spaces and repeats survive")

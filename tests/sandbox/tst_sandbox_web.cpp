@@ -1,0 +1,271 @@
+#include "config/settings.h"
+#include "env.h"
+#include "gbk.h"
+#include "hotwords/extract.h"
+#include "hotwords/urls.h"
+#include "http_get.h"
+#include "list/keyword_list.h"
+#include "mining/jcf.h"
+#include "mining/seed_markers.h"
+#include "sandbox/embedded.h"
+#include "sandbox/fault_plan.h"
+#include "sandbox/hot_lists.h"
+#include "sandbox/query_text.h"
+#include "sandbox/sandbox_server.h"
+
+using namespace vantorix;
+using namespace vantorix::sandbox;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr quint64 kSeed = 5;
+constexpr double kRate = 0.5;
+
+// What the client sees of each fault.
+Fault observed(const HttpResult &result)
+{
+    if (!result.finished || result.error == QNetworkReply::OperationCanceledError)
+        return Fault::NoAnswer;
+    if (result.status == 500)
+        return Fault::ServerError;
+    if (result.error == QNetworkReply::RemoteHostClosedError)
+        return Fault::DropConnection;
+    if (result.error == QNetworkReply::NoError && result.status == 200 && !result.body.isEmpty())
+        return Fault::None;
+    return Fault(-1);
+}
+
+// Asks for the path expecting `planned`: a request that is never answered is
+// given up after a short while, every other one has all the time it needs.
+Fault fetchExpecting(const SandboxServer &server, const QByteArray &path, Fault planned)
+{
+    QNetworkAccessManager manager;
+    const int waitMs = planned == Fault::NoAnswer ? 500 : 30000;
+    return observed(httpGet(manager, hotwords::pageUrl(server.host(), path), waitMs));
+}
+
+} // namespace
+
+// The sandbox web over HTTP: its pages as the program reads them, cut with
+// the program's own markers, its latency and its faults.
+class TestSandboxWeb : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase()
+    {
+        clearVantorixEnvironment();
+        QVERIFY(m_server.listen());
+    }
+
+    void everyPageIsGbkHtml_data()
+    {
+        QTest::addColumn<QByteArray>("path");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("mustHold");
+        QTest::newRow("result page") << "/s?wd=%BC%F5%B7%CA"_ba << 200 << u"<th>相关搜索</th>"_s;
+        QTest::newRow("marker page") << "/banben.htm?bb=v3.3"_ba << 200 << u"[[v3.3--"_s;
+        QTest::newRow("home page") << "/?bb=v3.3"_ba << 200 << u"长尾关键词"_s;
+        QTest::newRow("sogou search") << "/web?query=%BC%F5%B7%CA"_ba << 200 << u"减肥 - 搜狗"_s;
+        for (const HotList list : kAllHotLists)
+            QTest::newRow(qPrintable(hotListPath(list)))
+                << hotListPath(list).toLatin1() << 200 << u"搜索风云榜"_s;
+        QTest::newRow("unknown path") << "/buzz/nothing.html"_ba << 404 << u"404"_s;
+    }
+    void everyPageIsGbkHtml()
+    {
+        QFETCH(QByteArray, path);
+        QFETCH(int, status);
+        QFETCH(QString, mustHold);
+        const HttpResult result = httpGet(m_manager, hotwords::pageUrl(m_server.host(), path));
+        QCOMPARE(result.status, status);
+        QCOMPARE(result.contentType, "text/html; charset=gbk"_ba);
+        QVERIFY(result.text().contains(mustHold));
+        QCOMPARE(gbk(result.text()), result.body);
+    }
+
+    void relatedBlockCutsWithBothMarkerPairs_data()
+    {
+        QTest::addColumn<QString>("keyword");
+        QTest::newRow("default seed") << u"减肥"_s;
+        QTest::newRow("long tail with Latin") << u"女生减肥Keep课程"_s;
+        QTest::newRow("ampersand hash percent plus") << u"a&b #c 100% 16+8 /x?y"_s;
+        QTest::newRow("outside the BMP") << u"𠀋字"_s;
+        QTest::newRow("empty keyword: no block") << QString();
+    }
+    // The seed query cuts with the marker page's pair (the v3.3 block, not the
+    // other version's before it), follow-ups with the built-in pair; both give
+    // exactly the graph's links. The title shows the keyword reached the
+    // server intact: the client's encoding read back by the sandbox's own.
+    void relatedBlockCutsWithBothMarkerPairs()
+    {
+        QFETCH(QString, keyword);
+        const QString markerPage =
+            httpGet(m_manager, hotwords::markerPageUrl(m_server.host())).text();
+        const QStringList markers = mining::parseSeedMarkers(markerPage);
+        QCOMPARE(markers, (QStringList{u"<div id=\"rs\">"_s, u"</div>"_s}));
+        QVERIFY(markerPage.indexOf(u"[[v3.2--"_s) < markerPage.indexOf(u"[[v3.3--"_s));
+
+        const QString page =
+            httpGet(m_manager, hotwords::searchUrl(m_server.host(), keyword)).text();
+        const QString expected = list::joinList(m_server.graph().related(keyword)).toLower();
+        const QString followUpBlock =
+            hotwords::ExtractBetween(page, mining::kRelatedStart, mining::kRelatedEnd);
+        const QString seedBlock = hotwords::ExtractBetween(page, markers.at(0), markers.at(1));
+        QCOMPARE(hotwords::ExtractAllBetween(followUpBlock, mining::kLinkStart, mining::kLinkEnd),
+                 expected);
+        QCOMPARE(hotwords::ExtractAllBetween(seedBlock, mining::kLinkStart, mining::kLinkEnd),
+                 expected);
+        QCOMPARE(page.contains(u"<title>"_s + keyword.toHtmlEscaped() + u"_百度搜索"_s),
+                 !keyword.isEmpty());
+    }
+
+    void queryValue_data()
+    {
+        QTest::addColumn<QByteArray>("query");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("GB18030, lower-case hex") << "f=1&wd=%bc%f5%b7%ca"_ba << u"减肥"_s;
+        QTest::newRow("plus is a space, %2B a plus") << "wd=16%2B8+a"_ba << u"16+8 a"_s;
+        QTest::newRow("four-byte GB18030") << "wd=%95%32%82%36"_ba << u"\U00020000"_s;
+        QTest::newRow("UTF-8 when asked") << "ie=utf-8&wd=%E5%87%8F%E8%82%A5"_ba << u"减肥"_s;
+        QTest::newRow("first of two, name matched whole") << "kwd=x&wd=a&wd=b"_ba << u"a"_s;
+        QTest::newRow("missing") << "query=a"_ba << QString();
+    }
+    void queryValue()
+    {
+        QFETCH(QByteArray, query);
+        QTEST(sandbox::queryValue(query, "wd"), "expected");
+    }
+
+    // All requests wait on the server at the same time.
+    void latencyAnswersConcurrently()
+    {
+        SandboxServer slow(SandboxOptions{.latencyMs = 2000});
+        QVERIFY(slow.listen());
+        QList<QNetworkReply *> replies;
+        for (int i = 0; i < 4; ++i)
+            replies.append(m_manager.get(
+                QNetworkRequest(hotwords::searchUrl(slow.host(), u"减肥"_s + QString::number(i)))));
+        QTRY_COMPARE_WITH_TIMEOUT(slow.answersWaiting(), 4, 20000);
+        for (QNetworkReply *reply : replies)
+            QCOMPARE(readReply(reply).status, 200);
+        QCOMPARE(slow.answersWaiting(), 0);
+    }
+
+    void clientGoneBeforeLatencyEnds()
+    {
+        SandboxServer slow(SandboxOptions{.latencyMs = 1000});
+        QVERIFY(slow.listen());
+        QNetworkReply *reply =
+            m_manager.get(QNetworkRequest(hotwords::searchUrl(slow.host(), u"瘦"_s)));
+        QTRY_COMPARE(slow.answersWaiting(), 1);
+        reply->abort();
+        reply->deleteLater();
+        QTRY_COMPARE(slow.answersWaiting(), 0);
+        QCOMPARE(httpGet(m_manager, hotwords::searchUrl(slow.host(), u"瘦"_s)).status, 200);
+    }
+
+    void serverGoneWhileAnswersWait()
+    {
+        auto slow = std::make_unique<SandboxServer>(SandboxOptions{.latencyMs = 60000});
+        QVERIFY(slow->listen());
+        QNetworkReply *reply =
+            m_manager.get(QNetworkRequest(hotwords::searchUrl(slow->host(), u"胖"_s)));
+        QTRY_COMPARE(slow->answersWaiting(), 1);
+        slow.reset();
+        const HttpResult result = readReply(reply);
+        QVERIFY(result.finished && result.error != QNetworkReply::NoError);
+    }
+
+    void embeddedSandboxServesEveryRole()
+    {
+        config::Settings settings;
+        QObject owner;
+        QString error;
+        QVERIFY(startEmbeddedSandbox(settings, &owner, &error));
+        const config::HostSettings &hosts = settings.hosts;
+        QVERIFY(hosts.search.startsWith(u"127.0.0.1:"_s));
+        for (const QString &role :
+             {hosts.hotlist, hosts.sogouHotlist, hosts.sogouSearch, hosts.publisher})
+            QCOMPARE(role, hosts.search);
+        QCOMPARE(httpGet(m_manager, hotwords::markerPageUrl(hosts.publisher)).status, 200);
+    }
+
+    void rateBoundsTheShare_data()
+    {
+        QTest::addColumn<double>("rate");
+        QTest::addColumn<int>("low");
+        QTest::addColumn<int>("high");
+        QTest::newRow("never") << 0.0 << 0 << 0;
+        QTest::newRow("a tenth") << 0.1 << 60 << 140;
+        QTest::newRow("always, every kind") << 1.0 << 1000 << 1000;
+    }
+    void rateBoundsTheShare()
+    {
+        QFETCH(double, rate);
+        QFETCH(int, low);
+        QFETCH(int, high);
+        const FaultPlan plan(kSeed, rate);
+        QHash<Fault, int> kinds;
+        for (int i = 0; i < 1000; ++i)
+            ++kinds[plan.faultFor("/s?wd=k" + QByteArray::number(i), 1)];
+        const int faults = 1000 - kinds.value(Fault::None);
+        QVERIFY2(faults >= low && faults <= high, qPrintable(QString::number(faults)));
+        if (rate == 1.0) {
+            for (const Fault kind : {Fault::ServerError, Fault::DropConnection, Fault::NoAnswer})
+                QVERIFY(kinds.value(kind) > 250);
+        }
+    }
+
+    void eachFaultReachesTheClient_data()
+    {
+        QTest::addColumn<Fault>("kind");
+        QTest::addColumn<int>("latencyMs");
+        for (const int latency : {0, 50}) {
+            const char *suffix = latency ? " after latency" : "";
+            QTest::addRow("none%s", suffix) << Fault::None << latency;
+            QTest::addRow("500%s", suffix) << Fault::ServerError << latency;
+            QTest::addRow("dropped%s", suffix) << Fault::DropConnection << latency;
+            QTest::addRow("no answer%s", suffix) << Fault::NoAnswer << latency;
+        }
+    }
+    void eachFaultReachesTheClient()
+    {
+        QFETCH(Fault, kind);
+        QFETCH(int, latencyMs);
+        const FaultPlan plan(kSeed, kRate);
+        QByteArray path;
+        for (int i = 0; path.isEmpty(); ++i) {
+            const QByteArray candidate = "/s?wd=k" + QByteArray::number(i);
+            if (plan.faultFor(candidate, 1) == kind)
+                path = candidate;
+        }
+        SandboxServer server(
+            SandboxOptions{.seed = kSeed, .latencyMs = latencyMs, .failRate = kRate});
+        QVERIFY(server.listen());
+        QCOMPARE(fetchExpecting(server, path, kind), kind);
+    }
+
+    // Asking the same address again is a new attempt with its own draw.
+    void retriesFollowThePlan()
+    {
+        SandboxServer server(SandboxOptions{.seed = kSeed, .failRate = kRate});
+        QVERIFY(server.listen());
+        const FaultPlan plan(kSeed, kRate);
+        QList<Fault> seen, planned;
+        for (int attempt = 1; attempt <= 8; ++attempt) {
+            planned.append(plan.faultFor("/buzz/top10.html", attempt));
+            seen.append(fetchExpecting(server, "/buzz/top10.html", planned.last()));
+        }
+        QCOMPARE(seen, planned);
+        QVERIFY(planned.contains(Fault::None) && planned.count(Fault::None) < planned.size());
+    }
+
+private:
+    SandboxServer m_server{SandboxOptions{}};
+    QNetworkAccessManager m_manager;
+};
+
+QTEST_GUILESS_MAIN(TestSandboxWeb)
+#include "tst_sandbox_web.moc"
