@@ -4,7 +4,6 @@
 #include <QtAlgorithms>
 #include <bitset>
 #include <cstring>
-#include <memory>
 #include <vector>
 
 #if defined(__SSE2__) || defined(_M_X64) || defined(_M_AMD64)

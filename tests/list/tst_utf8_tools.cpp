@@ -8,24 +8,13 @@
 
 #include <QSet>
 #include <QTest>
+#include <functional>
 #include <memory>
 
 using namespace vantorix::list;
 using namespace Qt::StringLiterals;
 
 namespace {
-
-enum class Tool {
-    Dedupe,
-    DedupeColliding,
-    Shuffle,
-    Contains,
-    Excludes,
-    LongerThan,
-    Comma,
-    Bar,
-    Newline
-};
 
 // Every piece gets one hash, so the exact comparison decides every look-up.
 quint64 sameHash(QByteArrayView)
@@ -39,96 +28,114 @@ quint64 sameTag(QByteArrayView bytes)
     return hashBytes(bytes) & 0xFF'FFFF'FFFFULL;
 }
 
-// The text tools read the bytes as UTF-8, a malformed byte as U+FFFD. The
-// others must give back every byte as it was, so they read one character a
-// byte (Latin-1).
-bool readsText(Tool tool)
+// The reference reads the Lines layout with splitLines.
+QStringList piecesOf(const QString &text, TextLayout layout)
 {
-    return tool == Tool::Contains || tool == Tool::Excludes || tool == Tool::LongerThan;
+    return layout == TextLayout::Lines ? splitLines(text) : splitList(text);
 }
 
-ExportSeparator separatorOf(Tool tool)
+QString joined(const QStringList &pieces, TextLayout layout)
 {
-    return tool == Tool::Comma ? ExportSeparator::Comma
-           : tool == Tool::Bar ? ExportSeparator::Bar
-                               : ExportSeparator::Newline;
+    return joinList(pieces, layout == TextLayout::Lines ? u"\n"_s : kSeparator);
 }
 
-// What the QString tools give, the Lines layout read with splitLines.
-QString reference(Tool tool, const QString &text, TextLayout layout, const QString &argument,
-                  int minLength, quint32 seed)
+QString filtered(const QString &text, TextLayout layout, const QString &argument, bool containing)
 {
-    const bool lines = layout == TextLayout::Lines;
-    const QString separator = lines ? u"\n"_s : kSeparator;
-    const QStringList pieces = lines ? splitLines(text) : splitList(text);
     const QString needle = filterArgument(argument);
-    switch (tool) {
-    case Tool::Dedupe:
-    case Tool::DedupeColliding:
-        return lines ? joinList(uniquePieces(pieces), separator)
-                     : RemoveDuplicateLines(text, kSeparator);
-    case Tool::Shuffle: {
-        QRandomGenerator random(seed);
-        return joinList(shuffledPieces(pieces, random), separator);
-    }
-    case Tool::Contains:
-    case Tool::Excludes:
-        if (needle.isEmpty())
-            return lines ? joinList(pieces, separator) : text;
-        return joinList(tool == Tool::Contains ? keepContaining(pieces, needle)
-                                               : keepNotContaining(pieces, needle),
-                        separator);
-    case Tool::LongerThan:
-        return joinList(keepLongerThan(pieces, minLength), separator);
-    case Tool::Comma:
-    case Tool::Bar:
-    case Tool::Newline:
-        if (!lines)
-            return exportText(text, separatorOf(tool));
-        const QString mark = tool == Tool::Comma ? u","_s : tool == Tool::Bar ? u"|"_s : u"\n"_s;
-        const QString joined = joinList(pieces, mark);
-        return joined.isEmpty() || tool == Tool::Newline ? joined : joined + u"\n"_s;
-    }
-    return {};
+    if (needle.isEmpty())
+        return layout == TextLayout::List ? text : joined(piecesOf(text, layout), layout);
+    const QStringList pieces = piecesOf(text, layout);
+    return joined(containing ? keepContaining(pieces, needle) : keepNotContaining(pieces, needle),
+                  layout);
 }
 
-QByteArray runUtf8(Tool tool, QByteArrayView utf8, TextLayout layout, const QString &argument,
-                   int minLength, quint32 seed)
+QString exported(const QString &text, TextLayout layout, ExportSeparator separator, QChar mark)
 {
-    QByteArray out;
-    // A tiny chunk makes the sink hand on pieces of every size.
-    ByteSink sink(
-        [&](QByteArrayView bytes) {
-            out.append(bytes);
-            return true;
-        },
-        7);
-    QRandomGenerator random(seed);
-    switch (tool) {
-    case Tool::Dedupe:
-    case Tool::DedupeColliding:
-        dedupeUtf8(utf8, layout, sink, tool == Tool::Dedupe ? hashBytes : sameHash);
-        break;
-    case Tool::Shuffle:
-        shuffleUtf8(utf8, layout, random, sink);
-        break;
-    case Tool::Contains:
-    case Tool::Excludes:
-        filterByTextUtf8(
-            utf8, layout, argument,
-            tool == Tool::Contains ? TextFilter::Containing : TextFilter::NotContaining, sink);
-        break;
-    case Tool::LongerThan:
-        filterLongerThanUtf8(utf8, layout, minLength, sink);
-        break;
-    case Tool::Comma:
-    case Tool::Bar:
-    case Tool::Newline:
-        exportUtf8(utf8, layout, separatorOf(tool), sink);
-        break;
-    }
-    sink.flush();
-    return out;
+    if (layout == TextLayout::List)
+        return exportText(text, separator);
+    const QString out = joinList(piecesOf(text, layout), mark);
+    return out.isEmpty() || mark == u'\n' ? out : out + u'\n';
+}
+
+// One list tool twice: the command line's engine on UTF-8, and the window's
+// QString tools. The text tools read the bytes as UTF-8, a malformed byte as
+// U+FFFD; the others must give back every byte as it was, so they read one
+// character a byte (Latin-1).
+struct Tool
+{
+    const char *name;
+    bool readsText;
+    QStringList arguments;
+    std::function<void(QByteArrayView, TextLayout, const QString &, ByteSink &)> onBytes;
+    std::function<QString(const QString &, TextLayout, const QString &)> onText;
+};
+
+QList<Tool> tools(const QStringList &needles)
+{
+    const auto exporting = [](const char *name, ExportSeparator separator, QChar mark) {
+        return Tool{name,
+                    false,
+                    {{}},
+                    [=](QByteArrayView t, TextLayout l, const QString &, ByteSink &out) {
+                        exportUtf8(t, l, separator, out);
+                    },
+                    [=](const QString &t, TextLayout l, const QString &) {
+                        return exported(t, l, separator, mark);
+                    }};
+    };
+    const auto deduped = [](const QString &t, TextLayout l, const QString &) {
+        return l == TextLayout::List ? RemoveDuplicateLines(t, kSeparator)
+                                     : joined(uniquePieces(piecesOf(t, l)), l);
+    };
+    return {
+        {"dedupe",
+         false,
+         {{}},
+         [](QByteArrayView t, TextLayout l, const QString &, ByteSink &out) {
+             dedupeUtf8(t, l, out);
+         },
+         deduped},
+        {"dedupe, every hash colliding",
+         false,
+         {{}},
+         [](QByteArrayView t, TextLayout l, const QString &, ByteSink &out) {
+             dedupeUtf8(t, l, out, sameHash);
+         },
+         deduped},
+        {"shuffle",
+         false,
+         {{}},
+         [](QByteArrayView t, TextLayout l, const QString &, ByteSink &out) {
+             QRandomGenerator random(5);
+             shuffleUtf8(t, l, random, out);
+         },
+         [](const QString &t, TextLayout l, const QString &) {
+             QRandomGenerator random(5);
+             return joined(shuffledPieces(piecesOf(t, l), random), l);
+         }},
+        {"contains", true, needles,
+         [](QByteArrayView t, TextLayout l, const QString &a, ByteSink &out) {
+             filterByTextUtf8(t, l, a, TextFilter::Containing, out);
+         },
+         [](const QString &t, TextLayout l, const QString &a) { return filtered(t, l, a, true); }},
+        {"excludes", true, needles,
+         [](QByteArrayView t, TextLayout l, const QString &a, ByteSink &out) {
+             filterByTextUtf8(t, l, a, TextFilter::NotContaining, out);
+         },
+         [](const QString &t, TextLayout l, const QString &a) { return filtered(t, l, a, false); }},
+        {"longer-than",
+         true,
+         {u"-1"_s, u"0"_s, u"1"_s, u"2"_s, u"3"_s, u"7"_s},
+         [](QByteArrayView t, TextLayout l, const QString &a, ByteSink &out) {
+             filterLongerThanUtf8(t, l, a.toInt(), out);
+         },
+         [](const QString &t, TextLayout l, const QString &a) {
+             return joined(keepLongerThan(piecesOf(t, l), a.toInt()), l);
+         }},
+        exporting("export comma", ExportSeparator::Comma, u','),
+        exporting("export bar", ExportSeparator::Bar, u'|'),
+        exporting("export newline", ExportSeparator::Newline, u'\n'),
+    };
 }
 
 // What trips byte-wise handling: letters with unusual case partners (KELVIN
@@ -161,24 +168,22 @@ QByteArray randomText(QRandomGenerator &random, int tokens)
 
 void compareAllTools(const QByteArray &utf8, const QString &where)
 {
+    static const QList<Tool> kTools = tools(kNeedles);
     for (const TextLayout layout : {TextLayout::Lines, TextLayout::List}) {
-        for (int t = 0; t <= int(Tool::Newline); ++t) {
-            const auto tool = Tool(t);
-            const bool filter = tool == Tool::Contains || tool == Tool::Excludes;
-            const QString text =
-                readsText(tool) ? QString::fromUtf8(utf8) : QString::fromLatin1(utf8);
-            for (const QString &argument : filter ? kNeedles : QStringList{{}}) {
-                for (const int minLength :
-                     tool == Tool::LongerThan ? QList<int>{-1, 0, 1, 2, 3, 7} : QList<int>{0}) {
-                    const QByteArray bytes = runUtf8(tool, utf8, layout, argument, minLength, 5);
-                    const QString got =
-                        readsText(tool) ? QString::fromUtf8(bytes) : QString::fromLatin1(bytes);
-                    const QString want = reference(tool, text, layout, argument, minLength, 5);
-                    if (got != want)
-                        qWarning() << where << "tool" << t << "layout" << int(layout) << "argument"
-                                   << argument << "length" << minLength << "text" << utf8;
-                    QCOMPARE(got, want);
-                }
+        for (const Tool &tool : kTools) {
+            const auto read = [&](const QByteArray &bytes) {
+                return tool.readsText ? QString::fromUtf8(bytes) : QString::fromLatin1(bytes);
+            };
+            for (const QString &argument : tool.arguments) {
+                QByteArray out;
+                // A tiny chunk makes the sink hand on pieces of every size.
+                ByteSink sink([&](QByteArrayView bytes) { return out.append(bytes), true; }, 7);
+                tool.onBytes(utf8, layout, argument, sink);
+                sink.flush();
+                const QString want = tool.onText(read(utf8), layout, argument);
+                if (read(out) != want)
+                    qWarning() << where << tool.name << "layout" << int(layout) << argument << utf8;
+                QCOMPARE(read(out), want);
             }
         }
     }
