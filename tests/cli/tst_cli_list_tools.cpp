@@ -23,39 +23,27 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QByteArray>("input");
         QTest::addColumn<QByteArray>("output");
-        QTest::newRow("dedupe: LF, CRLF and a last line without newline")
-            << QStringList{u"dedupe"_s} << "x\r\ny\nx\nz"_ba
-            << "x\ny\nz\n"_ba;
-        QTest::newRow("dedupe --raw keeps the leading CRLF")
-            << QStringList{u"dedupe"_s, u"--raw"_s} << "b\r\na\r\nb\r\n"_ba
-            << "\r\nb\r\na\r\n"_ba;
-        QTest::newRow("option before the command")
-            << QStringList{u"--raw"_s, u"contains"_s, u"A"_s} << "a\r\nb\r\n"_ba
-            << "a\r\n"_ba;
-        QTest::newRow("excludes --raw grows an empty line")
-            << QStringList{u"excludes"_s, u"x"_s, u"--raw"_s} << "a\r\n\r\nb\r\n"_ba
-            << "a\r\n\r\nb\r\n\r\n"_ba;
-        QTest::newRow("-- before an option-like TEXT")
-            << QStringList{u"contains"_s, u"--"_s, u"--raw"_s} << "x--raw\ny\n"_ba
-            << "x--raw\n"_ba;
-        QTest::newRow("longer-than: spaces around N, rounded down")
-            << QStringList{u"longer-than"_s, u" 2.9 "_s} << "abc\nab\n减肥药\n"_ba
-            << "abc\n减肥药\n"_ba;
-        QTest::newRow("longer-than -- -1 keeps empty lines")
-            << QStringList{u"longer-than"_s, u"--"_s, u"-1"_s} << "a\n\n"_ba
-            << "a\n\n"_ba;
-        QTest::newRow("export comma is one line")
-            << QStringList{u"export"_s, u"comma"_s} << "a\nb\n"_ba
-            << "a,b,\n"_ba;
-        QTest::newRow("export --raw keeps lone CR and LF")
-            << QStringList{u"--raw"_s, u"export"_s, u"bar"_s} << "a\rb\nc\r\n"_ba
-            << "a\rb\nc|"_ba;
-        QTest::newRow("--encoding=UTF-8 drops a byte order mark")
-            << QStringList{u"--encoding=UTF-8"_s, u"dedupe"_s} << "\xEF\xBB\xBF减\n减\n"_ba
-            << "减\n"_ba;
-        QTest::newRow("--encoding gbk in and out")
-            << QStringList{u"--encoding"_s, u"gbk"_s, u"contains"_s, u"seo"_s}
-            << gbk(u"SEO工具\r\n减肥\r\n"_s) << gbk(u"SEO工具\n"_s);
+        // The arguments separated by '|'.
+        const auto row = [](const char *tag, const char *args, const QByteArray &input,
+                            const QByteArray &output) {
+            QTest::newRow(tag) << QString::fromUtf8(args).split(u'|') << input << output;
+        };
+        row("dedupe: LF, CRLF, last line without newline", "dedupe", "x\r\ny\nx\nz", "x\ny\nz\n");
+        row("dedupe --raw keeps the leading CRLF", "dedupe|--raw", "b\r\na\r\nb\r\n",
+            "\r\nb\r\na\r\n");
+        row("option before the command", "--raw|contains|A", "a\r\nb\r\n", "a\r\n");
+        row("excludes --raw grows an empty line", "excludes|x|--raw", "a\r\n\r\nb\r\n",
+            "a\r\n\r\nb\r\n\r\n");
+        row("-- before an option-like TEXT", "contains|--|--raw", "x--raw\ny\n", "x--raw\n");
+        row("longer-than: spaces around N, rounded down", "longer-than| 2.9 ", "abc\nab\n减肥药\n",
+            "abc\n减肥药\n");
+        row("longer-than -- -1 keeps empty lines", "longer-than|--|-1", "a\n\n", "a\n\n");
+        row("export comma is one line", "export|comma", "a\nb\n", "a,b,\n");
+        row("export --raw keeps lone CR and LF", "--raw|export|bar", "a\rb\nc\r\n", "a\rb\nc|");
+        row("--encoding=UTF-8 drops a byte order mark", "--encoding=UTF-8|dedupe",
+            "\xEF\xBB\xBF减\n减\n", "减\n");
+        row("--encoding gbk in and out", "--encoding|gbk|contains|seo",
+            gbk(u"SEO工具\r\n减肥\r\n"_s), gbk(u"SEO工具\n"_s));
     }
     void tools()
     {

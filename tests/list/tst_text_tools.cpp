@@ -23,11 +23,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QStringList>("pieces");
-        QTest::newRow("empty text has no pieces") << QString() << QStringList();
         QTest::newRow("final separator leaves an empty piece")
             << u"a\r\nb\r\n"_s << QStringList{u"a"_s, u"b"_s, QString()};
-        QTest::newRow("leading and doubled separators")
-            << u"\r\na\r\n\r\nb"_s << QStringList{QString(), u"a"_s, QString(), u"b"_s};
         QTest::newRow("lone CR and LF stay in the keyword")
             << u"a\rb\nc\r\nd"_s << QStringList{u"a\rb\nc"_s, u"d"_s};
         QTest::newRow("CR CR LF splits after the second CR")
@@ -45,7 +42,6 @@ private Q_SLOTS:
         QTest::addColumn<QString>("list");
         QTest::addColumn<QString>("separatorName");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("comma") << u"a\r\nb\r\n"_s << u"comma"_s << u"a,b,"_s;
         QTest::newRow("newline keeps the text")
             << u"a\r\nb\r\n"_s << u"newline"_s << u"a\r\nb\r\n"_s;
         QTest::newRow("empty line gives two commas") << u"a\r\n\r\nb"_s << u"comma"_s << u"a,,b"_s;
@@ -69,9 +65,7 @@ private Q_SLOTS:
         QTest::newRow("fraction rounds down") << u"2.9"_s << std::optional(2);
         QTest::newRow("negative fraction rounds down") << u"-0.5"_s << std::optional(-1);
         QTest::newRow("empty") << QString() << none;
-        QTest::newRow("number then letters") << u"3abc"_s << none;
         QTest::newRow("overflowing double") << u"1e400"_s << none;
-        QTest::newRow("infinity") << u"inf"_s << none;
         QTest::newRow("past largest int") << u"2147483648"_s << none;
         QTest::newRow("below smallest int") << u"-2147483648.5"_s << none;
     }
