@@ -12,6 +12,28 @@ using namespace Qt::StringLiterals;
 
 Q_DECLARE_METATYPE(std::optional<int>)
 
+namespace {
+
+// The list text after a tool, as the window's buttons run it; "split" shows
+// the pieces separated by '|'.
+QString applied(const QString &tool, const QString &argument, const QString &list)
+{
+    const QStringList pieces = splitList(list);
+    if (tool == u"split"_s)
+        return pieces.join(u'|');
+    if (tool == u"contains"_s)
+        return joinList(keepContaining(pieces, filterArgument(argument)));
+    if (tool == u"excludes"_s)
+        return joinList(keepNotContaining(pieces, filterArgument(argument)));
+    if (tool == u"longer-than"_s)
+        return joinList(keepLongerThan(pieces, argument.toInt()));
+    if (tool == u"dedupe"_s)
+        return RemoveDuplicateLines(list, kSeparator);
+    return exportText(list, *parseExportSeparator(tool));
+}
+
+} // namespace
+
 // The list tools on the list text, as the window runs them. The UTF-8 tools
 // of the command line are held to these by tst_utf8_tools.
 class TestTextTools : public QObject
@@ -19,42 +41,46 @@ class TestTextTools : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void listSplit_data()
+    void tools_data()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QStringList>("pieces");
-        QTest::newRow("final separator leaves an empty piece")
-            << u"a\r\nb\r\n"_s << QStringList{u"a"_s, u"b"_s, QString()};
-        QTest::newRow("lone CR and LF stay in the keyword")
-            << u"a\rb\nc\r\nd"_s << QStringList{u"a\rb\nc"_s, u"d"_s};
-        QTest::newRow("CR CR LF splits after the second CR")
-            << u"a\r\r\nb"_s << QStringList{u"a\r"_s, u"b"_s};
-    }
-    void listSplit()
-    {
-        QFETCH(QString, text);
-        QFETCH(QStringList, pieces);
-        QCOMPARE(vantorix::list::splitList(text), pieces);
-    }
-
-    void exportConversion_data()
-    {
+        QTest::addColumn<QString>("tool");
+        QTest::addColumn<QString>("argument");
         QTest::addColumn<QString>("list");
-        QTest::addColumn<QString>("separatorName");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("newline keeps the text")
-            << u"a\r\nb\r\n"_s << u"newline"_s << u"a\r\nb\r\n"_s;
-        QTest::newRow("empty line gives two commas") << u"a\r\n\r\nb"_s << u"comma"_s << u"a,,b"_s;
-        QTest::newRow("lone CR and LF stay") << u"a\rb\nc\r\n"_s << u"bar"_s << u"a\rb\nc|"_s;
+        const auto row = [](const char *tag, const char *tool, const char *argument,
+                            const char *list, const char *expected) {
+            QTest::newRow(tag) << QString::fromUtf8(tool) << QString::fromUtf8(argument)
+                               << QString::fromUtf8(list) << QString::fromUtf8(expected);
+        };
+        row("a final separator leaves an empty piece", "split", "", "a\r\nb\r\n", "a|b|");
+        row("lone CR and LF stay in the keyword", "split", "", "a\rb\nc\r\nd", "a\rb\nc|d");
+        row("CR CR LF splits after the second CR", "split", "", "a\r\r\nb", "a\r|b");
+        row("newline export keeps the text", "newline", "", "a\r\nb\r\n", "a\r\nb\r\n");
+        row("an empty line gives two commas", "comma", "", "a\r\n\r\nb", "a,,b");
+        row("export keeps lone CR and LF", "bar", "", "a\rb\nc\r\n", "a\rb\nc|");
+        row("excludes keeps empty pieces", "excludes", "x", "a\r\n\r\nb\r\n", "a\r\n\r\nb\r\n\r\n");
+        row("contains drops pieces of spaces", "contains", "a", "  \r\nab", "ab\r\n");
+        row("excludes keeps pieces of spaces", "excludes", "a", "  \r\nab", "  \r\n");
+        row("full-width letters fold", "contains", "ｓｅｏ", "ＳＥＯ\r\nx", "ＳＥＯ\r\n");
+        row("only ASCII spaces trimmed", "contains", " \u3000x ", "\u3000x\r\nx", "\u3000x\r\n");
+        row("an empty list stays empty", "contains", "a", "", "");
+        row("-1 keeps the empty last piece", "longer-than", "-1", "ab\r\n", "ab\r\n\r\n");
+        row("a Chinese character counts one", "longer-than", "2", "减肥药\r\n减肥", "减肥药\r\n");
+        row("outside the BMP counts two", "longer-than", "1", "😀\r\na", "😀\r\n");
+        row("case and a trailing space count", "dedupe", "", "a\r\nA\r\na \r\na",
+            "\r\na\r\nA\r\na \r\n");
+        row("blank lines dropped", "dedupe", "", "   \r\nx\r\n\r\n ", "\r\nx\r\n");
+        row("a piece inside another", "dedupe", "", "ab\r\nb\r\nab", "\r\nab\r\nb\r\n");
     }
-    void exportConversion()
+    void tools()
     {
+        QFETCH(QString, tool);
+        QFETCH(QString, argument);
         QFETCH(QString, list);
-        QFETCH(QString, separatorName);
         QFETCH(QString, expected);
-        const auto separator = parseExportSeparator(separatorName);
-        QVERIFY(separator);
-        QCOMPARE(vantorix::list::exportText(list, *separator), expected);
+        QCOMPARE(applied(tool, argument, list), expected);
+        if (tool == u"dedupe"_s)
+            QCOMPARE(applied(tool, argument, expected), expected);
     }
 
     void flooredNumber_data()
@@ -74,70 +100,6 @@ private Q_SLOTS:
         QFETCH(QString, text);
         QFETCH(std::optional<int>, number);
         QCOMPARE(vantorix::list::parseFlooredNumber(text), number);
-    }
-
-    void textFilters_data()
-    {
-        QTest::addColumn<QString>("list");
-        QTest::addColumn<QString>("argument");
-        QTest::addColumn<QString>("containing");
-        QTest::addColumn<QString>("notContaining");
-        QTest::newRow("empty pieces only kept by the negative filter")
-            << u"a\r\n\r\nb\r\n"_s << u"x"_s << QString() << u"a\r\n\r\nb\r\n\r\n"_s;
-        QTest::newRow("spaces-only pieces")
-            << u"  \r\nab"_s << u"a"_s << u"ab\r\n"_s << u"  \r\n"_s;
-        QTest::newRow("full-width letters fold")
-            << u"ＳＥＯ\r\nx"_s << u"ｓｅｏ"_s << u"ＳＥＯ\r\n"_s << u"x\r\n"_s;
-        QTest::newRow("empty list stays empty") << QString() << u"a"_s << QString() << QString();
-    }
-    void textFilters()
-    {
-        QFETCH(QString, list);
-        QFETCH(QString, argument);
-        QFETCH(QString, containing);
-        QFETCH(QString, notContaining);
-        const QString needle = filterArgument(argument);
-        QCOMPARE(joinList(keepContaining(splitList(list), needle)), containing);
-        QCOMPARE(joinList(keepNotContaining(splitList(list), needle)), notContaining);
-        QVERIFY(filterArgument(u"   "_s).isEmpty());
-        QCOMPARE(filterArgument(u" \u3000x "_s), u"\u3000x"_s); // only ASCII spaces trimmed
-    }
-
-    void longerThan_data()
-    {
-        QTest::addColumn<QString>("list");
-        QTest::addColumn<int>("minLength");
-        QTest::addColumn<QString>("kept");
-        QTest::newRow("-1 keeps everything, the empty last piece too")
-            << u"abc\r\nab\r\n"_s << -1 << u"abc\r\nab\r\n\r\n"_s;
-        QTest::newRow("Chinese characters count one each")
-            << u"减肥药\r\n减肥"_s << 2 << u"减肥药\r\n"_s;
-        QTest::newRow("outside the BMP counts two") << u"😀\r\na"_s << 1 << u"😀\r\n"_s;
-    }
-    void longerThan()
-    {
-        QFETCH(QString, list);
-        QFETCH(int, minLength);
-        QFETCH(QString, kept);
-        QCOMPARE(joinList(vantorix::list::keepLongerThan(splitList(list), minLength)), kept);
-    }
-
-    void removeDuplicateLines_data()
-    {
-        QTest::addColumn<QString>("list");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("case and trailing space make different keywords")
-            << u"a\r\nA\r\na \r\na"_s << u"\r\na\r\nA\r\na \r\n"_s;
-        QTest::newRow("blank lines dropped") << u"   \r\nx\r\n\r\n "_s << u"\r\nx\r\n"_s;
-        QTest::newRow("a piece inside another") << u"ab\r\nb\r\nab"_s << u"\r\nab\r\nb\r\n"_s;
-    }
-    void removeDuplicateLines()
-    {
-        QFETCH(QString, list);
-        QFETCH(QString, expected);
-        const QString once = RemoveDuplicateLines(list, kSeparator);
-        QCOMPARE(once, expected);
-        QCOMPARE(RemoveDuplicateLines(once, kSeparator), once);
     }
 
     void shuffleLines_data()
