@@ -11,7 +11,6 @@
 #include "sandbox/fault_plan.h"
 #include "sandbox/hot_lists.h"
 #include "sandbox/keyword_graph.h"
-#include "sandbox/query_text.h"
 #include "sandbox/sandbox_server.h"
 
 #include <QRegularExpression>
@@ -142,21 +141,6 @@ private Q_SLOTS:
                  !keyword.isEmpty());
     }
 
-    void queryValue_data()
-    {
-        QTest::addColumn<QByteArray>("query");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("GB18030, lower-case hex") << "f=1&wd=%bc%f5%b7%ca"_ba << u"减肥"_s;
-        QTest::newRow("four-byte GB18030") << "wd=%95%32%82%36"_ba << u"\U00020000"_s;
-        QTest::newRow("UTF-8 when asked") << "ie=utf-8&wd=%E5%87%8F%E8%82%A5"_ba << u"减肥"_s;
-        QTest::newRow("first of two, name matched whole") << "kwd=x&wd=a&wd=b"_ba << u"a"_s;
-    }
-    void queryValue()
-    {
-        QFETCH(QByteArray, query);
-        QTEST(sandbox::queryValue(query, "wd"), "expected");
-    }
-
     // All requests wait on the server at the same time.
     void latencyAnswersConcurrently()
     {
@@ -202,32 +186,6 @@ private Q_SLOTS:
              {hosts.hotlist, hosts.sogouHotlist, hosts.sogouSearch, hosts.publisher})
             QCOMPARE(role, hosts.search);
         QCOMPARE(httpGet(m_manager, hotwords::markerPageUrl(hosts.publisher)).status, 200);
-    }
-
-    void rateBoundsTheShare_data()
-    {
-        QTest::addColumn<double>("rate");
-        QTest::addColumn<int>("low");
-        QTest::addColumn<int>("high");
-        QTest::newRow("never") << 0.0 << 0 << 0;
-        QTest::newRow("a tenth") << 0.1 << 60 << 140;
-        QTest::newRow("always, every kind") << 1.0 << 1000 << 1000;
-    }
-    void rateBoundsTheShare()
-    {
-        QFETCH(double, rate);
-        QFETCH(int, low);
-        QFETCH(int, high);
-        const FaultPlan plan(kSeed, rate);
-        QHash<Fault, int> kinds;
-        for (int i = 0; i < 1000; ++i)
-            ++kinds[plan.faultFor("/s?wd=k" + QByteArray::number(i), 1)];
-        const int faults = 1000 - kinds.value(Fault::None);
-        QVERIFY2(faults >= low && faults <= high, qPrintable(QString::number(faults)));
-        if (rate == 1.0) {
-            for (const Fault kind : {Fault::ServerError, Fault::DropConnection, Fault::NoAnswer})
-                QVERIFY(kinds.value(kind) > 250);
-        }
     }
 
     void eachFaultReachesTheClient_data()
