@@ -39,7 +39,7 @@ void HotwordsBinder::fetch()
         if (option && option->isChecked()) {
             auto *pending = new hotwords::HotwordFetch(m_fetcher, source, m_settings, this);
             connect(pending, &hotwords::HotwordFetch::finished, this,
-                    [this](const QString &words) { finish(words); });
+                    [this](const Result<QString> &words) { finish(words ? *words : QString()); });
             return;
         }
     }
@@ -57,7 +57,7 @@ void HotwordsBinder::finish(const QString &wordList)
         button->setEnabled(true);
     }
     // The window shows no write error, as with every other failure here.
-    hotwords::writeDumpFile(wordList, m_settings);
+    static_cast<void>(hotwords::writeDumpFile(wordList, m_settings));
 }
 
 } // namespace vantorix::app

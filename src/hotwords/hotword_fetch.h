@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/result.h"
 #include "config/settings.h"
 #include "hotwords/sources.h"
 
@@ -14,7 +15,7 @@ class PageFetcher;
 struct FetchResult;
 
 // Fetches one source's ranking page and cuts its words out. Emits finished()
-// exactly once unless aborted, then deletes itself.
+// exactly once, then deletes itself; destroyed before, it cancels the fetch.
 class HotwordFetch : public QObject
 {
     Q_OBJECT
@@ -23,12 +24,10 @@ public:
                  const config::Settings &settings, QObject *parent = nullptr);
     ~HotwordFetch() override;
 
-    // Cancels the fetch; finished() is not emitted.
-    void abort();
-
 Q_SIGNALS:
-    // The word list (empty on failure), whether the page arrived, and why not.
-    void finished(const QString &wordList, bool ok, const QString &error);
+    // The word list (empty when the page holds none), or why the page did not
+    // arrive.
+    void finished(const vantorix::Result<QString> &wordList);
 
 private:
     void pageArrived(const FetchResult &result);

@@ -88,7 +88,6 @@ Page SandboxServer::page(const QString &path, const QByteArray &query, const QSt
 
 void SandboxServer::handle(const QHttpServerRequest &request, QHttpServerResponder &&responder)
 {
-    ++m_received;
     const QUrl url = request.url();
     const QByteArray query = url.query(QUrl::FullyEncoded).toLatin1();
     const QByteArray target =
