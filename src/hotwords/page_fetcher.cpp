@@ -143,7 +143,9 @@ void PageFetch::complete()
     } else {
         result.ok = true;
         result.body = std::move(m_body);
-        result.text = decodePage(result.body, reply->rawHeader("Content-Type"));
+        DecodedPage page = decodePage(result.body, reply->rawHeader("Content-Type"));
+        result.text = std::move(page.text);
+        result.malformed = page.malformed;
     }
     m_body.clear();
     reply->deleteLater();

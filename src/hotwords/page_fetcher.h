@@ -21,6 +21,8 @@ struct FetchResult
     QString text;    // body decoded by its declared charset (GB18030 by default)
     QByteArray body; // raw body
     QString error;   // why it failed, for messages on the command line
+    // The body held bytes invalid in its charset.
+    bool malformed = false;
 };
 
 // One request in flight. Emits finished() exactly once unless aborted, then

@@ -204,7 +204,7 @@ void TestPageText::decode()
     QFETCH(QByteArray, contentType);
     QFETCH(QByteArray, body);
     QFETCH(QString, expected);
-    QCOMPARE(decodePage(body, contentType), expected);
+    QCOMPARE(decodePage(body, contentType).text, expected);
 }
 
 void TestPageText::dumpFile()
