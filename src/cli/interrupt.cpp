@@ -36,8 +36,12 @@ extern "C" void onStopSignal(int number)
 
 void watchInterrupts(QObject *parent, std::function<void()> handler)
 {
-    for (const int number : kStopSignals)
-        std::signal(number, onStopSignal);
+    for (const int number : kStopSignals) {
+        // A signal ignored by whoever started us (nohup, a background job)
+        // stays ignored.
+        if (std::signal(number, onStopSignal) == SIG_IGN)
+            std::signal(number, SIG_IGN);
+    }
     auto *timer = new QTimer(parent);
     timer->setInterval(100);
     QObject::connect(timer, &QTimer::timeout, timer, [timer, handler = std::move(handler)] {

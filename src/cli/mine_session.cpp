@@ -157,10 +157,10 @@ void MineSession::onFinished()
     m_progress.close();
     if (m_options.raw)
         m_ctx.out().write(m_listIsSeenList ? m_run->seenList() : m_listText);
-    m_ctx.finish(exitCode());
+    m_ctx.finish(reportOutcome());
 }
 
-int MineSession::exitCode()
+int MineSession::reportOutcome()
 {
     if (m_malformedPages > 1)
         warn(QStringLiteral("%1 result pages held invalid bytes").arg(m_malformedPages));

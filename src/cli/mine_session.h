@@ -40,7 +40,8 @@ private:
     void onQueryFailed(const QString &keyword, int generation, const QString &error);
     void onPageMalformed(const QString &keyword);
     void onFinished();
-    int exitCode();
+    // Reports how the run went on standard error and gives the exit status.
+    int reportOutcome();
     void showProgress(bool force);
     void note(const QString &text);
     void warn(const QString &text);
