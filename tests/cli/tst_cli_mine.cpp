@@ -34,6 +34,15 @@ class MineCommandTest : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    void initTestCase()
+    {
+#ifdef Q_OS_UNIX
+        // A signal ignored here (a background job, nohup) would stay ignored
+        // in the program under test.
+        for (const int signal : {SIGINT, SIGTERM, SIGHUP})
+            std::signal(signal, SIG_DFL);
+#endif
+    }
     void output_data();
     void output();
     void unwritableOutputStopsTheRun();
