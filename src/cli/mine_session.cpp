@@ -6,23 +6,24 @@
 #include "mining/seed_markers.h"
 
 #include <QTimer>
+#include <optional>
 
 namespace vantorix::cli {
 
 namespace {
 
 // Why the seed query will find nothing (or too much), when the markers say so.
-QString seedMarkersWarning(const QStringList &markers)
+std::optional<QString> seedMarkersWarning(const QStringList &markers)
 {
     if (markers.size() < 2)
-        return {}; // the built-in markers stand in
+        return std::nullopt; // the built-in markers stand in
     if (markers.at(0).isEmpty())
         return QStringLiteral(
             "the seed's start marker is empty, so the seed page yields no keyword");
     if (markers.at(1).isEmpty())
         return QStringLiteral(
             "the seed's end marker is empty, so the seed block runs to the end of the page");
-    return {};
+    return std::nullopt;
 }
 
 } // namespace
@@ -67,8 +68,8 @@ void MineSession::begin()
 
 void MineSession::startRun(const QStringList &seedMarkers)
 {
-    if (const QString warning = seedMarkersWarning(seedMarkers); !warning.isEmpty())
-        warn(warning);
+    if (const std::optional<QString> warning = seedMarkersWarning(seedMarkers))
+        warn(*warning);
     m_options.input.seedMarkers = seedMarkers;
     m_run = new mining::MiningRun(m_fetcher, m_ctx.settings.hosts.search, m_options.policy, this);
     connect(m_run, &mining::MiningRun::keywordAccepted, this, &MineSession::onAccepted);
