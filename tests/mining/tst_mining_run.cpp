@@ -125,9 +125,6 @@ void MiningRunTest::run_data()
     row("seed is not put into the seen list, empty keyword is queried")
         << u"s:a;a:s;:e"_s << u"1000 0"_s << false << u"|a||s|e|"_s << u"s,a,,s,e,"_s << u"3 个"_s
         << 0;
-    row("upper-case links come out lower-cased")
-        << u"s:AbC;abc:Abc,DEF"_s << u"1000 0"_s << false << u"|abc||def|"_s << u"s,abc,,def,"_s
-        << u"2 个"_s << 0;
 }
 
 void MiningRunTest::run()
