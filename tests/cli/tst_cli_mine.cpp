@@ -157,7 +157,7 @@ void MineCommandTest::stopSignals()
     QFETCH(QByteArray, out);
     QFETCH(int, exitCode);
     SearchSite site(u"s:a,b;a:c;b:d"_s);
-    site.setDelay(u"a"_s, twice ? 30000 : 1500);
+    site.setDelay(u"a"_s, twice ? 30000 : 3000);
     const CliResult run = runCli(mine("s --raw", site), {}, CliInput::File, [&](QProcess &process) {
         QTRY_VERIFY_WITH_TIMEOUT(site.queries().contains(u"a"_s), 10000);
         ::kill(pid_t(process.processId()), signal);
