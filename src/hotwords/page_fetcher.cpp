@@ -166,7 +166,9 @@ void PageFetch::complete()
             result.error += QStringLiteral(" (") + address + QLatin1Char(')');
     } else {
         result.ok = true;
-        result.text = decodePage(m_body, reply->rawHeader("Content-Type"));
+        DecodedPage page = decodePage(m_body, reply->rawHeader("Content-Type"));
+        result.text = std::move(page.text);
+        result.malformed = page.malformed;
     }
     m_body = QByteArray();
     reply->deleteLater();

@@ -20,6 +20,8 @@ struct FetchResult
     int status = 0; // HTTP status, 0 when none arrived
     QString text;   // body decoded by its declared charset (GB18030 by default)
     QString error;  // why it failed, for messages on the command line
+    // The body held bytes invalid in its charset.
+    bool malformed = false;
 };
 
 // One request in flight. Emits finished() exactly once unless aborted, then

@@ -125,7 +125,7 @@ private Q_SLOTS:
     {
         QFETCH(QByteArray, contentType);
         QFETCH(QByteArray, body);
-        QTEST(decodePage(body, contentType), "expected");
+        QTEST(decodePage(body, contentType).text, "expected");
     }
 
     void dumpFile_data()
