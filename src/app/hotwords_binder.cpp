@@ -45,7 +45,7 @@ void HotwordsBinder::fetch()
                 break;
             auto *pending = new hotwords::HotwordFetch(m_fetcher, std::move(*reading), this);
             connect(pending, &hotwords::HotwordFetch::finished, this,
-                    [this](const QString &words) { finish(words); });
+                    [this](const Result<QString> &words) { finish(words ? *words : QString()); });
             return;
         }
     }
@@ -63,7 +63,7 @@ void HotwordsBinder::finish(const QString &wordList)
         button->setEnabled(true);
     }
     // The window shows no write error, as with every other failure here.
-    hotwords::writeDumpFile(wordList, m_settings);
+    static_cast<void>(hotwords::writeDumpFile(wordList, m_settings));
 }
 
 } // namespace vantorix::app

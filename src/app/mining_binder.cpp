@@ -4,8 +4,6 @@
 #include "app/keyword_list_box.h"
 #include "app/main_window.h"
 #include "config/settings.h"
-#include "hotwords/page_fetcher.h"
-#include "hotwords/urls.h"
 #include "mining/jcf.h"
 #include "mining/mining_run.h"
 #include "mining/readouts.h"
@@ -56,17 +54,18 @@ MiningBinder::MiningBinder(MainWindow &window, const config::Settings &settings,
 
 void MiningBinder::loadMarkerPage(const config::Settings &settings)
 {
-    hotwords::PageFetch *fetch = m_fetcher.get(hotwords::markerPageUrl(settings.hosts.publisher));
     // Mining must not wait on the publisher's site: a failed load releases the
     // button too, and the run falls back to the built-in markers.
-    connect(fetch, &hotwords::PageFetch::finished, this,
-            [this](const hotwords::FetchResult &result) { markerPageLoaded(result.text); });
+    mining::fetchSeedMarkers(m_fetcher, settings.hosts.publisher, this,
+                             [this](const Result<QStringList> &markers) {
+                                 markerPageLoaded(markers ? *markers : QStringList());
+                             });
 }
 
-void MiningBinder::markerPageLoaded(const QString &body)
+void MiningBinder::markerPageLoaded(const QStringList &seedMarkers)
 {
     m_window.releaseStartButton();
-    m_seedMarkers = mining::parseSeedMarkers(body);
+    m_seedMarkers = seedMarkers;
 }
 
 void MiningBinder::start()

@@ -31,9 +31,9 @@ public:
                  hotwords::PageFetcher &fetcher, std::shared_ptr<const layout::PageLayout> layout);
 
     mining::MiningRun *run() const { return m_run; }
-    // The seed marker page has finished loading (or failing, with an empty
-    // body): the start button is released and the markers are read from it.
-    void markerPageLoaded(const QString &body);
+    // The seed marker page has finished loading (or failing, with no
+    // markers): the start button is released and its markers are kept.
+    void markerPageLoaded(const QStringList &seedMarkers);
     const QStringList &seedMarkers() const { return m_seedMarkers; }
 
 private:

@@ -33,10 +33,11 @@ QString ExportCommand::details() const
 
 int ExportCommand::prepare(CommandContext &ctx)
 {
-    const QString name = ctx.arguments.value(0);
-    if (!list::parseExportSeparator(name, &m_separator))
-        return ctx.usageError(
-            QStringLiteral("export needs comma, bar or newline, not '%1'").arg(name));
+    const Result<list::ExportSeparator> separator =
+        list::parseExportSeparator(ctx.arguments.value(0));
+    if (!separator)
+        return ctx.usageError(separator.error());
+    m_separator = *separator;
     return 0;
 }
 

@@ -34,16 +34,17 @@ void printWords(CommandContext &ctx, const QString &wordList)
         ctx.out().write(word + QLatin1Char('\n'));
 }
 
-void printed(CommandContext &ctx, const QString &wordList, bool ok, const QString &error)
+void printed(CommandContext &ctx, const Result<QString> &wordList)
 {
-    if (!ok)
-        return ctx.finish(ctx.fail(QStringLiteral("cannot fetch the hot-word page: ") + error));
-    printWords(ctx, wordList);
+    if (!wordList)
+        return ctx.finish(
+            ctx.fail(QStringLiteral("cannot fetch the hot-word page: ") + wordList.error()));
+    printWords(ctx, *wordList);
     // Without a chosen file the command line leaves the window's dump file alone.
     if (!ctx.settings.dumpFile.isEmpty()) {
-        const QString problem = hotwords::writeDumpFile(wordList, ctx.settings);
-        if (!problem.isEmpty())
-            return ctx.finish(ctx.fail(problem));
+        const Result<> written = hotwords::writeDumpFile(*wordList, ctx.settings);
+        if (!written)
+            return ctx.finish(ctx.fail(written.error()));
     }
     ctx.finish(0);
 }
@@ -70,8 +71,10 @@ QString HotwordsCommand::details() const
                       "Fetches the page and prints its words one a line, in page order and\n"
                       "lower-cased, repeats kept; --raw prints the exact text the window appends\n"
                       "to its list (each word followed by CRLF). --dump-file PATH also writes\n"
-                      "the words, and one more CRLF, to PATH as GBK, as the window's dump file.\n"
-                      "In the live layout only baidu-today and sogou-today have a list.\n"
+                      "the words, and one more CRLF, to PATH as GBK, as the window's dump file:\n"
+                      "a regular file is replaced, a device or a pipe written into; PATH's\n"
+                      "folder must exist. In the live layout only baidu-today and sogou-today\n"
+                      "have a list.\n"
                       "Exit status: 0 when the page was fetched (even without words), 1 when it\n"
                       "could not be fetched, the layout has no such list or the dump file was\n"
                       "not written, 2 on a usage error.");
@@ -93,9 +96,7 @@ void HotwordsCommand::start(CommandContext &ctx)
     auto *fetcher = new hotwords::PageFetcher(ctx.settings, ctx.parent());
     auto *fetch = new hotwords::HotwordFetch(*fetcher, std::move(*reading), ctx.parent());
     QObject::connect(fetch, &hotwords::HotwordFetch::finished, ctx.parent(),
-                     [&ctx](const QString &words, bool ok, const QString &error) {
-                         printed(ctx, words, ok, error);
-                     });
+                     [&ctx](const Result<QString> &wordList) { printed(ctx, wordList); });
 }
 
 } // namespace vantorix::cli

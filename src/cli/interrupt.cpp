@@ -9,24 +9,43 @@ namespace vantorix::cli {
 
 namespace {
 
-std::atomic<int> interrupts{0};
+std::atomic<int> stopSignals{0};
+static_assert(std::atomic<int>::is_always_lock_free, "touched from a signal handler");
 
-extern "C" void onSigint(int)
+// A terminal closing or a service manager stopping the process must not lose
+// what a run has mined, so those signals stop it like Ctrl-C does.
+const int kStopSignals[] = {
+    SIGINT,
+#ifdef Q_OS_UNIX
+    SIGTERM,
+    SIGHUP,
+#endif
+#ifdef SIGBREAK
+    SIGBREAK,
+#endif
+};
+
+extern "C" void onStopSignal(int number)
 {
-    if (interrupts.fetch_add(1) >= 1)
-        std::_Exit(130);
-    std::signal(SIGINT, onSigint); // some platforms reset the handler
+    if (stopSignals.fetch_add(1) >= 1)
+        std::_Exit(128 + number);
+    std::signal(number, onStopSignal); // some platforms reset the handler
 }
 
 } // namespace
 
 void watchInterrupts(QObject *parent, std::function<void()> handler)
 {
-    std::signal(SIGINT, onSigint);
+    for (const int number : kStopSignals) {
+        // A signal ignored by whoever started us (nohup, a background job)
+        // stays ignored.
+        if (std::signal(number, onStopSignal) == SIG_IGN)
+            std::signal(number, SIG_IGN);
+    }
     auto *timer = new QTimer(parent);
     timer->setInterval(100);
     QObject::connect(timer, &QTimer::timeout, timer, [timer, handler = std::move(handler)] {
-        if (interrupts.load() == 0)
+        if (stopSignals.load() == 0)
             return;
         timer->stop();
         handler();

@@ -14,14 +14,16 @@ const QString kDefaultSeed = QStringLiteral("减肥");
 const QString kDefaultLimit = QStringLiteral("1000");
 const QString kDefaultLongerThan = QStringLiteral("0");
 
-bool readCount(const QString &text, int *out)
+// Failures in a row that end a run early.
+constexpr int kDefaultMaxFailures = 20;
+
+std::optional<int> readCount(const QString &text)
 {
     bool ok = false;
     const int value = text.toInt(&ok);
     if (!ok || value < 0)
-        return false;
-    *out = value;
-    return true;
+        return std::nullopt;
+    return value;
 }
 
 } // namespace
@@ -38,13 +40,19 @@ QString MineCommand::details() const
         "result page, and queries each new keyword in turn, generation after\n"
         "generation, until nothing new turns up, the limit is reached or Ctrl-C is\n"
         "pressed (the query in flight finishes, the results are printed; a second\n"
-        "Ctrl-C aborts). Each accepted keyword is printed on its own line as it is\n"
-        "found; progress goes to standard error.\n"
+        "Ctrl-C aborts with status 130). On Unix, SIGTERM and SIGHUP stop a run as\n"
+        "Ctrl-C does. Each accepted keyword is printed on its own line as it is\n"
+        "found; a line break inside a keyword is printed as a space (tsv and json\n"
+        "escape it, --raw keeps it). Progress goes to standard error, and so does\n"
+        "each query that failed, with its cause; the run then ends with \"N queries\n"
+        "failed\". The first failed write to standard output ends the run.\n"
         "The seed page is cut with the markers of the publisher's marker page, or\n"
         "with --markers; without a usable pair the built-in markers are used.\n"
         "--concurrency N fetches up to N queries ahead; the output is the same.\n"
         "Exit status: 0 when the run ends, 1 when the seed page could not be\n"
-        "fetched, 2 on a usage error.");
+        "fetched or the output could not be written, 2 on a usage error, 3 when\n"
+        "the run is incomplete because queries failed (the output still holds\n"
+        "every keyword that was reached).");
 }
 
 QList<CommandOption> MineCommand::options() const
@@ -64,6 +72,8 @@ QList<CommandOption> MineCommand::options() const
          QStringLiteral("at least MS milliseconds between two query starts")},
         {QStringLiteral("retries"), QStringLiteral("N"),
          QStringLiteral("try a failed query N more times, backing off (default 0)")},
+        {QStringLiteral("max-failures"), QStringLiteral("K"),
+         QStringLiteral("end the run after K failed queries in a row (default 20; 0: never)")},
         {QStringLiteral("quiet"), QString(), QStringLiteral("no progress on standard error")},
     };
 }
@@ -90,20 +100,35 @@ void MineCommand::start(CommandContext &ctx)
         options.markersGiven = true;
     }
     if (ctx.isSet(QStringLiteral("format"))) {
-        if (!parseMineFormat(ctx.value(QStringLiteral("format")), &options.format))
+        const std::optional<MineFormat> format =
+            parseMineFormat(ctx.value(QStringLiteral("format")));
+        if (!format)
             return ctx.finish(ctx.usageError(QStringLiteral("--format takes lines, tsv or json")));
-        if (ctx.raw && options.format != MineFormat::Lines)
+        if (ctx.raw && *format != MineFormat::Lines)
             return ctx.finish(
                 ctx.usageError(QStringLiteral("--raw and --format exclude each other")));
+        options.format = *format;
     }
-    if (ctx.isSet(QStringLiteral("delay")) &&
-        !readCount(ctx.value(QStringLiteral("delay")), &options.policy.delayMs))
-        return ctx.finish(ctx.usageError(QStringLiteral("--delay needs milliseconds, not '%1'")
-                                             .arg(ctx.value(QStringLiteral("delay")))));
-    if (ctx.isSet(QStringLiteral("retries")) &&
-        !readCount(ctx.value(QStringLiteral("retries")), &options.policy.retries))
-        return ctx.finish(ctx.usageError(QStringLiteral("--retries needs a count, not '%1'")
-                                             .arg(ctx.value(QStringLiteral("retries")))));
+    const struct
+    {
+        const char *name;
+        const char *what;
+        int *into;
+    } counts[] = {{"delay", "milliseconds", &options.policy.delayMs},
+                  {"retries", "a count", &options.policy.retries},
+                  {"max-failures", "a count", &options.policy.maxFailuresInARow}};
+    options.policy.maxFailuresInARow = kDefaultMaxFailures;
+    for (const auto &count : counts) {
+        const QString name = QLatin1String(count.name);
+        if (!ctx.isSet(name))
+            continue;
+        const std::optional<int> value = readCount(ctx.value(name));
+        if (!value)
+            return ctx.finish(
+                ctx.usageError(QStringLiteral("--%1 needs %2, not '%3'")
+                                   .arg(name, QLatin1String(count.what), ctx.value(name))));
+        *count.into = *value;
+    }
     options.policy.concurrency = ctx.settings.concurrency;
     options.raw = ctx.raw;
     options.quiet = ctx.isSet(QStringLiteral("quiet"));

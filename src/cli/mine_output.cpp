@@ -2,6 +2,7 @@
 
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QRegularExpression>
 
 namespace vantorix::cli {
 
@@ -40,17 +41,23 @@ QString jsonString(const QString &text)
 
 } // namespace
 
-bool parseMineFormat(const QString &name, MineFormat *out)
+std::optional<MineFormat> parseMineFormat(const QString &name)
 {
     if (name == QLatin1String("lines"))
-        *out = MineFormat::Lines;
-    else if (name == QLatin1String("tsv"))
-        *out = MineFormat::Tsv;
-    else if (name == QLatin1String("json"))
-        *out = MineFormat::Json;
-    else
-        return false;
-    return true;
+        return MineFormat::Lines;
+    if (name == QLatin1String("tsv"))
+        return MineFormat::Tsv;
+    if (name == QLatin1String("json"))
+        return MineFormat::Json;
+    return std::nullopt;
+}
+
+QString oneLine(const QString &text)
+{
+    if (!text.contains(QLatin1Char('\r')) && !text.contains(QLatin1Char('\n')))
+        return text;
+    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
+    return QString(text).replace(lineBreak, QStringLiteral(" "));
 }
 
 QString mineRecord(MineFormat format, const QString &keyword, int generation, const QString &parent)
@@ -66,7 +73,7 @@ QString mineRecord(MineFormat format, const QString &keyword, int generation, co
     case MineFormat::Lines:
         break;
     }
-    return keyword + QLatin1Char('\n');
+    return oneLine(keyword) + QLatin1Char('\n');
 }
 
 } // namespace vantorix::cli

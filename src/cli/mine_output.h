@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 namespace vantorix::cli {
 
@@ -8,11 +9,15 @@ namespace vantorix::cli {
 enum class MineFormat { Lines, Tsv, Json };
 
 // "lines", "tsv" or "json".
-bool parseMineFormat(const QString &name, MineFormat *out);
+std::optional<MineFormat> parseMineFormat(const QString &name);
+
+// The text with each line break inside it (CRLF, CR or LF) as one space, so
+// that a keyword holding one still takes exactly one line.
+QString oneLine(const QString &text);
 
 // One accepted keyword as one output line, newline included: the keyword
-// alone, or keyword, generation and parent keyword as tab-separated fields
-// (backslash, tab, CR and LF escaped) or as a JSON object.
+// alone (as oneLine() gives it), or keyword, generation and parent keyword as
+// tab-separated fields (backslash, tab, CR and LF escaped) or as a JSON object.
 QString mineRecord(MineFormat format, const QString &keyword, int generation,
                    const QString &parent);
 

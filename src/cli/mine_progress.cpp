@@ -1,5 +1,6 @@
 #include "cli/mine_progress.h"
 
+#include "cli/mine_output.h"
 #include "cli/text_io.h"
 #include "mining/readouts.h"
 
@@ -44,10 +45,9 @@ void MineProgress::show(int foundCount, qint64 seconds, const QString &keyword, 
     if (!force && m_sinceShown.isValid() && m_sinceShown.elapsed() < gap)
         return;
     m_sinceShown.start();
-    QString shown = keyword;
-    shown.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
     const QString line = mining::countText(foundCount) + QStringLiteral("  ") +
-                         mining::elapsedText(seconds) + QStringLiteral("  正在查询：") + shown;
+                         mining::elapsedText(seconds) + QStringLiteral("  正在查询：") +
+                         oneLine(keyword);
     if (!m_terminal) {
         if (line != m_last)
             m_err.write(line + QLatin1Char('\n'));

@@ -2,13 +2,31 @@
 
 #include "cli/command_context.h"
 #include "hotwords/page_fetcher.h"
-#include "hotwords/urls.h"
 #include "mining/readouts.h"
 #include "mining/seed_markers.h"
 
 #include <QTimer>
+#include <optional>
 
 namespace vantorix::cli {
+
+namespace {
+
+// Why the seed query will find nothing (or too much), when the markers say so.
+std::optional<QString> seedMarkersWarning(const QStringList &markers)
+{
+    if (markers.size() < 2)
+        return std::nullopt; // the built-in markers stand in
+    if (markers.at(0).isEmpty())
+        return QStringLiteral(
+            "the seed's start marker is empty, so the seed page yields no keyword");
+    if (markers.at(1).isEmpty())
+        return QStringLiteral(
+            "the seed's end marker is empty, so the seed block runs to the end of the page");
+    return std::nullopt;
+}
+
+} // namespace
 
 MineSession::MineSession(CommandContext &ctx, MineOptions options)
     : QObject(ctx.parent()), m_ctx(ctx), m_options(std::move(options)),
@@ -28,39 +46,46 @@ void MineSession::begin()
         note(QStringLiteral("stopping after the query in flight (Ctrl-C again to abort)"));
         m_run->requestStop();
     });
+    if (m_options.input.seed.isEmpty())
+        warn(QStringLiteral("the seed is empty, so the first query asks for the empty keyword"));
     if (m_options.markersGiven || !m_ctx.layout->usesSeedMarkers()) {
-        startRun();
+        startRun(m_options.input.seedMarkers);
         return;
     }
-    const QUrl address = hotwords::markerPageUrl(m_ctx.settings.hosts.publisher);
-    hotwords::PageFetch *fetch = m_fetcher->get(address);
-    connect(fetch, &hotwords::PageFetch::finished, this,
-            [this](const hotwords::FetchResult &result) {
-                // Mining goes on without the publisher's page: the seed is then
-                // cut with the markers of every other query.
-                if (!result.ok)
-                    note(QStringLiteral("marker page: ") + result.error +
-                         QStringLiteral("; using the built-in markers"));
-                m_options.input.seedMarkers = mining::parseSeedMarkers(result.text);
-                if (result.ok && m_options.input.seedMarkers.size() < 2)
-                    note(QStringLiteral("the marker page holds no v3.3 marker pair; using the "
-                                        "built-in markers"));
-                startRun();
-            });
+    mining::fetchSeedMarkers(
+        *m_fetcher, m_ctx.settings.hosts.publisher, this,
+        [this](const Result<QStringList> &markers) {
+            // Mining goes on without the publisher's page: the seed is then
+            // cut with the markers of every other query.
+            if (!markers)
+                note(QStringLiteral("marker page: ") + markers.error() +
+                     QStringLiteral("; using the built-in markers"));
+            else if (markers->size() < 2)
+                note(QStringLiteral(
+                    "the marker page holds no v3.3 marker pair; using the built-in markers"));
+            startRun(markers ? *markers : QStringList());
+        });
 }
 
-void MineSession::startRun()
+void MineSession::startRun(const QStringList &seedMarkers)
 {
+    if (!m_ctx.layout->usesSeedMarkers()) {
+        if (m_options.markersGiven)
+            warn(QStringLiteral("the %1 layout cuts the seed page as every other; --markers is "
+                                "not used")
+                     .arg(m_ctx.layout->name()));
+    } else if (const std::optional<QString> warning = seedMarkersWarning(seedMarkers)) {
+        warn(*warning);
+    }
+    m_options.input.seedMarkers = seedMarkers;
     m_run = new mining::MiningRun(m_fetcher, m_ctx.layout, m_options.policy, this);
     connect(m_run, &mining::MiningRun::keywordAccepted, this, &MineSession::onAccepted);
     connect(m_run, &mining::MiningRun::firstHarvest, this,
             [this](const QString &harvest) { m_listText += harvest; });
     // Holding a copy of the seen-list would make every later append copy it.
     connect(m_run, &mining::MiningRun::listReplaced, this, [this] { m_listIsSeenList = true; });
-    connect(m_run, &mining::MiningRun::seedFetched, this, [this](bool ok, const QString &error) {
-        if (!ok)
-            m_seedError = error;
-    });
+    connect(m_run, &mining::MiningRun::queryFailed, this, &MineSession::onQueryFailed);
+    connect(m_run, &mining::MiningRun::pageMalformed, this, &MineSession::onPageMalformed);
     connect(m_run, &mining::MiningRun::querying, this, [this](const QString &keyword) {
         m_querying = keyword;
         showProgress(false);
@@ -80,10 +105,33 @@ void MineSession::startRun()
 
 void MineSession::onAccepted(const QString &keyword, int generation, const QString &parent)
 {
-    if (m_options.raw)
+    if (m_options.raw || m_outputFailed)
         return;
     m_ctx.out().write(mineRecord(m_options.format, keyword, generation, parent));
-    m_ctx.out().flush();
+    // Nobody reads the keywords any more (a closed pipe, a full disk): mining
+    // on would only load the search engine.
+    if (!m_ctx.out().flush()) {
+        m_outputFailed = true;
+        m_run->requestStop();
+    }
+}
+
+void MineSession::onQueryFailed(const QString &keyword, int generation, const QString &error)
+{
+    if (generation == 0) {
+        m_seedError = error;
+        return;
+    }
+    ++m_failedQueries;
+    report(QStringLiteral("query '%1' failed: %2").arg(oneLine(keyword), error));
+}
+
+void MineSession::onPageMalformed(const QString &keyword)
+{
+    if (m_malformedPages++ == 0)
+        warn(QStringLiteral("the page of '%1' holds bytes that are invalid in its charset; they "
+                            "were read as stand-in characters")
+                 .arg(oneLine(keyword)));
 }
 
 void MineSession::showProgress(bool force)
@@ -100,29 +148,50 @@ void MineSession::note(const QString &text)
         m_progress.message(text);
 }
 
+void MineSession::warn(const QString &text)
+{
+    report(QStringLiteral("warning: ") + text);
+}
+
+void MineSession::report(const QString &message)
+{
+    m_progress.close();
+    m_ctx.fail(message);
+}
+
 void MineSession::onFinished()
 {
     showProgress(true);
     m_progress.close();
-    // Not progress but a warning, so --quiet keeps it: the pages were read
-    // and held nothing the layout knows.
-    if (const int pages = m_run->pagesWithoutBlock(); pages > 0) {
-        m_ctx.err().write(QStringLiteral("no related-searches block found on %1 %2\n")
-                              .arg(pages)
-                              .arg(pages == 1 ? QStringLiteral("page") : QStringLiteral("pages")));
-        m_ctx.err().flush();
-    }
     if (m_options.raw)
         m_ctx.out().write(m_listIsSeenList ? m_run->seenList() : m_listText);
-    if (!m_ctx.out().flush()) {
-        m_ctx.finish(m_ctx.fail(QStringLiteral("cannot write standard output")));
-        return;
-    }
-    if (!m_seedError.isEmpty()) {
-        m_ctx.finish(m_ctx.fail(QStringLiteral("seed page: ") + m_seedError));
-        return;
-    }
-    m_ctx.finish(0);
+    m_ctx.finish(reportOutcome());
+}
+
+int MineSession::reportOutcome()
+{
+    if (m_malformedPages > 1)
+        warn(QStringLiteral("%1 result pages held invalid bytes").arg(m_malformedPages));
+    // Pages that arrived and held nothing the layout knows: the first sign
+    // that the engine has changed its page layout.
+    if (const int pages = m_run->pagesWithoutBlock(); pages > 0)
+        warn(QStringLiteral("no related-searches block found on %1 %2")
+                 .arg(pages)
+                 .arg(pages == 1 ? QStringLiteral("page") : QStringLiteral("pages")));
+    if (!m_ctx.out().flush() || m_outputFailed)
+        return m_ctx.fail(QStringLiteral("cannot write to standard output"));
+    if (!m_seedError.isEmpty())
+        return m_ctx.fail(QStringLiteral("seed page: ") + m_seedError);
+    if (m_failedQueries == 0)
+        return 0;
+    const int maxInARow = m_options.policy.maxFailuresInARow;
+    if (maxInARow > 0 && m_run->failuresInARow() >= maxInARow &&
+        m_run->runState() == mining::MiningRun::StopRequested)
+        report(QStringLiteral("stopped: too many failed queries in a row (--max-failures %1)")
+                   .arg(maxInARow));
+    report(m_failedQueries == 1 ? QStringLiteral("1 query failed")
+                                : QStringLiteral("%1 queries failed").arg(m_failedQueries));
+    return 3; // incomplete: queries failed
 }
 
 } // namespace vantorix::cli

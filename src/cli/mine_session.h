@@ -25,7 +25,7 @@ struct MineOptions
 };
 
 // One `mine` run: the marker page, the run itself, the keywords on standard
-// output, the progress on standard error, and Ctrl-C as the stop button.
+// output, progress and failures on standard error, and the stop signals.
 class MineSession : public QObject
 {
     Q_OBJECT
@@ -35,11 +35,18 @@ public:
     void begin();
 
 private:
-    void startRun();
+    void startRun(const QStringList &seedMarkers);
     void onAccepted(const QString &keyword, int generation, const QString &parent);
+    void onQueryFailed(const QString &keyword, int generation, const QString &error);
+    void onPageMalformed(const QString &keyword);
     void onFinished();
+    // Reports how the run went on standard error and gives the exit status.
+    int reportOutcome();
     void showProgress(bool force);
     void note(const QString &text);
+    void warn(const QString &text);
+    // One line on standard error in the format of every error.
+    void report(const QString &message);
 
     CommandContext &m_ctx;
     MineOptions m_options;
@@ -50,6 +57,9 @@ private:
     bool m_listIsSeenList = false; // replaced since by the seen-list
     QString m_querying;            // keyword being queried
     QString m_seedError;           // why the seed page could not be fetched
+    int m_failedQueries = 0;       // after the seed
+    int m_malformedPages = 0;
+    bool m_outputFailed = false;
     bool m_stopped = false;
 };
 

@@ -69,21 +69,27 @@ QByteArray declaredCharset(const QByteArray &contentType, const QByteArray &body
     return metaCharset(body);
 }
 
-QString decodePage(const QByteArray &body, const QByteArray &contentType)
+DecodedPage decodePage(const QByteArray &body, const QByteArray &contentType)
 {
     static const QByteArray utf8Bom("\xEF\xBB\xBF");
+    // Stateless: a sequence cut off at the end of the body counts as invalid.
+    constexpr auto whole = QStringDecoder::Flag::Stateless;
+    auto decode = [](QStringDecoder &&decoder, QByteArrayView bytes) {
+        DecodedPage page{decoder.decode(bytes), false};
+        page.malformed = decoder.hasError();
+        return page;
+    };
     if (body.startsWith(utf8Bom))
-        return QString::fromUtf8(body.mid(utf8Bom.size()));
+        return decode(QStringDecoder(QStringDecoder::Utf8, whole), QByteArrayView(body).sliced(3));
     const QByteArray name = declaredCharset(contentType, body);
     if (name == "utf-8" || name == "utf8")
-        return QString::fromUtf8(body);
+        return decode(QStringDecoder(QStringDecoder::Utf8, whole), body);
     if (!isGbFamily(name)) {
-        QStringDecoder decoder(name.constData());
+        QStringDecoder decoder(name.constData(), whole);
         if (decoder.isValid())
-            return decoder.decode(body);
+            return decode(std::move(decoder), body);
     }
-    QStringDecoder gb18030("GB18030");
-    return gb18030.decode(body);
+    return decode(QStringDecoder("GB18030", whole), body);
 }
 
 } // namespace vantorix::hotwords

@@ -10,6 +10,39 @@
 
 namespace vantorix::hotwords {
 
+namespace {
+
+Error cannotWrite(const QString &path, const QString &why)
+{
+    return failure(QStringLiteral("cannot write %1: %2").arg(QDir::toNativeSeparators(path), why));
+}
+
+Result<> replaceFile(const QString &path, const QByteArray &bytes)
+{
+    QSaveFile file(path);
+    // A folder we may not create files in still lets us rewrite the file.
+    file.setDirectWriteFallback(true);
+    if (!file.open(QIODevice::WriteOnly))
+        return cannotWrite(path, file.errorString());
+    file.write(bytes);
+    if (!file.commit())
+        return cannotWrite(path, file.errorString());
+    return {};
+}
+
+// A device or a pipe: renaming a file over it would destroy it.
+Result<> writeInto(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return cannotWrite(path, file.errorString());
+    if (file.write(bytes) != bytes.size())
+        return cannotWrite(path, file.errorString());
+    return {};
+}
+
+} // namespace
+
 QString dumpFilePath(const config::Settings &settings)
 {
     if (!settings.dumpFile.isEmpty())
@@ -24,22 +57,25 @@ QString dumpFilePath(const config::Settings &settings)
 #endif
 }
 
-QString writeDumpFile(const QString &wordList, const config::Settings &settings)
+Result<> writeDumpFile(const QString &wordList, const config::Settings &settings)
 {
     const QString path = dumpFilePath(settings);
     const QFileInfo info(path);
-    if (!QDir().mkpath(info.absolutePath()))
-        return QStringLiteral("cannot create the folder %1").arg(info.absolutePath());
+    const QString folder = info.absolutePath();
+    if (settings.dumpFile.isEmpty()) {
+        if (!QDir().mkpath(folder))
+            return cannotWrite(path, QStringLiteral("cannot create its folder"));
+    } else if (!QFileInfo(folder).isDir()) {
+        return cannotWrite(path,
+                           QStringLiteral("no folder %1").arg(QDir::toNativeSeparators(folder)));
+    }
+    if (info.isDir())
+        return cannotWrite(path, QStringLiteral("it is a folder"));
     QStringEncoder encoder("GB18030");
     const QByteArray bytes = encoder.encode(wordList + list::kSeparator);
-    QSaveFile file(path);
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly))
-        return QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
-    file.write(bytes);
-    if (!file.commit())
-        return QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
-    return {};
+    if (!info.exists() || info.isFile())
+        return replaceFile(path, bytes);
+    return writeInto(path, bytes);
 }
 
 } // namespace vantorix::hotwords

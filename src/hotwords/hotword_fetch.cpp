@@ -16,20 +16,14 @@ HotwordFetch::~HotwordFetch()
         m_fetch->abort();
 }
 
-void HotwordFetch::abort()
-{
-    if (m_fetch)
-        m_fetch->abort();
-    m_fetch = nullptr;
-    deleteLater();
-}
-
 void HotwordFetch::pageArrived(const FetchResult &result)
 {
     m_fetch = nullptr;
-    const QString words = result.ok ? m_reading.wordList(result.text) : QString();
     deleteLater();
-    Q_EMIT finished(words, result.ok, result.error);
+    if (!result.ok)
+        Q_EMIT finished(failure(result.error));
+    else
+        Q_EMIT finished(m_reading.wordList(result.text));
 }
 
 } // namespace vantorix::hotwords

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/result.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -21,7 +23,7 @@ struct HotlistReading
 };
 
 // Fetches one source's ranking page and cuts its words out. Emits finished()
-// exactly once unless aborted, then deletes itself.
+// exactly once, then deletes itself; destroyed before, it cancels the fetch.
 class HotwordFetch : public QObject
 {
     Q_OBJECT
@@ -29,12 +31,10 @@ public:
     HotwordFetch(PageFetcher &fetcher, HotlistReading reading, QObject *parent = nullptr);
     ~HotwordFetch() override;
 
-    // Cancels the fetch; finished() is not emitted.
-    void abort();
-
 Q_SIGNALS:
-    // The word list (empty on failure), whether the page arrived, and why not.
-    void finished(const QString &wordList, bool ok, const QString &error);
+    // The word list (empty when the page holds none), or why the page did not
+    // arrive.
+    void finished(const vantorix::Result<QString> &wordList);
 
 private:
     void pageArrived(const FetchResult &result);

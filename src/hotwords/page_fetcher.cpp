@@ -23,6 +23,11 @@ const QByteArray kUserAgent = "Mozilla/5.0 (Windows NT 10.0; Win64; x64) AppleWe
 const QByteArray kAccept = "text/html,application/xhtml+xml,application/xml;q=0.9,*/*;q=0.8";
 const QByteArray kAcceptLanguage = "zh-CN,zh;q=0.9";
 
+// What a reply may hold before we take it: the network is read no faster than
+// the body is, so a page over the size limit costs the limit and this, not
+// whatever arrived before the limit was noticed.
+constexpr qint64 kReadBufferBytes = 1 << 20;
+
 QNetworkProxy proxyFromUrl(const QUrl &url)
 {
     const bool socks = url.scheme().startsWith(QLatin1String("socks"), Qt::CaseInsensitive);
@@ -70,6 +75,8 @@ PageFetch::PageFetch(QNetworkReply *reply, int timeoutSeconds, qint64 maxBodyByt
         giveUp(QStringLiteral("timed out after %1 s").arg(timeoutSeconds));
     });
     m_deadline->start(std::chrono::seconds(timeoutSeconds));
+    reply->setReadBufferSize(kReadBufferBytes);
+    connect(reply, &QNetworkReply::metaDataChanged, this, &PageFetch::checkDeclaredLength);
     connect(reply, &QNetworkReply::readyRead, this, &PageFetch::readBody);
     connect(reply, &QNetworkReply::redirected, this, [this] { m_body.clear(); });
     connect(reply, &QNetworkReply::finished, this, &PageFetch::complete);
@@ -99,13 +106,33 @@ void PageFetch::release()
     }
 }
 
-void PageFetch::readBody()
+void PageFetch::checkDeclaredLength()
 {
     if (!m_reply || !m_gaveUp.isEmpty())
         return;
-    m_body += m_reply->readAll();
-    if (m_body.size() > m_maxBodyBytes)
+    bool known = false;
+    const qint64 declared =
+        m_reply->header(QNetworkRequest::ContentLengthHeader).toLongLong(&known);
+    if (!known)
+        return;
+    if (declared > m_maxBodyBytes)
         giveUp(tooLarge());
+    else
+        m_body.reserve(declared);
+}
+
+void PageFetch::readBody()
+{
+    if (m_reply && m_gaveUp.isEmpty() && !takeBody(m_reply))
+        giveUp(tooLarge());
+}
+
+// Takes what the reply holds, one byte past the limit at most; false when the
+// body is over the limit.
+bool PageFetch::takeBody(QNetworkReply *reply)
+{
+    m_body += reply->read(m_maxBodyBytes + 1 - m_body.size());
+    return m_body.size() <= m_maxBodyBytes;
 }
 
 QString PageFetch::tooLarge() const
@@ -129,11 +156,8 @@ void PageFetch::complete()
     m_reply = nullptr;
     m_deadline->stop();
     reply->disconnect(this);
-    if (m_gaveUp.isEmpty()) {
-        m_body += reply->readAll();
-        if (m_body.size() > m_maxBodyBytes)
-            m_gaveUp = tooLarge();
-    }
+    if (m_gaveUp.isEmpty() && !takeBody(reply))
+        m_gaveUp = tooLarge();
 
     FetchResult result;
     result.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
@@ -149,10 +173,11 @@ void PageFetch::complete()
             result.error += QStringLiteral(" (") + address + QLatin1Char(')');
     } else {
         result.ok = true;
-        result.body = std::move(m_body);
-        result.text = decodePage(result.body, reply->rawHeader("Content-Type"));
+        DecodedPage page = decodePage(m_body, reply->rawHeader("Content-Type"));
+        result.text = std::move(page.text);
+        result.malformed = page.malformed;
     }
-    m_body.clear();
+    m_body = QByteArray();
     reply->deleteLater();
     deleteLater();
     Q_EMIT finished(result);

@@ -17,10 +17,11 @@ namespace vantorix::hotwords {
 struct FetchResult
 {
     bool ok = false;
-    int status = 0;  // HTTP status, 0 when none arrived
-    QString text;    // body decoded by its declared charset (GB18030 by default)
-    QByteArray body; // raw body
-    QString error;   // why it failed, for messages on the command line
+    int status = 0; // HTTP status, 0 when none arrived
+    QString text;   // body decoded by its declared charset (GB18030 by default)
+    QString error;  // why it failed, for messages on the command line
+    // The body held bytes invalid in its charset.
+    bool malformed = false;
 };
 
 // One request in flight. Emits finished() exactly once unless aborted, then
@@ -40,7 +41,9 @@ Q_SIGNALS:
 private:
     friend class PageFetcher;
     PageFetch(QNetworkReply *reply, int timeoutSeconds, qint64 maxBodyBytes, QObject *parent);
+    void checkDeclaredLength();
     void readBody();
+    bool takeBody(QNetworkReply *reply);
     void giveUp(const QString &why);
     QString tooLarge() const;
     void complete();

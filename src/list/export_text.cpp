@@ -17,17 +17,15 @@ QString exportText(const QString &listText, ExportSeparator separator)
     return listText;
 }
 
-bool parseExportSeparator(const QString &name, ExportSeparator *out)
+Result<ExportSeparator> parseExportSeparator(const QString &name)
 {
     if (name == QLatin1String("newline"))
-        *out = ExportSeparator::Newline;
-    else if (name == QLatin1String("comma"))
-        *out = ExportSeparator::Comma;
-    else if (name == QLatin1String("bar"))
-        *out = ExportSeparator::Bar;
-    else
-        return false;
-    return true;
+        return ExportSeparator::Newline;
+    if (name == QLatin1String("comma"))
+        return ExportSeparator::Comma;
+    if (name == QLatin1String("bar"))
+        return ExportSeparator::Bar;
+    return failure(QStringLiteral("export needs comma, bar or newline, not '%1'").arg(name));
 }
 
 } // namespace vantorix::list

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/result.h"
+
 #include <QString>
 
 namespace vantorix::list {
@@ -10,6 +12,6 @@ enum class ExportSeparator { Newline, Comma, Bar };
 QString exportText(const QString &listText, ExportSeparator separator);
 
 // Command-line spelling: "newline", "comma", "bar".
-bool parseExportSeparator(const QString &name, ExportSeparator *out);
+Result<ExportSeparator> parseExportSeparator(const QString &name);
 
 } // namespace vantorix::list

@@ -4,7 +4,6 @@
 #include <QtAlgorithms>
 #include <bitset>
 #include <cstring>
-#include <memory>
 #include <vector>
 
 #if defined(__SSE2__) || defined(_M_X64) || defined(_M_AMD64)
@@ -111,6 +110,10 @@ bool NeedleFinder::decideBytewise(QByteArrayView haystack) const
             if (QChar::toCaseFolded(code) != code || QChar::toUpper(code) != code ||
                 QChar::toLower(code) != code)
                 return false;
+        } else if (c == QChar::ReplacementCharacter) {
+            // Every malformed byte reads as one U+FFFD, as QString::fromUtf8
+            // decodes it; a search for U+FFFD's own bytes would miss them.
+            return false;
         } else if (c >= 0x80) {
             if (table.involved.test(c))
                 return false;

@@ -8,7 +8,8 @@
 namespace vantorix::list {
 
 // Finds a text inside UTF-8 keywords, ignoring letter case exactly as
-// QString::contains(..., Qt::CaseInsensitive) does. When case folding can be
+// QString::contains(..., Qt::CaseInsensitive) does; a malformed byte reads as
+// U+FFFD, as QString::fromUtf8 decodes it. When case folding can be
 // decided byte by byte (the usual case: ASCII letters, CJK, punctuation) the
 // whole buffer is searched at once; otherwise each piece is decoded and
 // compared as text.

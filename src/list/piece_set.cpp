@@ -89,20 +89,24 @@ quint64 tagOf(quint64 hash)
 
 } // namespace
 
-PieceSet::PieceSet(QByteArrayView text, TextLayout layout)
-    : m_text(text), m_layout(layout), m_slots(1024, 0), m_mask(1023)
+PieceSet::PieceSet(QByteArrayView text, TextLayout layout, PieceHash hash)
+    : m_text(text), m_layout(layout), m_hash(hash), m_slots(1024, 0), m_mask(1023)
 {
     Q_ASSERT(quint64(text.size()) < kOffsetMask);
 }
 
-bool PieceSet::pieceEndsAt(qsizetype position) const
+bool PieceSet::pieceEndsAt(qsizetype begin, qsizetype position) const
 {
     const qsizetype n = m_text.size();
     if (position == n)
         return true;
     const char c = m_text[position];
-    const bool crLf = c == '\r' && position + 1 < n && m_text[position + 1] == '\n';
-    return crLf || (m_layout == TextLayout::Lines && c == '\n');
+    if (c == '\r')
+        return position + 1 < n && m_text[position + 1] == '\n';
+    // A line's LF ends the piece, unless the piece's last byte is a CR: that
+    // CR belongs to the line end, so the piece stored there is shorter.
+    return c == '\n' && m_layout == TextLayout::Lines &&
+           (position == begin || m_text[position - 1] != '\r');
 }
 
 bool PieceSet::matches(quint64 slot, quint64 hash, QByteArrayView piece) const
@@ -112,12 +116,12 @@ bool PieceSet::matches(quint64 slot, quint64 hash, QByteArrayView piece) const
     const auto offset = qsizetype((slot & kOffsetMask) - 1);
     return offset + piece.size() <= m_text.size() &&
            std::memcmp(m_text.data() + offset, piece.data(), size_t(piece.size())) == 0 &&
-           pieceEndsAt(offset + piece.size());
+           pieceEndsAt(offset, offset + piece.size());
 }
 
 bool PieceSet::insert(QByteArrayView piece)
 {
-    return insertHashed(piece, hashBytes(piece));
+    return insertHashed(piece, m_hash(piece));
 }
 
 void PieceSet::insertMany(const QByteArrayView *pieces, qsizetype count, bool *added)
@@ -127,7 +131,7 @@ void PieceSet::insertMany(const QByteArrayView *pieces, qsizetype count, bool *a
     for (qsizetype begin = 0; begin < count; begin += kBatch) {
         const qsizetype n = std::min(kBatch, count - begin);
         for (qsizetype i = 0; i < n; ++i) {
-            hashes[i] = hashBytes(pieces[begin + i]);
+            hashes[i] = m_hash(pieces[begin + i]);
             prefetch(&m_slots[slotIndex(hashes[i], m_mask)]);
         }
         for (qsizetype i = 0; i < n; ++i)
@@ -162,10 +166,9 @@ void PieceSet::grow()
         // The slot keeps no length; the piece runs to the next separator.
         const auto offset = qsizetype((slot & kOffsetMask) - 1);
         PieceCursor cursor(m_text.sliced(offset), m_layout);
-        QByteArrayView piece;
-        if (!cursor.next(&piece))
-            piece = m_text.sliced(offset, 0); // the empty piece at the very end
-        size_t i = slotIndex(hashBytes(piece), m_mask);
+        // None for the empty piece at the very end.
+        const QByteArrayView piece = cursor.next().value_or(m_text.sliced(offset, 0));
+        size_t i = slotIndex(m_hash(piece), m_mask);
         while (m_slots[i] != 0)
             i = (i + 1) & m_mask;
         m_slots[i] = slot;

@@ -38,65 +38,59 @@ PieceCursor::PieceCursor(QByteArrayView text, TextLayout layout)
 {
 }
 
-bool PieceCursor::next(QByteArrayView *piece)
+std::optional<QByteArrayView> PieceCursor::next()
 {
     if (m_done)
-        return false;
+        return std::nullopt;
     const qsizetype start = m_position;
     if (m_layout == TextLayout::Lines) {
         const qsizetype lf = findLf(m_text, start);
         if (lf < 0) {
-            *piece = m_text.sliced(start);
             m_done = true;
-            return true;
+            return m_text.sliced(start);
         }
         const qsizetype end = (lf > start && m_text[lf - 1] == '\r') ? lf - 1 : lf;
-        *piece = m_text.sliced(start, end - start);
         m_position = lf + 1;
         m_done = m_position >= m_text.size();
-        return true;
+        return m_text.sliced(start, end - start);
     }
     const qsizetype cr = findCrLf(m_text, start);
     if (cr < 0) {
         // The last piece; after a final CRLF it is the empty one.
-        *piece = m_text.sliced(start);
         m_done = true;
-        return true;
+        return m_text.sliced(start);
     }
-    *piece = m_text.sliced(start, cr - start);
     m_position = cr + 2;
-    return true;
+    return m_text.sliced(start, cr - start);
 }
 
-bool pieceAt(QByteArrayView text, TextLayout layout, qsizetype from, qsizetype position,
-             PieceSpan *span)
+std::optional<PieceSpan> pieceAt(QByteArrayView text, TextLayout layout, qsizetype from,
+                                 qsizetype position)
 {
     const qsizetype n = text.size();
     const bool crLfAt = text[position] == '\r' && position + 1 < n && text[position + 1] == '\n';
     if (layout == TextLayout::Lines) {
         if (text[position] == '\n' || crLfAt)
-            return false;
+            return std::nullopt;
         qsizetype begin = position;
         while (begin > from && text[begin - 1] != '\n')
             --begin;
         const qsizetype lf = findLf(text, position);
-        span->begin = begin;
-        span->end = lf < 0 ? n : (text[lf - 1] == '\r' ? lf - 1 : lf);
-        span->next = lf < 0 ? n : lf + 1;
-        return true;
+        if (lf < 0)
+            return PieceSpan{begin, n, n};
+        return PieceSpan{begin, text[lf - 1] == '\r' ? lf - 1 : lf, lf + 1};
     }
     if (crLfAt || (text[position] == '\n' && position > from && text[position - 1] == '\r'))
-        return false;
+        return std::nullopt;
     qsizetype begin = position;
     while (begin > from + 1 && !(text[begin - 1] == '\n' && text[begin - 2] == '\r'))
         --begin;
     if (begin == from + 1)
         begin = from;
     const qsizetype cr = findCrLf(text, position);
-    span->begin = begin;
-    span->end = cr < 0 ? n : cr;
-    span->next = cr < 0 ? n : cr + 2;
-    return true;
+    if (cr < 0)
+        return PieceSpan{begin, n, n};
+    return PieceSpan{begin, cr, cr + 2};
 }
 
 qsizetype maxPieceCount(QByteArrayView text)

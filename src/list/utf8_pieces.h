@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArrayView>
+#include <optional>
 
 namespace vantorix::list {
 
@@ -23,8 +24,8 @@ class PieceCursor
 public:
     PieceCursor(QByteArrayView text, TextLayout layout);
 
-    // The next piece, as a view into the text; false after the last one.
-    bool next(QByteArrayView *piece);
+    // The next piece, as a view into the text; none after the last one.
+    std::optional<QByteArrayView> next();
 
 private:
     QByteArrayView m_text;
@@ -42,10 +43,10 @@ struct PieceSpan
 };
 
 // The piece holding the byte at `position`, found by looking no further back
-// than `from`, which must be the start of a piece at or before it. False when
+// than `from`, which must be the start of a piece at or before it. None when
 // the byte belongs to a separator.
-bool pieceAt(QByteArrayView text, TextLayout layout, qsizetype from, qsizetype position,
-             PieceSpan *span);
+std::optional<PieceSpan> pieceAt(QByteArrayView text, TextLayout layout, qsizetype from,
+                                 qsizetype position);
 
 // An upper bound of the number of pieces, in either layout (fast).
 qsizetype maxPieceCount(QByteArrayView text);

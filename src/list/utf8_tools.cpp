@@ -18,8 +18,8 @@ void writeAll(QByteArrayView text, TextLayout layout, ByteSink &out)
         return;
     }
     PieceCursor cursor(text, layout);
-    for (QByteArrayView piece; cursor.next(&piece);) {
-        out.write(piece);
+    while (const auto piece = cursor.next()) {
+        out.write(*piece);
         out.write("\n");
     }
 }
@@ -30,22 +30,21 @@ void forEachPieceMatch(QByteArrayView text, TextLayout layout, const NeedleFinde
                        Visit visit)
 {
     PieceCursor cursor(text, layout);
-    QByteArrayView piece;
     if (!finder.searchesBytes()) {
-        while (cursor.next(&piece))
-            visit(piece, finder.pieceContains(piece));
+        while (const auto piece = cursor.next())
+            visit(*piece, finder.pieceContains(*piece));
         return;
     }
     // One search over the whole buffer; the first match at or after a piece's
     // start decides it: inside the piece it matches, past its end it does not.
     const qsizetype length = finder.needleSize();
     qsizetype match = finder.find(0);
-    while (cursor.next(&piece)) {
-        const qsizetype begin = piece.data() - text.data();
-        const qsizetype end = begin + piece.size();
+    while (const auto piece = cursor.next()) {
+        const qsizetype begin = piece->data() - text.data();
+        const qsizetype end = begin + piece->size();
         if (match >= 0 && match < begin)
             match = finder.find(begin);
-        visit(piece, match >= 0 && match + length <= end);
+        visit(*piece, match >= 0 && match + length <= end);
     }
 }
 
@@ -58,16 +57,16 @@ void writeMatchingPieces(QByteArrayView text, TextLayout layout, const NeedleFin
     const qsizetype length = finder.needleSize();
     qsizetype from = 0;
     qsizetype searchFrom = 0;
-    PieceSpan span;
     for (qsizetype match; (match = finder.find(searchFrom)) >= 0;) {
-        if (!pieceAt(text, layout, from, match, &span)) {
+        const std::optional<PieceSpan> span = pieceAt(text, layout, from, match);
+        if (!span) {
             searchFrom = match + 1;
-        } else if (match + length <= span.end) {
-            out.write(text.sliced(span.begin, span.end - span.begin));
+        } else if (match + length <= span->end) {
+            out.write(text.sliced(span->begin, span->end - span->begin));
             out.write(terminator);
-            from = searchFrom = span.next;
+            from = searchFrom = span->next;
         } else {
-            from = span.begin; // the match runs into the separator
+            from = span->begin; // the match runs into the separator
             searchFrom = match + 1;
         }
     }
@@ -75,12 +74,12 @@ void writeMatchingPieces(QByteArrayView text, TextLayout layout, const NeedleFin
 
 } // namespace
 
-void dedupeUtf8(QByteArrayView text, TextLayout layout, ByteSink &out)
+void dedupeUtf8(QByteArrayView text, TextLayout layout, ByteSink &out, PieceHash hash)
 {
     const QByteArrayView terminator = pieceTerminator(layout);
     if (layout == TextLayout::List)
         out.write(terminator);
-    PieceSet seen(text, layout);
+    PieceSet seen(text, layout, hash);
     // Batches let the set fetch its table ahead of the look-ups.
     constexpr qsizetype kBatch = 64;
     QByteArrayView batch[kBatch];
@@ -97,10 +96,10 @@ void dedupeUtf8(QByteArrayView text, TextLayout layout, ByteSink &out)
         count = 0;
     };
     PieceCursor cursor(text, layout);
-    for (QByteArrayView piece; cursor.next(&piece);) {
-        if (isBlank(piece))
+    while (const auto piece = cursor.next()) {
+        if (isBlank(*piece))
             continue;
-        batch[count++] = piece;
+        batch[count++] = *piece;
         if (count == kBatch)
             flushBatch();
     }
@@ -112,9 +111,9 @@ void shuffleUtf8(QByteArrayView text, TextLayout layout, QRandomGenerator &rando
     std::vector<QByteArrayView> pieces;
     pieces.reserve(size_t(maxPieceCount(text)));
     PieceCursor cursor(text, layout);
-    for (QByteArrayView piece; cursor.next(&piece);) {
-        if (!piece.isEmpty())
-            pieces.push_back(piece);
+    while (const auto piece = cursor.next()) {
+        if (!piece->isEmpty())
+            pieces.push_back(*piece);
     }
     shuffleInPlace(pieces.data(), qsizetype(pieces.size()), random);
     const QByteArrayView terminator = pieceTerminator(layout);
@@ -154,12 +153,12 @@ void filterLongerThanUtf8(QByteArrayView text, TextLayout layout, int minLength,
     // count, so most pieces are decided without counting.
     const qint64 surelyLonger = 3 * (qint64(minLength) + 1);
     PieceCursor cursor(text, layout);
-    for (QByteArrayView piece; cursor.next(&piece);) {
-        const qsizetype bytes = piece.size();
+    while (const auto piece = cursor.next()) {
+        const qsizetype bytes = piece->size();
         const bool longer =
-            bytes > minLength && (bytes >= surelyLonger || utf16Length(piece) > minLength);
+            bytes > minLength && (bytes >= surelyLonger || utf16Length(*piece) > minLength);
         if (longer) {
-            out.write(piece);
+            out.write(*piece);
             out.write(terminator);
         }
     }
@@ -177,17 +176,16 @@ void exportUtf8(QByteArrayView text, TextLayout layout, ExportSeparator separato
             out.write(text); // the list's own CRLF stays
             return;
         }
-        QByteArrayView piece;
-        for (bool first = true; cursor.next(&piece); first = false) {
+        for (bool first = true; const auto piece = cursor.next(); first = false) {
             if (!first)
                 out.write(markView);
-            out.write(piece);
+            out.write(*piece);
         }
         return;
     }
     bool any = false;
-    for (QByteArrayView piece; cursor.next(&piece); any = true) {
-        out.write(piece);
+    for (; const auto piece = cursor.next(); any = true) {
+        out.write(*piece);
         out.write(markView);
     }
     if (any && mark != '\n')

@@ -2,6 +2,7 @@
 
 #include "list/byte_sink.h"
 #include "list/export_text.h"
+#include "list/piece_set.h"
 #include "list/utf8_pieces.h"
 
 #include <QRandomGenerator>
@@ -16,7 +17,7 @@ namespace vantorix::list {
 
 // First copy of each non-blank piece, compared exactly. The List layout keeps
 // the leading separator of the list tool.
-void dedupeUtf8(QByteArrayView text, TextLayout layout, ByteSink &out);
+void dedupeUtf8(QByteArrayView text, TextLayout layout, ByteSink &out, PieceHash hash = hashBytes);
 
 // The non-empty pieces in uniform random order.
 void shuffleUtf8(QByteArrayView text, TextLayout layout, QRandomGenerator &random, ByteSink &out);

@@ -9,7 +9,8 @@ namespace vantorix::mining {
 MiningRun::MiningRun(hotwords::PageFetcher *fetcher,
                      std::shared_ptr<const layout::PageLayout> layout, FetchPolicy policy,
                      QObject *parent)
-    : QObject(parent), m_queue(fetcher, layout, policy), m_layout(std::move(layout))
+    : QObject(parent), m_queue(fetcher, layout, policy),
+      m_maxFailuresInARow(policy.maxFailuresInARow), m_layout(std::move(layout))
 {
     connect(&m_queue, &QueryQueue::arrived, this, [this] {
         if (m_seedPending)
@@ -24,8 +25,9 @@ bool MiningRun::start(const MiningInput &input)
     if (m_active)
         return false;
     m_active = true;
-    setRunState(Running);
+    m_runState = Running;
     m_foundCount = 0;
+    m_failuresInARow = 0;
     m_pagesWithoutBlock = 0;
     // An unreadable number leaves the setting as the previous run had it.
     m_maxCount = list::parseFlooredNumber(input.limitText).value_or(m_maxCount);
@@ -45,41 +47,43 @@ bool MiningRun::start(const MiningInput &input)
 
 void MiningRun::requestStop()
 {
-    setRunState(StopRequested);
+    m_runState = StopRequested;
 }
 
-void MiningRun::setRunState(int state)
-{
-    if (m_runState == state)
-        return;
-    m_runState = state;
-    Q_EMIT runStateChanged(state);
-}
-
-QString MiningRun::harvest(const QueryPage &page, const QStringList &seedMarkers,
+QString MiningRun::harvest(const Result<QueryPage> &page, const QStringList &seedMarkers,
                            const QString &keyword)
 {
-    const layout::RelatedSearches related = m_layout->relatedSearches(page.text, seedMarkers);
+    if (!page) {
+        Q_EMIT queryFailed(keyword, m_generation, page.error());
+        // Waiting out the time-out of every queued keyword helps nobody once
+        // the server has stopped answering.
+        if (++m_failuresInARow == m_maxFailuresInARow)
+            requestStop();
+        return {};
+    }
+    m_failuresInARow = 0;
+    if (page->malformed)
+        Q_EMIT pageMalformed(keyword);
+    const layout::RelatedSearches related = m_layout->relatedSearches(page->text, seedMarkers);
     // The empty keyword's page never holds a block.
-    if (page.ok && !related.blockFound && !keyword.isEmpty())
+    if (!related.blockFound && !keyword.isEmpty())
         ++m_pagesWithoutBlock;
     const int generation = m_generation + 1;
     return jcf(related.candidates, m_rules, m_seen, [&](const QString &word) {
         ++m_foundCount;
         Q_EMIT countChanged(countText(m_foundCount));
         if (m_foundCount >= m_maxCount)
-            setRunState(StopRequested);
+            requestStop();
         Q_EMIT keywordAccepted(word, generation, keyword);
     });
 }
 
 void MiningRun::onSeedArrived()
 {
-    const std::optional<QueryPage> page = m_queue.take(0);
+    const std::optional<Result<QueryPage>> page = m_queue.take(0);
     if (!page)
         return;
     m_seedPending = false;
-    Q_EMIT seedFetched(page->ok, page->error);
     const QString first = harvest(*page, m_seedMarkers, m_entries.constFirst());
     Q_EMIT firstHarvest(first);
     m_seen.reset(list::kSeparator + first + list::kSeparator);
@@ -105,7 +109,7 @@ void MiningRun::advance()
             // Every harvest ends in CRLF, so a generation that accepted
             // nothing is exactly an empty one.
             if (m_nextGeneration.isEmpty()) {
-                setRunState(Idle);
+                m_runState = Idle;
                 finish();
                 return;
             }
@@ -123,7 +127,7 @@ void MiningRun::advance()
             Q_EMIT querying(entry);
             m_queue.request(m_index, m_runState == Running);
         }
-        const std::optional<QueryPage> page = m_queue.take(m_index);
+        const std::optional<Result<QueryPage>> page = m_queue.take(m_index);
         if (!page)
             return; // arrived() brings us back
         const QString found = harvest(*page, {}, entry);

@@ -40,6 +40,8 @@ public:
     bool isActive() const { return m_active; }
     int runState() const { return m_runState; }
     int foundCount() const { return m_foundCount; }
+    // Queries of this run that failed since the last one that did not.
+    int failuresInARow() const { return m_failuresInARow; }
     int maxCount() const { return m_maxCount; }
     int minLength() const { return m_rules.minLength; }
     QString filterText() const { return m_rules.filterText; }
@@ -50,7 +52,6 @@ public:
     int pagesWithoutBlock() const { return m_pagesWithoutBlock; }
 
 Q_SIGNALS:
-    void runStateChanged(int runState);
     void started(const QDateTime &startTime);
     // Label2: the keyword whose page is being fetched (not sent for the seed).
     void querying(const QString &keyword);
@@ -61,12 +62,19 @@ Q_SIGNALS:
     void firstHarvest(const QString &harvest);
     // The list is to be replaced by the seen-list.
     void listReplaced(const QString &seenList);
-    void seedFetched(bool ok, const QString &error);
+    // A query whose page could not be fetched (after its retries); it
+    // harvests nothing. `generation` is 0 for the seed, else the generation of
+    // the queried keyword. The window shows no failures.
+    void queryFailed(const QString &keyword, int generation, const QString &error);
+    // A page that held bytes invalid in its charset (read as stand-ins).
+    void pageMalformed(const QString &keyword);
     void finished(int runState);
 
 private:
-    void setRunState(int state);
-    QString harvest(const QueryPage &page, const QStringList &seedMarkers, const QString &keyword);
+    // The harvest of a query's page (empty when it failed); `seedMarkers`
+    // is empty for every query but the seed.
+    QString harvest(const Result<QueryPage> &page, const QStringList &seedMarkers,
+                    const QString &keyword);
     void onSeedArrived();
     void beginGeneration();
     void advance();
@@ -77,6 +85,8 @@ private:
     bool m_seedPending = false;
     int m_runState = Idle;
     int m_foundCount = 0;
+    int m_maxFailuresInARow;
+    int m_failuresInARow = 0;
     int m_maxCount = 0;
     int m_pagesWithoutBlock = 0;
     std::shared_ptr<const layout::PageLayout> m_layout;

@@ -56,7 +56,7 @@ void QueryQueue::request(qsizetype index, bool lookAhead)
     pumpGate();
 }
 
-std::optional<QueryPage> QueryQueue::take(qsizetype index)
+std::optional<Result<QueryPage>> QueryQueue::take(qsizetype index)
 {
     if (index < 0 || index >= qsizetype(m_slots.size()))
         return std::nullopt;
@@ -64,7 +64,7 @@ std::optional<QueryPage> QueryQueue::take(qsizetype index)
     if (slot.state != State::Done)
         return std::nullopt;
     slot.state = State::Taken;
-    return std::exchange(slot.page, QueryPage{});
+    return std::exchange(slot.page, std::nullopt);
 }
 
 void QueryQueue::enqueue(qsizetype index)
@@ -130,11 +130,10 @@ void QueryQueue::onFinished(qsizetype index, const hotwords::FetchResult &result
         return;
     }
     slot.state = State::Done;
-    slot.page.ok = result.ok;
     if (result.ok)
-        slot.page.text = result.text;
+        slot.page = QueryPage{result.text, result.malformed};
     else
-        slot.page.error = result.error;
+        slot.page = failure(result.error);
     Q_EMIT arrived(index);
 }
 

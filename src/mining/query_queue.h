@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/result.h"
 #include "hotwords/page_fetcher.h"
 #include "layout/page_layout.h"
 
@@ -16,16 +17,17 @@ namespace vantorix::mining {
 
 struct FetchPolicy
 {
-    int concurrency = 1; // entries in flight at once, counting the one waited for
-    int retries = 0;     // a failed fetch is tried again this many times
-    int delayMs = 0;     // least gap between two query starts
+    int concurrency = 1;       // entries in flight at once, counting the one waited for
+    int retries = 0;           // a failed fetch is tried again this many times
+    int delayMs = 0;           // least gap between two query starts
+    int maxFailuresInARow = 0; // the run stops after this many failed queries in a row; 0: never
 };
 
+// A result page that arrived.
 struct QueryPage
 {
-    bool ok = false;
-    QString text;  // decoded body; empty when the fetch failed
-    QString error; // why it failed
+    QString text;           // decoded body
+    bool malformed = false; // it held bytes invalid in its charset
 };
 
 // The result pages of one list of query keywords, fetched ahead of the entry
@@ -44,12 +46,11 @@ public:
     // Makes sure the page of `index` is on its way and, with `lookAhead`, the
     // pages after it up to the concurrency.
     void request(qsizetype index, bool lookAhead);
-    // The page of `index` once it has arrived; hands it out once.
-    std::optional<QueryPage> take(qsizetype index);
+    // The page of `index` (or why it failed for good) once it has arrived;
+    // hands it out once.
+    std::optional<Result<QueryPage>> take(qsizetype index);
     // Abandons everything in flight.
     void clear();
-
-    const FetchPolicy &policy() const { return m_policy; }
 
 Q_SIGNALS:
     // The page of `index` has arrived (or failed for good).
@@ -65,7 +66,7 @@ private:
         State state = State::Idle;
         int attempts = 0;
         QPointer<hotwords::PageFetch> fetch;
-        QueryPage page;
+        std::optional<Result<QueryPage>> page;
     };
 
     void enqueue(qsizetype index);

@@ -1,6 +1,8 @@
 #include "mining/seed_markers.h"
 
 #include "hotwords/extract.h"
+#include "hotwords/page_fetcher.h"
+#include "hotwords/urls.h"
 #include "layout/classic_layout.h"
 
 namespace vantorix::mining {
@@ -12,6 +14,18 @@ QStringList parseSeedMarkers(const QString &pageBody)
     if (block.isEmpty())
         return {};
     return block.split(QStringLiteral("--"), Qt::KeepEmptyParts);
+}
+
+void fetchSeedMarkers(hotwords::PageFetcher &fetcher, const QString &publisherHost,
+                      QObject *context, std::function<void(const Result<QStringList> &)> done)
+{
+    hotwords::PageFetch *fetch = fetcher.get(hotwords::markerPageUrl(publisherHost));
+    QObject::connect(fetch, &hotwords::PageFetch::finished, context,
+                     [done = std::move(done)](const hotwords::FetchResult &result) {
+                         if (!result.ok)
+                             return done(failure(result.error));
+                         done(parseSeedMarkers(result.text));
+                     });
 }
 
 QStringList builtinSeedMarkers()

@@ -1,6 +1,7 @@
-#include "hotwords/urls.h"
 #include "sandbox/pages.h"
 #include "sandbox/stable_hash.h"
+
+#include <QStringEncoder>
 
 namespace vantorix::sandbox {
 
@@ -69,7 +70,9 @@ QString relatedBlock(const QStringList &related)
 
 QString encodedQuery(const QString &text)
 {
-    return QString::fromLatin1(hotwords::percentEncodeGb18030(text));
+    QStringEncoder encoder("GB18030");
+    const QByteArray bytes = encoder.encode(text);
+    return QString::fromLatin1(bytes.toPercentEncoding());
 }
 
 QString resultPage(const QString &keyword, const QStringList &related)

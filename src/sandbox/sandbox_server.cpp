@@ -130,7 +130,6 @@ std::optional<Page> SandboxServer::livePage(const QString &path, const QByteArra
 
 void SandboxServer::handle(const QHttpServerRequest &request, QHttpServerResponder &&responder)
 {
-    ++m_received;
     const QUrl url = request.url();
     const QByteArray query = url.query(QUrl::FullyEncoded).toLatin1();
     const QByteArray target =

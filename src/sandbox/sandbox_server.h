@@ -56,8 +56,7 @@ public:
     // client reached the sandbox (the Sogou lists link to its web search there).
     Page page(const QString &path, const QByteArray &query, const QString &host) const;
 
-    // Requests received so far, and answers waiting for their latency.
-    int requestsReceived() const { return m_received; }
+    // Answers waiting for their latency.
     int answersWaiting() const { return m_waiting; }
 
 Q_SIGNALS:
@@ -75,7 +74,6 @@ private:
     FaultPlan m_faults;
     QHttpServer *m_server;
     quint16 m_port = 0;
-    int m_received = 0;
     int m_waiting = 0;
     int m_cookiesGiven = 0;
 };

@@ -1,4 +1,7 @@
 #include "cli_process.h"
+#include "environment.h"
+#include "gbk.h"
+#include "hosts.h"
 #include "hotwords/sources.h"
 #include "list/keyword_list.h"
 #include "sandbox/hot_lists.h"
@@ -7,7 +10,6 @@
 #include <QFile>
 #include <QHttpServer>
 #include <QHttpServerResponse>
-#include <QStringEncoder>
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
@@ -17,140 +19,117 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QByteArray gb(const QString &text)
-{
-    QStringEncoder encoder("GB18030");
-    return encoder.encode(text);
-}
-
-// The embedded sandbox's words for a source, as the list receives them.
+// The embedded sandbox's words for a source, in their own case.
 QStringList sandboxWords(const QString &source)
 {
     const QString path = QString::fromLatin1(hotwords::sourceByName(source)->path);
-    QStringList words =
-        sandbox::hotListWords(*sandbox::hotListForPath(path), sandbox::SandboxOptions{}.seed);
-    for (QString &word : words)
-        word = word.toLower();
-    return words;
+    return sandbox::hotListWords(*sandbox::hotListForPath(path), sandbox::SandboxOptions{}.seed);
 }
 
+// The words as printed: lower-cased by the section cut, one a line.
 QByteArray lines(const QStringList &words)
 {
-    return (words.join(u'\n') + u'\n').toUtf8();
+    return (words.join(u'\n') + u'\n').toLower().toUtf8();
 }
 
 } // namespace
 
+// `hotwords` end to end: every source from the embedded sandbox, and what the
+// command says when a page or the dump file fails it.
 class CliHotwordsTest : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase();
-    void runs_data();
-    void runs();
+    void initTestCase()
+    {
+        clearVantorixEnvironment();
+        // A hot-list site of our own: a page without its ranking table, a broken one.
+        m_site.route(u"/buzz/top10.html"_s,
+                     [] { return QHttpServerResponse("text/html", gbk(u"<p>维护中</p>"_s)); });
+        m_site.route(u"/buzz/weekhotspot.html"_s, [] {
+            return QHttpServerResponse("text/html", "down"_ba,
+                                       QHttpServerResponse::StatusCode::InternalServerError);
+        });
+        QVERIFY(m_site.listen(QHostAddress::LocalHost, 0) != 0);
+        QTcpServer closed;
+        QVERIFY(closed.listen(QHostAddress::LocalHost, 0));
+        m_closedPort = closed.serverPort(); // refuses once `closed` is gone
+    }
+
+    void runs_data()
+    {
+        // Arguments separated by '|': SITE is the test's site, DOWN a closed
+        // port, DUMP a fresh dump file, DIR the test's folder.
+        QTest::addColumn<QString>("args");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QByteArray>("out");
+        QTest::addColumn<QByteArray>("err");  // standard error on success, a part of it on failure
+        QTest::addColumn<QByteArray>("dump"); // null: no file written
+        const QByteArray classic = "layout: classic\n";
+        for (const hotwords::HotwordSource &source : hotwords::hotwordSources()) {
+            const QStringList words = sandboxWords(source.name);
+            QVERIFY(words.size() >= 20 && words.join(QString()) != words.join(QString()).toLower());
+            QTest::newRow(qPrintable(source.name))
+                << u"--sandbox|hotwords|"_s + source.name + u"|--dump-file|DUMP"_s << 0
+                << lines(words) << classic << gbk(list::joinList(words).toLower() + u"\r\n"_s);
+        }
+        // Today's two lists, from the same vocabulary; Sogou's JSON comes out
+        // of rank order.
+        for (const QString &source : {u"baidu-today"_s, u"sogou-today"_s})
+            QTest::addRow("live %s", qPrintable(source))
+                << u"--sandbox|--layout=live|hotwords|"_s + source + u"|--dump-file|DUMP"_s << 0
+                << lines(sandboxWords(source)) << "layout: live\n"_ba
+                << gbk(list::joinList(sandboxWords(source)).toLower() + u"\r\n"_s);
+        const QStringList week = sandboxWords(u"sogou-week"_s);
+        QTest::newRow("--raw: the exact word list, --quiet")
+            << u"--raw|--sandbox|hotwords|sogou-week|--quiet"_s << 0
+            << list::joinList(week).toLower().toUtf8() << QByteArray() << QByteArray();
+        QTest::newRow("options after the source, GBK output")
+            << u"hotwords|sogou-week|--sandbox|--encoding|gbk"_s << 0
+            << gbk(QString::fromUtf8(lines(week))) << classic << QByteArray();
+        QTest::newRow("no ranking table: no words, an empty line in the dump")
+            << u"--hotlist-host|SITE|hotwords|baidu-today|--dump-file=DUMP"_s << 0 << QByteArray()
+            << classic << "\r\n"_ba;
+        QTest::newRow("dump file in a missing folder: words printed, error reported")
+            << u"--sandbox|hotwords|baidu-new|--dump-file|DIR/none/1.txt"_s << 1
+            << lines(sandboxWords(u"baidu-new"_s)) << "no folder"_ba << QByteArray();
+        QTest::newRow("unknown source") << u"hotwords|baidu-month|--dump-file|DUMP"_s << 2
+                                        << QByteArray() << "baidu-lastmonth"_ba << QByteArray();
+        QTest::newRow("host down") << u"--hotlist-host|DOWN|hotwords|baidu-week|--dump-file|DUMP"_s
+                                   << 1 << QByteArray() << "cannot fetch"_ba << QByteArray();
+        QTest::newRow("server error")
+            << u"--hotlist-host|SITE|hotwords|baidu-week|--dump-file|DUMP"_s << 1 << QByteArray()
+            << "500"_ba << QByteArray();
+        QTest::newRow("live: no weekly list today")
+            << u"--sandbox|--layout=live|hotwords|baidu-week|--dump-file|DUMP"_s << 1
+            << QByteArray() << "--layout classic"_ba << QByteArray();
+    }
+    void runs()
+    {
+        QFETCH(QString, args);
+        QFETCH(int, exitCode);
+        QFETCH(QByteArray, out);
+        QFETCH(QByteArray, err);
+        QFETCH(QByteArray, dump);
+        const QString dumpPath =
+            m_dir.filePath(QString::fromLatin1(QTest::currentDataTag()) + u".txt"_s);
+        args.replace(u"DUMP"_s, dumpPath).replace(u"DIR"_s, m_dir.path());
+        args.replace(u"SITE"_s, loopbackHost(m_site.serverPorts().value(0)));
+        args.replace(u"DOWN"_s, loopbackHost(m_closedPort));
+
+        const CliResult run = runCli(args.split(u'|')); // its wait keeps serving the test site
+        QCOMPARE(run.exitCode, exitCode);
+        QCOMPARE(run.out, out);
+        QVERIFY2(exitCode == 0 ? run.err == err : run.err.contains(err), run.err.constData());
+        QFile file(dumpPath);
+        QCOMPARE(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(), dump);
+    }
 
 private:
     QHttpServer m_site;
-    QString m_siteHost;
+    quint16 m_closedPort = 0;
     QTemporaryDir m_dir;
 };
-
-void CliHotwordsTest::initTestCase()
-{
-    // A hot-list site of our own: a page without its ranking table, a broken one.
-    m_site.route(u"/buzz/top10.html"_s,
-                 [] { return QHttpServerResponse("text/html", gb(u"<p>维护中</p>"_s)); });
-    m_site.route(u"/buzz/weekhotspot.html"_s, [] {
-        return QHttpServerResponse("text/html", "down"_ba,
-                                   QHttpServerResponse::StatusCode::InternalServerError);
-    });
-    const quint16 port = m_site.listen(QHostAddress::LocalHost, 0);
-    QVERIFY(port != 0);
-    m_siteHost = u"127.0.0.1:"_s + QString::number(port);
-}
-
-void CliHotwordsTest::runs_data()
-{
-    // "DUMP" stands for a fresh dump file path, "DIR" for a folder.
-    QTest::addColumn<QStringList>("args");
-    QTest::addColumn<int>("exitCode");
-    QTest::addColumn<QByteArray>("out");
-    QTest::addColumn<QByteArray>("err");  // standard error on success, a part of it on failure
-    QTest::addColumn<QByteArray>("dump"); // null: no file written
-
-    const QString dumpFlag = u"--dump-file"_s;
-    const QByteArray classic = "layout: classic\n";
-    for (const hotwords::HotwordSource &source : hotwords::hotwordSources()) {
-        const QStringList words = sandboxWords(source.name);
-        QVERIFY(words.size() >= 20);
-        QTest::newRow(qPrintable(source.name))
-            << QStringList{u"--sandbox"_s, u"hotwords"_s, source.name, dumpFlag, u"DUMP"_s} << 0
-            << lines(words) << classic << gb(list::joinList(words) + u"\r\n"_s);
-    }
-    // Today's lists, from the same vocabulary; Sogou's JSON is out of rank order.
-    for (const QString &source : {u"baidu-today"_s, u"sogou-today"_s}) {
-        const QStringList words = sandboxWords(source);
-        QTest::addRow("live %s", qPrintable(source))
-            << QStringList{u"--sandbox"_s, u"--layout=live"_s, u"hotwords"_s,
-                           source,         dumpFlag,           u"DUMP"_s}
-            << 0 << lines(words) << "layout: live\n"_ba << gb(list::joinList(words) + u"\r\n"_s);
-    }
-    const QStringList week = sandboxWords(u"sogou-week"_s);
-    QTest::newRow("--raw: the exact word list, --quiet")
-        << QStringList{u"--raw"_s, u"--sandbox"_s, u"hotwords"_s, u"sogou-week"_s, u"--quiet"_s}
-        << 0 << list::joinList(week).toUtf8() << QByteArray() << QByteArray();
-    QTest::newRow("options after the source, GBK output")
-        << QStringList{u"hotwords"_s, u"sogou-week"_s, u"--sandbox"_s, u"--encoding"_s, u"gbk"_s}
-        << 0 << gb(QString::fromUtf8(lines(week))) << classic << QByteArray();
-    QTest::newRow("no ranking table: no words, an empty line in the dump")
-        << QStringList{u"--hotlist-host"_s, m_siteHost, u"hotwords"_s, u"baidu-today"_s,
-                       u"--dump-file=DUMP"_s}
-        << 0 << QByteArray() << classic << "\r\n"_ba;
-    QTest::newRow("dump write error: words printed, error reported")
-        << QStringList{u"--sandbox"_s, u"hotwords"_s, u"baidu-new"_s, dumpFlag, u"DIR"_s} << 1
-        << lines(sandboxWords(u"baidu-new"_s)) << "cannot write"_ba << QByteArray();
-
-    auto failure = [&](const char *name, QStringList args, int code, const QByteArray &err) {
-        QTest::newRow(name) << (args << dumpFlag << u"DUMP"_s) << code << QByteArray() << err
-                            << QByteArray();
-    };
-    failure("unknown source", {u"hotwords"_s, u"baidu-month"_s}, 2, "baidu-lastmonth");
-    failure("source in another case", {u"hotwords"_s, u"Baidu-Today"_s}, 2, "unknown source");
-    failure("no source", {u"hotwords"_s}, 2, "hotwords");
-    failure("two sources", {u"hotwords"_s, u"baidu-new"_s, u"baidu-week"_s}, 2, "hotwords");
-    QTcpServer probe;
-    QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
-    const QString closed = u"127.0.0.1:"_s + QString::number(probe.serverPort());
-    failure("host down", {u"--hotlist-host"_s, closed, u"hotwords"_s, u"baidu-week"_s}, 1,
-            "cannot fetch");
-    failure("server error", {u"--hotlist-host"_s, m_siteHost, u"hotwords"_s, u"baidu-week"_s}, 1,
-            "500");
-    failure("no weekly list today",
-            {u"--sandbox"_s, u"--layout=live"_s, u"hotwords"_s, u"baidu-week"_s}, 1,
-            "--layout classic");
-}
-
-void CliHotwordsTest::runs()
-{
-    QFETCH(QStringList, args);
-    QFETCH(int, exitCode);
-    QFETCH(QByteArray, out);
-    QFETCH(QByteArray, err);
-    QFETCH(QByteArray, dump);
-    const QString dumpPath =
-        m_dir.filePath(QString::fromLatin1(QTest::currentDataTag()) + u".txt"_s);
-    for (QString &arg : args)
-        arg.replace(u"DUMP"_s, dumpPath).replace(u"DIR"_s, m_dir.path());
-
-    const CliResult run = runCli(args); // its wait keeps serving the test site
-    QVERIFY(!run.crashed);
-    const QByteArray &errText = run.err;
-    QCOMPARE(run.exitCode, exitCode);
-    QCOMPARE(run.out, out);
-    QVERIFY2(exitCode == 0 ? errText == err : errText.contains(err), errText.constData());
-    QFile file(dumpPath);
-    QCOMPARE(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(), dump);
-}
 
 QTEST_GUILESS_MAIN(CliHotwordsTest)
 #include "tst_cli_hotwords.moc"

@@ -1,233 +1,196 @@
+#include "gbk.h"
 #include "hotwords/charset.h"
 #include "hotwords/dump_file.h"
 #include "hotwords/extract.h"
 #include "hotwords/sources.h"
 
+#include <QDir>
 #include <QFile>
-#include <QStandardPaths>
-#include <QStringEncoder>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 using namespace vantorix;
 using namespace vantorix::hotwords;
 using namespace Qt::StringLiterals;
 
-namespace {
-
-QByteArray gb(const QString &text)
-{
-    QStringEncoder encoder("GB18030");
-    return encoder.encode(text);
-}
-
-QString anchor(const QString &text)
-{
-    return u"<td><a href=\"/s?wd=x\" target=\"_blank\">"_s + text + u"</a></td>\n"_s;
-}
-
-QString cell(const QString &host, const QString &text)
-{
-    return u"<tr><td><a href=\"http://"_s + host + u"/web?q=x\">"_s + text + u"</a></td></tr>"_s;
-}
-
-} // namespace
-
+// Cutting words out of pages, decoding them, and the dump file.
 class TestPageText : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void extractBetween_data();
-    void extractBetween();
-    void extractAllBetween_data();
-    void extractAllBetween();
-    void hugeText();
-    void wordList_data();
-    void wordList();
-    void decode_data();
-    void decode();
-    void dumpFile();
-};
-
-void TestPageText::extractBetween_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("start");
-    QTest::addColumn<QString>("end");
-    QTest::addColumn<QString>("expected");
-    const QString week = u"最近七日"_s, table = u"</table>"_s;
-    QTest::newRow("lower-cased, spaces and breaks kept")
-        << u"<p>最近24小时搜索量 \r\n<td>FOO 词</td>\r\n</table>"_s << u"最近24小时搜索量"_s
-        << table << u" \r\n<td>foo 词</td>\r\n"_s;
-    QTest::newRow("end marker in another case")
-        << u"<b>AbC</b>x</html>"_s << u"<B>"_s << u"</HTML>"_s << u"abc</b>x"_s;
-    QTest::newRow("second start ends the section")
-        << week + u"A</b>"_s + week + u"B</table>"_s << week << table << u"a</b>"_s;
-    QTest::newRow("end marker only") << u"x</table>"_s << week << table << QString();
-    QTest::newRow("start marker only") << week + u"x"_s << week << table << QString();
-    QTest::newRow("empty text") << QString() << week << table << QString();
-    QTest::newRow("end only before the start") << u"</table>[[A[[B"_s << u"[["_s << table << u"a"_s;
-    QTest::newRow("empty end marker") << u"x[[Ab[[c"_s << u"[["_s << QString() << u"ab"_s;
-    QTest::newRow("empty start marker") << u"a]]b"_s << QString() << u"]]"_s << QString();
-    QTest::newRow("a capital that lower-cases to two characters")
-        << u"x\u0130y]]"_s << u"i\u0307"_s << u"]]"_s << u"y"_s;
-    QTest::newRow("Greek letters ignore case") << u"xΣAΣyΔ"_s << u"σaσ"_s << u"δ"_s << u"y"_s;
-}
-
-void TestPageText::extractBetween()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, start);
-    QFETCH(QString, end);
-    QFETCH(QString, expected);
-    QCOMPARE(ExtractBetween(text, start, end), expected);
-}
-
-void TestPageText::extractAllBetween_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("start");
-    QTest::addColumn<QString>("end");
-    QTest::addColumn<QString>("expected");
-    const QString open = u"\" target=\"_blank\">"_s, close = u"</a>"_s;
-    QTest::newRow("case and repeats kept") << anchor(u"Foo"_s) + anchor(u"bar"_s) + anchor(u"Foo"_s)
-                                           << open << close << u"Foo\r\nbar\r\nFoo\r\n"_s;
-    QTest::newRow("an empty piece does not end the scan")
-        << anchor(u"甲"_s) + anchor({}) + anchor(u"丙"_s) << open << close << u"甲\r\n丙\r\n"_s;
-    QTest::newRow("last start unclosed")
-        << anchor(u"one"_s) + u"\" target=\"_blank\">two"_s << open << close << u"one\r\n"_s;
-    QTest::newRow("no end marker") << u"\" target=\"_blank\">one"_s << open << close << QString();
-    QTest::newRow("markers in another case")
-        << u"<A X=\"1\" TARGET=\"_BLANK\">One</A>"_s << open << close << u"One\r\n"_s;
-    QTest::newRow("piece holds a start marker, breaks kept")
-        << u"[[a[[b\r\n]]"_s << u"[["_s << u"]]"_s << u"a[[b\r\n\r\n"_s;
-    QTest::newRow("end marker shared with the next start")
-        << u"<x>1<x>2<x>"_s << u"<x>"_s << u"<x>"_s << u"1\r\n2\r\n"_s;
-    QTest::newRow("empty start marker") << u"a]]b]]"_s << QString() << u"]]"_s << QString();
-    QTest::newRow("empty end marker") << u"[[a[[b"_s << u"[["_s << QString() << QString();
-}
-
-void TestPageText::extractAllBetween()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, start);
-    QFETCH(QString, end);
-    QFETCH(QString, expected);
-    QCOMPARE(ExtractAllBetween(text, start, end), expected);
-}
-
-void TestPageText::hugeText()
-{
-    // 200,000 anchors, an empty one every 1000, a megabyte of tail.
-    QString page = u"最近七日"_s, expected;
-    for (int i = 0; i < 200000; ++i) {
-        const QString word = i % 1000 == 999 ? QString() : u"Word"_s + QString::number(i);
-        page += anchor(word);
-        if (!word.isEmpty())
-            expected += word.toLower() + u"\r\n"_s;
+    void extract_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("end");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<bool>("all"); // ExtractAllBetween, else ExtractBetween
+        const auto row = [](const char *tag, bool all, const char *text, const char *start,
+                            const char *end, const char *expected) {
+            QTest::newRow(tag) << QString::fromUtf8(text) << QString::fromUtf8(start)
+                               << QString::fromUtf8(end) << QString::fromUtf8(expected) << all;
+        };
+        row("lower-cased, spaces and breaks kept", false,
+            "最近七日 \r\n<td>FOO 词</td>\r\n</table>", "最近七日", "</table>",
+            " \r\n<td>foo 词</td>\r\n");
+        row("a second start ends the section", false, "[[A</b>[[B]]", "[[", "]]", "a</b>");
+        row("start marker only", false, "[[x", "[[", "]]", "");
+        row("end only before the start", false, "]][[A[[B", "[[", "]]", "a");
+        row("empty end marker", false, "x[[Ab[[c", "[[", "", "ab");
+        row("empty start marker", false, "a]]b", "", "]]", "");
+        row("a capital lower-cased to two characters", false, "x\u0130y]]", "i\u0307", "]]", "y");
+        row("case and repeats kept", true, "[[Foo]][[bar]][[Foo]]", "[[", "]]",
+            "Foo\r\nbar\r\nFoo\r\n");
+        row("an empty piece does not end the scan", true, "[[甲]][[]][[丙]]", "[[", "]]",
+            "甲\r\n丙\r\n");
+        row("the last start unclosed", true, "[[one]][[two", "[[", "]]", "one\r\n");
+        row("markers ignore case", true, "<A X=1 TARGET=_BLANK>One</A>", "target=_blank>", "</a>",
+            "One\r\n");
+        row("a piece holds a start marker and breaks", true, "[[a[[b\r\n]]", "[[", "]]",
+            "a[[b\r\n\r\n");
+        row("an end marker shared with the next start", true, "<x>1<x>2<x>", "<x>", "<x>",
+            "1\r\n2\r\n");
+        row("all: empty start marker", true, "a]]b]]", "", "]]", "");
     }
-    page += u"</TABLE>"_s + QString(1 << 20, u'x');
-    const HotwordSource &source = *sourceByName(u"baidu-new"_s);
-    QCOMPARE(hotwords::wordList(page, source, {}), expected);
-}
+    void extract()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, start);
+        QFETCH(QString, end);
+        QFETCH(bool, all);
+        QTEST(all ? ExtractAllBetween(text, start, end) : ExtractBetween(text, start, end),
+              "expected");
+    }
 
-void TestPageText::wordList_data()
-{
-    QTest::addColumn<QString>("source");
-    QTest::addColumn<QString>("page");
-    QTest::addColumn<QString>("expected");
-    const QString sogou = u"www.sogou.com"_s, local = u"127.0.0.1:8080"_s;
-    const QString today = u"<h2>今日搜索</h2><table>"_s;
-    QTest::newRow("Baidu: section only, lower-cased, repeats kept")
-        << u"baidu-today"_s
-        << anchor(u"nav"_s) + u"最近24小时搜索量"_s + anchor(u"iPhone"_s) + anchor(u"IPHONE"_s) +
-               u"</table>"_s + anchor(u"foot"_s)
-        << u"iphone\r\niphone\r\n"_s;
-    QTest::newRow("Baidu: nothing after a second section start")
-        << u"baidu-week"_s
-        << u"最近七日"_s + anchor(u"一"_s) + u"最近七日"_s + anchor(u"二"_s) + u"</table>"_s
-        << u"一\r\n"_s;
-    QTest::newRow("Sogou: only cells linking to the web search")
-        << u"sogou-today"_s
-        << cell(local, u"head"_s) + today + cell(local, u"Word One"_s) +
-               cell(sogou, u"real host"_s) + u"<a href=\"http://127.0.0.1:8080/web\">z</a>"_s +
-               cell(local, {}) + cell(local, u"热词"_s) + u"</table></html>"_s
-        << u"word one\r\n热词\r\n"_s;
-    QTest::newRow("Sogou: no section end")
-        << u"sogou-week"_s << today + cell(local, u"a"_s) << QString();
-}
+    void wordList_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("Baidu: nothing after a second section start")
+            << u"baidu-week"_s
+            << u"最近七日<a href=\"1\" target=\"_blank\">一</a>最近七日"
+               u"<a href=\"2\" target=\"_blank\">二</a></table>"_s
+            << u"一\r\n"_s;
+        // Cells before the section, linking elsewhere, outside a cell or empty
+        // give nothing.
+        QTest::newRow("Sogou: only cells linking to the web search")
+            << u"sogou-today"_s
+            << u"<td><a href=\"http://s/web\">head</a></td><h2>今日搜索</h2><table>"
+               u"<td><a href=\"http://s/web?q=1\">Word One</a></td>"
+               u"<td><a href=\"http://www.sogou.com/web?q=2\">real host</a></td>"
+               u"<a href=\"http://s/web\">z</a><td><a href=\"http://s/web\"></a></td>"
+               u"<td><a href=\"http://s/web?q=3\">热词</a></td></table></html>"_s
+            << u"word one\r\n热词\r\n"_s;
+    }
+    void wordList()
+    {
+        QFETCH(QString, source);
+        QFETCH(QString, page);
+        config::Settings settings;
+        settings.hosts.sogouSearch = u"s"_s;
+        QTEST(hotwords::wordList(page, *sourceByName(source), settings), "expected");
+    }
 
-void TestPageText::wordList()
-{
-    QFETCH(QString, source);
-    QFETCH(QString, page);
-    QFETCH(QString, expected);
-    config::Settings settings;
-    settings.hosts.sogouSearch = u"127.0.0.1:8080"_s;
-    QCOMPARE(hotwords::wordList(page, *sourceByName(source), settings), expected);
-}
+    void decode_data()
+    {
+        QTest::addColumn<QByteArray>("contentType");
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<QString>("expected");
+        const QString words = u"最近七日 热词€"_s;
+        const auto row = [](const char *tag, const QByteArray &contentType, const QByteArray &body,
+                            const QString &expected) {
+            QTest::newRow(tag) << contentType << body << expected;
+        };
+        row("nothing declared: GB18030", {}, gbk(words), words);
+        row("UTF-8 in the header, quoted", "text/html;Charset = \"utf-8\"", words.toUtf8(), words);
+        row("the header wins over a meta", "text/html; charset=utf-8",
+            "<meta charset=gbk>\xE2\x82\xAC", u"<meta charset=gbk>€"_s);
+        row("UTF-8 in a meta http-equiv", "text/html",
+            "<META content='a; charset=UTF-8'>\xE2\x82\xAC",
+            u"<META content='a; charset=UTF-8'>€"_s);
+        row("a meta beyond the first 4 KB", {},
+            QByteArray(5000, ' ') + "<meta charset=utf-8>\xA2\xE3",
+            QString(5000, u' ') + u"<meta charset=utf-8>€"_s);
+        row("UTF-8 byte-order mark", {}, "\xEF\xBB\xBF"_ba + words.toUtf8(), words);
+        row("invalid UTF-8 costs one character", "text/html; charset=utf-8", "<a>\xFF</a>",
+            u"<a>\uFFFD</a>"_s);
+    }
+    void decode()
+    {
+        QFETCH(QByteArray, contentType);
+        QFETCH(QByteArray, body);
+        QTEST(decodePage(body, contentType).text, "expected");
+    }
 
-void TestPageText::decode_data()
-{
-    QTest::addColumn<QByteArray>("contentType");
-    QTest::addColumn<QByteArray>("body");
-    QTest::addColumn<QString>("expected");
-    const QString words = u"最近七日 热词€"_s;
-    QTest::newRow("nothing declared: GB18030") << QByteArray() << gb(words) << words;
-    QTest::newRow("GBK in the header") << "text/html; charset=GBK"_ba << gb(words) << words;
-    QTest::newRow("UTF-8 in the header, quoted")
-        << "text/html;Charset = \"utf-8\""_ba << words.toUtf8() << words;
-    QTest::newRow("header wins over meta")
-        << "text/html; charset=utf-8"_ba
-        << "<meta charset=gbk>"_ba + words.toUtf8() << u"<meta charset=gbk>"_s + words;
-    QTest::newRow("UTF-8 in meta http-equiv")
-        << "text/html"_ba
-        << "<META http-equiv=x content='text/html; charset=UTF-8'>"_ba + words.toUtf8()
-        << u"<META http-equiv=x content='text/html; charset=UTF-8'>"_s + words;
-    QTest::newRow("meta beyond the first 4 KB ignored")
-        << QByteArray() << QByteArray(5000, ' ') + "<meta charset=utf-8>" + gb(words)
-        << QString(5000, u' ') + u"<meta charset=utf-8>"_s + words;
-    QTest::newRow("charset= outside a meta tag")
-        << QByteArray() << "charset=utf-8"_ba + gb(words) << u"charset=utf-8"_s + words;
-    QTest::newRow("UTF-8 byte-order mark")
-        << QByteArray() << "\xEF\xBB\xBF"_ba + words.toUtf8() << words;
-    QTest::newRow("Latin-1 by name") << "text/html; charset=iso-8859-1"_ba
-                                     << "caf\xE9"_ba << u"café"_s;
-    QTest::newRow("unknown charset: GB18030")
-        << "text/html; charset=x-nothing"_ba << gb(words) << words;
-    QTest::newRow("invalid UTF-8 costs one character") << "text/html; charset=utf-8"_ba
-                                                       << "<a>\xFF</a>"_ba << u"<a>\uFFFD</a>"_s;
-}
+    void dumpFile_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("before"); // null: no such file
+        QTest::addColumn<QString>("error");     // empty: written
+        QTest::newRow("a new file") << u"1.txt"_s << QByteArray() << QString();
+        QTest::newRow("a longer file replaced")
+            << u"1.txt"_s << "a long first list\r\n"_ba << QString();
+        QTest::newRow("no such folder") << u"none/1.txt"_s << QByteArray() << u"no folder"_s;
+        QTest::newRow("a folder") << u"."_s << QByteArray() << u"it is a folder"_s;
+    }
+    void dumpFile()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, before);
+        QFETCH(QString, error);
+        QTemporaryDir dir;
+        config::Settings settings;
+        settings.dumpFile = dir.filePath(name);
+        QFile file(settings.dumpFile);
+        if (!before.isNull())
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(before) == before.size());
+        file.close();
+        const Result<> written = writeDumpFile(u"减肥\r\n"_s, settings);
+        QVERIFY2(written.error().contains(error), qPrintable(written.error()));
+        QCOMPARE(written.ok(), error.isEmpty());
+        if (written) {
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), gbk(u"减肥\r\n\r\n"_s));
+        }
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size(),
+                 written || !before.isNull() ? 1 : 0);
+    }
 
-void TestPageText::decode()
-{
-    QFETCH(QByteArray, contentType);
-    QFETCH(QByteArray, body);
-    QFETCH(QString, expected);
-    QCOMPARE(decodePage(body, contentType), expected);
-}
-
-void TestPageText::dumpFile()
-{
-    QTemporaryDir dir;
-    config::Settings settings;
-    settings.dumpFile = dir.filePath(u"new/1.txt"_s); // its folder is created
-    QCOMPARE(writeDumpFile(u"a long first list\r\n"_s, settings), QString());
-    QCOMPARE(writeDumpFile(u"减肥\r\n"_s, settings), QString());
-    QFile file(settings.dumpFile);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), "\xBC\xF5\xB7\xCA\r\n\r\n"_ba);
-
-    settings.dumpFile = dir.path(); // a folder cannot be written as a file
-    QVERIFY(writeDumpFile({}, settings).contains(dir.path()));
-
-    QStandardPaths::setTestModeEnabled(true);
-#ifdef Q_OS_WIN
-    QCOMPARE(dumpFilePath({}), u"d:\\1.txt"_s);
+    // A pipe or a device is written into, never replaced by a file: as root a
+    // rename over /dev/full would succeed.
+    void dumpFileIntoDevices()
+    {
+#ifndef Q_OS_UNIX
+        QSKIP("FIFOs and /dev are Unix matters");
 #else
-    QVERIFY(dumpFilePath({}).endsWith(u"/Vantorix/1.txt"_s));
+        // The FIFO goes first: should it be replaced, the real devices are left alone.
+        QTemporaryDir dir;
+        config::Settings settings;
+        settings.dumpFile = dir.filePath(u"fifo"_s);
+        QCOMPARE(mkfifo(QFile::encodeName(settings.dumpFile).constData(), 0600), 0);
+        QProcess reader;
+        reader.start(u"cat"_s, {settings.dumpFile});
+        QVERIFY(reader.waitForStarted());
+        QVERIFY(writeDumpFile(u"减肥\r\n"_s, settings));
+        QVERIFY(reader.waitForFinished());
+        QCOMPARE(reader.readAllStandardOutput(), gbk(u"减肥\r\n\r\n"_s));
+        QVERIFY(!QFileInfo(settings.dumpFile).isFile());
+
+        settings.dumpFile = u"/dev/null"_s;
+        QVERIFY(writeDumpFile(u"减肥\r\n"_s, settings));
+        settings.dumpFile = u"/dev/full"_s;
+        const Result<> full = writeDumpFile(u"减肥\r\n"_s, settings);
+        QVERIFY2(full.error().startsWith(u"cannot write /dev/full: "_s), qPrintable(full.error()));
+        QVERIFY(!QFileInfo(u"/dev/null"_s).isFile() && !QFileInfo(u"/dev/full"_s).isFile());
 #endif
-}
+    }
+};
 
 QTEST_APPLESS_MAIN(TestPageText)
 #include "tst_page_text.moc"

@@ -4,9 +4,11 @@
 #include <QTemporaryFile>
 
 CliResult runCli(const QStringList &args, const QByteArray &input, CliInput how,
-                 const std::function<void(QProcess &)> &whileRunning)
+                 const std::function<void(QProcess &)> &whileRunning, const QString &outputFile)
 {
     QProcess process;
+    if (!outputFile.isEmpty())
+        process.setStandardOutputFile(outputFile);
     QTemporaryFile file;
     if (how == CliInput::File) {
         if (!file.open() || file.write(input) != input.size() || !file.flush())

@@ -19,7 +19,9 @@ enum class CliInput { File, Pipe };
 // Runs vantorix-cli with `args`, `input` on its standard input (from a real
 // file, or written through a pipe), and waits for it to end. The wait runs
 // this process's event loop, so servers the test started keep answering;
-// `whileRunning` is called once the process has started.
+// `whileRunning` is called once the process has started. Standard output goes
+// to `outputFile` when one is named.
 CliResult runCli(const QStringList &args, const QByteArray &input = {},
                  CliInput how = CliInput::File,
-                 const std::function<void(QProcess &)> &whileRunning = {});
+                 const std::function<void(QProcess &)> &whileRunning = {},
+                 const QString &outputFile = {});

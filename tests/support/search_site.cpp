@@ -95,5 +95,5 @@ QByteArray SearchSite::answer(const QHttpServerRequest &request, int &status, QS
         status = 500;
         return "server error";
     }
-    return resultPage(m_related.value(keyword));
+    return resultPage(m_related.value(keyword)) + (m_spoilt.contains(keyword) ? "\x80" : "");
 }

@@ -17,6 +17,8 @@ public:
     void setRelated(const QString &keyword, const QStringList &links);
     // The next `times` queries of the keyword answer 500.
     void failKeyword(const QString &keyword, int times = 1000000);
+    // The keyword's page ends in a byte that is not GBK.
+    void spoilPage(const QString &keyword) { m_spoilt.insert(keyword); }
     void setMarkerPage(const QByteArray &body, int status = 200);
     // Answers of the keyword (or of the marker page, keyword "/banben.htm")
     // come this late.
@@ -38,6 +40,7 @@ private:
     QHash<QString, QStringList> m_related;
     QHash<QString, int> m_failures;
     QHash<QString, int> m_delays;
+    QSet<QString> m_spoilt;
     QByteArray m_markerPage;
     int m_markerStatus = 200;
     QStringList m_queries;
