@@ -79,6 +79,10 @@ void MineSession::startRun()
 
 void MineSession::onAccepted(const QString &keyword, int generation, const QString &parent)
 {
+    if (m_options.sheet) {
+        m_options.sheet->add(keyword, generation, parent);
+        return;
+    }
     if (m_options.raw)
         return;
     m_ctx.out().write(mineRecord(m_options.format, keyword, generation, parent));
@@ -105,6 +109,12 @@ void MineSession::onFinished()
     m_progress.close();
     if (m_options.raw)
         m_ctx.out().write(m_listIsSeenList ? m_run->seenList() : m_listText);
+    if (m_options.sheet) {
+        if (const Result<> written = m_options.sheet->write(); !written) {
+            m_ctx.finish(m_ctx.fail(written.error()));
+            return;
+        }
+    }
     if (!m_ctx.out().flush()) {
         m_ctx.finish(m_ctx.fail(QStringLiteral("cannot write standard output")));
         return;

@@ -50,6 +50,37 @@ private Q_SLOTS:
         QCOMPARE(cells, keywords);
     }
 
+    void mineWritesASheet_data()
+    {
+        QTest::addColumn<QString>("format");
+        QTest::newRow("xlsx") << u"xlsx"_s;
+        QTest::newRow("csv") << u"csv"_s;
+    }
+    void mineWritesASheet()
+    {
+        // The same run as tab-separated lines gives the first three columns.
+        QFETCH(QString, format);
+        const QStringList run{u"--sandbox"_s, u"mine"_s, u"--limit"_s, u"40"_s, u"--quiet"_s};
+        const CliResult tsv = runCli(run + QStringList{u"--format"_s, u"tsv"_s});
+        QCOMPARE(tsv.exitCode, 0);
+        const QString path = dir.filePath(u"mined."_s + format);
+        const CliResult sheet =
+            runCli(run + QStringList{u"--format"_s, format, u"--output"_s, path});
+        QCOMPARE(sheet.exitCode, 0);
+        QCOMPARE(sheet.out, QByteArray());
+
+        const QList<QStringList> rows = readSheetBack(format, path).rows;
+        QCOMPARE(rows.value(0), (QStringList{u"关键词"_s, u"层级"_s, u"来源词"_s, u"词根"_s}));
+        QStringList lines;
+        for (const QStringList &row : rows.mid(1)) {
+            lines.append(row.mid(0, 3).join(u'\t'));
+            QVERIFY2(row[3] == u"其他" || row[0].contains(row[3], Qt::CaseInsensitive),
+                     qPrintable(row.join(u',')));
+        }
+        QVERIFY(rows.size() > 10);
+        QCOMPARE(lines.join(u'\n') + u'\n', QString::fromUtf8(tsv.out));
+    }
+
     void usageAndWriteErrors_data()
     {
         QTest::addColumn<QStringList>("args");
@@ -62,6 +93,10 @@ private Q_SLOTS:
             << QStringList{u"group"_s, u"--min-size"_s, u"0"_s} << 2;
         QTest::newRow("group --format xml")
             << QStringList{u"group"_s, u"--format"_s, u"xml"_s} << 2;
+        QTest::newRow("mine csv without --output")
+            << QStringList{u"mine"_s, u"--format"_s, u"csv"_s} << 2;
+        QTest::newRow("mine --output without a spreadsheet format")
+            << QStringList{u"mine"_s, u"--output"_s, u"f.csv"_s} << 2;
         QTest::newRow("group --raw --format tsv")
             << QStringList{u"group"_s, u"--raw"_s, u"--format"_s, u"tsv"_s} << 2;
     }
