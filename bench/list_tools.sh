@@ -16,7 +16,7 @@ root=$(dirname "$here")
 build=${1:-$root/build-bench}
 runs=${2:-15}
 cli=$build/src/cli/vantorix-cli
-generator=$root/../shared/bench/gen_keywords.py
+generator=$here/gen_keywords.py
 [ -x "$cli" ] || { echo "no vantorix-cli in $build (build it first)" >&2; exit 1; }
 [ -f "$generator" ] || { echo "no generator at $generator" >&2; exit 1; }
 
