@@ -13,12 +13,8 @@
 # Needs: python3 with openpyxl (python3-openpyxl), hyperfine, GNU time.
 set -euo pipefail
 
-here=$(cd "$(dirname "$0")" && pwd)
-root=$(dirname "$here")
-build=${1:-$root/build-bench}
+source "$(dirname "$0")/cli_build.sh"
 runs=${2:-3}
-cli=$build/src/cli/vantorix-cli
-[ -x "$cli" ] || { echo "no vantorix-cli in $build (build it first)" >&2; exit 1; }
 python=python3
 [ -x /usr/bin/python3 ] && python=/usr/bin/python3 # Debian's openpyxl
 
