@@ -13,18 +13,18 @@ QString ExportCommand::name() const
 
 QString ExportCommand::summary() const
 {
-    return QStringLiteral("join the keywords with commas, bars or line breaks, or write a "
-                          "spreadsheet");
+    return QStringLiteral("join the keywords, or write them as an xlsx or csv FILE");
 }
 
 QString ExportCommand::arguments() const
 {
-    return QStringLiteral("comma|bar|newline | xlsx|csv FILE");
+    return QStringLiteral("FORMAT [FILE]");
 }
 
 QString ExportCommand::details() const
 {
-    return QStringLiteral("Writes every keyword followed by the separator: ',' for comma, '|' for\n"
+    return QStringLiteral("FORMAT is comma, bar or newline, or xlsx or csv followed by FILE.\n\n"
+                          "Writes every keyword followed by the separator: ',' for comma, '|' for\n"
                           "bar, a line break for newline. Keywords are not trimmed, de-duplicated\n"
                           "or otherwise changed; an empty line becomes two separators in a row.\n"
                           "Without --raw a comma or bar export is one line, ending in LF. With\n"

@@ -22,8 +22,12 @@ QString GroupCommand::details() const
         "the input. Words compare ignoring letter case. Keywords without a root\n"
         "make the group 其他, always last; the other groups come largest first,\n"
         "and the keywords of a group keep their input order. Empty lines are left\n"
-        "out. With --raw, standard input is the list text and standard output is\n"
-        "the list reordered group by group, as the window's 按词根分组 leaves it.");
+        "out. Output: --format lines (default) gives a group's name on a line,\n"
+        "then its keywords, an empty line between groups; tsv a line \"group TAB\n"
+        "keyword\" a keyword (backslash, tab, CR and LF escaped); json one\n"
+        "object {\"group\": ..., \"keywords\": [...]} a line. With --raw, standard\n"
+        "input is the list text and standard output is the list reordered group\n"
+        "by group, as the window's 按词根分组 leaves it.");
 }
 
 QList<CommandOption> GroupCommand::options() const
@@ -32,8 +36,7 @@ QList<CommandOption> GroupCommand::options() const
         {QStringLiteral("min-size"), QStringLiteral("N"),
          QStringLiteral("a root is found in at least N keywords (default 3)")},
         {QStringLiteral("format"), QStringLiteral("lines|tsv|json"),
-         QStringLiteral("lines: a name line, its keywords, an empty line; "
-                        "tsv: group TAB keyword; json: an object a group")},
+         QStringLiteral("how the groups are written (default lines)")},
     };
 }
 

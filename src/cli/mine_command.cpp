@@ -60,10 +60,9 @@ QList<CommandOption> MineCommand::options() const
         {QStringLiteral("markers"), QStringLiteral("START--END"),
          QStringLiteral("markers of the seed page's block instead of the marker page's")},
         {QStringLiteral("format"), QStringLiteral("lines|tsv|json|xlsx|csv"),
-         QStringLiteral("lines: the keyword; tsv/json: keyword, generation, parent keyword; "
-                        "xlsx/csv: those and the root group, into --output FILE at the end")},
+         QStringLiteral("lines: the keyword; tsv/json: keyword, generation, parent keyword")},
         {QStringLiteral("output"), QStringLiteral("FILE"),
-         QStringLiteral("the spreadsheet file of --format xlsx|csv")},
+         QStringLiteral("xlsx/csv: those and the root group, into FILE at the end")},
         {QStringLiteral("delay"), QStringLiteral("MS"),
          QStringLiteral("at least MS milliseconds between two query starts")},
         {QStringLiteral("retries"), QStringLiteral("N"),
