@@ -18,12 +18,12 @@ QString ExportCommand::summary() const
 
 QString ExportCommand::arguments() const
 {
-    return QStringLiteral("FORMAT [FILE]");
+    return QStringLiteral("comma|bar|newline|xlsx|csv [FILE]");
 }
 
 QString ExportCommand::details() const
 {
-    return QStringLiteral("FORMAT is comma, bar or newline, or xlsx or csv followed by FILE.\n\n"
+    return QStringLiteral("FILE goes with xlsx and csv only.\n\n"
                           "Writes every keyword followed by the separator: ',' for comma, '|' for\n"
                           "bar, a line break for newline. Keywords are not trimmed, de-duplicated\n"
                           "or otherwise changed; an empty line becomes two separators in a row.\n"
