@@ -11,14 +11,9 @@
 # Needs: python3, hyperfine, mawk, gawk, GNU grep/shuf/tr, GNU time.
 set -euo pipefail
 
-here=$(cd "$(dirname "$0")" && pwd)
-root=$(dirname "$here")
-build=${1:-$root/build-bench}
+source "$(dirname "$0")/cli_build.sh"
 runs=${2:-15}
-cli=$build/src/cli/vantorix-cli
-generator=$root/../shared/bench/gen_keywords.py
-[ -x "$cli" ] || { echo "no vantorix-cli in $build (build it first)" >&2; exit 1; }
-[ -f "$generator" ] || { echo "no generator at $generator" >&2; exit 1; }
+generator=$here/gen_keywords.py
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

@@ -6,6 +6,7 @@ packages=(
     qt6-base-dev qt6-httpserver-dev qt6-websockets-dev qt6-webengine-dev
     cmake ninja-build g++ clang-format
     xvfb xauth fonts-wqy-microhei
+    libxlsxwriter-dev libicu-dev pkg-config python3-openpyxl
     libbenchmark-dev hyperfine gawk mawk time python3
 )
 

@@ -1,6 +1,7 @@
 #include "app/binders.h"
 
 #include "app/hotwords_binder.h"
+#include "app/list_menu_binder.h"
 #include "app/list_tools_binder.h"
 #include "app/main_window.h"
 #include "app/mining_binder.h"
@@ -12,6 +13,7 @@ namespace vantorix::app {
 void installBinders(MainWindow &window, const config::Settings &settings)
 {
     new ListToolsBinder(window, settings);
+    new ListMenuBinder(window, settings);
     // One page fetch for the whole window, shared by everything that reads pages.
     auto *fetcher = new hotwords::PageFetcher(settings, &window);
     // The pages it reads, chosen once for the window's life.

@@ -4,6 +4,7 @@
 #include "app/export_file.h"
 #include "app/keyword_list_box.h"
 #include "app/main_window.h"
+#include "app/save_dialog.h"
 #include "list/dedupe.h"
 #include "list/export_text.h"
 #include "list/filters.h"
@@ -11,10 +12,7 @@
 #include "list/shuffle.h"
 
 #include <QAbstractButton>
-#include <QFileDialog>
 #include <QLineEdit>
-#include <QMessageBox>
-#include <QStandardPaths>
 
 namespace vantorix::app {
 
@@ -84,36 +82,21 @@ void ListToolsBinder::exportList()
         separator = list::ExportSeparator::Comma;
     else if (m_window.button("Option9")->isChecked())
         separator = list::ExportSeparator::Bar;
+    // The text is taken now and written once a file has been chosen.
     const QString text = list::exportText(m_window.listBox()->text(), separator);
-
-    // Opened window-modal rather than run in a loop of its own; the text is
-    // taken now and written once a file has been chosen.
-    auto *dialog =
-        new QFileDialog(&m_window, QStringLiteral("导出txt"),
-                        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setAcceptMode(QFileDialog::AcceptSave);
-    dialog->setNameFilters({kUtf8Filter, kGbkFilter});
-    dialog->setDefaultSuffix(QStringLiteral("txt"));
-    dialog->selectFile(QStringLiteral("长尾词.txt"));
-    connect(dialog, &QFileDialog::fileSelected, this, [this, dialog, text](const QString &path) {
-        saveExport(path, text, dialog->selectedNameFilter() == kGbkFilter);
-    });
-    dialog->open();
-}
-
-void ListToolsBinder::saveExport(const QString &path, const QString &text, bool gbk)
-{
-    const QString error =
-        writeExportFile(path, text, gbk ? ExportEncoding::Gbk : ExportEncoding::Utf8);
-    if (error.isEmpty())
-        return;
-    auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("导出txt"),
-                                QStringLiteral("无法写入文件：") + QDir::toNativeSeparators(path) +
-                                    u'\n' + error,
-                                QMessageBox::Ok, &m_window);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->open();
+    askWhereToSave(m_window,
+                   {QStringLiteral("导出txt"),
+                    {kUtf8Filter, kGbkFilter},
+                    QStringLiteral("txt"),
+                    QStringLiteral("长尾词.txt")},
+                   [text](const QString &path, const QString &filter) -> Result<> {
+                       const QString error = writeExportFile(
+                           path, text,
+                           filter == kGbkFilter ? ExportEncoding::Gbk : ExportEncoding::Utf8);
+                       if (!error.isEmpty())
+                           return failure(error);
+                       return {};
+                   });
 }
 
 } // namespace vantorix::app

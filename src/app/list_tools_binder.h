@@ -28,7 +28,6 @@ private:
     void removeDuplicates();
     void shuffle();
     void exportList();
-    void saveExport(const QString &path, const QString &text, bool gbk);
 
     MainWindow &m_window;
 };

@@ -4,6 +4,7 @@
 #include "cli/dedupe_command.h"
 #include "cli/excludes_command.h"
 #include "cli/export_command.h"
+#include "cli/group_command.h"
 #include "cli/hotwords_command.h"
 #include "cli/longer_than_command.h"
 #include "cli/mine_command.h"
@@ -19,6 +20,7 @@ CommandRegistry::CommandRegistry()
     add<ExcludesCommand>();
     add<LongerThanCommand>();
     add<ExportCommand>();
+    add<GroupCommand>();
     add<MineCommand>();
     add<HotwordsCommand>();
 }

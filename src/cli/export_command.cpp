@@ -1,6 +1,7 @@
 #include "cli/export_command.h"
 
 #include "cli/command_context.h"
+#include "cli/keyword_input.h"
 #include "list/utf8_tools.h"
 
 namespace vantorix::cli {
@@ -12,32 +13,71 @@ QString ExportCommand::name() const
 
 QString ExportCommand::summary() const
 {
-    return QStringLiteral("join the keywords with commas, bars or line breaks");
+    return QStringLiteral("join the keywords, or write them as an xlsx or csv FILE");
 }
 
 QString ExportCommand::arguments() const
 {
-    return QStringLiteral("comma|bar|newline");
+    return QStringLiteral("comma|bar|newline|xlsx|csv [FILE]");
 }
 
 QString ExportCommand::details() const
 {
-    return QStringLiteral("Writes every keyword followed by the separator: ',' for comma, '|' for\n"
+    return QStringLiteral("FILE goes with xlsx and csv only.\n\n"
+                          "Writes every keyword followed by the separator: ',' for comma, '|' for\n"
                           "bar, a line break for newline. Keywords are not trimmed, de-duplicated\n"
                           "or otherwise changed; an empty line becomes two separators in a row.\n"
                           "Without --raw a comma or bar export is one line, ending in LF. With\n"
                           "--raw every CRLF of the list text is replaced by the separator, a\n"
-                          "lone CR or LF stays, and nothing is added (newline keeps CRLF).\n\n") +
+                          "lone CR or LF stays, and nothing is added (newline keeps CRLF).\n\n"
+                          "xlsx and csv write the keywords to FILE instead, one a row under the\n"
+                          "title 关键词, empty lines left out. The Excel workbook has a frozen\n"
+                          "title row with a filter and columns as wide as the text; each keyword\n"
+                          "is a text cell, never a formula. The CSV file is UTF-8 with a byte\n"
+                          "order mark, quoted as RFC 4180 asks; a keyword that begins with = + -\n"
+                          "@ or ' gets one leading ' so that a spreadsheet shows it as text (drop\n"
+                          "it to read the keyword back). FILE is replaced only once it is\n"
+                          "complete.\n\n") +
            layoutDetails();
+}
+
+int ExportCommand::run(CommandContext &ctx)
+{
+    if (const auto format = spreadsheet::parseSheetFormat(ctx.arguments.value(0)))
+        return exportSheet(ctx, *format);
+    return ListToolCommand::run(ctx);
 }
 
 int ExportCommand::prepare(CommandContext &ctx)
 {
-    const Result<list::ExportSeparator> separator =
-        list::parseExportSeparator(ctx.arguments.value(0));
+    const QString name = ctx.arguments.value(0);
+    const std::optional<list::ExportSeparator> separator = list::parseExportSeparator(name);
     if (!separator)
-        return ctx.usageError(separator.error());
+        return ctx.usageError(
+            QStringLiteral("export needs comma, bar, newline, xlsx or csv, not '%1'").arg(name));
     m_separator = *separator;
+    if (ctx.arguments.size() > 1)
+        return ctx.usageError(QStringLiteral("export %1 writes to standard output and takes no "
+                                             "file")
+                                  .arg(name));
+    return 0;
+}
+
+int ExportCommand::exportSheet(CommandContext &ctx, spreadsheet::SheetFormat format)
+{
+    const QString path = ctx.arguments.value(1);
+    if (path.isEmpty())
+        return ctx.usageError(
+            QStringLiteral("export %1 needs the FILE to write").arg(ctx.arguments.value(0)));
+    StandardInput input;
+    if (!ctx.readInput(input))
+        return 1;
+    const KeywordText keywords =
+        readKeywords(input.utf8(), ctx.raw ? list::TextLayout::List : list::TextLayout::Lines);
+    if (const Result<> written =
+            spreadsheet::writeSheet(path, spreadsheet::keywordSheet(keywords.keywords), format);
+        !written)
+        return ctx.fail(QStringLiteral("cannot write %1: %2").arg(path, written.error()));
     return 0;
 }
 

@@ -11,7 +11,7 @@ namespace vantorix::cli {
 class ListToolCommand : public Command
 {
 public:
-    int run(CommandContext &ctx) final;
+    int run(CommandContext &ctx) override;
 
 protected:
     // Checks the arguments before any input is read; 0 to go on, or the exit

@@ -2,6 +2,7 @@
 
 #include "cli/command_context.h"
 #include "cli/mine_session.h"
+#include "cli/mine_sheet.h"
 #include "list/filters.h"
 #include "mining/jcf.h"
 
@@ -66,8 +67,10 @@ QList<CommandOption> MineCommand::options() const
          QStringLiteral("accept only keywords containing TEXT, ignoring case")},
         {QStringLiteral("markers"), QStringLiteral("START--END"),
          QStringLiteral("markers of the seed page's block instead of the marker page's")},
-        {QStringLiteral("format"), QStringLiteral("lines|tsv|json"),
+        {QStringLiteral("format"), QStringLiteral("lines|tsv|json|xlsx|csv"),
          QStringLiteral("lines: the keyword; tsv/json: keyword, generation, parent keyword")},
+        {QStringLiteral("output"), QStringLiteral("FILE"),
+         QStringLiteral("xlsx/csv: those and the root group, into FILE at the end")},
         {QStringLiteral("delay"), QStringLiteral("MS"),
          QStringLiteral("at least MS milliseconds between two query starts")},
         {QStringLiteral("retries"), QStringLiteral("N"),
@@ -99,7 +102,11 @@ void MineCommand::start(CommandContext &ctx)
             return ctx.finish(ctx.usageError(QStringLiteral("--markers needs START--END")));
         options.markersGiven = true;
     }
-    if (ctx.isSet(QStringLiteral("format"))) {
+    Result<std::optional<MineSheet>> sheet = MineSheet::fromOptions(ctx);
+    if (!sheet)
+        return ctx.finish(ctx.usageError(sheet.error()));
+    options.sheet = std::move(sheet).value();
+    if (ctx.isSet(QStringLiteral("format")) && !options.sheet) {
         const std::optional<MineFormat> format =
             parseMineFormat(ctx.value(QStringLiteral("format")));
         if (!format)

@@ -105,6 +105,10 @@ void MineSession::startRun(const QStringList &seedMarkers)
 
 void MineSession::onAccepted(const QString &keyword, int generation, const QString &parent)
 {
+    if (m_options.sheet) {
+        m_options.sheet->add(keyword, generation, parent);
+        return;
+    }
     if (m_options.raw || m_outputFailed)
         return;
     m_ctx.out().write(mineRecord(m_options.format, keyword, generation, parent));
@@ -165,6 +169,10 @@ void MineSession::onFinished()
     m_progress.close();
     if (m_options.raw)
         m_ctx.out().write(m_listIsSeenList ? m_run->seenList() : m_listText);
+    if (m_options.sheet) {
+        if (const Result<> written = m_options.sheet->write(); !written)
+            return m_ctx.finish(m_ctx.fail(written.error()));
+    }
     m_ctx.finish(reportOutcome());
 }
 

@@ -2,6 +2,7 @@
 
 #include "cli/mine_output.h"
 #include "cli/mine_progress.h"
+#include "cli/mine_sheet.h"
 #include "mining/mining_run.h"
 
 #include <QObject>
@@ -22,6 +23,7 @@ struct MineOptions
     bool raw = false;
     bool quiet = false;
     mining::FetchPolicy policy;
+    std::optional<MineSheet> sheet; // written at the end instead of standard output
 };
 
 // One `mine` run: the marker page, the run itself, the keywords on standard

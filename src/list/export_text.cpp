@@ -17,7 +17,7 @@ QString exportText(const QString &listText, ExportSeparator separator)
     return listText;
 }
 
-Result<ExportSeparator> parseExportSeparator(const QString &name)
+std::optional<ExportSeparator> parseExportSeparator(const QString &name)
 {
     if (name == QLatin1String("newline"))
         return ExportSeparator::Newline;
@@ -25,7 +25,7 @@ Result<ExportSeparator> parseExportSeparator(const QString &name)
         return ExportSeparator::Comma;
     if (name == QLatin1String("bar"))
         return ExportSeparator::Bar;
-    return failure(QStringLiteral("export needs comma, bar or newline, not '%1'").arg(name));
+    return std::nullopt;
 }
 
 } // namespace vantorix::list

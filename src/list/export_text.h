@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/result.h"
+#include <optional>
 
 #include <QString>
 
@@ -12,6 +12,6 @@ enum class ExportSeparator { Newline, Comma, Bar };
 QString exportText(const QString &listText, ExportSeparator separator);
 
 // Command-line spelling: "newline", "comma", "bar".
-Result<ExportSeparator> parseExportSeparator(const QString &name);
+std::optional<ExportSeparator> parseExportSeparator(const QString &name);
 
 } // namespace vantorix::list

@@ -1,0 +1,83 @@
+#include "cli/group_command.h"
+
+#include "cli/command_context.h"
+#include "cli/group_output.h"
+#include "cli/keyword_input.h"
+
+namespace vantorix::cli {
+
+QString GroupCommand::summary() const
+{
+    return QStringLiteral("group the keywords by their root word (词根)");
+}
+
+QString GroupCommand::details() const
+{
+    return QStringLiteral(
+        "Cuts each keyword into words (Unicode word rules, with a dictionary for\n"
+        "Chinese: 减肥茶 is 减肥 + 茶, iphone15价格 is iphone15 + 价格). A root is a\n"
+        "word of two or more characters found in at least --min-size keywords.\n"
+        "Each keyword joins the root it contains that is found in the most\n"
+        "keywords; a tie goes to the longer root, then to the root met first in\n"
+        "the input. Words compare ignoring letter case. Keywords without a root\n"
+        "make the group 其他, always last; the other groups come largest first,\n"
+        "and the keywords of a group keep their input order. Empty lines are left\n"
+        "out. Output: --format lines (default) gives a group's name on a line,\n"
+        "then its keywords, an empty line between groups; tsv a line \"group TAB\n"
+        "keyword\" a keyword (backslash, tab, CR and LF escaped); json one\n"
+        "object {\"group\": ..., \"keywords\": [...]} a line. With --raw, standard\n"
+        "input is the list text and standard output is the list reordered group\n"
+        "by group, as the window's 按词根分组 leaves it.");
+}
+
+QList<CommandOption> GroupCommand::options() const
+{
+    return {
+        {QStringLiteral("min-size"), QStringLiteral("N"),
+         QStringLiteral("a root is found in at least N keywords (default 3)")},
+        {QStringLiteral("format"), QStringLiteral("lines|tsv|json"),
+         QStringLiteral("how the groups are written (default lines)")},
+    };
+}
+
+int GroupCommand::run(CommandContext &ctx)
+{
+    int minSize = list::kDefaultMinGroupSize;
+    if (ctx.isSet(QStringLiteral("min-size"))) {
+        bool ok = false;
+        minSize = ctx.value(QStringLiteral("min-size")).toInt(&ok);
+        if (!ok || minSize < 1)
+            return ctx.usageError(QStringLiteral("--min-size needs a whole number from 1, not '%1'")
+                                      .arg(ctx.value(QStringLiteral("min-size"))));
+    }
+    const auto format =
+        parseGroupFormat(ctx.value(QStringLiteral("format"), QStringLiteral("lines")));
+    if (!format)
+        return ctx.usageError(QStringLiteral("--format takes lines, tsv or json"));
+    if (ctx.raw && ctx.isSet(QStringLiteral("format")))
+        return ctx.usageError(QStringLiteral("--raw and --format exclude each other"));
+
+    StandardInput input;
+    if (!ctx.readInput(input))
+        return 1;
+    const KeywordText text =
+        readKeywords(input.utf8(), ctx.raw ? list::TextLayout::List : list::TextLayout::Lines);
+    const QList<QStringView> &keywords = text.keywords;
+    const Result<QList<list::RootGroup>> groups = list::groupByRoot(keywords, minSize);
+    if (!groups)
+        return ctx.fail(groups.error());
+    list::ByteSink &out = ctx.out().utf8Sink();
+    if (!ctx.raw) {
+        writeGroups(*groups, keywords, *format, out);
+        return 0;
+    }
+    for (const list::RootGroup &group : *groups) {
+        for (const qsizetype i : group.keywords) {
+            out.write(keywords[i].toUtf8());
+            out.write("\r\n");
+        }
+    }
+    return 0;
+}
+
+} // namespace vantorix::cli

@@ -1,0 +1,73 @@
+#include "cli/mine_sheet.h"
+
+#include "cli/command_context.h"
+#include "list/root_groups.h"
+
+namespace vantorix::cli {
+
+MineSheet::MineSheet(spreadsheet::SheetFormat format, QString path)
+    : m_format(format), m_path(std::move(path))
+{
+}
+
+Result<std::optional<MineSheet>> MineSheet::fromOptions(const CommandContext &ctx)
+{
+    const auto format = spreadsheet::parseSheetFormat(ctx.value(QStringLiteral("format")));
+    const QString path = ctx.value(QStringLiteral("output"));
+    if (!format) {
+        if (ctx.isSet(QStringLiteral("output")))
+            return failure(QStringLiteral("--output goes with --format xlsx or csv"));
+        return std::optional<MineSheet>();
+    }
+    if (path.isEmpty())
+        return failure(QStringLiteral("--format %1 needs --output FILE")
+                           .arg(ctx.value(QStringLiteral("format"))));
+    if (ctx.raw)
+        return failure(QStringLiteral("--raw and --format exclude each other"));
+    return std::optional<MineSheet>(MineSheet(*format, path));
+}
+
+void MineSheet::add(const QString &keyword, int generation, const QString &parent)
+{
+    m_rows.append({keyword, generation, parent});
+}
+
+Result<> MineSheet::write() const
+{
+    QList<QStringView> keywords;
+    keywords.reserve(m_rows.size());
+    for (const Row &row : m_rows)
+        keywords.append(row.keyword);
+    const Result<QList<list::RootGroup>> groups = list::groupByRoot(keywords);
+    if (!groups)
+        return failure(groups.error());
+    QStringList groupOf(m_rows.size());
+    for (const list::RootGroup &group : *groups) {
+        for (const qsizetype i : group.keywords)
+            groupOf[i] = group.name;
+    }
+
+    using spreadsheet::CellKind;
+    const spreadsheet::Sheet sheet{{{QStringLiteral("关键词")},
+                                    {QStringLiteral("层级"), CellKind::Number},
+                                    {QStringLiteral("来源词")},
+                                    {QStringLiteral("词根")}},
+                                   m_rows.size(),
+                                   [&](qsizetype i, int column) {
+                                       const Row &row = m_rows[i];
+                                       switch (column) {
+                                       case 0:
+                                           return row.keyword;
+                                       case 1:
+                                           return QString::number(row.generation);
+                                       case 2:
+                                           return row.parent;
+                                       }
+                                       return groupOf[i];
+                                   }};
+    if (Result<> written = spreadsheet::writeSheet(m_path, sheet, m_format); !written)
+        return failure(QStringLiteral("cannot write %1: %2").arg(m_path, written.error()));
+    return {};
+}
+
+} // namespace vantorix::cli

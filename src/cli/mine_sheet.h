@@ -1,0 +1,43 @@
+#pragma once
+
+#include "common/result.h"
+#include "spreadsheet/sheet.h"
+
+#include <QList>
+#include <QString>
+#include <optional>
+
+namespace vantorix::cli {
+
+class CommandContext;
+
+// `mine --format xlsx|csv --output FILE`: the accepted keywords are kept and
+// written when the run ends, one a row: keyword, generation, parent keyword
+// and the root group the keyword falls in among all of them.
+class MineSheet
+{
+public:
+    MineSheet(spreadsheet::SheetFormat format, QString path);
+
+    // From the command line: none when --format names no spreadsheet; the
+    // error is a usage error.
+    static Result<std::optional<MineSheet>> fromOptions(const CommandContext &ctx);
+
+    void add(const QString &keyword, int generation, const QString &parent);
+    // The error names the file.
+    Result<> write() const;
+
+private:
+    struct Row
+    {
+        QString keyword;
+        int generation;
+        QString parent;
+    };
+
+    spreadsheet::SheetFormat m_format;
+    QString m_path;
+    QList<Row> m_rows;
+};
+
+} // namespace vantorix::cli

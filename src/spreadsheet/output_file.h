@@ -1,0 +1,19 @@
+#pragma once
+
+#include "common/result.h"
+
+#include <QIODevice>
+#include <QString>
+#include <functional>
+
+namespace vantorix::spreadsheet {
+
+// Writes the file at `path` through `write`. A regular file, or a new one, is
+// replaced only once everything was written, so a failure leaves the old file
+// as it was; anything else (a device, a pipe) is written into, never replaced.
+Result<> writeOutputFile(const QString &path, const std::function<Result<>(QIODevice &)> &write);
+
+// Writes `bytes` to the device; false when it took fewer.
+Result<> writeAll(QIODevice &device, QByteArrayView bytes);
+
+} // namespace vantorix::spreadsheet

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "common/result.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+
+namespace vantorix::spreadsheet {
+
+enum class CellKind { Text, Number };
+
+struct Column
+{
+    QString title;
+    CellKind kind = CellKind::Text;
+};
+
+// A table to write: titled columns, and cells produced row by row on demand,
+// so that a million keywords are not copied once more to be written.
+struct Sheet
+{
+    QList<Column> columns;
+    qsizetype rowCount = 0;
+    std::function<QString(qsizetype row, int column)> cell;
+};
+
+// One column of keywords under the title "关键词".
+Sheet keywordSheet(const QList<QStringView> &keywords);
+
+enum class SheetFormat { Xlsx, Csv };
+
+// "xlsx" or "csv", any letter case.
+std::optional<SheetFormat> parseSheetFormat(const QString &name);
+
+// Writes the sheet to `path` in the format; the error is why it could not.
+Result<> writeSheet(const QString &path, const Sheet &sheet, SheetFormat format);
+
+} // namespace vantorix::spreadsheet

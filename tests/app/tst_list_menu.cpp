@@ -1,0 +1,81 @@
+#include "sheet_reader.h"
+#include "window_fixture.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QFileDialog>
+#include <QMenu>
+#include <QTemporaryDir>
+
+using namespace Qt::StringLiterals;
+
+// The list box's right-click menu: spreadsheet export and grouping by root.
+class ListMenuTest : public QObject
+{
+    Q_OBJECT
+private:
+    WindowFixture f;
+    QTemporaryDir dir;
+
+    // Right-clicks the list box and picks `item` from the menu that opens.
+    bool pick(const QString &item)
+    {
+        QWidget *viewport = f.list()->viewport();
+        const QPoint at(10, 10);
+        QContextMenuEvent click(QContextMenuEvent::Mouse, at, viewport->mapToGlobal(at));
+        QApplication::sendEvent(viewport, &click);
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        if (!menu)
+            return false;
+        const QList<QAction *> actions = menu->actions();
+        for (QAction *action : actions) {
+            if (action->text() == item) {
+                action->trigger();
+                menu->close();
+                return true;
+            }
+        }
+        return false;
+    }
+
+private Q_SLOTS:
+    void init() { QVERIFY(f.open()); }
+    void cleanup() { f.window.reset(); }
+
+    void groupByRootIsOneUndoableEdit()
+    {
+        const QString list = u"手机价格\r\n减肥茶\r\n减肥药\r\n\r\n减肥方法"_s;
+        const QString grouped = u"减肥茶\r\n减肥药\r\n减肥方法\r\n手机价格\r\n"_s;
+        f.list()->pasteBack(list);
+        QVERIFY(pick(u"按词根分组"_s));
+        QCOMPARE(f.list()->text(), grouped);
+        QCOMPARE(WindowFixture::clipboardText(), grouped);
+        f.list()->undo();
+        QCOMPARE(f.list()->text(), list);
+    }
+
+    void exportToExcel()
+    {
+        const QString list = u"减肥茶\r\n\r\nline\nbreak\r\n=1+1\r\n"_s;
+        f.list()->pasteBack(list);
+        QVERIFY(pick(u"导出为 Excel…"_s));
+        // The same save dialog as the text export: window-modal, no loop of its own.
+        QFileDialog *dialog = nullptr;
+        QTRY_VERIFY((dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())));
+        QCOMPARE(dialog->windowModality(), Qt::WindowModal);
+        const QString path = dir.filePath(u"list"_s); // the dialog adds the suffix
+        dialog->selectFile(path);
+        static_cast<QDialog *>(dialog)->accept(); // QFileDialog hides its override
+
+        const SheetReadBack back = readSheetBack(u"xlsx"_s, path + u".xlsx"_s);
+        QVERIFY2(back.error.isEmpty(), qPrintable(back.error));
+        QStringList cells;
+        for (const QStringList &row : back.rows.mid(1))
+            cells.append(row.value(0));
+        QCOMPARE(cells, (QStringList{u"减肥茶"_s, u"line\nbreak"_s, u"=1+1"_s}));
+        QCOMPARE(f.list()->text(), list);
+    }
+};
+
+QTEST_MAIN(ListMenuTest)
+#include "tst_list_menu.moc"

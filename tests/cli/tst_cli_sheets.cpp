@@ -1,0 +1,139 @@
+#include "cli_process.h"
+#include "sheet_reader.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+// `export xlsx|csv FILE` and `group`, run as a process on real input.
+class TestCliSheets : public QObject
+{
+    Q_OBJECT
+private:
+    QTemporaryDir dir;
+
+private Q_SLOTS:
+    void exportWritesTheKeywords_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<QStringList>("keywords");
+        QTest::newRow("xlsx from lines, empty ones left out")
+            << QStringList{u"export"_s, u"xlsx"_s} << QByteArray("减肥茶\r\n=SUM(1,2)\n\na,\"b\"\n")
+            << QStringList{u"减肥茶"_s, u"=SUM(1,2)"_s, u"a,\"b\""_s};
+        QTest::newRow("csv from the raw list keeps a lone LF")
+            << QStringList{u"--raw"_s, u"export"_s, u"csv"_s} << QByteArray("line\nbreak\r\n@x\r\n")
+            << QStringList{u"line\nbreak"_s, u"@x"_s};
+    }
+    void exportWritesTheKeywords()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QByteArray, input);
+        QFETCH(QStringList, keywords);
+        const QString format = args[args.indexOf(u"export"_s) + 1].toLower();
+        const QString path =
+            dir.filePath(QString::fromLatin1(QTest::currentDataTag()) + u'.' + format);
+        args.insert(args.indexOf(u"export"_s) + 2, path);
+        const CliResult run = runCli(args, input);
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out, QByteArray());
+        const SheetReadBack back = readSheetBack(format, path);
+        QVERIFY2(back.error.isEmpty(), qPrintable(back.error));
+        QStringList cells;
+        for (const QStringList &row : back.rows.mid(1))
+            cells.append(format == u"csv" ? unguardedCsvCell(row.value(0)) : row.value(0));
+        QCOMPARE(cells, keywords);
+    }
+
+    void mineWritesASheet_data()
+    {
+        QTest::addColumn<QString>("format");
+        QTest::newRow("xlsx") << u"xlsx"_s;
+        QTest::newRow("csv") << u"csv"_s;
+    }
+    void mineWritesASheet()
+    {
+        // The same run as tab-separated lines gives the first three columns.
+        QFETCH(QString, format);
+        const QStringList run{u"--sandbox"_s, u"mine"_s, u"--limit"_s, u"40"_s, u"--quiet"_s};
+        const CliResult tsv = runCli(run + QStringList{u"--format"_s, u"tsv"_s});
+        QCOMPARE(tsv.exitCode, 0);
+        const QString path = dir.filePath(u"mined."_s + format);
+        const CliResult sheet =
+            runCli(run + QStringList{u"--format"_s, format, u"--output"_s, path});
+        QCOMPARE(sheet.exitCode, 0);
+        QCOMPARE(sheet.out, QByteArray());
+
+        const QList<QStringList> rows = readSheetBack(format, path).rows;
+        QCOMPARE(rows.value(0), (QStringList{u"关键词"_s, u"层级"_s, u"来源词"_s, u"词根"_s}));
+        QStringList lines;
+        for (const QStringList &row : rows.mid(1)) {
+            lines.append(row.mid(0, 3).join(u'\t'));
+            QVERIFY2(row[3] == u"其他" || row[0].contains(row[3], Qt::CaseInsensitive),
+                     qPrintable(row.join(u',')));
+        }
+        QVERIFY(rows.size() > 10);
+        QCOMPARE(lines.join(u'\n') + u'\n', QString::fromUtf8(tsv.out));
+    }
+
+    void usageAndWriteErrors_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("exitCode");
+        QTest::newRow("xlsx without a file") << QStringList{u"export"_s, u"xlsx"_s} << 2;
+        QTest::newRow("comma with a file") << QStringList{u"export"_s, u"comma"_s, u"f"_s} << 2;
+        QTest::newRow("a folder that is not there")
+            << QStringList{u"export"_s, u"csv"_s, u"/nonexistent/folder/f.csv"_s} << 1;
+        QTest::newRow("group --min-size 0")
+            << QStringList{u"group"_s, u"--min-size"_s, u"0"_s} << 2;
+        QTest::newRow("mine csv without --output")
+            << QStringList{u"mine"_s, u"--format"_s, u"csv"_s} << 2;
+        QTest::newRow("group --raw --format tsv")
+            << QStringList{u"group"_s, u"--raw"_s, u"--format"_s, u"tsv"_s} << 2;
+    }
+    void usageAndWriteErrors()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(int, exitCode);
+        const CliResult run = runCli(args, "减肥茶\n");
+        QCOMPARE(run.exitCode, exitCode);
+        QCOMPARE(run.out, QByteArray());
+        QVERIFY(run.err.startsWith("vantorix-cli: "));
+    }
+
+    void group_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<QByteArray>("output");
+        const QByteArray list = "减肥方法\n手机价格\n\n减肥食谱\n减肥运动\n";
+        QTest::newRow("lines") << QStringList{u"group"_s} << list
+                               << QByteArray(
+                                      "减肥\n减肥方法\n减肥食谱\n减肥运动\n\n其他\n手机价格\n");
+        QTest::newRow("tsv escapes tab and backslash")
+            << QStringList{u"group"_s, u"--format"_s, u"tsv"_s, u"--min-size"_s, u"2"_s}
+            << QByteArray("价格\\a\n价格\tb\n") << QByteArray("价格\t价格\\\\a\n价格\t价格\\tb\n");
+        QTest::newRow("json, an object a group")
+            << QStringList{u"group"_s, u"--format"_s, u"json"_s} << list
+            << QByteArray(
+                   "{\"group\":\"减肥\",\"keywords\":[\"减肥方法\",\"减肥食谱\",\"减肥运动\"]}\n"
+                   "{\"group\":\"其他\",\"keywords\":[\"手机价格\"]}\n");
+        QTest::newRow("raw: the list reordered, as the window does it")
+            << QStringList{u"group"_s, u"--raw"_s}
+            << QByteArray("手机价格\r\n减肥茶\r\n减肥药\r\n\r\n减肥方法")
+            << QByteArray("减肥茶\r\n减肥药\r\n减肥方法\r\n手机价格\r\n");
+    }
+    void group()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QByteArray, input);
+        QFETCH(QByteArray, output);
+        const CliResult run = runCli(args, input);
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out, output);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCliSheets)
+#include "tst_cli_sheets.moc"

@@ -1,0 +1,141 @@
+#include "sheet_reader.h"
+#include "spreadsheet/sheet.h"
+#include "spreadsheet/xlsx_writer.h"
+
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace vantorix::spreadsheet;
+using namespace Qt::StringLiterals;
+
+// What the writers leave in a file, as a spreadsheet reader sees it.
+class TestSheetFiles : public QObject
+{
+    Q_OBJECT
+private:
+    QTemporaryDir dir;
+
+    static QList<QStringView> views(const QStringList &texts)
+    {
+        return {texts.begin(), texts.end()};
+    }
+
+    // Keywords a naive writer would break: separators, quotes, line breaks,
+    // formula starters, spaces at either end, characters beyond the BMP.
+    static QStringList awkward()
+    {
+        return {u"减肥茶"_s,      u"a,b"_s,          u"say \"hi\", ok"_s,
+                u"line\nbreak"_s, u"=SUM(1,2)"_s,    u"+8613800138000"_s,
+                u"-减肥"_s,       u"@提及"_s,        u"'引号"_s,
+                u"  spaces  "_s,  u"iphone15价格"_s, u"表情😀"_s};
+    }
+
+private Q_SLOTS:
+    void keywordsReadBackExactly_data()
+    {
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<QStringList>("keywords");
+        QTest::newRow("xlsx") << u"xlsx"_s << awkward();
+        // openpyxl leaves Excel's _x000D_ escape of a lone CR as it is, so
+        // only the CSV reader is given one.
+        QTest::newRow("csv") << u"csv"_s << (awkward() << u"cr\ralone"_s);
+        QTest::newRow("xlsx, title only") << u"xlsx"_s << QStringList();
+        QTest::newRow("csv, title only") << u"csv"_s << QStringList();
+    }
+    void keywordsReadBackExactly()
+    {
+        QFETCH(QString, format);
+        QFETCH(QStringList, keywords);
+        const QString path = dir.filePath(u"keywords."_s + format);
+        const QList<QStringView> list = views(keywords);
+        const auto written = writeSheet(path, keywordSheet(list), *parseSheetFormat(format));
+        QVERIFY2(written.ok(), qPrintable(written.error()));
+
+        const SheetReadBack back = readSheetBack(format, path);
+        QVERIFY2(back.error.isEmpty(), qPrintable(back.error));
+        QCOMPARE(back.rows.value(0), QStringList{u"关键词"_s});
+        QStringList cells;
+        for (const QStringList &row : back.rows.mid(1))
+            cells.append(row.join(u'|'));
+        if (format == u"csv") {
+            QVERIFY(back.details[u"bom"_s].toBool());
+            for (qsizetype i = 0; i < cells.size(); ++i) {
+                // Only a formula-like cell, or one beginning with an apostrophe, is guarded.
+                const bool guarded = QStringLiteral("=+-@'").contains(keywords[i].front());
+                QCOMPARE(cells[i].startsWith(u'\''), guarded);
+                cells[i] = unguardedCsvCell(cells[i]);
+            }
+        } else {
+            QCOMPARE(back.details[u"freeze"_s].toString(), u"A2"_s);
+            const QString filter = u"A1:A"_s + QString::number(keywords.size() + 1);
+            QCOMPARE(back.details[u"filter"_s].toString(), keywords.isEmpty() ? u"A1"_s : filter);
+            QVERIFY(back.details[u"boldTitles"_s].toBool());
+        }
+        QCOMPARE(cells, keywords);
+    }
+
+    void columnsFitTheirText_data()
+    {
+        QTest::addColumn<QString>("keyword");
+        QTest::addColumn<double>("least");
+        QTest::addColumn<double>("most");
+        QTest::newRow("twenty Chinese characters take about forty digits")
+            << QString(20, u'词') << 40.0 << 52.0;
+        QTest::newRow("twenty Latin letters take about twenty")
+            << QString(20, u'x') << 20.0 << 26.0;
+        QTest::newRow("an endless keyword is capped") << QString(5000, u'词') << 90.0 << 110.0;
+    }
+    void columnsFitTheirText()
+    {
+        QFETCH(QString, keyword);
+        QFETCH(double, least);
+        QFETCH(double, most);
+        const QString path = dir.filePath(u"widths.xlsx"_s);
+        const QList<QStringView> list{keyword};
+        QVERIFY(writeXlsx(path, keywordSheet(list)).ok());
+        const double width =
+            readSheetBack(u"xlsx"_s, path).details[u"widths"_s].toArray().at(0).toDouble();
+        QVERIFY2(width >= least && width <= most, qPrintable(QString::number(width)));
+    }
+
+    void pipeIsWrittenIntoNotReplaced_data()
+    {
+        // A regular file is replaced once complete; anything else is written
+        // into (xlsx copies its finished file), never replaced by a file.
+        QTest::addColumn<QString>("format");
+        QTest::newRow("xlsx") << u"xlsx"_s;
+        QTest::newRow("csv") << u"csv"_s;
+    }
+    void pipeIsWrittenIntoNotReplaced()
+    {
+        QFETCH(QString, format);
+        const QString pipe = dir.filePath(u"pipe."_s + format);
+        const QString out = dir.filePath(u"out."_s + format);
+        QCOMPARE(QProcess::execute(u"mkfifo"_s, {pipe}), 0);
+        QProcess reader;
+        reader.setStandardOutputFile(out);
+        reader.start(u"cat"_s, {pipe});
+        QVERIFY(reader.waitForStarted());
+        const QStringList keywords{u"减肥茶"_s};
+        QVERIFY(writeSheet(pipe, keywordSheet(views(keywords)), *parseSheetFormat(format)).ok());
+        QVERIFY(reader.waitForFinished());
+        QVERIFY(!QFileInfo(pipe).isFile());
+        QCOMPARE(readSheetBack(format, out).rows.value(1), keywords);
+    }
+
+    void tooManyRowsForOneWorksheet()
+    {
+        const Sheet sheet{{{u"关键词"_s}}, kXlsxMaxRows + 1, [](qsizetype, int) { return u"x"_s; }};
+        const QString path = dir.filePath(u"huge.xlsx"_s);
+        const auto written = writeXlsx(path, sheet);
+        QVERIFY(!written.ok());
+        QVERIFY(written.error().contains(u"1048575"_s));
+        QVERIFY(!QFileInfo::exists(path));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSheetFiles)
+#include "tst_sheet_files.moc"

@@ -1,0 +1,29 @@
+"""Prints a spreadsheet file's cells as JSON, read the way other programs read
+it: XLSX with openpyxl, CSV with Python's csv module.
+
+Usage: read_sheet.py xlsx|csv FILE
+"""
+import csv
+import json
+import sys
+
+kind, path = sys.argv[1], sys.argv[2]
+out = {}
+if kind == "xlsx":
+    import openpyxl
+    from openpyxl.utils import get_column_letter
+
+    sheet = openpyxl.load_workbook(path).active
+    out["rows"] = [["" if v is None else str(v) for v in row]
+                   for row in sheet.iter_rows(values_only=True)]
+    out["freeze"] = sheet.freeze_panes
+    out["filter"] = sheet.auto_filter.ref
+    out["boldTitles"] = all(cell.font.b for cell in sheet[1])
+    out["widths"] = [sheet.column_dimensions[get_column_letter(i + 1)].width
+                     for i in range(sheet.max_column)]
+else:
+    with open(path, "rb") as f:
+        out["bom"] = f.read(3) == b"\xef\xbb\xbf"
+    with open(path, newline="", encoding="utf-8-sig") as f:
+        out["rows"] = list(csv.reader(f, strict=True))
+json.dump(out, sys.stdout)

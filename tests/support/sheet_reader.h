@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QJsonObject>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// A spreadsheet file as another program reads it (see read_sheet.py): the
+// rows of cells, and for XLSX "freeze", "filter", "boldTitles" and "widths".
+struct SheetReadBack
+{
+    QList<QStringList> rows;
+    QJsonObject details;
+    QString error; // empty when the reader ran
+};
+
+// `format` is "xlsx" or "csv".
+SheetReadBack readSheetBack(const QString &format, const QString &path);
+
+// A CSV cell's text: the leading apostrophe that guards a formula-like cell
+// (or one beginning with an apostrophe) removed.
+QString unguardedCsvCell(const QString &cell);
