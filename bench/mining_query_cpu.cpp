@@ -10,7 +10,6 @@
 #include "layout/page_layout.h"
 #include "mining/jcf.h"
 #include "mining/mining_run.h"
-#include "mining/seed_markers.h"
 
 #include <QCoreApplication>
 #include <cstdio>
@@ -83,7 +82,10 @@ int main(int argc, char *argv[])
         }
         QCoreApplication::quit();
     });
-    run.start({QStringLiteral("减肥"), QString::number(second * 2), QStringLiteral("0"),
-               mining::kFilterOff, mining::builtinSeedMarkers()});
+    run.start({QStringLiteral("减肥"),
+               QString::number(second * 2),
+               QStringLiteral("0"),
+               mining::kFilterOff,
+               {}});
     return QCoreApplication::exec();
 }

@@ -3,7 +3,6 @@
 #include "hotwords/extract.h"
 #include "hotwords/page_fetcher.h"
 #include "hotwords/urls.h"
-#include "layout/classic_layout.h"
 
 namespace vantorix::mining {
 
@@ -26,11 +25,6 @@ void fetchSeedMarkers(hotwords::PageFetcher &fetcher, const QString &publisherHo
                              return done(failure(result.error));
                          done(parseSeedMarkers(result.text));
                      });
-}
-
-QStringList builtinSeedMarkers()
-{
-    return {layout::kRelatedStart, layout::kRelatedEnd};
 }
 
 } // namespace vantorix::mining

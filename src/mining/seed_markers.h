@@ -23,7 +23,4 @@ QStringList parseSeedMarkers(const QString &pageBody);
 void fetchSeedMarkers(hotwords::PageFetcher &fetcher, const QString &publisherHost,
                       QObject *context, std::function<void(const Result<QStringList> &)> done);
 
-// Used for the seed query when the marker page gave fewer than two markers.
-QStringList builtinSeedMarkers();
-
 } // namespace vantorix::mining

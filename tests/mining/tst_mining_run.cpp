@@ -2,7 +2,6 @@
 #include "hotwords/page_fetcher.h"
 #include "layout/page_layout.h"
 #include "mining/mining_run.h"
-#include "mining/seed_markers.h"
 #include "sandbox/sandbox_server.h"
 #include "search_site.h"
 
@@ -329,8 +328,7 @@ void MiningRunTest::faultySandboxLosesNothingThatArrived()
             });
     QSignalSpy failed(&run, &MiningRun::queryFailed);
     QSignalSpy finished(&run, &MiningRun::finished);
-    QVERIFY(run.start(
-        {u"减肥"_s, u"100000"_s, u"0"_s, mining::kFilterOff, mining::builtinSeedMarkers()}));
+    QVERIFY(run.start({u"减肥"_s, u"100000"_s, u"0"_s, mining::kFilterOff, {}}));
     QVERIFY(finished.wait(120000));
     QCOMPARE(run.runState(), 0);
     QVERIFY(keywords.size() > 10);
