@@ -6,6 +6,7 @@
 #include "app/main_window.h"
 #include "app/mining_binder.h"
 #include "hotwords/page_fetcher.h"
+#include "layout/page_layout.h"
 
 namespace vantorix::app {
 
@@ -15,8 +16,10 @@ void installBinders(MainWindow &window, const config::Settings &settings)
     new ListMenuBinder(window, settings);
     // One page fetch for the whole window, shared by everything that reads pages.
     auto *fetcher = new hotwords::PageFetcher(settings, &window);
-    new MiningBinder(window, settings, *fetcher);
-    new HotwordsBinder(window, settings, *fetcher);
+    // The pages it reads, chosen once for the window's life.
+    const std::shared_ptr<const layout::PageLayout> layout = layout::chooseLayout(settings);
+    new MiningBinder(window, settings, *fetcher, layout);
+    new HotwordsBinder(window, settings, *fetcher, layout);
 }
 
 } // namespace vantorix::app

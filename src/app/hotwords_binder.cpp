@@ -6,6 +6,7 @@
 #include "hotwords/hotword_fetch.h"
 #include "hotwords/page_fetcher.h"
 #include "hotwords/sources.h"
+#include "layout/page_layout.h"
 
 #include <QAbstractButton>
 
@@ -19,8 +20,10 @@ const QString kBusyCaption = QStringLiteral("正在获取..");
 } // namespace
 
 HotwordsBinder::HotwordsBinder(MainWindow &window, const config::Settings &settings,
-                               hotwords::PageFetcher &fetcher)
-    : QObject(&window), m_window(window), m_settings(settings), m_fetcher(fetcher)
+                               hotwords::PageFetcher &fetcher,
+                               std::shared_ptr<const layout::PageLayout> layout)
+    : QObject(&window), m_window(window), m_settings(settings), m_fetcher(fetcher),
+      m_layout(std::move(layout))
 {
     if (QAbstractButton *button = window.button("Command10"))
         connect(button, &QAbstractButton::clicked, this, &HotwordsBinder::fetch);
@@ -37,7 +40,10 @@ void HotwordsBinder::fetch()
     for (const hotwords::HotwordSource &source : hotwords::hotwordSources()) {
         const auto *option = m_window.findChild<QAbstractButton *>(source.option);
         if (option && option->isChecked()) {
-            auto *pending = new hotwords::HotwordFetch(m_fetcher, source, m_settings, this);
+            std::optional<hotwords::HotlistReading> reading = m_layout->hotlist(source);
+            if (!reading)
+                break;
+            auto *pending = new hotwords::HotwordFetch(m_fetcher, std::move(*reading), this);
             connect(pending, &hotwords::HotwordFetch::finished, this,
                     [this](const Result<QString> &words) { finish(words ? *words : QString()); });
             return;

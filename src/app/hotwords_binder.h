@@ -4,9 +4,13 @@
 
 #include <QObject>
 #include <QString>
+#include <memory>
 
 namespace vantorix::hotwords {
 class PageFetcher;
+}
+namespace vantorix::layout {
+class PageLayout;
 }
 
 namespace vantorix::app {
@@ -16,13 +20,15 @@ class MainWindow;
 // The hot-word button: fetches the ranking page of the chosen source, appends
 // its words to the list by paste-back and leaves them in the dump file. The
 // button stays disabled, captioned "正在获取..", until the page has arrived
-// or the fetch has failed; a failure is silent.
+// or the fetch has failed; a failure, or a source the layout has no list
+// for, is silent.
 class HotwordsBinder : public QObject
 {
     Q_OBJECT
 public:
     HotwordsBinder(MainWindow &window, const config::Settings &settings,
-                   hotwords::PageFetcher &fetcher);
+                   hotwords::PageFetcher &fetcher,
+                   std::shared_ptr<const layout::PageLayout> layout);
 
 private:
     void fetch();
@@ -31,6 +37,7 @@ private:
     MainWindow &m_window;
     config::Settings m_settings;
     hotwords::PageFetcher &m_fetcher;
+    std::shared_ptr<const layout::PageLayout> m_layout;
 };
 
 } // namespace vantorix::app

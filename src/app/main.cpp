@@ -58,7 +58,7 @@ int main(int argc, char *argv[])
                                QStringLiteral("--sandbox serves every role; ignoring ") +
                                    overridden.join(QStringLiteral(", ")),
                                0);
-        const Result<QString> host = sandbox::startEmbeddedSandbox(&app);
+        const Result<QString> host = sandbox::startEmbeddedSandbox(&app, settings);
         if (!host)
             return config::printError(kProgram, host.error(), 1);
         settings.hosts.setAll(*host);

@@ -17,10 +17,11 @@
 namespace vantorix::app {
 
 MiningBinder::MiningBinder(MainWindow &window, const config::Settings &settings,
-                           hotwords::PageFetcher &fetcher)
+                           hotwords::PageFetcher &fetcher,
+                           std::shared_ptr<const layout::PageLayout> layout)
     : QObject(&window), m_window(window), m_fetcher(fetcher),
-      m_run(new mining::MiningRun(&m_fetcher, settings.hosts.search, {settings.concurrency, 0, 0},
-                                  this))
+      m_run(
+          new mining::MiningRun(&m_fetcher, std::move(layout), {settings.concurrency, 0, 0}, this))
 {
     if (QAbstractButton *start = window.button("Command4"))
         connect(start, &QAbstractButton::clicked, this, &MiningBinder::start);

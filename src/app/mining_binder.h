@@ -2,12 +2,16 @@
 
 #include <QObject>
 #include <QStringList>
+#include <memory>
 
 namespace vantorix::config {
 struct Settings;
 }
 namespace vantorix::hotwords {
 class PageFetcher;
+}
+namespace vantorix::layout {
+class PageLayout;
 }
 namespace vantorix::mining {
 class MiningRun;
@@ -24,7 +28,7 @@ class MiningBinder : public QObject
     Q_OBJECT
 public:
     MiningBinder(MainWindow &window, const config::Settings &settings,
-                 hotwords::PageFetcher &fetcher);
+                 hotwords::PageFetcher &fetcher, std::shared_ptr<const layout::PageLayout> layout);
 
     mining::MiningRun *run() const { return m_run; }
     // The seed marker page has finished loading (or failing, with no

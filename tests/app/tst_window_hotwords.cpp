@@ -39,21 +39,23 @@ private:
             sandbox::hotListForPath(QString::fromLatin1(hotwords::sourceByName(source)->path));
         return list::joinList(sandbox::hotListWords(*list, m_sandbox->options().seed)).toLower();
     }
-    bool open(int latencyMs, const QString &dumpFile);
+    bool open(int latencyMs, const QString &dumpFile, bool live = false);
 
     WindowFixture f;
     std::unique_ptr<sandbox::SandboxServer> m_sandbox;
     QTemporaryDir m_dir;
 };
 
-bool WindowHotwordsTest::open(int latencyMs, const QString &dumpFile)
+bool WindowHotwordsTest::open(int latencyMs, const QString &dumpFile, bool live)
 {
     sandbox::SandboxOptions options;
     options.latencyMs = latencyMs;
+    options.live = live;
     m_sandbox = std::make_unique<sandbox::SandboxServer>(options);
     f.settings = {};
     f.settings.sandbox = true;
     f.settings.dumpFile = dumpFile;
+    f.settings.layout = live ? config::LayoutChoice::Live : config::LayoutChoice::Auto;
     QFile::remove(dumpFile);
     if (!m_sandbox->listen())
         return false;
@@ -68,19 +70,29 @@ void WindowHotwordsTest::click_data()
     QTest::addColumn<QString>("list");
     QTest::addColumn<int>("clicks");
     QTest::addColumn<bool>("hostDown");
+    QTest::addColumn<bool>("live");
 
     QTest::newRow("as opened: Baidu today into an empty list")
-        << QString() << u"baidu-today"_s << QString() << 1 << false;
+        << QString() << u"baidu-today"_s << QString() << 1 << false << false;
     QTest::newRow("Baidu week after a full line")
-        << u"Option4"_s << u"baidu-week"_s << u"旧词\r\n"_s << 1 << false;
+        << u"Option4"_s << u"baidu-week"_s << u"旧词\r\n"_s << 1 << false << false;
     QTest::newRow("Sogou today joins an unfinished line")
-        << u"Option1"_s << u"sogou-today"_s << u"半行"_s << 1 << false;
+        << u"Option1"_s << u"sogou-today"_s << u"半行"_s << 1 << false << false;
     QTest::newRow("Sogou week twice: the words twice")
-        << u"Option2"_s << u"sogou-week"_s << u"a\r\n"_s << 2 << false;
-    QTest::newRow("recent new words") << u"Option5"_s << u"baidu-new"_s << QString() << 1 << false;
-    QTest::newRow("last month") << u"Option6"_s << u"baidu-lastmonth"_s << u"x"_s << 1 << false;
-    QTest::newRow("no option checked") << u"none"_s << QString() << u"kept"_s << 1 << false;
-    QTest::newRow("host down") << QString() << QString() << u"旧词\r\n"_s << 1 << true;
+        << u"Option2"_s << u"sogou-week"_s << u"a\r\n"_s << 2 << false << false;
+    QTest::newRow("recent new words")
+        << u"Option5"_s << u"baidu-new"_s << QString() << 1 << false << false;
+    QTest::newRow("last month") << u"Option6"_s << u"baidu-lastmonth"_s << u"x"_s << 1 << false
+                                << false;
+    QTest::newRow("no option checked")
+        << u"none"_s << QString() << u"kept"_s << 1 << false << false;
+    QTest::newRow("host down") << QString() << QString() << u"旧词\r\n"_s << 1 << true << false;
+    QTest::newRow("live: today's board page")
+        << QString() << u"baidu-today"_s << u"a\r\n"_s << 1 << false << true;
+    QTest::newRow("live: Sogou today from hot_ranks")
+        << u"Option1"_s << u"sogou-today"_s << QString() << 1 << false << true;
+    QTest::newRow("live: no weekly list, nothing appended")
+        << u"Option4"_s << QString() << u"旧词\r\n"_s << 1 << false << true;
 }
 
 void WindowHotwordsTest::click()
@@ -90,7 +102,8 @@ void WindowHotwordsTest::click()
     QFETCH(QString, list);
     QFETCH(int, clicks);
     QFETCH(bool, hostDown);
-    QVERIFY(open(0, m_dir.filePath(u"1.txt"_s)));
+    QFETCH(bool, live);
+    QVERIFY(open(0, m_dir.filePath(u"1.txt"_s), live));
     if (hostDown) {
         QTcpServer probe;
         QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
