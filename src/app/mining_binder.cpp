@@ -4,6 +4,7 @@
 #include "app/keyword_list_box.h"
 #include "app/main_window.h"
 #include "config/settings.h"
+#include "mining/fetch_policy.h"
 #include "mining/jcf.h"
 #include "mining/mining_run.h"
 #include "mining/readouts.h"
@@ -21,7 +22,8 @@ MiningBinder::MiningBinder(MainWindow &window, const config::Settings &settings,
                            std::shared_ptr<const layout::PageLayout> layout)
     : QObject(&window), m_window(window), m_fetcher(fetcher),
       m_run(
-          new mining::MiningRun(&m_fetcher, std::move(layout), {settings.concurrency, 0, 0}, this))
+          new mining::MiningRun(&m_fetcher, layout, mining::fetchPolicy(settings, *layout), this)),
+      m_queryingLabel(window.control<QLabel>("Label2"))
 {
     if (QAbstractButton *start = window.button("Command4"))
         connect(start, &QAbstractButton::clicked, this, &MiningBinder::start);
@@ -30,10 +32,17 @@ MiningBinder::MiningBinder(MainWindow &window, const config::Settings &settings,
     if (QAbstractButton *filterSwitch = window.button("Check4"))
         connect(filterSwitch, &QAbstractButton::toggled, this, &MiningBinder::switchFilter);
     connect(window.clockTimer(), &QTimer::timeout, this, &MiningBinder::showElapsed);
+    connect(window.clockTimer(), &QTimer::timeout, this, &MiningBinder::showBackoff);
 
     auto label = [&window](const char *name) { return window.control<QLabel>(name); };
-    if (QLabel *querying = label("Label2"))
-        connect(m_run, &mining::MiningRun::querying, querying, &QLabel::setText);
+    // Blocks are shown, unlike failures: a run that ends blocked would
+    // otherwise look complete.
+    connect(m_run, &mining::MiningRun::querying, this, &MiningBinder::showQuerying);
+    connect(&m_run->fetching(), &mining::FetchScheduler::blocked, this,
+            [this](const QString &keyword, const QString &, int, qint64 retryInMs) {
+                onBlocked(keyword, retryInMs);
+            });
+    connect(m_run, &mining::MiningRun::finished, this, &MiningBinder::onFinished);
     if (QLabel *count = label("Label7"))
         connect(m_run, &mining::MiningRun::countChanged, count, &QLabel::setText);
     if (QLabel *startTime = label("Label5"))
@@ -83,6 +92,43 @@ void MiningBinder::switchFilter(bool on)
         filter->setEnabled(on);
         filter->setText(on ? QString() : mining::kFilterOff);
     }
+}
+
+void MiningBinder::showQuerying(const QString &keyword)
+{
+    m_querying = keyword;
+    m_blockedKeyword.reset();
+    if (m_queryingLabel)
+        m_queryingLabel->setText(keyword);
+}
+
+void MiningBinder::onBlocked(const QString &keyword, qint64 retryInMs)
+{
+    if (retryInMs <= 0)
+        return; // tried again at once, or not at all
+    m_blockedKeyword = keyword;
+    m_retryAt.setRemainingTime(retryInMs);
+    showBackoff();
+}
+
+void MiningBinder::showBackoff()
+{
+    if (!m_blockedKeyword || !m_queryingLabel)
+        return;
+    const qint64 left = (m_retryAt.remainingTime() + 999) / 1000;
+    if (left > 0) {
+        m_queryingLabel->setText(mining::backoffText(left, *m_blockedKeyword));
+        return;
+    }
+    m_blockedKeyword.reset();
+    m_queryingLabel->setText(m_querying);
+}
+
+void MiningBinder::onFinished()
+{
+    m_blockedKeyword.reset();
+    if (const int blocked = m_run->stayedBlocked(); blocked > 0 && m_queryingLabel)
+        m_queryingLabel->setText(mining::stayedBlockedText(blocked));
 }
 
 void MiningBinder::showElapsed()

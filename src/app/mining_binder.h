@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QDeadlineTimer>
 #include <QObject>
 #include <QStringList>
 #include <memory>
+#include <optional>
 
 namespace vantorix::config {
 struct Settings;
@@ -16,6 +18,8 @@ class PageLayout;
 namespace vantorix::mining {
 class MiningRun;
 }
+
+class QLabel;
 
 namespace vantorix::app {
 
@@ -41,11 +45,21 @@ private:
     void start();
     void switchFilter(bool on);
     void showElapsed();
+    void showQuerying(const QString &keyword);
+    void onBlocked(const QString &keyword, qint64 retryInMs);
+    void showBackoff();
+    void onFinished();
 
     MainWindow &m_window;
     hotwords::PageFetcher &m_fetcher;
     mining::MiningRun *m_run;
     QStringList m_seedMarkers;
+    // Label2 while a blocked query waits for its next try, counting down with
+    // the clock, then again the keyword being queried.
+    QLabel *m_queryingLabel;
+    QString m_querying;
+    std::optional<QString> m_blockedKeyword;
+    QDeadlineTimer m_retryAt;
 };
 
 } // namespace vantorix::app
