@@ -67,14 +67,6 @@ int MainWindow::toPixels(int twips) const
     return twipsToPixels(twips, m_dpi);
 }
 
-void MainWindow::releaseStartButton()
-{
-    if (QAbstractButton *start = button("Command4")) {
-        start->setText(QStringLiteral("开始挖掘"));
-        start->setEnabled(true);
-    }
-}
-
 void MainWindow::buildControls()
 {
     QHash<QString, QWidget *> frames;
@@ -111,11 +103,6 @@ void MainWindow::applyTabOrder()
 
 void MainWindow::startUp()
 {
-    if (QAbstractButton *start = button("Command4")) {
-        start->setText(QStringLiteral("稍等载入.."));
-        start->setEnabled(false);
-    }
-
     m_title = kTitle;
     setWindowTitle(m_title);
 

@@ -36,10 +36,6 @@ public:
 
     int toPixels(int twips) const;
 
-    // Ends the loading state of the start button: caption "开始挖掘" and
-    // enabled. Called when the seed marker page has loaded.
-    void releaseStartButton();
-
 private:
     void buildControls();
     void applyTabOrder();

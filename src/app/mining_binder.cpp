@@ -18,14 +18,25 @@
 
 namespace vantorix::app {
 
+namespace {
+
+const QString kLoadingCaption = QStringLiteral("稍等载入..");
+const QString kReadyCaption = QStringLiteral("开始挖掘");
+
+} // namespace
+
 MiningBinder::MiningBinder(MainWindow &window, const config::Settings &settings,
                            hotwords::PageFetcher &fetcher)
     : QObject(&window), m_window(window), m_fetcher(fetcher),
       m_run(new mining::MiningRun(&m_fetcher, settings.hosts.search, {settings.concurrency, 0, 0},
                                   this))
 {
-    if (QAbstractButton *start = window.button("Command4"))
+    // Held back until the seed marker page has loaded.
+    if (QAbstractButton *start = window.button("Command4")) {
+        start->setText(kLoadingCaption);
+        start->setEnabled(false);
         connect(start, &QAbstractButton::clicked, this, &MiningBinder::start);
+    }
     if (QAbstractButton *stop = window.button("Command5"))
         connect(stop, &QAbstractButton::clicked, m_run, &mining::MiningRun::requestStop);
     if (QAbstractButton *filterSwitch = window.button("Check4"))
@@ -64,7 +75,10 @@ void MiningBinder::loadMarkerPage(const config::Settings &settings)
 
 void MiningBinder::markerPageLoaded(const QString &body)
 {
-    m_window.releaseStartButton();
+    if (QAbstractButton *start = m_window.button("Command4")) {
+        start->setText(kReadyCaption);
+        start->setEnabled(true);
+    }
     m_seedMarkers = mining::parseSeedMarkers(body);
 }
 
