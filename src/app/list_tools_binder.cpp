@@ -8,6 +8,7 @@
 #include "list/export_text.h"
 #include "list/filters.h"
 #include "list/keyword_list.h"
+#include "list/piece_tool.h"
 #include "list/shuffle.h"
 
 #include <QAbstractButton>
@@ -52,7 +53,8 @@ void ListToolsBinder::filterByText(const char *buttonName, const char *argumentB
     if (needle.isEmpty())
         return;
     KeywordListBox *box = m_window.listBox();
-    box->pasteBack(list::joinList(keep(list::splitList(box->text()), needle)));
+    box->pasteBack(list::applyPieceTool(
+        box->text(), [&](const QStringList &pieces) { return keep(pieces, needle); }));
 }
 
 void ListToolsBinder::keepLongerThan()
@@ -60,7 +62,9 @@ void ListToolsBinder::keepLongerThan()
     const BusyButton busy(m_window.button("Command13"));
     const int minLength = list::parseFlooredNumber(m_window.textBox("Text8")->text()).value_or(0);
     KeywordListBox *box = m_window.listBox();
-    box->pasteBack(list::joinList(list::keepLongerThan(list::splitList(box->text()), minLength)));
+    box->pasteBack(list::applyPieceTool(box->text(), [minLength](const QStringList &pieces) {
+        return list::keepLongerThan(pieces, minLength);
+    }));
 }
 
 void ListToolsBinder::removeDuplicates()
