@@ -76,17 +76,17 @@ int main(int argc, char *argv[])
         const qint64 ms = clock.elapsed();
         std::printf(
             "done: %d keywords, %d queries, %.2f s, list %lld characters, peak RSS %ld MB\n",
-            run->foundCount(), queries, ms / 1000.0, qlonglong(window.listBox()->text().size()),
-            peakRssKb() / 1024);
+            run->foundCount(), queries, ms / 1000.0,
+            qlonglong(window.controls().Text1->text().size()), peakRssKb() / 1024);
         QApplication::quit();
     });
 
-    auto *start = window.button("Command4");
+    auto *start = window.controls().Command4;
     // Start once the marker page has released the button.
     auto tryStart = [&] {
         if (!start->isEnabled())
             return false;
-        window.textBox("Text4")->setText(limit);
+        window.controls().Text4->setText(limit);
         clock.start();
         start->click();
         return true;

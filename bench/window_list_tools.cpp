@@ -81,11 +81,12 @@ int main(int argc, char *argv[])
     vantorix::config::Settings settings;
     vantorix::app::installBinders(window, settings);
     window.show();
-    KeywordListBox *box = window.listBox();
+    KeywordListBox *box = window.controls().Text1;
     const QString list = makeList(lines);
     const auto reset = [&] { box->pasteBack(list); };
     const auto click = [&](const char *name) {
-        return [&window, name] { window.button(name)->click(); };
+        return
+            [&window, name] { window.findChild<QAbstractButton *>(QLatin1String(name))->click(); };
     };
 
     std::printf("%d lines (%lld characters), %d rounds, milliseconds\n\n", lines,
@@ -109,11 +110,11 @@ int main(int argc, char *argv[])
                                     },
                                     [&] { box->undo(); }));
 
-    window.textBox("Text9")->setText(QStringLiteral("seo"));
+    window.controls().Text9->setText(QStringLiteral("seo"));
     report("contains \"seo\" (Command15)", measure(rounds, reset, click("Command15")));
-    window.textBox("Text2")->setText(QStringLiteral("减肥"));
+    window.controls().Text2->setText(QStringLiteral("减肥"));
     report("not containing \"减肥\" (Command8)", measure(rounds, reset, click("Command8")));
-    window.textBox("Text8")->setText(QStringLiteral("8"));
+    window.controls().Text8->setText(QStringLiteral("8"));
     report("longer than 8 (Command13)", measure(rounds, reset, click("Command13")));
     report("remove duplicates (Command6)", measure(rounds, reset, click("Command6")));
     report("shuffle (Command2)", measure(rounds, reset, click("Command2")));

@@ -11,6 +11,7 @@ class PageFetcher;
 
 namespace vantorix::app {
 
+struct Controls;
 class MainWindow;
 
 // The hot-word button: fetches the ranking page of the chosen source, appends
@@ -28,7 +29,7 @@ private:
     void fetch();
     void finish(const QString &wordList);
 
-    MainWindow &m_window;
+    const Controls &m_controls;
     config::Settings m_settings;
     hotwords::PageFetcher &m_fetcher;
 };

@@ -43,23 +43,18 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
     buildControls();
     applyTabOrder();
 
-    m_clock = new QTimer(this);
-    m_clock->setObjectName(QStringLiteral("Timer1"));
-    m_clock->setInterval(1000);
-    connect(m_clock, &QTimer::timeout, this, &MainWindow::showClock);
-    m_clock->start();
+    auto *clock = new QTimer(this);
+    clock->setObjectName(QStringLiteral("Timer1"));
+    clock->setInterval(1000);
+    connect(clock, &QTimer::timeout, this, &MainWindow::showClock);
+    clock->start();
+
+    const Result<Controls> found = findControls(*this);
+    if (!found)
+        qFatal("%s", qPrintable(found.error()));
+    m_controls = *found;
 
     startUp();
-}
-
-QAbstractButton *MainWindow::button(const char *name) const
-{
-    return control<QAbstractButton>(name);
-}
-
-QLineEdit *MainWindow::textBox(const char *name) const
-{
-    return control<QLineEdit>(name);
 }
 
 int MainWindow::toPixels(int twips) const
@@ -75,8 +70,6 @@ void MainWindow::buildControls()
         QWidget *widget = createControl(row, parent, m_dpi);
         if (row.kind == ControlKind::Frame)
             frames.insert(widget->objectName(), widget);
-        if (row.kind == ControlKind::ListBox)
-            m_listBox = static_cast<KeywordListBox *>(widget);
     }
     // The browser panel lies under everything else.
     if (QWidget *panel = findChild<QWidget *>(QStringLiteral("WebBrowser1")))

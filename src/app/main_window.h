@@ -1,14 +1,10 @@
 #pragma once
 
+#include "app/controls.h"
+
 #include <QWidget>
 
-class QAbstractButton;
-class QLineEdit;
-class QTimer;
-
 namespace vantorix::app {
-
-class KeywordListBox;
 
 // The one window, "Form1": every control of the inventory under its own name,
 // a fixed size, and the caption clock.
@@ -18,15 +14,9 @@ class MainWindow : public QWidget
 public:
     explicit MainWindow(QWidget *parent = nullptr);
 
-    // The control named `name` ("Text3", "Command10", "Label7", "Timer1").
-    template <typename T> T *control(const char *name) const
-    {
-        return findChild<T *>(QLatin1String(name));
-    }
-    QAbstractButton *button(const char *name) const;
-    QLineEdit *textBox(const char *name) const;
-    KeywordListBox *listBox() const { return m_listBox; }
-    QTimer *clockTimer() const { return m_clock; }
+    // The controls the binders work with; a window that lacks one never
+    // gets this far.
+    const Controls &controls() const { return m_controls; }
 
     // The title set at start-up, which the clock rebuilds the caption from.
     const QString &titleText() const { return m_title; }
@@ -46,8 +36,7 @@ private:
     QString m_title;
     int m_fixedWidth = 0;
     int m_fixedHeight = 0;
-    KeywordListBox *m_listBox = nullptr;
-    QTimer *m_clock = nullptr;
+    Controls m_controls;
 };
 
 } // namespace vantorix::app

@@ -15,6 +15,7 @@ class MiningRun;
 
 namespace vantorix::app {
 
+struct Controls;
 class MainWindow;
 
 // The mining panel: the seed marker page at start-up, the start and stop
@@ -38,7 +39,7 @@ private:
     void switchFilter(bool on);
     void showElapsed();
 
-    MainWindow &m_window;
+    const Controls &m_controls;
     hotwords::PageFetcher &m_fetcher;
     mining::MiningRun *m_run;
     QStringList m_seedMarkers;

@@ -1,6 +1,6 @@
-#include "search_site.h"
 #include "app/mining_binder.h"
 #include "mining/mining_run.h"
+#include "search_site.h"
 #include "window_fixture.h"
 
 #include <QCheckBox>
@@ -34,7 +34,7 @@ private:
         return f.open();
     }
     app::MiningBinder *binder() const { return f.window->findChild<app::MiningBinder *>(); }
-    QString label(const char *name) const { return f.window->control<QLabel>(name)->text(); }
+    QString label(const char *name) const { return f.control<QLabel>(name)->text(); }
     bool waitUntilReady() const
     {
         return QTest::qWaitFor([this] { return f.button("Command4")->isEnabled(); }, 10000);
@@ -154,7 +154,7 @@ void MiningWindowTest::runDrivenByClicks()
     WindowFixture::setClipboardText(QStringLiteral("untouched"));
     f.textBox("Text3")->setText(QStringLiteral("s"));
     if (filterOn) {
-        f.window->control<QCheckBox>("Check4")->click();
+        f.control<QCheckBox>("Check4")->click();
         f.textBox("Text5")->setText(filter);
     }
 
@@ -215,7 +215,7 @@ void MiningWindowTest::filterSwitch()
 {
     site = std::make_unique<SearchSite>();
     QVERIFY(openOn(*site));
-    auto *check = f.window->control<QCheckBox>("Check4");
+    auto *check = f.control<QCheckBox>("Check4");
     QLineEdit *filter = f.textBox("Text5");
     QVERIFY(!filter->isEnabled());
     check->click();

@@ -1,4 +1,5 @@
 #include "app/control_inventory.h"
+#include "app/controls.h"
 #include "app/twips.h"
 #include "app/window_placement.h"
 #include "window_fixture.h"
@@ -167,6 +168,28 @@ private Q_SLOTS:
         const QRect available = f.window->screen()->availableGeometry();
         QVERIFY(f.window->frameGeometry().top() >= available.top());
         QVERIFY(f.window->frameGeometry().left() >= available.left());
+    }
+
+    // The window refuses to start without a control a binder needs.
+    void missingControlFails_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("otherKind");
+        QTest::newRow("label gone") << "Label7" << false;
+        QTest::newRow("button of another kind") << "Command10" << true;
+        QTest::newRow("hot-word option gone") << "Option6" << false;
+    }
+    void missingControlFails()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, otherKind);
+        QVERIFY(findControls(*f.window).ok());
+        delete f.window->findChild<QWidget *>(name);
+        if (otherKind)
+            (new QWidget(f.window.get()))->setObjectName(name);
+        const auto found = findControls(*f.window);
+        QVERIFY(!found.ok());
+        QVERIFY2(found.error().endsWith(name), qPrintable(found.error()));
     }
 
     void centring_data()

@@ -37,9 +37,15 @@ struct WindowFixture
         return QTest::qWaitForWindowExposed(window.get());
     }
 
-    vantorix::app::KeywordListBox *list() const { return window->listBox(); }
-    QAbstractButton *button(const char *name) const { return window->button(name); }
-    QLineEdit *textBox(const char *name) const { return window->textBox(name); }
+    const vantorix::app::Controls &c() const { return window->controls(); }
+    vantorix::app::KeywordListBox *list() const { return c().Text1; }
+    // By name, for tables of controls.
+    template <typename T = QWidget> T *control(const char *name) const
+    {
+        return window->findChild<T *>(QLatin1String(name));
+    }
+    QAbstractButton *button(const char *name) const { return control<QAbstractButton>(name); }
+    QLineEdit *textBox(const char *name) const { return control<QLineEdit>(name); }
     static QString clipboardText() { return QGuiApplication::clipboard()->text(); }
     static void setClipboardText(const QString &text)
     {
