@@ -3,6 +3,7 @@
 #include "search_site.h"
 #include "window_fixture.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QRegularExpression>
@@ -99,6 +100,7 @@ void MiningWindowTest::startButtonWaitsForMarkerPage()
 void MiningWindowTest::runDrivenByClicks_data()
 {
     QTest::addColumn<QString>("graph");
+    QTest::addColumn<QString>("failing");
     QTest::addColumn<bool>("filterOn");
     QTest::addColumn<QString>("filter");
     QTest::addColumn<bool>("stopAtOnce");
@@ -109,34 +111,44 @@ void MiningWindowTest::runDrivenByClicks_data()
     QTest::addColumn<QString>("label7");
     QTest::addColumn<int>("state");
 
-    QTest::newRow("two generations") << "s:a,b;a:c,a;b:d" << false << "" << false << "old"
+    QTest::newRow("two generations") << "s:a,b;a:c,a;b:d"
+                                     << "" << false << "" << false << "old"
                                      << "|a|b||c|d|"
                                      << "|a|b||c|d|"
                                      << ""
                                      << "4 个" << 0;
     QTest::newRow("stop during the seed fetch appends to the last line")
-        << "s:a,b;a:c" << false << "" << true << "old"
+        << "s:a,b;a:c"
+        << "" << false << "" << true << "old"
         << "olda|b|"
         << "untouched"
         << ""
         << "2 个" << 2;
     QTest::newRow("filter switched on but left empty passes everything")
-        << "s:a;a:b" << true << "" << false << ""
+        << "s:a;a:b"
+        << "" << true << "" << false << ""
         << "|a||b|"
         << "|a||b|"
         << ""
         << "2 个" << 0;
-    QTest::newRow("filter text typed after switching it on")
-        << "s:xa,b;xa:xd,e" << true << "X" << false << ""
-        << "|xa||xd|"
-        << "|xa||xd|"
-        << ""
-        << "2 个" << 0;
+    QTest::newRow("filter text typed after switching it on") << "s:xa,b;xa:xd,e"
+                                                             << "" << true << "X" << false << ""
+                                                             << "|xa||xd|"
+                                                             << "|xa||xd|"
+                                                             << ""
+                                                             << "2 个" << 0;
+    QTest::newRow("a failed query harvests nothing, silently") << "s:a,b;a:c;b:d"
+                                                               << "a" << false << "" << false << ""
+                                                               << "|a|b||d|"
+                                                               << "|a|b||d|"
+                                                               << ""
+                                                               << "3 个" << 0;
 }
 
 void MiningWindowTest::runDrivenByClicks()
 {
     QFETCH(QString, graph);
+    QFETCH(QString, failing);
     QFETCH(bool, filterOn);
     QFETCH(QString, filter);
     QFETCH(bool, stopAtOnce);
@@ -148,6 +160,7 @@ void MiningWindowTest::runDrivenByClicks()
     QFETCH(int, state);
 
     site = std::make_unique<SearchSite>(graph);
+    site->failKeyword(failing);
     QVERIFY(openOn(*site));
     QVERIFY(waitUntilReady());
     f.list()->setPlainText(listBefore);
@@ -171,6 +184,9 @@ void MiningWindowTest::runDrivenByClicks()
     QVERIFY(label("Label5").startsWith(QStringLiteral("开始时间：")));
     QVERIFY(label("Label5").size() > 6);
     QCOMPARE(binder()->run()->runState(), state);
+    const QWidgetList shown = QApplication::topLevelWidgets();
+    QCOMPARE(std::count_if(shown.begin(), shown.end(), [](QWidget *w) { return w->isVisible(); }),
+             1);
 }
 
 void MiningWindowTest::elapsedTimeCountsWhileRunning()
