@@ -4,7 +4,12 @@
 #include "app/list_tools_binder.h"
 #include "app/main_window.h"
 #include "app/mining_binder.h"
+#include "app/system_browser.h"
+#include "config/settings.h"
 #include "hotwords/page_fetcher.h"
+#include "hotwords/urls.h"
+
+#include <QPushButton>
 
 namespace vantorix::app {
 
@@ -15,6 +20,10 @@ void installBinders(MainWindow &window, const config::Settings &settings)
     auto *fetcher = new hotwords::PageFetcher(settings, &window);
     new MiningBinder(window, settings, *fetcher);
     new HotwordsBinder(window, settings, *fetcher);
+    // "官方网站": the publisher's home page in the system's browser.
+    QObject::connect(
+        window.controls().Command1, &QPushButton::clicked, &window,
+        [home = hotwords::homePageUrl(settings.hosts.publisher)] { openInSystemBrowser(home); });
 }
 
 } // namespace vantorix::app

@@ -1,5 +1,6 @@
 #include "app/control_factory.h"
 
+#include "app/browser_panel.h"
 #include "app/keyword_list_box.h"
 #include "app/twips.h"
 
@@ -89,7 +90,7 @@ QWidget *createWidget(const ControlSpec &row, int width)
     case ControlKind::CheckBox:
         return new QCheckBox(caption);
     case ControlKind::Browser:
-        break;
+        return new BrowserPanel;
     }
     return new QWidget;
 }
@@ -105,8 +106,6 @@ QWidget *createControl(const ControlSpec &row, QWidget *parent, qreal logicalDpi
     widget->setGeometry(px(row.left), px(row.top), px(row.width), px(row.height));
     if (row.flags & Disabled)
         widget->setEnabled(false);
-    if (row.flags & NoTabStop)
-        widget->setFocusPolicy(Qt::NoFocus);
     if (row.kind == ControlKind::ListBox)
         applyListColours(widget);
     else

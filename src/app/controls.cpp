@@ -1,5 +1,6 @@
 #include "app/controls.h"
 
+#include "app/browser_panel.h"
 #include "app/keyword_list_box.h"
 
 #include <QCheckBox>

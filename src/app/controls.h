@@ -16,13 +16,14 @@ class QWidget;
 
 namespace vantorix::app {
 
+class BrowserPanel;
 class KeywordListBox;
 
 // Every control a binder works with, found once by name and type when the
 // window is built. The names are the window's control names.
 struct Controls
 {
-    QWidget *WebBrowser1 = nullptr;
+    BrowserPanel *WebBrowser1 = nullptr;
     KeywordListBox *Text1 = nullptr;
     QLineEdit *Text2 = nullptr, *Text3 = nullptr, *Text4 = nullptr, *Text5 = nullptr,
               *Text6 = nullptr, *Text8 = nullptr, *Text9 = nullptr;

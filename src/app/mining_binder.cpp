@@ -1,10 +1,10 @@
 #include "app/mining_binder.h"
 
+#include "app/browser_panel.h"
 #include "app/general_date.h"
 #include "app/keyword_list_box.h"
 #include "app/main_window.h"
 #include "config/settings.h"
-#include "hotwords/page_fetcher.h"
 #include "hotwords/urls.h"
 #include "mining/jcf.h"
 #include "mining/mining_run.h"
@@ -28,8 +28,8 @@ const QString kReadyCaption = QStringLiteral("开始挖掘");
 
 MiningBinder::MiningBinder(MainWindow &window, const config::Settings &settings,
                            hotwords::PageFetcher &fetcher)
-    : QObject(&window), m_controls(window.controls()), m_fetcher(fetcher),
-      m_run(new mining::MiningRun(&m_fetcher, settings.hosts.search, {settings.concurrency, 0, 0},
+    : QObject(&window), m_controls(window.controls()),
+      m_run(new mining::MiningRun(&fetcher, settings.hosts.search, {settings.concurrency, 0, 0},
                                   this))
 {
     const Controls &c = m_controls;
@@ -61,11 +61,13 @@ MiningBinder::MiningBinder(MainWindow &window, const config::Settings &settings,
 
 void MiningBinder::loadMarkerPage(const config::Settings &settings)
 {
-    hotwords::PageFetch *fetch = m_fetcher.get(hotwords::markerPageUrl(settings.hosts.publisher));
-    // Mining must not wait on the publisher's site: a failed load releases the
-    // button too, and the run falls back to the built-in markers.
-    connect(fetch, &hotwords::PageFetch::finished, this,
-            [this](const hotwords::FetchResult &result) { markerPageLoaded(result.text); });
+    // Every top-level page the panel shows is read, the first and any the
+    // person navigates to. Mining must not wait on the publisher's site: a
+    // failed load releases the button too, and the run falls back to the
+    // built-in markers.
+    connect(m_controls.WebBrowser1, &BrowserPanel::topLevelLoaded, this,
+            &MiningBinder::markerPageLoaded);
+    m_controls.WebBrowser1->load(hotwords::markerPageUrl(settings.hosts.publisher));
 }
 
 void MiningBinder::markerPageLoaded(const QString &body)

@@ -28,19 +28,18 @@ public:
                  hotwords::PageFetcher &fetcher);
 
     mining::MiningRun *run() const { return m_run; }
-    // The seed marker page has finished loading (or failing, with an empty
-    // body): the start button is released and the markers are read from it.
-    void markerPageLoaded(const QString &body);
     const QStringList &seedMarkers() const { return m_seedMarkers; }
 
 private:
     void loadMarkerPage(const config::Settings &settings);
+    // A page has finished loading in the panel (or failing, with an empty
+    // body): the start button is released and the markers are read from it.
+    void markerPageLoaded(const QString &body);
     void start();
     void switchFilter(bool on);
     void showElapsed();
 
     const Controls &m_controls;
-    hotwords::PageFetcher &m_fetcher;
     mining::MiningRun *m_run;
     QStringList m_seedMarkers;
 };
