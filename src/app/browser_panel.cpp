@@ -2,7 +2,7 @@
 
 #include "app/system_browser.h"
 
-#include <QPointer>
+#include <QEvent>
 #include <QWebEnginePage>
 #include <QWebEngineScript>
 #include <QWebEngineScriptCollection>
@@ -83,9 +83,21 @@ BrowserPanel::BrowserPanel(QWidget *parent) : QWebEngineView(parent)
     // error page.
     page->settings()->setAttribute(QWebEngineSettings::ErrorPageEnabled, false);
     setPage(page);
+    // A place in the tab order, which the engine's widget takes over.
+    setFocusPolicy(Qt::StrongFocus);
     // No chrome of its own: no context menu with its own windows and dialogs.
     setContextMenuPolicy(Qt::NoContextMenu);
     connect(page, &QWebEnginePage::loadFinished, this, &BrowserPanel::readBody);
+}
+
+bool BrowserPanel::event(QEvent *event)
+{
+    // The engine's widget is polished right after it becomes the focus proxy.
+    if (event->type() == QEvent::ChildPolished && focusProxy() != m_focusWidget) {
+        m_focusWidget = focusProxy();
+        Q_EMIT focusWidgetReplaced();
+    }
+    return QWebEngineView::event(event);
 }
 
 void BrowserPanel::readBody(bool ok)

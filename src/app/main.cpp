@@ -1,5 +1,6 @@
 #include "app/binders.h"
 #include "app/main_window.h"
+#include "app/qt_translations.h"
 #include "config/settings.h"
 #include "sandbox/embedded.h"
 
@@ -18,15 +19,16 @@ int usageError(const QString &message)
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Vantorix"));
-    QApplication::setApplicationVersion(QStringLiteral(VANTORIX_VERSION));
+    // Options are read before the application exists: --help and usage
+    // errors need no display.
+    QStringList args;
+    for (int i = 0; i < argc; ++i)
+        args.append(QString::fromLocal8Bit(argv[i]));
 
     vantorix::config::Settings settings;
     QString error = vantorix::config::applyEnvironment(settings);
     if (!error.isEmpty())
         return usageError(error);
-    const QStringList args = QApplication::arguments();
     for (qsizetype i = 1; i < args.size();) {
         if (args.at(i) == QLatin1String("--help")) {
             std::printf("Usage: vantorix [options]\n%s",
@@ -38,6 +40,13 @@ int main(int argc, char *argv[])
         if (!error.isEmpty())
             return usageError(error);
     }
+
+    // The browser panel shares its graphics contexts with the window.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Vantorix"));
+    QApplication::setApplicationVersion(QStringLiteral(VANTORIX_VERSION));
+    vantorix::app::installQtTranslations(app);
 
     if (settings.sandbox && !vantorix::sandbox::startEmbeddedSandbox(settings, &app, &error)) {
         std::fprintf(stderr, "vantorix: %s\n", qPrintable(error));

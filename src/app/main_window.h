@@ -20,20 +20,29 @@ public:
 
     // The title set at start-up, which the clock rebuilds the caption from.
     const QString &titleText() const { return m_title; }
-    // The window's outer size at start-up, in twips; it keeps it for good.
+    // The window's outer size, frame included, in twips, as the window
+    // manager framed it; the window keeps that size for good.
     int fixedWidthTwips() const { return m_fixedWidth; }
     int fixedHeightTwips() const { return m_fixedHeight; }
 
     int toPixels(int twips) const;
 
+protected:
+    void showEvent(QShowEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
 private:
     void buildControls();
     void applyTabOrder();
+    void makeOptionGroupsOneStop();
     void startUp();
+    void adoptOuterSize();
     void showClock();
 
     qreal m_dpi = 96;
     QString m_title;
+    QSize m_outer;
     int m_fixedWidth = 0;
     int m_fixedHeight = 0;
     Controls m_controls;

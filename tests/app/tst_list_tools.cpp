@@ -1,136 +1,155 @@
 #include "window_fixture.h"
 
-#include <QSignalSpy>
-#include <algorithm>
+#include <QFile>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QTemporaryDir>
 
-// Each list tool driven by a real click on its button, with the list and the
-// system clipboard as the user sees them.
+using namespace Qt::StringLiterals;
+
+// Each list tool's button, clicked, with the list and the clipboard as the
+// person sees them; what each tool computes is the list core's to test.
 class ListToolsTest : public QObject
 {
     Q_OBJECT
 private:
     WindowFixture f;
+    QTemporaryDir dir;
 
+    QPushButton *button(const QString &name) const
+    {
+        return f.window->findChild<QPushButton *>(name);
+    }
     void undo() { QTest::keyClick(f.list(), Qt::Key_Z, Qt::ControlModifier); }
+    template <typename T> T *shown() const
+    {
+        for (QWidget *widget : f.othersShown())
+            if (auto *found = qobject_cast<T *>(widget))
+                return found;
+        return nullptr;
+    }
+    // Clicks "导出txt" and answers the save dialog with `path`.
+    bool exportTo(const QString &path, int fileType)
+    {
+        QTest::mouseClick(f.c().Command3, Qt::LeftButton);
+        QFileDialog *dialog = nullptr;
+        if (!QTest::qWaitFor([&] { return (dialog = shown<QFileDialog>()) != nullptr; }) ||
+            dialog->windowModality() != Qt::WindowModal)
+            return false;
+        dialog->selectNameFilter(dialog->nameFilters().value(fileType));
+        dialog->selectFile(path);
+        static_cast<QDialog *>(dialog)->accept(); // QFileDialog hides its override
+        return true;
+    }
 
 private Q_SLOTS:
-    void init()
-    {
-        QVERIFY(f.open());
-        f.list()->setFocus();
-    }
-    void cleanup() { f.window.reset(); }
+    void initTestCase() { QVERIFY(f.open()); }
+    void init() { f.list()->setFocus(); }
 
     void tool_data()
     {
-        QTest::addColumn<QByteArray>("button");
-        QTest::addColumn<QByteArray>("box");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("argument");
         QTest::addColumn<QString>("list");
-        QTest::addColumn<QString>("expected");
-
-        const auto row = [](const char *tag, const char *button, const char *box,
-                            const char *argument, const char *list, const char *expected) {
-            QTest::newRow(tag) << QByteArray(button) << QByteArray(box)
-                               << QString::fromUtf8(argument) << QString::fromUtf8(list)
-                               << QString::fromUtf8(expected);
-        };
-        row("contains ignores case", "Command15", "Text9", "seo", "SEO工具\r\nabc\r\nseo\r\n",
-            "SEO工具\r\nseo\r\n");
-        row("contains trims the argument", "Command15", "Text9", " abc ", "xabcx\r\nab c\r\n",
-            "xabcx\r\n");
-        row("a lone LF is part of a keyword", "Command15", "Text9", "b", "a\nb\r\nc\r\n",
-            "a\nb\r\n");
-        row("not containing keeps empty lines", "Command8", "Text2", "x", "a\r\n\r\nb\r\n",
-            "a\r\n\r\nb\r\n\r\n");
-        row("longer than 2", "Command13", "Text8", "2", "abc\r\nab\r\n", "abc\r\n");
-        row("longer than -1", "Command13", "Text8", "-1", "a\r\n", "a\r\n\r\n");
-        row("unreadable length", "Command13", "Text8", "abc", "a\r\n\r\nb", "a\r\nb\r\n");
-        row("duplicates", "Command6", "", "", "b\r\na\r\nb\r\n", "\r\nb\r\na\r\n");
-        row("duplicates of nothing", "Command6", "", "", "", "\r\n");
+        QTest::addColumn<QString>("expected"); // "unchanged": no write at all
+        QTest::newRow("containing")
+            << u"Command15"_s << u"Text9"_s << u" seo "_s << u"SEO工具\r\na\nseo\r\nx\r\n"_s
+            << u"SEO工具\r\na\nseo\r\n"_s;
+        QTest::newRow("not containing")
+            << u"Command8"_s << u"Text2"_s << u"x"_s << u"a\r\n\r\nxb\r\n"_s << u"a\r\n\r\n\r\n"_s;
+        QTest::newRow("empty argument")
+            << u"Command8"_s << u"Text2"_s << u" "_s << u"a\r\n"_s << u"unchanged"_s;
+        QTest::newRow("longer than")
+            << u"Command13"_s << u"Text8"_s << u"2.9"_s << u"abc\r\nab\r\n"_s << u"abc\r\n"_s;
+        QTest::newRow("duplicates") << u"Command6"_s << QString() << QString()
+                                    << u"b\r\na\r\nb\r\n"_s << u"\r\nb\r\na\r\n"_s;
     }
     void tool()
     {
-        QFETCH(QByteArray, button);
-        QFETCH(QByteArray, box);
+        QFETCH(QString, button);
+        QFETCH(QString, box);
         QFETCH(QString, argument);
         QFETCH(QString, list);
         QFETCH(QString, expected);
-
         f.list()->pasteBack(list);
+        WindowFixture::setClipboardText(u"elsewhere"_s);
         if (!box.isEmpty())
-            f.textBox(box.constData())->setText(argument);
-        QAbstractButton *tool = f.button(button.constData());
-        bool enabledWhileWriting = true;
-        connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, tool,
+            f.window->findChild<QLineEdit *>(box)->setText(argument);
+        QPushButton *tool = this->button(button);
+        bool enabledWhileWriting = false;
+        const QObject listening;
+        connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, &listening,
                 [&] { enabledWhileWriting = tool->isEnabled(); });
 
         QTest::mouseClick(tool, Qt::LeftButton);
+        QVERIFY(tool->isEnabled());
+        QVERIFY(!enabledWhileWriting);
+        if (expected == u"unchanged"_s) {
+            QCOMPARE(f.list()->text(), list);
+            QCOMPARE(WindowFixture::clipboardText(), u"elsewhere"_s);
+            return;
+        }
         QCOMPARE(f.list()->text(), expected);
         QCOMPARE(WindowFixture::clipboardText(), expected);
-        QVERIFY(!enabledWhileWriting);
-        QVERIFY(tool->isEnabled());
-
         undo();
         QCOMPARE(f.list()->text(), list);
-    }
-
-    void emptyArgumentChangesNothing_data()
-    {
-        QTest::addColumn<QByteArray>("button");
-        QTest::addColumn<QByteArray>("box");
-        QTest::addColumn<QString>("argument");
-        QTest::newRow("contains") << QByteArray("Command15") << QByteArray("Text9") << "";
-        QTest::newRow("not containing") << QByteArray("Command8") << QByteArray("Text2") << " ";
-    }
-    void emptyArgumentChangesNothing()
-    {
-        QFETCH(QByteArray, button);
-        QFETCH(QByteArray, box);
-        QFETCH(QString, argument);
-        const QString list = QStringLiteral("a\r\n\r\nb\nc\r\n");
-        f.list()->pasteBack(list);
-        WindowFixture::setClipboardText(QStringLiteral("elsewhere"));
-        const int undoSteps = f.list()->document()->availableUndoSteps();
-        f.textBox(box.constData())->setText(argument);
-
-        QTest::mouseClick(f.button(button.constData()), Qt::LeftButton);
-        QCOMPARE(f.list()->text(), list);
-        QCOMPARE(WindowFixture::clipboardText(), QStringLiteral("elsewhere"));
-        QCOMPARE(f.list()->document()->availableUndoSteps(), undoSteps);
-        QVERIFY(f.button(button.constData())->isEnabled());
     }
 
     void shuffleKeepsEveryNonEmptyKeyword()
     {
-        const QString list = QStringLiteral("a\r\n\r\nb\r\nc\r\n  \r\nb\nx\r\nb");
-        f.list()->pasteBack(list);
-        QTest::mouseClick(f.button("Command2"), Qt::LeftButton);
-        const QString shuffled = f.list()->text();
-        QCOMPARE(WindowFixture::clipboardText(), shuffled);
-        QVERIFY(shuffled.endsWith(QStringLiteral("\r\n")));
-        QStringList pieces = shuffled.split(QStringLiteral("\r\n"));
+        f.list()->pasteBack(u"a\r\n\r\nb\r\nc\r\nb\nx\r\n"_s);
+        QTest::mouseClick(f.c().Command2, Qt::LeftButton);
+        QStringList pieces = f.list()->text().split(u"\r\n"_s);
+        QCOMPARE(WindowFixture::clipboardText(), f.list()->text());
         QCOMPARE(pieces.takeLast(), QString());
-        QStringList expected = {QStringLiteral("a"),  QStringLiteral("b"),    QStringLiteral("c"),
-                                QStringLiteral("  "), QStringLiteral("b\nx"), QStringLiteral("b")};
-        std::sort(pieces.begin(), pieces.end());
-        std::sort(expected.begin(), expected.end());
-        QCOMPARE(pieces, expected);
-        QVERIFY(f.button("Command2")->isEnabled());
-        undo();
-        QCOMPARE(f.list()->text(), list);
+        pieces.sort();
+        QCOMPARE(pieces, (QStringList{u"a"_s, u"b"_s, u"b\nx"_s, u"c"_s}));
     }
 
-    void clearEmptiesTheListUndoably()
+    void clearIsUndoable()
     {
-        const QString list = QStringLiteral("a\r\nb\rc\r\n");
-        f.list()->pasteBack(list);
-        WindowFixture::setClipboardText(QStringLiteral("elsewhere"));
-        QTest::mouseClick(f.button("Command9"), Qt::LeftButton);
+        f.list()->pasteBack(u"a\r\nb\rc\r\n"_s);
+        WindowFixture::setClipboardText(u"elsewhere"_s);
+        QTest::mouseClick(f.c().Command9, Qt::LeftButton);
         QCOMPARE(f.list()->text(), QString());
-        QCOMPARE(WindowFixture::clipboardText(), QStringLiteral("elsewhere"));
+        QCOMPARE(WindowFixture::clipboardText(), u"elsewhere"_s);
         undo();
-        QCOMPARE(f.list()->text(), list);
+        QCOMPARE(f.list()->text(), u"a\r\nb\rc\r\n"_s);
+    }
+
+    void exportWritesTheChosenSeparatorAndEncoding_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<int>("fileType");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("line break, UTF-8")
+            << u"Option7"_s << 0 << QByteArray("\xe5\x87\x8f\r\na\nb\r\n");
+        QTest::newRow("bar, GBK") << u"Option9"_s << 1 << QByteArray("\xbc\xf5|a\nb|");
+    }
+    void exportWritesTheChosenSeparatorAndEncoding()
+    {
+        QFETCH(QString, option);
+        QFETCH(int, fileType);
+        QFETCH(QByteArray, bytes);
+        f.list()->pasteBack(u"减\r\na\nb\r\n"_s);
+        QTest::mouseClick(f.window->findChild<QRadioButton *>(option), Qt::LeftButton);
+        const QString path = dir.filePath(option + u".txt"_s);
+        QVERIFY(exportTo(path, fileType));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), bytes);
+    }
+
+    void exportWriteErrorIsReported()
+    {
+        const QString path = dir.filePath(u"missing/folder/list.txt"_s);
+        QVERIFY(exportTo(path, 0));
+        QMessageBox *box = nullptr;
+        QTRY_VERIFY((box = shown<QMessageBox>()) != nullptr);
+        QVERIFY(box->text().contains(u"list.txt"_s));
+        box->close();
+        QVERIFY(!QFile::exists(path));
     }
 };
 
