@@ -1,0 +1,198 @@
+#include "app/browser_panel.h"
+#include "app/mining_binder.h"
+#include "app/qt_translations.h"
+#include "app/twips.h"
+#include "list/dedupe.h"
+#include "list/export_text.h"
+#include "list/filters.h"
+#include "list/piece_tool.h"
+#include "mining/mining_run.h"
+#include "sandbox/embedded.h"
+#include "window_fixture.h"
+
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QProcess>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QStringDecoder>
+#include <QTemporaryDir>
+#include <QWindow>
+
+using namespace vantorix;
+using namespace Qt::StringLiterals;
+
+// The whole window tried as a person would, on the embedded sandbox web, on
+// an X display with a window manager; screenshots go to the build folder.
+class WindowEndToEndTest : public QObject
+{
+    Q_OBJECT
+private:
+    WindowFixture f;
+    QProcess windowManager;
+    QTemporaryDir dir;
+
+    mining::MiningRun *run() const { return f.window->findChild<app::MiningBinder *>()->run(); }
+    // The window as the screen shows it, frame included.
+    QImage shot() const
+    {
+        const QRect frame = f.window->frameGeometry();
+        return f.window->screen()
+            ->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height())
+            .toImage();
+    }
+    void screenshot(const QString &name) const
+    {
+        QVERIFY(shot().save(QStringLiteral(VANTORIX_SCREENSHOTS) + u'/' + name + u".png"_s));
+    }
+    bool panelShowsText() const
+    {
+        const QImage image = shot();
+        const QPoint panel =
+            f.c().WebBrowser1->mapToGlobal(QPoint()) - f.window->frameGeometry().topLeft();
+        for (int y = 0; y < 60; ++y)
+            for (int x = 0; x < 200; ++x)
+                if (qGray(image.pixel(panel + QPoint(x, y))) < 100)
+                    return true;
+        return false;
+    }
+    void click(QAbstractButton *button) { QTest::mouseClick(button, Qt::LeftButton); }
+    bool mine(const QString &limit)
+    {
+        QSignalSpy finished(run(), &mining::MiningRun::finished);
+        f.c().Text4->setText(limit);
+        click(f.c().Command4);
+        return finished.wait(300000);
+    }
+    int found() const { return f.c().Label7->text().chopped(2).toInt(); }
+    // A list tool's button: the list becomes what the tool makes of it.
+    void tool(QPushButton *button, const std::function<QString(const QString &)> &expected)
+    {
+        const QString before = f.list()->text();
+        click(button);
+        QCOMPARE(f.list()->text(), expected(before));
+        QCOMPARE(WindowFixture::clipboardText(), f.list()->text());
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QCOMPARE(QGuiApplication::platformName(), u"xcb"_s);
+        windowManager.start(u"openbox"_s, {});
+        QVERIFY(windowManager.waitForStarted());
+        app::installQtTranslations(*qApp);
+        QVERIFY(sandbox::startEmbeddedSandbox(f.settings, this)); // as --sandbox does
+        f.settings.dumpFile = dir.filePath(u"1.txt"_s);
+        QVERIFY(QDir().mkpath(QStringLiteral(VANTORIX_SCREENSHOTS)));
+        QVERIFY(f.open());
+    }
+    void cleanupTestCase()
+    {
+        f.window.reset();
+        windowManager.terminate();
+        windowManager.waitForFinished();
+    }
+
+    void startUp()
+    {
+        QTRY_COMPARE_WITH_TIMEOUT(f.c().Command4->text(), u"开始挖掘"_s, 60000);
+        // Framed by the window manager, centred on the screen by its outer size.
+        QTRY_VERIFY_WITH_TIMEOUT(f.window->frameGeometry().size() != f.window->size(), 60000);
+        QTRY_COMPARE_WITH_TIMEOUT(f.window->frameGeometry().center() / 2,
+                                  f.window->screen()->availableGeometry().center() / 2, 10000);
+        const qreal dpi = f.window->screen()->logicalDotsPerInch();
+        QCOMPARE(f.window->fixedWidthTwips(),
+                 app::pixelsToTwips(f.window->frameGeometry().width(), dpi));
+        QCOMPARE(f.c().WebBrowser1->width(), f.window->toPixels(f.window->fixedWidthTwips() + 300));
+        const QSize designed = f.window->size();
+        f.window->windowHandle()->resize(designed + QSize(120, 80));
+        QTRY_COMPARE(f.window->size(), designed);
+        // The marker page's notice has been painted.
+        QTRY_VERIFY_WITH_TIMEOUT(f.c().WebBrowser1->grab().toImage().pixelColor(10, 10) !=
+                                         Qt::white ||
+                                     !f.c().WebBrowser1->grab().toImage().isGrayscale(),
+                                 60000);
+        screenshot(u"start-up"_s);
+    }
+
+    void mineThenStopASecondRun()
+    {
+        QVERIFY(mine(u"200"_s));
+        QVERIFY2(found() >= 200, qPrintable(f.c().Label7->text()));
+        QVERIFY(f.list()->text().startsWith(u"\r\n"_s));
+        QCOMPARE(WindowFixture::clipboardText(), f.list()->text());
+
+        // The second run, from the last keyword found (the seed's own related
+        // searches are all known now), is caught and shot as it counts, and stopped.
+        const QStringList keywords = f.list()->text().split(u"\r\n"_s, Qt::SkipEmptyParts);
+        f.c().Text3->setText(keywords.last());
+        QMetaObject::Connection midway =
+            connect(run(), &mining::MiningRun::countChanged, this, [&] {
+                if (found() < 30)
+                    return;
+                disconnect(midway);
+                f.window->repaint();
+                screenshot(u"mining"_s);
+                click(f.c().Command5);
+            });
+        QVERIFY(mine(u"100000"_s));
+        QCOMPARE(run()->runState(), mining::MiningRun::StopRequested);
+        QVERIFY(found() >= 30 && found() < 1000);
+    }
+
+    void listTools()
+    {
+        tool(f.c().Command6,
+             [](const QString &list) { return list::RemoveDuplicateLines(list, u"\r\n"_s); });
+        f.c().Text9->setText(u"减肥"_s);
+        tool(f.c().Command15, [](const QString &list) {
+            return list::applyPieceTool(list, [](const QStringList &pieces) {
+                return list::keepContaining(pieces, u"减肥"_s);
+            });
+        });
+        QStringList before = f.list()->text().split(u"\r\n"_s);
+        click(f.c().Command2);
+        QStringList after = f.list()->text().split(u"\r\n"_s);
+        before.removeAll(QString());
+        after.removeAll(QString());
+        before.sort();
+        after.sort();
+        QCOMPARE(after, before);
+
+        // Export with commas, through a save dialog in Chinese.
+        click(f.c().Option8);
+        click(f.c().Command3);
+        QFileDialog *dialog = nullptr;
+        QTRY_VERIFY((dialog = f.window->findChild<QFileDialog *>()) && dialog->isVisible());
+        QTRY_VERIFY(dialog->windowHandle()->isExposed());
+        screenshot(u"export"_s);
+        const auto *buttons = dialog->findChild<QDialogButtonBox *>();
+        QCOMPARE(buttons->button(QDialogButtonBox::Cancel)->text(), u"取消"_s);
+        const QString path = dir.filePath(u"长尾词.txt"_s);
+        dialog->selectFile(path);
+        static_cast<QDialog *>(dialog)->accept();
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(),
+                 list::exportText(f.list()->text(), list::ExportSeparator::Comma).toUtf8());
+    }
+
+    void everyHotWordSource()
+    {
+        for (const auto &[source, option] : f.c().hotwordOptions) {
+            const QString before = f.list()->text();
+            click(option);
+            click(f.c().Command10);
+            QTRY_VERIFY_WITH_TIMEOUT(f.c().Command10->isEnabled(), 60000);
+            QVERIFY2(f.list()->text().size() > before.size(), qPrintable(source->name));
+            QFile dump(f.settings.dumpFile);
+            QVERIFY(dump.open(QIODevice::ReadOnly));
+            QCOMPARE(before + QString(QStringDecoder("GB18030").decode(dump.readAll())),
+                     f.list()->text() + u"\r\n"_s);
+        }
+        screenshot(u"after"_s);
+    }
+};
+
+QTEST_MAIN(WindowEndToEndTest)
+#include "tst_window_e2e.moc"
