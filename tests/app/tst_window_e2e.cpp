@@ -10,12 +10,13 @@
 #include "sandbox/embedded.h"
 #include "window_fixture.h"
 
-#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QMessageBox>
 #include <QProcess>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QStringDecoder>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QWindow>
 
@@ -65,13 +66,50 @@ private:
         return finished.wait(300000);
     }
     int found() const { return f.c().Label7->text().chopped(2).toInt(); }
-    // A list tool's button: the list becomes what the tool makes of it.
+    // A list tool's button: busy while it writes, the list becomes what the
+    // tool makes of it (on the clipboard too), and undo and redo work.
     void tool(QPushButton *button, const std::function<QString(const QString &)> &expected)
     {
         const QString before = f.list()->text();
+        bool busy = false;
+        const QObject listening;
+        connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, &listening,
+                [&] { busy = !button->isEnabled(); });
         click(button);
+        QVERIFY(busy && button->isEnabled());
         QCOMPARE(f.list()->text(), expected(before));
         QCOMPARE(WindowFixture::clipboardText(), f.list()->text());
+        QTest::keyClick(f.list(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(f.list()->text(), before);
+        QTest::keyClick(f.list(), Qt::Key_Y, Qt::ControlModifier);
+    }
+    static list::PieceTool keep(QStringList (*filter)(const QStringList &, const QString &),
+                                const QString &needle)
+    {
+        return [=](const QStringList &pieces) { return filter(pieces, needle); };
+    }
+    // "导出txt" with the export separator `option`, into `path`, as file type 0 (UTF-8) or 1 (GBK).
+    void exportTo(QRadioButton *option, const QString &path, int fileType, const QString &shot = {})
+    {
+        click(option);
+        click(f.c().Command3);
+        QFileDialog *dialog = nullptr;
+        QTRY_VERIFY((dialog = f.window->findChild<QFileDialog *>()) && dialog->isVisible());
+        QCOMPARE(dialog->windowModality(), Qt::WindowModal);
+        QTRY_VERIFY(dialog->windowHandle()->isExposed());
+        if (!shot.isEmpty()) {
+            QCOMPARE(dialog->labelText(QFileDialog::Reject), u"取消"_s);
+            screenshot(shot);
+        }
+        dialog->selectNameFilter(dialog->nameFilters().value(fileType));
+        // Typed over the proposed name, as a person would.
+        dialog->findChild<QLineEdit *>(u"fileNameEdit"_s)->setText(path);
+        static_cast<QDialog *>(dialog)->accept(); // QFileDialog hides its override
+    }
+    static QByteArray read(const QString &path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
     }
 
 private Q_SLOTS:
@@ -143,52 +181,76 @@ private Q_SLOTS:
     void listTools()
     {
         tool(f.c().Command6,
-             [](const QString &list) { return list::RemoveDuplicateLines(list, u"\r\n"_s); });
-        f.c().Text9->setText(u"减肥"_s);
-        tool(f.c().Command15, [](const QString &list) {
-            return list::applyPieceTool(list, [](const QStringList &pieces) {
-                return list::keepContaining(pieces, u"减肥"_s);
-            });
+             [](const QString &text) { return list::RemoveDuplicateLines(text, u"\r\n"_s); });
+        f.c().Text2->setText(u"价格"_s);
+        tool(f.c().Command8, [](const QString &text) {
+            return list::applyPieceTool(text, keep(&list::keepNotContaining, u"价格"_s));
         });
-        QStringList before = f.list()->text().split(u"\r\n"_s);
+        f.c().Text8->setText(u"4"_s);
+        tool(f.c().Command13, [](const QString &text) {
+            return list::applyPieceTool(
+                text, [](const QStringList &pieces) { return list::keepLongerThan(pieces, 4); });
+        });
+        f.c().Text9->setText(u" 减肥 "_s);
+        tool(f.c().Command15, [](const QString &text) {
+            return list::applyPieceTool(text, keep(&list::keepContaining, u"减肥"_s));
+        });
+        // An empty argument writes nothing at all.
+        const QString kept = f.list()->text();
+        WindowFixture::setClipboardText(u"elsewhere"_s);
+        f.c().Text9->clear();
+        click(f.c().Command15);
+        QCOMPARE(f.list()->text(), kept);
+        QCOMPARE(WindowFixture::clipboardText(), u"elsewhere"_s);
+
+        QStringList before = f.list()->text().split(u"\r\n"_s, Qt::SkipEmptyParts);
         click(f.c().Command2);
-        QStringList after = f.list()->text().split(u"\r\n"_s);
-        before.removeAll(QString());
-        after.removeAll(QString());
+        QStringList after = f.list()->text().split(u"\r\n"_s, Qt::SkipEmptyParts);
         before.sort();
         after.sort();
         QCOMPARE(after, before);
+    }
 
-        // Export with commas, through a save dialog in Chinese.
-        click(f.c().Option8);
-        click(f.c().Command3);
-        QFileDialog *dialog = nullptr;
-        QTRY_VERIFY((dialog = f.window->findChild<QFileDialog *>()) && dialog->isVisible());
-        QTRY_VERIFY(dialog->windowHandle()->isExposed());
-        screenshot(u"export"_s);
-        const auto *buttons = dialog->findChild<QDialogButtonBox *>();
-        QCOMPARE(buttons->button(QDialogButtonBox::Cancel)->text(), u"取消"_s);
-        const QString path = dir.filePath(u"长尾词.txt"_s);
-        dialog->selectFile(path);
-        static_cast<QDialog *>(dialog)->accept();
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(),
+    void exportToFiles()
+    {
+        // Qt's own dialog speaks Chinese too.
+        const QString utf8 = dir.filePath(u"长尾词.txt"_s);
+        exportTo(f.c().Option8, utf8, 0, u"export"_s);
+        QCOMPARE(read(utf8),
                  list::exportText(f.list()->text(), list::ExportSeparator::Comma).toUtf8());
+        const QString gbk = dir.filePath(u"gbk.txt"_s);
+        exportTo(f.c().Option9, gbk, 1);
+        QCOMPARE(read(gbk), QStringEncoder("GB18030").encode(
+                                list::exportText(f.list()->text(), list::ExportSeparator::Bar)));
+        // A file that cannot be written is reported.
+        exportTo(f.c().Option7, u"/proc/list.txt"_s, 0); // not even root may create it
+        QMessageBox *box = nullptr;
+        QTRY_VERIFY((box = f.window->findChild<QMessageBox *>()) && box->isVisible());
+        QVERIFY(box->text().contains(u"list.txt"_s));
+        box->close();
+
+        const QString list = f.list()->text();
+        click(f.c().Command9);
+        QCOMPARE(f.list()->text(), QString());
+        QTest::keyClick(f.list(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(f.list()->text(), list);
     }
 
     void everyHotWordSource()
     {
         for (const auto &[source, option] : f.c().hotwordOptions) {
-            const QString before = f.list()->text();
             click(option);
             click(f.c().Command10);
+            QVERIFY(!f.c().Command10->isEnabled());
+            QCOMPARE(f.c().Command10->text(), u"正在获取.."_s);
+            // The list is read when the page arrives: an edit meanwhile stays.
+            const QString during = f.list()->text() + source->name + u"\r\n"_s;
+            f.list()->pasteBack(during);
             QTRY_VERIFY_WITH_TIMEOUT(f.c().Command10->isEnabled(), 60000);
-            QVERIFY2(f.list()->text().size() > before.size(), qPrintable(source->name));
-            QFile dump(f.settings.dumpFile);
-            QVERIFY(dump.open(QIODevice::ReadOnly));
-            QCOMPARE(before + QString(QStringDecoder("GB18030").decode(dump.readAll())),
-                     f.list()->text() + u"\r\n"_s);
+            QCOMPARE(f.c().Command10->text(), u"获取"_s);
+            QVERIFY2(f.list()->text().size() > during.size(), qPrintable(source->name));
+            const QString dump = QStringDecoder("GB18030").decode(read(f.settings.dumpFile));
+            QCOMPARE(during + dump, f.list()->text() + u"\r\n"_s);
         }
         screenshot(u"after"_s);
     }
