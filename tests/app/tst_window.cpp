@@ -167,17 +167,6 @@ private Q_SLOTS:
         QLocale::setDefault(QLocale::c());
     }
 
-    void captionCarriesTheClock()
-    {
-        const QString title = f.window->titleText();
-        QTRY_VERIFY_WITH_TIMEOUT(f.window->windowTitle() != title, 2500);
-        const QDateTime now = QDateTime::currentDateTime();
-        const QString caption = f.window->windowTitle();
-        QVERIFY2(caption == title + u"  " + generalDateText(now) ||
-                     caption == title + u"  " + generalDateText(now.addSecs(-1)),
-                 qPrintable(caption));
-    }
-
     void centringKeepsTheTitleBarOnTheScreen()
     {
         const QRect screen(0, 0, 1920, 1080);

@@ -152,6 +152,8 @@ private Q_SLOTS:
     void mineThenStopASecondRun()
     {
         QVERIFY(mine(u"200"_s));
+        QTRY_VERIFY_WITH_TIMEOUT( // the caption's clock
+            f.window->windowTitle().startsWith(f.window->titleText() + u"  2"_s), 5000);
         QVERIFY2(found() >= 200, qPrintable(f.c().Label7->text()));
         QVERIFY(f.list()->text().startsWith(u"\r\n"_s));
         QCOMPARE(WindowFixture::clipboardText(), f.list()->text());
