@@ -19,10 +19,9 @@ namespace vantorix::mining {
 class MiningRun;
 }
 
-class QLabel;
-
 namespace vantorix::app {
 
+struct Controls;
 class MainWindow;
 
 // The mining panel: the seed marker page at start-up, the start and stop
@@ -35,13 +34,13 @@ public:
                  hotwords::PageFetcher &fetcher, std::shared_ptr<const layout::PageLayout> layout);
 
     mining::MiningRun *run() const { return m_run; }
-    // The seed marker page has finished loading (or failing, with no
-    // markers): the start button is released and its markers are kept.
-    void markerPageLoaded(const QStringList &seedMarkers);
     const QStringList &seedMarkers() const { return m_seedMarkers; }
 
 private:
     void loadMarkerPage(const config::Settings &settings);
+    // A page has finished loading in the panel (or failing, with an empty
+    // body): the start button is released and the markers are read from it.
+    void markerPageLoaded(const QString &body);
     void start();
     void switchFilter(bool on);
     void showElapsed();
@@ -50,13 +49,11 @@ private:
     void showBackoff();
     void onFinished();
 
-    MainWindow &m_window;
-    hotwords::PageFetcher &m_fetcher;
+    const Controls &m_controls;
     mining::MiningRun *m_run;
     QStringList m_seedMarkers;
     // Label2 while a blocked query waits for its next try, counting down with
     // the clock, then again the keyword being queried.
-    QLabel *m_queryingLabel;
     QString m_querying;
     std::optional<QString> m_blockedKeyword;
     QDeadlineTimer m_retryAt;
