@@ -68,6 +68,7 @@ private:
     RedirectStop m_stop;
     int m_redirects = 0;
     QUrl m_stoppedAt;
+    qint64 m_declaredBytes = -1; // the body's declared length, when uncompressed
     QString m_gaveUp; // why the fetch was cut short by us (time-out, size, redirect)
 };
 
