@@ -10,8 +10,9 @@ namespace {
 bool isNameCharacter(QChar c)
 {
     return (c >= QLatin1Char('a') && c <= QLatin1Char('z')) ||
-           (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) || c.isDigit() ||
-           c == QLatin1Char('-') || c == QLatin1Char('_');
+           (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) ||
+           (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('-') ||
+           c == QLatin1Char('_');
 }
 
 bool isDnsName(const QString &name)
@@ -19,7 +20,9 @@ bool isDnsName(const QString &name)
     if (name.isEmpty() || name.size() > 253)
         return false;
     for (const QStringView label : QStringView(name).split(QLatin1Char('.'))) {
-        if (label.isEmpty() || label.size() > 63 ||
+        // An address refuses a label that begins or ends with a hyphen.
+        if (label.isEmpty() || label.size() > 63 || label.startsWith(QLatin1Char('-')) ||
+            label.endsWith(QLatin1Char('-')) ||
             !std::all_of(label.begin(), label.end(), isNameCharacter))
             return false;
     }

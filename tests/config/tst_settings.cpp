@@ -44,8 +44,9 @@ private Q_SLOTS:
         QTest::addColumn<bool>("valid");
         for (const char *host : {"www.baidu.com", "127.0.0.1:8080", "[::1]:8080", "[::1]", "a_b-c"})
             QTest::newRow(host) << u"--search-host="_s + QLatin1String(host) << true;
-        for (const char *host : {"", "http://x", "x/s", "x:0", "x:65536", "x:", ":80", "a..b",
-                                 "127.0.0.1:+80", "ho$t:80", "a b", "::1:80", "[zz]:80", "例.com"})
+        for (const char *host :
+             {"", "http://x", "x/s", "x:0", "x:65536", "x:", ":80", "a..b", "127.0.0.1:+80",
+              "ho$t:80", "a b", "::1:80", "[zz]:80", "例.com", "-x", "x-:80", "１２"})
             QTest::newRow(host) << u"--search-host="_s + QString::fromUtf8(host) << false;
         QTest::newRow("socks proxy") << u"--proxy=socks5://p:1080"_s << true;
         QTest::newRow("ftp proxy") << u"--proxy=ftp://p:21"_s << false;
