@@ -25,28 +25,67 @@ QByteArray gbk(const QString &html)
     return encoder.encode(html);
 }
 
-void deliver(QHttpServerResponder &responder, Fault fault, const Page &page)
+// Where a redirect loop sends the client: an address that redirects to itself.
+const QByteArray kLoopPath = QByteArrayLiteral("/redirect-loop");
+// Padding after a huge page's end, and the bytes no GBK decoder accepts (a
+// lead byte before a space, an 0xFF, a lead byte cut off at the end).
+constexpr qsizetype kHugePadding = 10 * 1024 * 1024;
+const QByteArray kInvalidGbk = QByteArrayLiteral("<p>\x81\x20\xFF</p>\x81");
+
+void redirectToLoop(QHttpServerResponder &responder)
 {
-    const QByteArray body = gbk(page.html);
-    if (fault != Fault::DropConnection) {
-        responder.write(body, kContentType,
-                        static_cast<QHttpServerResponder::StatusCode>(page.status));
-        return;
-    }
-    // Cut off half-way through the body: a connection closed before any byte
-    // would be retried by the client unseen.
+    responder.write({{"Location", kLoopPath}}, QHttpServerResponder::StatusCode::Found);
+}
+
+// Headers, the first half of the body, then a space a second for as long as
+// the client listens: a transfer time-out that only watches for silence
+// would never end it.
+void startEndlessAnswer(QHttpServerResponder &responder, const QByteArray &body)
+{
     responder.writeStatusLine();
     responder.writeHeader("Content-Type", kContentType);
-    responder.writeHeader("Content-Length", QByteArray::number(body.size()));
+    responder.writeHeader("Content-Length", QByteArray::number(body.size() * 2));
     responder.writeBody(body.left(body.size() / 2));
-    responder.socket()->disconnectFromHost();
+    QTcpSocket *socket = responder.socket();
+    auto *trickle = new QTimer(socket); // goes with the connection
+    QObject::connect(trickle, &QTimer::timeout, socket, [socket] { socket->write(" "); });
+    trickle->start(1000);
+}
+
+void deliver(QHttpServerResponder &responder, Fault fault, const Page &page)
+{
+    QByteArray body = gbk(page.html);
+    switch (fault) {
+    case Fault::RedirectLoop:
+        return redirectToLoop(responder);
+    case Fault::EndlessBody:
+        return startEndlessAnswer(responder, body);
+    case Fault::HugePage:
+        body += "<!--" + QByteArray(kHugePadding, 'x') + "-->";
+        break;
+    case Fault::InvalidGbk:
+        body += kInvalidGbk;
+        break;
+    case Fault::DropConnection:
+        // Cut off half-way through the body: a connection closed before any
+        // byte would be retried by the client unseen.
+        responder.writeStatusLine();
+        responder.writeHeader("Content-Type", kContentType);
+        responder.writeHeader("Content-Length", QByteArray::number(body.size()));
+        responder.writeBody(body.left(body.size() / 2));
+        responder.socket()->disconnectFromHost();
+        return;
+    default:
+        break;
+    }
+    responder.write(body, kContentType, static_cast<QHttpServerResponder::StatusCode>(page.status));
 }
 
 } // namespace
 
 SandboxServer::SandboxServer(SandboxOptions options, QObject *parent)
     : QObject(parent), m_options(options), m_graph(options.seed, options.fanout, options.depth),
-      m_faults(options.seed, options.failRate), m_server(new QHttpServer(this))
+      m_faults(options.seed, options.failRate, options.faultKinds), m_server(new QHttpServer(this))
 {
     // Every request goes through one handler: the paths are few, and faults
     // and latency apply to all of them alike.
@@ -89,6 +128,8 @@ Page SandboxServer::page(const QString &path, const QByteArray &query, const QSt
 void SandboxServer::handle(const QHttpServerRequest &request, QHttpServerResponder &&responder)
 {
     const QUrl url = request.url();
+    if (url.path() == QLatin1String(kLoopPath))
+        return redirectToLoop(responder);
     const QByteArray query = url.query(QUrl::FullyEncoded).toLatin1();
     const QByteArray target =
         url.path(QUrl::FullyEncoded).toLatin1() + (url.hasQuery() ? '?' + query : QByteArray());

@@ -1,5 +1,6 @@
 #include "environment.h"
 #include "gbk.h"
+#include "hotwords/charset.h"
 #include "hotwords/extract.h"
 #include "hotwords/urls.h"
 #include "http_get.h"
@@ -45,14 +46,19 @@ constexpr double kRate = 0.5;
 Fault observed(const HttpResult &result)
 {
     if (!result.finished || result.error == QNetworkReply::OperationCanceledError)
-        return Fault::NoAnswer;
+        return result.status == 200 ? Fault::EndlessBody : Fault::NoAnswer;
+    if (result.error == QNetworkReply::TooManyRedirectsError)
+        return Fault::RedirectLoop;
     if (result.status == 500)
         return Fault::ServerError;
     if (result.error == QNetworkReply::RemoteHostClosedError)
         return Fault::DropConnection;
-    if (result.error == QNetworkReply::NoError && result.status == 200 && !result.body.isEmpty())
-        return Fault::None;
-    return Fault(-1);
+    if (result.error != QNetworkReply::NoError || result.status != 200 || result.body.isEmpty())
+        return Fault(-1);
+    if (result.body.size() > 10 * 1024 * 1024)
+        return Fault::HugePage;
+    return hotwords::decodePage(result.body, result.contentType).malformed ? Fault::InvalidGbk
+                                                                           : Fault::None;
 }
 
 // Asks for the path expecting `planned`: a request that is never answered is
@@ -60,7 +66,8 @@ Fault observed(const HttpResult &result)
 Fault fetchExpecting(const SandboxServer &server, const QByteArray &path, Fault planned)
 {
     QNetworkAccessManager manager;
-    const int waitMs = planned == Fault::NoAnswer ? 500 : 30000;
+    const bool hangs = planned == Fault::NoAnswer || planned == Fault::EndlessBody;
+    const int waitMs = hangs ? 500 : 30000;
     return observed(httpGet(manager, hotwords::pageUrl(server.host(), path), waitMs));
 }
 
@@ -190,24 +197,27 @@ private Q_SLOTS:
         for (const int latency : {0, 50}) {
             const char *suffix = latency ? " after latency" : "";
             QTest::addRow("none%s", suffix) << Fault::None << latency;
-            QTest::addRow("500%s", suffix) << Fault::ServerError << latency;
-            QTest::addRow("dropped%s", suffix) << Fault::DropConnection << latency;
-            QTest::addRow("no answer%s", suffix) << Fault::NoAnswer << latency;
+            const QStringList kinds =
+                u"500,drop,silent,endless,huge,bad-gbk,redirect-loop"_s.split(u',');
+            for (const QString &kind : kinds)
+                QTest::addRow("%s%s", qPrintable(kind), suffix)
+                    << parseFaultKinds(kind)->constFirst() << latency;
         }
     }
     void eachFaultReachesTheClient()
     {
         QFETCH(Fault, kind);
         QFETCH(int, latencyMs);
-        const FaultPlan plan(kSeed, kRate);
+        const QList<Fault> all = *parseFaultKinds(u"all"_s);
+        const FaultPlan plan(kSeed, kRate, all);
         QByteArray path;
         for (int i = 0; path.isEmpty(); ++i) {
             const QByteArray candidate = "/s?wd=k" + QByteArray::number(i);
             if (plan.faultFor(candidate, 1) == kind)
                 path = candidate;
         }
-        SandboxServer server(
-            SandboxOptions{.seed = kSeed, .latencyMs = latencyMs, .failRate = kRate});
+        SandboxServer server(SandboxOptions{
+            .seed = kSeed, .latencyMs = latencyMs, .failRate = kRate, .faultKinds = all});
         QVERIFY(server.listen());
         QCOMPARE(fetchExpecting(server, path, kind), kind);
     }
