@@ -46,6 +46,7 @@ private Q_SLOTS:
         row("longer than 2", "Command13", "Text8", "2", "abc\r\nab\r\n", "abc\r\n");
         row("longer than -1", "Command13", "Text8", "-1", "a\r\n", "a\r\n\r\n");
         row("unreadable length", "Command13", "Text8", "abc", "a\r\n\r\nb", "a\r\nb\r\n");
+        row("overflowing length", "Command13", "Text8", "1e400", "a\r\n\r\nb", "a\r\nb\r\n");
         row("duplicates", "Command6", "", "", "b\r\na\r\nb\r\n", "\r\nb\r\na\r\n");
         row("duplicates of nothing", "Command6", "", "", "", "\r\n");
     }

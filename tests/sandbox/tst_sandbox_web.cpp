@@ -118,6 +118,7 @@ private Q_SLOTS:
         QTest::newRow("long tail with Latin") << u"女生减肥Keep课程"_s;
         QTest::newRow("ampersand hash percent plus") << u"a&b #c 100% 16+8 /x?y"_s;
         QTest::newRow("outside the BMP") << u"𠀋字"_s;
+        QTest::newRow("line break, quotes, controls") << u"a\r\nb \"c\" 'd'\t\x01\x7F\u00A0e"_s;
         QTest::newRow("empty keyword: no block") << QString();
     }
     // The seed query cuts with the marker page's pair (the v3.3 block, not the
