@@ -7,9 +7,9 @@
 
 #include "config/settings.h"
 #include "hotwords/page_fetcher.h"
+#include "layout/page_layout.h"
 #include "mining/jcf.h"
 #include "mining/mining_run.h"
-#include "mining/seed_markers.h"
 
 #include <QCoreApplication>
 #include <cstdio>
@@ -48,7 +48,7 @@ int main(int argc, char *argv[])
     settings.hosts.setAll(host);
     settings.sandbox = true;
     hotwords::PageFetcher fetcher(settings);
-    mining::MiningRun run(&fetcher, host, {1, 0, 0});
+    mining::MiningRun run(&fetcher, layout::chooseLayout(settings), {1, 0, 0});
 
     std::vector<Window> windows = {{first}, {second}};
     int queries = 0;
@@ -82,7 +82,10 @@ int main(int argc, char *argv[])
         }
         QCoreApplication::quit();
     });
-    run.start({QStringLiteral("减肥"), QString::number(second * 2), QStringLiteral("0"),
-               mining::kFilterOff, mining::builtinSeedMarkers()});
+    run.start({QStringLiteral("减肥"),
+               QString::number(second * 2),
+               QStringLiteral("0"),
+               mining::kFilterOff,
+               {}});
     return QCoreApplication::exec();
 }

@@ -5,7 +5,13 @@
 #include "app/list_tools_binder.h"
 #include "app/main_window.h"
 #include "app/mining_binder.h"
+#include "app/system_browser.h"
+#include "config/settings.h"
 #include "hotwords/page_fetcher.h"
+#include "layout/page_layout.h"
+#include "hotwords/urls.h"
+
+#include <QPushButton>
 
 namespace vantorix::app {
 
@@ -15,8 +21,14 @@ void installBinders(MainWindow &window, const config::Settings &settings)
     new ListMenuBinder(window, settings);
     // One page fetch for the whole window, shared by everything that reads pages.
     auto *fetcher = new hotwords::PageFetcher(settings, &window);
-    new MiningBinder(window, settings, *fetcher);
-    new HotwordsBinder(window, settings, *fetcher);
+    // The pages it reads, chosen once for the window's life.
+    const std::shared_ptr<const layout::PageLayout> layout = layout::chooseLayout(settings);
+    new MiningBinder(window, settings, *fetcher, layout);
+    new HotwordsBinder(window, settings, *fetcher, layout);
+    // "官方网站": the publisher's home page in the system's browser.
+    QObject::connect(
+        window.controls().Command1, &QPushButton::clicked, &window,
+        [home = hotwords::homePageUrl(settings.hosts.publisher)] { openInSystemBrowser(home); });
 }
 
 } // namespace vantorix::app

@@ -5,14 +5,14 @@
 
 namespace vantorix::app {
 
-QString writeExportFile(const QString &path, const QString &text, ExportEncoding encoding)
+Result<> writeExportFile(const QString &path, const QString &text, ExportEncoding encoding)
 {
     QByteArray bytes;
     if (encoding == ExportEncoding::Gbk) {
         // GB18030 is the superset of GBK that can write every character.
         QStringEncoder encoder("GB18030");
         if (!encoder.isValid())
-            return QStringLiteral("GBK encoding is not available");
+            return failure(QStringLiteral("GBK encoding is not available"));
         bytes = encoder.encode(text);
     } else {
         bytes = text.toUtf8();
@@ -20,9 +20,9 @@ QString writeExportFile(const QString &path, const QString &text, ExportEncoding
 
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
+        return failure(file.errorString());
     if (file.write(bytes) != bytes.size() || !file.commit())
-        return file.errorString();
+        return failure(file.errorString());
     return {};
 }
 

@@ -6,8 +6,10 @@
 #include "hotwords/hotword_fetch.h"
 #include "hotwords/page_fetcher.h"
 #include "hotwords/sources.h"
+#include "layout/page_layout.h"
 
-#include <QAbstractButton>
+#include <QPushButton>
+#include <QRadioButton>
 
 namespace vantorix::app {
 
@@ -19,25 +21,25 @@ const QString kBusyCaption = QStringLiteral("正在获取..");
 } // namespace
 
 HotwordsBinder::HotwordsBinder(MainWindow &window, const config::Settings &settings,
-                               hotwords::PageFetcher &fetcher)
-    : QObject(&window), m_window(window), m_settings(settings), m_fetcher(fetcher)
+                               hotwords::PageFetcher &fetcher,
+                               std::shared_ptr<const layout::PageLayout> layout)
+    : QObject(&window), m_controls(window.controls()), m_settings(settings), m_fetcher(fetcher),
+      m_layout(std::move(layout))
 {
-    if (QAbstractButton *button = window.button("Command10"))
-        connect(button, &QAbstractButton::clicked, this, &HotwordsBinder::fetch);
+    connect(m_controls.Command10, &QPushButton::clicked, this, &HotwordsBinder::fetch);
 }
 
 void HotwordsBinder::fetch()
 {
-    QAbstractButton *button = m_window.button("Command10");
-    if (button) {
-        button->setEnabled(false);
-        button->setText(kBusyCaption);
-    }
-    // The first checked option, in the table's order, names the source.
-    for (const hotwords::HotwordSource &source : hotwords::hotwordSources()) {
-        const auto *option = m_window.findChild<QAbstractButton *>(source.option);
-        if (option && option->isChecked()) {
-            auto *pending = new hotwords::HotwordFetch(m_fetcher, source, m_settings, this);
+    m_controls.Command10->setEnabled(false);
+    m_controls.Command10->setText(kBusyCaption);
+    // The first checked option, in the sources' order, names the source.
+    for (const auto &[source, option] : m_controls.hotwordOptions) {
+        if (option->isChecked()) {
+            std::optional<hotwords::HotlistReading> reading = m_layout->hotlist(*source);
+            if (!reading)
+                break;
+            auto *pending = new hotwords::HotwordFetch(m_fetcher, std::move(*reading), this);
             connect(pending, &hotwords::HotwordFetch::finished, this,
                     [this](const Result<QString> &words) { finish(words ? *words : QString()); });
             return;
@@ -50,12 +52,10 @@ void HotwordsBinder::finish(const QString &wordList)
 {
     // The list is read only now, so a list tool used during the fetch keeps
     // its result.
-    KeywordListBox *list = m_window.listBox();
+    KeywordListBox *list = m_controls.Text1;
     list->pasteBack(list->text() + wordList);
-    if (QAbstractButton *button = m_window.button("Command10")) {
-        button->setText(kIdleCaption);
-        button->setEnabled(true);
-    }
+    m_controls.Command10->setText(kIdleCaption);
+    m_controls.Command10->setEnabled(true);
     // The window shows no write error, as with every other failure here.
     static_cast<void>(hotwords::writeDumpFile(wordList, m_settings));
 }

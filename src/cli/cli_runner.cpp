@@ -66,6 +66,7 @@ int runCommand(QCoreApplication &app, Command &command, const CommandLine &line,
     if (command.isAsynchronous()) {
         if (const Result<> started = startSandboxIfAsked(ctx); !started)
             return ctx.fail(started.error());
+        ctx.layout = layout::chooseLayout(ctx.settings);
         command.start(ctx);
         if (!ctx.isFinished())
             app.exec();

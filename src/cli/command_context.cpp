@@ -42,6 +42,14 @@ int CommandContext::fail(const QString &message)
     return 1;
 }
 
+void CommandContext::announceLayout()
+{
+    if (isSet(QStringLiteral("quiet")))
+        return;
+    m_err.write(QStringLiteral("layout: ") + layout->name() + QLatin1Char('\n'));
+    m_err.flush();
+}
+
 void CommandContext::finish(int exitCode)
 {
     if (m_finished)

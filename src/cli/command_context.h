@@ -2,10 +2,12 @@
 
 #include "cli/text_io.h"
 #include "config/settings.h"
+#include "layout/page_layout.h"
 
 #include <QObject>
 #include <QStringList>
 #include <functional>
+#include <memory>
 
 namespace vantorix::cli {
 
@@ -25,6 +27,12 @@ public:
 
     // Network settings: environment first, command-line flags override.
     config::Settings settings;
+    // The pages a fetching command reads, chosen from the settings once any
+    // sandbox has started.
+    std::shared_ptr<const layout::PageLayout> layout;
+    // Names the layout on stderr unless --quiet; a fetching command calls it
+    // once its arguments have passed, before its first fetch.
+    void announceLayout();
     // --raw: exact list text in and out instead of lines.
     bool raw = false;
 

@@ -51,6 +51,12 @@ void printed(CommandContext &ctx, const Result<QString> &wordList)
 
 } // namespace
 
+QList<CommandOption> HotwordsCommand::options() const
+{
+    return {{QStringLiteral("quiet"), QString(),
+             QStringLiteral("nothing on standard error but errors")}};
+}
+
 QString HotwordsCommand::summary() const
 {
     return QStringLiteral("print the words of a hot-word ranking page");
@@ -67,9 +73,11 @@ QString HotwordsCommand::details() const
                       "to its list (each word followed by CRLF). --dump-file PATH also writes\n"
                       "the words, and one more CRLF, to PATH as GBK, as the window's dump file:\n"
                       "a regular file is replaced, a device or a pipe written into; PATH's\n"
-                      "folder must exist.\n"
+                      "folder must exist. In the live layout only baidu-today and sogou-today\n"
+                      "have a list.\n"
                       "Exit status: 0 when the page was fetched (even without words), 1 when it\n"
-                      "could not be fetched or the dump file not written, 2 on a usage error.");
+                      "could not be fetched, the layout has no such list or the dump file was\n"
+                      "not written, 2 on a usage error.");
 }
 
 void HotwordsCommand::start(CommandContext &ctx)
@@ -78,8 +86,15 @@ void HotwordsCommand::start(CommandContext &ctx)
     if (!source)
         return ctx.finish(ctx.usageError(QStringLiteral("unknown source '%1'; choose one of: %2")
                                              .arg(ctx.arguments.value(0), sourceNames())));
+    ctx.announceLayout();
+    std::optional<hotwords::HotlistReading> reading = ctx.layout->hotlist(*source);
+    if (!reading)
+        return ctx.finish(ctx.fail(QStringLiteral("today's engines publish no %1 list, so the %2 "
+                                                  "layout has none; --layout classic reads it "
+                                                  "from a site that serves the classic pages")
+                                       .arg(source->name, ctx.layout->name())));
     auto *fetcher = new hotwords::PageFetcher(ctx.settings, ctx.parent());
-    auto *fetch = new hotwords::HotwordFetch(*fetcher, *source, ctx.settings, ctx.parent());
+    auto *fetch = new hotwords::HotwordFetch(*fetcher, std::move(*reading), ctx.parent());
     QObject::connect(fetch, &hotwords::HotwordFetch::finished, ctx.parent(),
                      [&ctx](const Result<QString> &wordList) { printed(ctx, wordList); });
 }

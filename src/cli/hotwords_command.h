@@ -13,6 +13,7 @@ public:
     QString summary() const override;
     QString arguments() const override { return QStringLiteral("SOURCE"); }
     QString details() const override;
+    QList<CommandOption> options() const override;
     int minArguments() const override { return 1; }
     int maxArguments() const override { return 1; }
     bool isAsynchronous() const override { return true; }

@@ -36,6 +36,7 @@ MineSession::MineSession(CommandContext &ctx, MineOptions options)
 
 void MineSession::begin()
 {
+    m_ctx.announceLayout();
     m_ctx.onInterrupt([this] {
         m_stopped = true;
         if (!m_run) {
@@ -47,7 +48,7 @@ void MineSession::begin()
     });
     if (m_options.input.seed.isEmpty())
         warn(QStringLiteral("the seed is empty, so the first query asks for the empty keyword"));
-    if (m_options.markersGiven) {
+    if (m_options.markersGiven || !m_ctx.layout->usesSeedMarkers()) {
         startRun(m_options.input.seedMarkers);
         return;
     }
@@ -68,10 +69,16 @@ void MineSession::begin()
 
 void MineSession::startRun(const QStringList &seedMarkers)
 {
-    if (const std::optional<QString> warning = seedMarkersWarning(seedMarkers))
+    if (!m_ctx.layout->usesSeedMarkers()) {
+        if (m_options.markersGiven)
+            warn(QStringLiteral("the %1 layout cuts the seed page as every other; --markers is "
+                                "not used")
+                     .arg(m_ctx.layout->name()));
+    } else if (const std::optional<QString> warning = seedMarkersWarning(seedMarkers)) {
         warn(*warning);
+    }
     m_options.input.seedMarkers = seedMarkers;
-    m_run = new mining::MiningRun(m_fetcher, m_ctx.settings.hosts.search, m_options.policy, this);
+    m_run = new mining::MiningRun(m_fetcher, m_ctx.layout, m_options.policy, this);
     connect(m_run, &mining::MiningRun::keywordAccepted, this, &MineSession::onAccepted);
     connect(m_run, &mining::MiningRun::firstHarvest, this,
             [this](const QString &harvest) { m_listText += harvest; });
@@ -173,6 +180,12 @@ int MineSession::reportOutcome()
 {
     if (m_malformedPages > 1)
         warn(QStringLiteral("%1 result pages held invalid bytes").arg(m_malformedPages));
+    // Pages that arrived and held nothing the layout knows: the first sign
+    // that the engine has changed its page layout.
+    if (const int pages = m_run->pagesWithoutBlock(); pages > 0)
+        warn(QStringLiteral("no related-searches block found on %1 %2")
+                 .arg(pages)
+                 .arg(pages == 1 ? QStringLiteral("page") : QStringLiteral("pages")));
     if (!m_ctx.out().flush() || m_outputFailed)
         return m_ctx.fail(QStringLiteral("cannot write to standard output"));
     if (!m_seedError.isEmpty())

@@ -13,7 +13,7 @@ Result<> startSandboxIfAsked(CommandContext &ctx)
     if (!overridden.isEmpty())
         ctx.err().write(errorLine(QStringLiteral("--sandbox serves every role; ignoring ") +
                                   overridden.join(QStringLiteral(", "))));
-    const Result<QString> host = sandbox::startEmbeddedSandbox(ctx.parent());
+    const Result<QString> host = sandbox::startEmbeddedSandbox(ctx.parent(), ctx.settings);
     if (!host)
         return failure(QStringLiteral("cannot start the sandbox web: ") + host.error());
     ctx.settings.hosts.setAll(*host);

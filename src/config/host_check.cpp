@@ -40,13 +40,25 @@ bool isBracketedIpv6(const QString &name)
            address.protocol() == QAbstractSocket::IPv6Protocol;
 }
 
+// The length of an http:// or https:// prefix, 0 without one.
+qsizetype schemeLength(const QString &host)
+{
+    for (const QLatin1String scheme : {QLatin1String("http://"), QLatin1String("https://")}) {
+        if (host.startsWith(scheme, Qt::CaseInsensitive))
+            return scheme.size();
+    }
+    return 0;
+}
+
 } // namespace
 
-Result<> checkHost(const QString &host)
+Result<> checkHost(const QString &value)
 {
-    if (host.contains(QLatin1String("://")) || host.contains(QLatin1Char('/')))
-        return failure(
-            QStringLiteral("'%1' must be name[:port], without a scheme or path").arg(host));
+    const QString host = value.mid(schemeLength(value));
+    if (host.contains(QLatin1Char('/')))
+        return failure(QStringLiteral("'%1' must be name[:port], optionally after http:// or "
+                                      "https://, without a path")
+                           .arg(value));
     QString name = host;
     const qsizetype colon = host.lastIndexOf(QLatin1Char(':'));
     if (colon >= 0 && !host.endsWith(QLatin1Char(']'))) {
@@ -57,12 +69,20 @@ Result<> checkHost(const QString &host)
                             });
         if (!digits || port.toInt() < 1 || port.toInt() > 65535)
             return failure(
-                QStringLiteral("'%1' has no port from 1 to 65535 after its last ':'").arg(host));
+                QStringLiteral("'%1' has no port from 1 to 65535 after its last ':'").arg(value));
         name = host.left(colon);
     }
     if (!isDnsName(name) && !isBracketedIpv6(name))
-        return failure(QStringLiteral("'%1' has no usable host name or [IPv6] address").arg(host));
+        return failure(QStringLiteral("'%1' has no usable host name or [IPv6] address").arg(value));
     return {};
+}
+
+QString baseAddress(const QString &host)
+{
+    const qsizetype scheme = schemeLength(host);
+    if (scheme == 0)
+        return QStringLiteral("http://") + host;
+    return host.left(scheme).toLower() + host.mid(scheme);
 }
 
 } // namespace vantorix::config

@@ -3,6 +3,7 @@
 #include "config/bound_option.h"
 #include "config/host_check.h"
 
+#include <QHash>
 #include <QUrl>
 
 namespace vantorix::config {
@@ -48,6 +49,19 @@ Result<> setProxy(Settings &settings, const QString &value)
     return {};
 }
 
+Result<> setLayout(Settings &settings, const QString &value)
+{
+    static const QHash<QString, LayoutChoice> kChoices = {
+        {QStringLiteral("auto"), LayoutChoice::Auto},
+        {QStringLiteral("classic"), LayoutChoice::Classic},
+        {QStringLiteral("live"), LayoutChoice::Live},
+    };
+    if (!kChoices.contains(value))
+        return failure(QStringLiteral("'%1' is not auto, classic or live").arg(value));
+    settings.layout = kChoices.value(value);
+    return {};
+}
+
 OptionSpec spec(const char *name, const char *valueName, const char *description,
                 const char *environment = "")
 {
@@ -72,6 +86,12 @@ const OptionTable<Settings> &table()
                                     s.hosts.*field = value;
                                 return checked;
                             }});
+        rows.push_back({spec("layout", "auto|classic|live",
+                             "pages to read: live (today's Baidu and Sogou) or\n"
+                             "classic; auto: live for the real public hosts,\n"
+                             "classic for any other (the sandbox included)",
+                             "VANTORIX_LAYOUT"),
+                        setLayout});
         rows.push_back(
             {spec("timeout", "SECONDS", "page fetch time-out in seconds (60)", "VANTORIX_TIMEOUT"),
              [](Settings &s, const QString &value) {

@@ -8,7 +8,10 @@
 
 namespace vantorix::config {
 
-// Where each role's pages come from: "name[:port]", reached over http.
+// Where each role's pages come from: "name[:port]", reached over http, or a
+// base address "http://name[:port]" or "https://name[:port]". These defaults
+// are the classic layout's; the live layout puts today's hosts in place of
+// those left at them.
 struct HostSettings
 {
     QString search = QStringLiteral("www.baidu.com");
@@ -21,9 +24,14 @@ struct HostSettings
     void setAll(const QString &host);
 };
 
+// Which pages the program reads: the classic ones, today's (live), or, with
+// auto, live for the real public hosts and classic for any other.
+enum class LayoutChoice { Auto, Classic, Live };
+
 struct Settings
 {
     HostSettings hosts;
+    LayoutChoice layout = LayoutChoice::Auto;
     int timeoutSeconds = 60;
     QString proxy;       // empty: the system proxy settings
     int concurrency = 1; // queue entries fetched ahead by a mining run

@@ -60,7 +60,13 @@ bool isGbFamily(const QByteArray &name)
 QByteArray declaredCharset(const QByteArray &contentType, const QByteArray &body)
 {
     const QByteArray fromHeader = headerCharset(contentType);
-    return fromHeader.isEmpty() ? metaCharset(body) : fromHeader;
+    if (!fromHeader.isEmpty())
+        return fromHeader;
+    // JSON is UTF-8 by definition and declares nothing.
+    const QByteArray mediaType = contentType.split(';').constFirst().trimmed().toLower();
+    if (mediaType == "application/json" || mediaType.endsWith("+json"))
+        return "utf-8";
+    return metaCharset(body);
 }
 
 DecodedPage decodePage(const QByteArray &body, const QByteArray &contentType)

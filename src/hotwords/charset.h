@@ -6,8 +6,8 @@
 namespace vantorix::hotwords {
 
 // The charset a page declares, lower-cased: the charset parameter of its
-// Content-Type header, else a <meta charset> or <meta http-equiv> near the top
-// of the body. Empty when it declares none.
+// Content-Type header, else "utf-8" for JSON, else a <meta charset> or
+// <meta http-equiv> near the top of the body. Empty when it declares none.
 QByteArray declaredCharset(const QByteArray &contentType, const QByteArray &body);
 
 struct DecodedPage

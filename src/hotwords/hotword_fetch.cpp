@@ -4,10 +4,8 @@
 
 namespace vantorix::hotwords {
 
-HotwordFetch::HotwordFetch(PageFetcher &fetcher, const HotwordSource &source,
-                           const config::Settings &settings, QObject *parent)
-    : QObject(parent), m_source(source), m_settings(settings),
-      m_fetch(fetcher.get(sourceUrl(source, settings)))
+HotwordFetch::HotwordFetch(PageFetcher &fetcher, HotlistReading reading, QObject *parent)
+    : QObject(parent), m_reading(std::move(reading)), m_fetch(fetcher.get(m_reading.url))
 {
     connect(m_fetch, &PageFetch::finished, this, &HotwordFetch::pageArrived);
 }
@@ -25,7 +23,7 @@ void HotwordFetch::pageArrived(const FetchResult &result)
     if (!result.ok)
         Q_EMIT finished(failure(result.error));
     else
-        Q_EMIT finished(wordList(result.text, m_source, m_settings));
+        Q_EMIT finished(m_reading.wordList(result.text));
 }
 
 } // namespace vantorix::hotwords

@@ -1,12 +1,12 @@
 #pragma once
 
 #include "common/result.h"
-#include "config/settings.h"
-#include "hotwords/sources.h"
 
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QUrl>
+#include <functional>
 
 namespace vantorix::hotwords {
 
@@ -14,14 +14,21 @@ class PageFetch;
 class PageFetcher;
 struct FetchResult;
 
+// How the layout in use reads one hot-word source: the page to fetch, and how
+// its text becomes the word list (each word followed by CRLF).
+struct HotlistReading
+{
+    QUrl url;
+    std::function<QString(const QString &pageText)> wordList;
+};
+
 // Fetches one source's ranking page and cuts its words out. Emits finished()
 // exactly once, then deletes itself; destroyed before, it cancels the fetch.
 class HotwordFetch : public QObject
 {
     Q_OBJECT
 public:
-    HotwordFetch(PageFetcher &fetcher, const HotwordSource &source,
-                 const config::Settings &settings, QObject *parent = nullptr);
+    HotwordFetch(PageFetcher &fetcher, HotlistReading reading, QObject *parent = nullptr);
     ~HotwordFetch() override;
 
 Q_SIGNALS:
@@ -32,8 +39,7 @@ Q_SIGNALS:
 private:
     void pageArrived(const FetchResult &result);
 
-    HotwordSource m_source;
-    config::Settings m_settings;
+    HotlistReading m_reading;
     QPointer<PageFetch> m_fetch;
 };
 

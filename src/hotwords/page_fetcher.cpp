@@ -16,6 +16,13 @@ namespace {
 
 constexpr int kMaxRedirects = 10;
 
+// Today's engines serve a plain client a shell page or a trimmed one; a
+// desktop browser's headers get the full page.
+const QByteArray kUserAgent = "Mozilla/5.0 (Windows NT 10.0; Win64; x64) AppleWebKit/537.36 "
+                              "(KHTML, like Gecko) Chrome/138.0.0.0 Safari/537.36";
+const QByteArray kAccept = "text/html,application/xhtml+xml,application/xml;q=0.9,*/*;q=0.8";
+const QByteArray kAcceptLanguage = "zh-CN,zh;q=0.9";
+
 // What a reply may hold before we take it: the network is read no faster than
 // the body is, so a page over the size limit costs the limit and this, not
 // whatever arrived before the limit was noticed.
@@ -196,6 +203,9 @@ PageFetch *PageFetcher::get(const QUrl &url)
 {
     QNetworkRequest request(url);
     request.setMaximumRedirectsAllowed(kMaxRedirects);
+    request.setHeader(QNetworkRequest::UserAgentHeader, kUserAgent);
+    request.setRawHeader("Accept", kAccept);
+    request.setRawHeader("Accept-Language", kAcceptLanguage);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
                          QNetworkRequest::NoLessSafeRedirectPolicy);
     return new PageFetch(m_network->get(request), m_timeoutSeconds, m_maxBodyBytes, this);

@@ -56,8 +56,10 @@ private:
     QString m_gaveUp; // why the fetch was cut short by us (time-out, size)
 };
 
-// The program's one page fetch: asynchronous GET of an absolute http address,
-// redirects followed (at most 10, never from https to http). The time-out
+// The program's one page fetch: asynchronous GET of an absolute http or https
+// address with a desktop browser's headers, redirects followed (at most 10,
+// never from https to http), cookies kept in one jar for the fetcher's life
+// (a run, or the window's session). The time-out
 // bounds the whole transfer, not just a silence, so a server that trickles
 // bytes cannot hold a fetch. A network error, a time-out, a status outside 2xx
 // or a body over the size limit is a failure. Proxy: none for this machine,

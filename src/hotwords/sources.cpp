@@ -1,5 +1,6 @@
 #include "hotwords/sources.h"
 
+#include "config/host_check.h"
 #include "hotwords/extract.h"
 #include "hotwords/urls.h"
 
@@ -64,7 +65,8 @@ QString wordList(const QString &pageText, const HotwordSource &source,
     const QString section = ExtractBetween(pageText, source.sectionStart, source.sectionEnd);
     if (source.layout == ItemLayout::Anchor)
         return ExtractAllBetween(section, kAnchorStart, kAnchorEnd);
-    const QString cellStart = QStringLiteral("<td><a href=\"http://") + settings.hosts.sogouSearch +
+    const QString cellStart = QStringLiteral("<td><a href=\"") +
+                              config::baseAddress(settings.hosts.sogouSearch) +
                               QStringLiteral("/web");
     const QString cells = ExtractAllBetween(section, cellStart, kCellEnd);
     return ExtractAllBetween(cells, kCellTextStart, kAnchorEnd);

@@ -1,5 +1,7 @@
 #include "hotwords/urls.h"
 
+#include "config/host_check.h"
+
 #include <QStringEncoder>
 
 namespace vantorix::hotwords {
@@ -13,7 +15,7 @@ QByteArray percentEncodeGb18030(const QString &text)
 
 QUrl pageUrl(const QString &host, const QByteArray &pathAndQuery)
 {
-    return QUrl::fromEncoded("http://" + host.toLatin1() + pathAndQuery, QUrl::StrictMode);
+    return QUrl::fromEncoded(config::baseAddress(host).toLatin1() + pathAndQuery, QUrl::StrictMode);
 }
 
 QUrl searchUrl(const QString &host, const QString &keyword)

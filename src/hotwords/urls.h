@@ -10,10 +10,11 @@ namespace vantorix::hotwords {
 // as %XX, so "&", "#", "%", spaces and Chinese reach the server as text.
 QByteArray percentEncodeGb18030(const QString &text);
 
-// http://HOST/PATH_AND_QUERY, with the path and query taken as already encoded.
+// HOST's base address (http:// when it names no scheme) followed by
+// PATH_AND_QUERY, taken as already encoded.
 QUrl pageUrl(const QString &host, const QByteArray &pathAndQuery);
 
-// The web-search result page of a keyword: http://HOST/s?wd=KEYWORD.
+// The classic web-search result page of a keyword: HOST/s?wd=KEYWORD.
 QUrl searchUrl(const QString &host, const QString &keyword);
 
 // The publisher's seed marker page and home page.

@@ -1,6 +1,5 @@
 #include "mining/jcf.h"
 
-#include "hotwords/extract.h"
 #include "list/keyword_list.h"
 
 namespace vantorix::mining {
@@ -11,19 +10,18 @@ bool passesFilter(const QString &word, const QString &filterText)
            word.contains(filterText, Qt::CaseInsensitive);
 }
 
-QString jcf(const QString &block, const QString &start, const QString &end,
-            const HarvestRules &rules, const SeenKeywords &seen,
+QString jcf(const QStringList &linkTexts, const HarvestRules &rules, const SeenKeywords &seen,
             const std::function<void(const QString &word)> &accept)
 {
     QString result;
-    hotwords::scanBetween(block, start, end, [&](const QString &word) {
+    for (const QString &word : linkTexts) {
         if (word.isEmpty() || word.size() <= rules.minLength)
-            return;
+            continue;
         if (!passesFilter(word, rules.filterText) || seen.containsFramed(word))
-            return;
+            continue;
         accept(word);
         result += word + list::kSeparator;
-    });
+    }
     return result;
 }
 

@@ -3,13 +3,10 @@
 #include "mining/seen_keywords.h"
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 namespace vantorix::mining {
-
-// One related-search link of a result page: its address ends in "&f=1".
-inline const QString kLinkStart = QStringLiteral("&f=1\">");
-inline const QString kLinkEnd = QStringLiteral("</a>");
 
 // The text of Text5 that switches the containing filter off.
 inline const QString kFilterOff = QStringLiteral("未开启");
@@ -24,13 +21,12 @@ struct HarvestRules
 // filter text passes everything).
 bool passesFilter(const QString &word, const QString &filterText);
 
-// Harvests the link texts of one related-searches block: a text not longer
-// than the minimum length (or empty) is skipped, one that fails the filter or
-// is framed by CRLF in the seen-list is dropped, every other one is handed to
-// `accept` and added to the result, followed by CRLF. The scan ends only when
-// a start marker has no end marker after it.
-QString jcf(const QString &block, const QString &start, const QString &end,
-            const HarvestRules &rules, const SeenKeywords &seen,
+// Harvests the link texts of one related-searches block, as the layout in
+// use cut them out: a text not longer than the minimum length (or empty) is
+// skipped, one that fails the filter or is framed by CRLF in the seen-list is
+// dropped, every other one is handed to `accept` and added to the result,
+// followed by CRLF.
+QString jcf(const QStringList &linkTexts, const HarvestRules &rules, const SeenKeywords &seen,
             const std::function<void(const QString &word)> &accept);
 
 } // namespace vantorix::mining

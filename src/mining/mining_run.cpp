@@ -1,17 +1,16 @@
 #include "mining/mining_run.h"
 
-#include "hotwords/extract.h"
 #include "list/filters.h"
 #include "list/keyword_list.h"
 #include "mining/readouts.h"
-#include "mining/seed_markers.h"
 
 namespace vantorix::mining {
 
-MiningRun::MiningRun(hotwords::PageFetcher *fetcher, QString searchHost, FetchPolicy policy,
+MiningRun::MiningRun(hotwords::PageFetcher *fetcher,
+                     std::shared_ptr<const layout::PageLayout> layout, FetchPolicy policy,
                      QObject *parent)
-    : QObject(parent), m_queue(fetcher, std::move(searchHost), policy),
-      m_maxFailuresInARow(policy.maxFailuresInARow)
+    : QObject(parent), m_queue(fetcher, layout, policy),
+      m_maxFailuresInARow(policy.maxFailuresInARow), m_layout(std::move(layout))
 {
     connect(&m_queue, &QueryQueue::arrived, this, [this] {
         if (m_seedPending)
@@ -29,6 +28,7 @@ bool MiningRun::start(const MiningInput &input)
     m_runState = Running;
     m_foundCount = 0;
     m_failuresInARow = 0;
+    m_pagesWithoutBlock = 0;
     // An unreadable number leaves the setting as the previous run had it.
     m_maxCount = list::parseFlooredNumber(input.limitText).value_or(m_maxCount);
     m_rules.filterText = input.filterText;
@@ -36,9 +36,7 @@ bool MiningRun::start(const MiningInput &input)
     m_startTime = currentWholeSecond();
     Q_EMIT started(m_startTime);
 
-    // Mining must not hang on the publisher's site: without a marker pair the
-    // seed is cut like every other query.
-    m_seedMarkers = input.seedMarkers.size() >= 2 ? input.seedMarkers : builtinSeedMarkers();
+    m_seedMarkers = input.seedMarkers;
     m_generation = 0;
     m_entries = {input.seed};
     m_seedPending = true;
@@ -52,7 +50,7 @@ void MiningRun::requestStop()
     m_runState = StopRequested;
 }
 
-QString MiningRun::harvest(const Result<QueryPage> &page, const QString &start, const QString &end,
+QString MiningRun::harvest(const Result<QueryPage> &page, const QStringList &seedMarkers,
                            const QString &keyword)
 {
     if (!page) {
@@ -66,9 +64,12 @@ QString MiningRun::harvest(const Result<QueryPage> &page, const QString &start, 
     m_failuresInARow = 0;
     if (page->malformed)
         Q_EMIT pageMalformed(keyword);
-    const QString block = hotwords::ExtractBetween(page->text, start, end);
+    const layout::RelatedSearches related = m_layout->relatedSearches(page->text, seedMarkers);
+    // The empty keyword's page never holds a block.
+    if (!related.blockFound && !keyword.isEmpty())
+        ++m_pagesWithoutBlock;
     const int generation = m_generation + 1;
-    return jcf(block, kLinkStart, kLinkEnd, m_rules, m_seen, [&](const QString &word) {
+    return jcf(related.candidates, m_rules, m_seen, [&](const QString &word) {
         ++m_foundCount;
         Q_EMIT countChanged(countText(m_foundCount));
         if (m_foundCount >= m_maxCount)
@@ -83,8 +84,7 @@ void MiningRun::onSeedArrived()
     if (!page)
         return;
     m_seedPending = false;
-    const QString first =
-        harvest(*page, m_seedMarkers.value(0), m_seedMarkers.value(1), m_entries.constFirst());
+    const QString first = harvest(*page, m_seedMarkers, m_entries.constFirst());
     Q_EMIT firstHarvest(first);
     m_seen.reset(list::kSeparator + first + list::kSeparator);
     m_nextGeneration = first;
@@ -130,7 +130,7 @@ void MiningRun::advance()
         const std::optional<Result<QueryPage>> page = m_queue.take(m_index);
         if (!page)
             return; // arrived() brings us back
-        const QString found = harvest(*page, kRelatedStart, kRelatedEnd, entry);
+        const QString found = harvest(*page, {}, entry);
         m_nextGeneration += found;
         m_seen.append(found);
         ++m_index;

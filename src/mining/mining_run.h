@@ -13,11 +13,11 @@ namespace vantorix::mining {
 // What a start reads from the mining panel, as typed.
 struct MiningInput
 {
-    QString seed;          // Text3, neither trimmed nor checked
-    QString limitText;     // Text4
-    QString minLengthText; // Text6
-    QString filterText;    // Text5
-    QStringList seedMarkers;
+    QString seed;            // Text3, neither trimmed nor checked
+    QString limitText;       // Text4
+    QString minLengthText;   // Text6
+    QString filterText;      // Text5
+    QStringList seedMarkers; // the marker page's pair, for layouts that cut the seed with it
 };
 
 // One window's mining: the run variables live as long as this object and
@@ -29,8 +29,8 @@ class MiningRun : public QObject
 public:
     enum RunState { Idle = 0, Running = 1, StopRequested = 2 };
 
-    MiningRun(hotwords::PageFetcher *fetcher, QString searchHost, FetchPolicy policy,
-              QObject *parent = nullptr);
+    MiningRun(hotwords::PageFetcher *fetcher, std::shared_ptr<const layout::PageLayout> layout,
+              FetchPolicy policy, QObject *parent = nullptr);
 
     // Starts a run; ignored (returns false) while one is in progress.
     bool start(const MiningInput &input);
@@ -47,6 +47,9 @@ public:
     QString filterText() const { return m_rules.filterText; }
     QDateTime startTime() const { return m_startTime; }
     const QString &seenList() const { return m_seen.text(); }
+    // Result pages of this run (the empty keyword's aside) that arrived
+    // without a related-searches block: the sign of a changed page layout.
+    int pagesWithoutBlock() const { return m_pagesWithoutBlock; }
 
 Q_SIGNALS:
     void started(const QDateTime &startTime);
@@ -68,8 +71,9 @@ Q_SIGNALS:
     void finished(int runState);
 
 private:
-    // The harvest of a query's page (empty when it failed).
-    QString harvest(const Result<QueryPage> &page, const QString &start, const QString &end,
+    // The harvest of a query's page (empty when it failed); `seedMarkers`
+    // is empty for every query but the seed.
+    QString harvest(const Result<QueryPage> &page, const QStringList &seedMarkers,
                     const QString &keyword);
     void onSeedArrived();
     void beginGeneration();
@@ -84,6 +88,8 @@ private:
     int m_maxFailuresInARow;
     int m_failuresInARow = 0;
     int m_maxCount = 0;
+    int m_pagesWithoutBlock = 0;
+    std::shared_ptr<const layout::PageLayout> m_layout;
     HarvestRules m_rules;
     QDateTime m_startTime;
     SeenKeywords m_seen;

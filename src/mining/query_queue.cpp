@@ -1,14 +1,13 @@
 #include "mining/query_queue.h"
 
-#include "hotwords/urls.h"
-
 #include <algorithm>
 
 namespace vantorix::mining {
 
-QueryQueue::QueryQueue(hotwords::PageFetcher *fetcher, QString searchHost, FetchPolicy policy,
+QueryQueue::QueryQueue(hotwords::PageFetcher *fetcher,
+                       std::shared_ptr<const layout::PageLayout> layout, FetchPolicy policy,
                        QObject *parent)
-    : QObject(parent), m_fetcher(fetcher), m_host(std::move(searchHost)), m_policy(policy)
+    : QObject(parent), m_fetcher(fetcher), m_layout(std::move(layout)), m_policy(policy)
 {
     m_policy.concurrency = std::max(1, m_policy.concurrency);
     m_policy.retries = std::max(0, m_policy.retries);
@@ -26,8 +25,11 @@ void QueryQueue::load(const QStringList &keywords)
 {
     clear();
     m_slots.resize(size_t(keywords.size()));
-    for (qsizetype i = 0; i < keywords.size(); ++i)
-        m_slots[size_t(i)].keyword = keywords[i];
+    for (qsizetype i = 0; i < keywords.size(); ++i) {
+        Slot &slot = m_slots[size_t(i)];
+        slot.keyword = keywords[i];
+        slot.address = m_layout->searchUrl(slot.keyword);
+    }
 }
 
 void QueryQueue::clear()
@@ -94,7 +96,7 @@ void QueryQueue::startFetch(qsizetype index)
     Slot &slot = m_slots[size_t(index)];
     slot.state = State::InFlight;
     ++slot.attempts;
-    hotwords::PageFetch *fetch = m_fetcher->get(hotwords::searchUrl(m_host, slot.keyword));
+    hotwords::PageFetch *fetch = m_fetcher->get(slot.address);
     slot.fetch = fetch;
     connect(fetch, &hotwords::PageFetch::finished, this,
             [this, index, epoch = m_epoch](const hotwords::FetchResult &result) {
@@ -107,6 +109,16 @@ void QueryQueue::onFinished(qsizetype index, const hotwords::FetchResult &result
 {
     Slot &slot = m_slots[size_t(index)];
     slot.fetch = nullptr;
+    if (result.ok && !slot.redirected) {
+        if (const std::optional<QUrl> other = m_layout->retryAddress(slot.address, result.text)) {
+            slot.redirected = true;
+            slot.address = *other;
+            --slot.attempts; // the page that sent us on costs no try
+            enqueue(index);
+            pumpGate();
+            return;
+        }
+    }
     if (!result.ok && slot.attempts <= m_policy.retries) {
         slot.state = State::BackingOff;
         QTimer::singleShot(backoffMs(slot.attempts), this, [this, index, epoch = m_epoch] {

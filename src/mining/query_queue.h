@@ -2,12 +2,14 @@
 
 #include "common/result.h"
 #include "hotwords/page_fetcher.h"
+#include "layout/page_layout.h"
 
 #include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
 #include <QTimer>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -35,8 +37,8 @@ class QueryQueue : public QObject
 {
     Q_OBJECT
 public:
-    QueryQueue(hotwords::PageFetcher *fetcher, QString searchHost, FetchPolicy policy,
-               QObject *parent = nullptr);
+    QueryQueue(hotwords::PageFetcher *fetcher, std::shared_ptr<const layout::PageLayout> layout,
+               FetchPolicy policy, QObject *parent = nullptr);
     ~QueryQueue() override;
 
     // A new list of keywords; whatever is in flight is abandoned.
@@ -59,6 +61,8 @@ private:
     struct Slot
     {
         QString keyword;
+        QUrl address;            // where the page is asked for
+        bool redirected = false; // the layout sent the query elsewhere once
         State state = State::Idle;
         int attempts = 0;
         QPointer<hotwords::PageFetch> fetch;
@@ -72,7 +76,7 @@ private:
     int backoffMs(int attempt) const;
 
     hotwords::PageFetcher *m_fetcher;
-    QString m_host;
+    std::shared_ptr<const layout::PageLayout> m_layout;
     FetchPolicy m_policy;
     std::vector<Slot> m_slots;
     std::vector<qsizetype> m_waiting; // queued indexes, in the order to start

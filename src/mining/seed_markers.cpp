@@ -27,9 +27,4 @@ void fetchSeedMarkers(hotwords::PageFetcher &fetcher, const QString &publisherHo
                      });
 }
 
-QStringList builtinSeedMarkers()
-{
-    return {kRelatedStart, kRelatedEnd};
-}
-
 } // namespace vantorix::mining

@@ -23,11 +23,4 @@ QStringList parseSeedMarkers(const QString &pageBody);
 void fetchSeedMarkers(hotwords::PageFetcher &fetcher, const QString &publisherHost,
                       QObject *context, std::function<void(const Result<QStringList> &)> done);
 
-// Used for the seed query when the marker page gave fewer than two markers.
-QStringList builtinSeedMarkers();
-
-// Start and end marker of every follow-up query's related-searches block.
-inline const QString kRelatedStart = QStringLiteral("相关搜索</th>");
-inline const QString kRelatedEnd = QStringLiteral("</table>");
-
 } // namespace vantorix::mining

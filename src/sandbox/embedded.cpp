@@ -4,9 +4,11 @@
 
 namespace vantorix::sandbox {
 
-Result<QString> startEmbeddedSandbox(QObject *parent)
+Result<QString> startEmbeddedSandbox(QObject *parent, const config::Settings &settings)
 {
-    auto *server = new SandboxServer(SandboxOptions{}, parent);
+    SandboxOptions options;
+    options.live = settings.layout == config::LayoutChoice::Live;
+    auto *server = new SandboxServer(options, parent);
     if (!server->listen()) {
         delete server;
         return failure(QStringLiteral("cannot listen on 127.0.0.1 for the sandbox web"));

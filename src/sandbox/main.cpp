@@ -27,6 +27,15 @@ int main(int argc, char *argv[])
     }
 
     SandboxServer server(options);
+    if (command->log)
+        QObject::connect(&server, &SandboxServer::requestReceived, &server,
+                         [&program](const RequestRecord &request) {
+                             config::printText(program,
+                                               QString::fromLatin1(request.target + '\t' +
+                                                                   request.userAgent + '\t' +
+                                                                   request.acceptLanguage + '\t' +
+                                                                   request.cookie + '\n'));
+                         });
     if (!server.listen(options.port))
         return config::printError(
             program, QStringLiteral("cannot listen on 127.0.0.1:%1").arg(options.port), 1);

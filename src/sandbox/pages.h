@@ -31,6 +31,14 @@ QString sogouSearchPage(const QString &query);
 QString notFoundPage(const QString &path);
 QString serverErrorPage();
 
+// Today's pages (the live layout), UTF-8: a result page whose related block
+// stands as s-data JSON and as a table of links, with class names hashed by
+// `seed`; the Baidu hot list's board page; Sogou's hot_ranks JSON, its items
+// out of rank order.
+QString liveResultPage(const QString &keyword, const QStringList &related, quint64 seed);
+QString boardPage(const QStringList &words);
+QString hotRanksJson(const QStringList &words, quint64 seed);
+
 // The query part of a link: the text as percent-encoded GB18030.
 QString encodedQuery(const QString &text);
 

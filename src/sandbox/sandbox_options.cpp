@@ -28,6 +28,16 @@ BoundOption<SandboxCommand> number(const char *name, const char *valueName,
             }};
 }
 
+Result<> setLayout(SandboxCommand &command, const QString &text)
+{
+    // The sandbox is never one of the real hosts, so auto means classic here
+    // as in the programs that read it.
+    if (text != u"auto"_s && text != u"classic"_s && text != u"live"_s)
+        return failure(u"'%1' is not auto, classic or live"_s.arg(text));
+    command.options.live = text == u"live"_s;
+    return {};
+}
+
 Result<> setFailRate(SandboxCommand &command, const QString &text)
 {
     bool ok = false;
@@ -74,6 +84,18 @@ const OptionTable<SandboxCommand> &table()
              command.options.faultKinds = std::move(*kinds);
              return {};
          }},
+        {{u"layout"_s, u"auto|classic|live"_s,
+          u"pages to serve: classic, or live (today's markup,\n"
+          "UTF-8 queries, a cookie, the board page and\n"
+          "hot_ranks); auto is classic (classic)"_s,
+          u"VANTORIX_LAYOUT"_s},
+         setLayout},
+        {{u"log"_s, QString(),
+          u"print each request with its User-Agent,\nAccept-Language and Cookie"_s},
+         [](SandboxCommand &command, const QString &) {
+             command.log = true;
+             return Result<>();
+         }},
         {{u"count"_s, u"KEYWORD"_s,
           u"print how many keywords a breadth-first run from\nKEYWORD finds, and exit"_s},
          [](SandboxCommand &command, const QString &keyword) {
@@ -107,6 +129,8 @@ Result<SandboxCommand> parseSandboxArguments(const QStringList &arguments)
     SandboxCommand command;
     if (const Result<> applied = config::applyGiven(table(), *given, command); !applied)
         return failure(applied.error());
+    if (const Result<> applied = config::applyEnvironment(table(), *given, command); !applied)
+        return failure(applied.error());
     return command;
 }
 
@@ -115,7 +139,8 @@ QString sandboxHelp()
     return u"Usage: vantorix-sandbox [OPTIONS]\n"
            "\n"
            "Serves on 127.0.0.1 every page Vantorix reads (result pages, hot lists, the\n"
-           "publisher's pages), GBK-encoded, from one port. Prints\n"
+           "publisher's pages) from one port: the classic pages GBK-encoded, or with\n"
+           "--layout live today's pages in UTF-8. Prints\n"
            "\"listening on http://127.0.0.1:PORT\" first, then serves until killed.\n"
            "\n"
            "Options:\n"_s +

@@ -18,6 +18,7 @@ struct SandboxOptions
     int latencyMs = 0;     // every answer waits this long
     double failRate = 0.0; // share of requests met by a fault (see fault_plan.h)
     QList<Fault> faultKinds = defaultFaultKinds();
+    bool live = false; // today's pages instead of the classic ones
 };
 
 // What the command line asks for besides the options.
@@ -26,6 +27,7 @@ struct SandboxCommand
     SandboxOptions options;
     bool help = false;
     bool version = false;
+    bool log = false;  // a line a request on standard output
     QString countFrom; // --count KEYWORD: print the graph's size from KEYWORD and exit
 };
 

@@ -3,6 +3,7 @@
 #include "sandbox/hot_lists.h"
 #include "sandbox/pages.h"
 #include "sandbox/query_text.h"
+#include "sandbox/stable_hash.h"
 
 #include <QHttpServer>
 #include <QPointer>
@@ -17,12 +18,25 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QByteArray kContentType = QByteArrayLiteral("text/html; charset=gbk");
-
-QByteArray gbk(const QString &html)
+// An answer as it goes on the wire.
+struct Answer
 {
-    QStringEncoder encoder("GB18030");
-    return encoder.encode(html);
+    int status = 200;
+    QByteArray contentType;
+    QByteArray body;
+    QByteArray setCookie; // empty: none
+};
+
+Answer encode(const Page &page)
+{
+    if (page.charset == "gbk") {
+        QStringEncoder encoder("GB18030");
+        return {page.status, page.mediaType + "; charset=gbk", encoder.encode(page.text), {}};
+    }
+    return {page.status,
+            page.charset.isEmpty() ? page.mediaType : page.mediaType + "; charset=" + page.charset,
+            page.text.toUtf8(),
+            {}};
 }
 
 // Where a redirect loop sends the client: an address that redirects to itself.
@@ -37,48 +51,40 @@ void redirectToLoop(QHttpServerResponder &responder)
     responder.write({{"Location", kLoopPath}}, QHttpServerResponder::StatusCode::Found);
 }
 
-// Headers, the first half of the body, then a space a second for as long as
-// the client listens: a transfer time-out that only watches for silence
-// would never end it.
-void startEndlessAnswer(QHttpServerResponder &responder, const QByteArray &body)
+// A space a second for as long as the client listens, on an answer with no
+// length: a time-out that only watches for silence would never end it.
+void trickleForever(QTcpSocket *socket)
 {
-    responder.writeStatusLine();
-    responder.writeHeader("Content-Type", kContentType);
-    responder.writeHeader("Content-Length", QByteArray::number(body.size() * 2));
-    responder.writeBody(body.left(body.size() / 2));
-    QTcpSocket *socket = responder.socket();
     auto *trickle = new QTimer(socket); // goes with the connection
     QObject::connect(trickle, &QTimer::timeout, socket, [socket] { socket->write(" "); });
     trickle->start(1000);
 }
 
-void deliver(QHttpServerResponder &responder, Fault fault, const Page &page)
+void deliver(QHttpServerResponder &responder, Fault fault, Answer answer)
 {
-    QByteArray body = gbk(page.html);
-    switch (fault) {
-    case Fault::RedirectLoop:
+    if (fault == Fault::RedirectLoop)
         return redirectToLoop(responder);
-    case Fault::EndlessBody:
-        return startEndlessAnswer(responder, body);
-    case Fault::HugePage:
-        body += "<!--" + QByteArray(kHugePadding, 'x') + "-->";
-        break;
-    case Fault::InvalidGbk:
-        body += kInvalidGbk;
-        break;
-    case Fault::DropConnection:
-        // Cut off half-way through the body: a connection closed before any
-        // byte would be retried by the client unseen.
-        responder.writeStatusLine();
-        responder.writeHeader("Content-Type", kContentType);
-        responder.writeHeader("Content-Length", QByteArray::number(body.size()));
-        responder.writeBody(body.left(body.size() / 2));
-        responder.socket()->disconnectFromHost();
+    if (fault == Fault::HugePage)
+        answer.body += "<!--" + QByteArray(kHugePadding, 'x') + "-->";
+    if (fault == Fault::InvalidGbk)
+        answer.body += kInvalidGbk;
+    responder.writeStatusLine(static_cast<QHttpServerResponder::StatusCode>(answer.status));
+    responder.writeHeader("Content-Type", answer.contentType);
+    if (fault != Fault::EndlessBody)
+        responder.writeHeader("Content-Length", QByteArray::number(answer.body.size()));
+    if (!answer.setCookie.isEmpty())
+        responder.writeHeader("Set-Cookie", answer.setCookie);
+    if (fault != Fault::DropConnection && fault != Fault::EndlessBody) {
+        responder.writeBody(answer.body);
         return;
-    default:
-        break;
     }
-    responder.write(body, kContentType, static_cast<QHttpServerResponder::StatusCode>(page.status));
+    // Cut off half-way through the body: a connection closed before any byte
+    // would be retried by the client unseen.
+    responder.writeBody(answer.body.left(answer.body.size() / 2));
+    if (fault == Fault::EndlessBody)
+        trickleForever(responder.socket());
+    else
+        responder.socket()->disconnectFromHost();
 }
 
 } // namespace
@@ -110,19 +116,47 @@ QString SandboxServer::host() const
 
 Page SandboxServer::page(const QString &path, const QByteArray &query, const QString &host) const
 {
-    if (path == u"/s"_s) {
-        const QString keyword = queryValue(query, "wd");
-        return {resultPage(keyword, m_graph.related(keyword))};
-    }
+    // The publisher's site is the same whichever pages the engines serve.
     if (path == u"/banben.htm"_s)
         return {markerPage()};
     if (path == u"/"_s)
         return {homePage()};
     if (path == u"/web"_s)
         return {sogouSearchPage(queryValue(query, "query"))};
+    const std::optional<Page> engine =
+        m_options.live ? livePage(path, query) : classicPage(path, query, host);
+    return engine.value_or(Page{notFoundPage(path), 404});
+}
+
+std::optional<Page> SandboxServer::classicPage(const QString &path, const QByteArray &query,
+                                               const QString &host) const
+{
+    if (path == u"/s"_s) {
+        const QString keyword = queryValue(query, "wd");
+        return Page{resultPage(keyword, m_graph.related(keyword))};
+    }
     if (const auto list = hotListForPath(path))
-        return {hotListPage(*list, hotListWords(*list, m_options.seed), host)};
-    return {notFoundPage(path), 404};
+        return Page{hotListPage(*list, hotListWords(*list, m_options.seed), host)};
+    return std::nullopt;
+}
+
+// Today's engines retired the classic hot-list pages; only these remain.
+std::optional<Page> SandboxServer::livePage(const QString &path, const QByteArray &query) const
+{
+    if (path == u"/s"_s) {
+        const QString keyword = queryValue(query, "wd");
+        return Page{liveResultPage(keyword, m_graph.related(keyword), m_options.seed), 200,
+                    "text/html", "utf-8"};
+    }
+    if (path == u"/board"_s && queryValue(query, "tab") == u"realtime"_s)
+        return Page{boardPage(hotListWords(HotList::BaiduToday, m_options.seed)), 200, "text/html",
+                    "utf-8"};
+    if (path == u"/hot_ranks"_s)
+        return Page{hotRanksJson(hotListWords(HotList::SogouToday, m_options.seed), m_options.seed),
+                    200,
+                    "application/json",
+                    {}};
+    return std::nullopt;
 }
 
 void SandboxServer::handle(const QHttpServerRequest &request, QHttpServerResponder &&responder)
@@ -133,6 +167,9 @@ void SandboxServer::handle(const QHttpServerRequest &request, QHttpServerRespond
     const QByteArray query = url.query(QUrl::FullyEncoded).toLatin1();
     const QByteArray target =
         url.path(QUrl::FullyEncoded).toLatin1() + (url.hasQuery() ? '?' + query : QByteArray());
+    const QByteArray cookie = request.value("Cookie");
+    Q_EMIT requestReceived(
+        {target, request.value("User-Agent"), request.value("Accept-Language"), cookie});
     const Fault fault = m_faults.next(target);
     if (fault == Fault::NoAnswer)
         return; // the responder goes without writing; the connection stays open
@@ -140,9 +177,15 @@ void SandboxServer::handle(const QHttpServerRequest &request, QHttpServerRespond
     QString host = QString::fromLatin1(request.value("Host"));
     if (host.isEmpty())
         host = this->host();
-    const Page answer = fault == Fault::ServerError
-                            ? Page{serverErrorPage(), 500}
-                            : page(url.path(QUrl::FullyDecoded), query, host);
+    Answer answer =
+        encode(fault == Fault::ServerError ? Page{serverErrorPage(), 500}
+                                           : page(url.path(QUrl::FullyDecoded), query, host));
+    // Today's engine hands a new client an identity cookie with its first answer.
+    if (m_options.live && !cookie.contains("BAIDUID="))
+        answer.setCookie =
+            "BAIDUID=" +
+            QByteArray::number(mix64(m_options.seed + quint64(++m_cookiesGiven)), 16).toUpper() +
+            ":FG=1; max-age=31536000; path=/";
     if (m_options.latencyMs <= 0) {
         deliver(responder, fault, answer);
         return;

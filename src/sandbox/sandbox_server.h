@@ -5,6 +5,7 @@
 #include "sandbox/sandbox_options.h"
 
 #include <QObject>
+#include <optional>
 
 class QHttpServer;
 class QHttpServerRequest;
@@ -14,12 +15,25 @@ namespace vantorix::sandbox {
 
 struct Page
 {
-    QString html;
+    QString text; // HTML, or JSON for a JSON media type
     int status = 200;
+    QByteArray mediaType = "text/html";
+    QByteArray charset = "gbk"; // "utf-8", or empty for JSON (UTF-8 by definition)
+};
+
+// What a client sent along with one request.
+struct RequestRecord
+{
+    QByteArray target; // path and query, as sent
+    QByteArray userAgent;
+    QByteArray acceptLanguage;
+    QByteArray cookie;
 };
 
 // The sandbox web: one QHttpServer on 127.0.0.1 answering every path the
-// program reads, GBK-encoded, with optional latency and faults. Latency is a
+// program reads, the classic pages GBK-encoded or today's (live) in UTF-8
+// with a BAIDUID cookie for a client that has none, with optional latency
+// and faults. Latency is a
 // timer per answer on this thread, so requests are answered concurrently.
 class SandboxServer : public QObject
 {
@@ -45,7 +59,14 @@ public:
     // Answers waiting for their latency.
     int answersWaiting() const { return m_waiting; }
 
+Q_SIGNALS:
+    // Each request as it arrives, so that tests can check what clients send.
+    void requestReceived(const vantorix::sandbox::RequestRecord &request);
+
 private:
+    std::optional<Page> classicPage(const QString &path, const QByteArray &query,
+                                    const QString &host) const;
+    std::optional<Page> livePage(const QString &path, const QByteArray &query) const;
     void handle(const QHttpServerRequest &request, QHttpServerResponder &&responder);
 
     SandboxOptions m_options;
@@ -54,6 +75,7 @@ private:
     QHttpServer *m_server;
     quint16 m_port = 0;
     int m_waiting = 0;
+    int m_cookiesGiven = 0;
 };
 
 } // namespace vantorix::sandbox

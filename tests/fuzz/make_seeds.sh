@@ -1,15 +1,25 @@
 #!/usr/bin/env bash
-# Seed corpora for the fuzz targets, from the sandbox web's real pages and a
-# short mining run against it. Usage: make_seeds.sh BUILD_DIR OUT_DIR
+# Seed corpora for the fuzz targets, from the sandbox web's pages (classic
+# and live) and a short mining run against it. Usage: make_seeds.sh BUILD_DIR OUT_DIR
 set -euo pipefail
 build=$1 out=$2
 sandbox=$build/src/sandbox/vantorix-sandbox cli=$build/src/cli/vantorix-cli
-for t in extract harvest charset list_tools options root_groups; do mkdir -p "$out/$t"; done
+for t in extract harvest charset live list_tools options root_groups; do mkdir -p "$out/$t"; done
 
-fifo=$(mktemp -u) && mkfifo "$fifo"
-"$sandbox" --port 0 >"$fifo" & pid=$!
-trap 'kill $pid 2>/dev/null; rm -f "$fifo"' EXIT
-read -r _ _ url <"$fifo"
+pids=()
+trap 'kill "${pids[@]}" 2>/dev/null' EXIT
+serve() { # serve ARGS...: starts a sandbox, sets $url
+    local fifo && fifo=$(mktemp -u) && mkfifo "$fifo"
+    "$sandbox" --port 0 "$@" >"$fifo" 2>/dev/null & pids+=($!)
+    read -r _ _ url <"$fifo" && rm -f "$fifo"
+}
+serve --layout live
+for path in "s?wd=%E5%87%8F%E8%82%A5" "board?tab=realtime" hot_ranks; do
+    for key in word title; do
+        { echo $key; curl -s "$url/$path"; } >"$out/live/${path%%\?*}-$key"
+    done
+done
+serve
 host=${url#http://}
 page() { curl -s "$url$1"; }
 utf8() { iconv -f GB18030 -t UTF-8; }

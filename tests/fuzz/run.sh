@@ -16,7 +16,7 @@ while getopts t:b: option; do
     esac
 done
 shift $((OPTIND - 1))
-targets=("${@:-extract harvest charset list_tools options root_groups}")
+targets=("${@:-extract harvest charset live list_tools options root_groups}")
 read -ra targets <<<"${targets[*]}"
 
 if [[ ! -f $build/build.ninja ]]; then

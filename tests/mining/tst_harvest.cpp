@@ -1,3 +1,4 @@
+#include "layout/classic_layout.h"
 #include "mining/jcf.h"
 #include "mining/readouts.h"
 #include "mining/seen_keywords.h"
@@ -68,8 +69,8 @@ void HarvestTest::harvest()
     SeenKeywords seenKeywords;
     seenKeywords.reset(seen);
     QStringList accepted;
-    const QString result = jcf(block, kLinkStart, kLinkEnd, {minLength, filter}, seenKeywords,
-                               [&](const QString &word) { accepted << word; });
+    const QString result = jcf(vantorix::layout::classicLinkTexts(block), {minLength, filter},
+                               seenKeywords, [&](const QString &word) { accepted << word; });
     QCOMPARE(accepted.join(u','), expected);
     QCOMPARE(result, accepted.isEmpty() ? QString() : accepted.join(u"\r\n") + u"\r\n");
 }

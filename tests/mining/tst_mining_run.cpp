@@ -1,7 +1,7 @@
 #include "config/settings.h"
 #include "hotwords/page_fetcher.h"
+#include "layout/page_layout.h"
 #include "mining/mining_run.h"
-#include "mining/seed_markers.h"
 #include "sandbox/sandbox_server.h"
 #include "search_site.h"
 
@@ -23,6 +23,37 @@ config::Settings settingsFor(const QString &host, int timeoutSeconds = 10)
     return settings;
 }
 
+// The classic layout, but every answer sends the query on to the page of
+// "then", as today's https shell page sends a query on to http.
+class SendingOnLayout final : public layout::PageLayout
+{
+public:
+    explicit SendingOnLayout(const QString &host)
+        : m_classic(layout::chooseLayout(settingsFor(host)))
+    {
+    }
+    QString name() const override { return m_classic->name(); }
+    QUrl searchUrl(const QString &keyword) const override { return m_classic->searchUrl(keyword); }
+    std::optional<QUrl> retryAddress(const QUrl &, const QString &) const override
+    {
+        return m_classic->searchUrl(u"then"_s);
+    }
+    bool usesSeedMarkers() const override { return true; }
+    layout::RelatedSearches relatedSearches(const QString &page,
+                                            const QStringList &markers) const override
+    {
+        return m_classic->relatedSearches(page, markers);
+    }
+    std::optional<hotwords::HotlistReading>
+    hotlist(const hotwords::HotwordSource &source) const override
+    {
+        return m_classic->hotlist(source);
+    }
+
+private:
+    std::shared_ptr<const layout::PageLayout> m_classic;
+};
+
 MiningInput input(const QString &seed, const QString &limit = u"1000"_s,
                   const QString &minLength = u"0"_s, const QString &filter = mining::kFilterOff)
 {
@@ -41,8 +72,12 @@ QString lines(QString compact)
 // with generation and parent, and the failed queries.
 struct Rig
 {
-    explicit Rig(const QString &graph, mining::FetchPolicy policy = {})
-        : site(graph), fetcher(settingsFor(site.host())), run(&fetcher, site.host(), policy)
+    explicit Rig(const QString &graph, mining::FetchPolicy policy = {}, bool sendOn = false)
+        : site(graph), fetcher(settingsFor(site.host())),
+          run(&fetcher,
+              sendOn ? std::make_shared<SendingOnLayout>(site.host())
+                     : layout::chooseLayout(settingsFor(site.host())),
+              policy)
     {
         auto into = [](QStringList &list) { return [&list](const QString &t) { list << t; }; };
         QObject::connect(&run, &MiningRun::firstHarvest, [this](const QString &h) { list += h; });
@@ -91,6 +126,8 @@ private Q_SLOTS:
     void concurrencyChangesNothingVisible_data();
     void concurrencyChangesNothingVisible();
     void faultySandboxLosesNothingThatArrived();
+    void liveRunFindsWhatTheClassicRunFinds();
+    void aPageThatSendsTheQueryOnIsFollowedOnce();
 };
 
 void MiningRunTest::run_data()
@@ -280,8 +317,9 @@ void MiningRunTest::faultySandboxLosesNothingThatArrived()
 {
     sandbox::SandboxServer faulty({.fanout = 3, .depth = 2, .failRate = 0.2});
     QVERIFY(faulty.listen());
-    hotwords::PageFetcher fetcher(settingsFor(faulty.host(), 1));
-    MiningRun run(&fetcher, faulty.host(), {6, 0, 0});
+    const config::Settings settings = settingsFor(faulty.host(), 1);
+    hotwords::PageFetcher fetcher(settings);
+    MiningRun run(&fetcher, layout::chooseLayout(settings), {6, 0, 0});
     QSet<QString> keywords, parents;
     connect(&run, &MiningRun::keywordAccepted, &run,
             [&](const QString &keyword, int, const QString &parent) {
@@ -290,8 +328,7 @@ void MiningRunTest::faultySandboxLosesNothingThatArrived()
             });
     QSignalSpy failed(&run, &MiningRun::queryFailed);
     QSignalSpy finished(&run, &MiningRun::finished);
-    QVERIFY(run.start(
-        {u"减肥"_s, u"100000"_s, u"0"_s, mining::kFilterOff, mining::builtinSeedMarkers()}));
+    QVERIFY(run.start({u"减肥"_s, u"100000"_s, u"0"_s, mining::kFilterOff, {}}));
     QVERIFY(finished.wait(120000));
     QCOMPARE(run.runState(), 0);
     QVERIFY(keywords.size() > 10);
@@ -300,6 +337,54 @@ void MiningRunTest::faultySandboxLosesNothingThatArrived()
     for (const QString &parent : parents)
         for (const QString &link : faulty.graph().related(parent))
             QVERIFY2(keywords.contains(link.toLower()), qPrintable(parent + u" -> "_s + link));
+}
+
+// The same keyword graph served in today's markup gives the same keywords in
+// the same order, and the requests look like a browser's: its headers, and
+// the cookie of the first answer on every later request.
+void MiningRunTest::liveRunFindsWhatTheClassicRunFinds()
+{
+    QStringList found[2];
+    QString lists[2];
+    QList<sandbox::RequestRecord> requests;
+    for (const bool live : {false, true}) {
+        sandbox::SandboxServer server({.fanout = 4, .depth = 2, .live = live});
+        QVERIFY(server.listen());
+        connect(&server, &sandbox::SandboxServer::requestReceived, this,
+                [&requests](const sandbox::RequestRecord &request) { requests.append(request); });
+        config::Settings settings = settingsFor(server.host());
+        settings.layout = live ? config::LayoutChoice::Live : config::LayoutChoice::Auto;
+        hotwords::PageFetcher fetcher(settings);
+        MiningRun run(&fetcher, layout::chooseLayout(settings), {live ? 1 : 3, 0, 0});
+        connect(&run, &MiningRun::keywordAccepted, &run,
+                [&](const QString &word, int generation, const QString &parent) {
+                    found[live] << u"%1/%2/%3"_s.arg(word).arg(generation).arg(parent);
+                });
+        connect(&run, &MiningRun::listReplaced, &run, [&](const QString &l) { lists[live] = l; });
+        QSignalSpy finished(&run, &MiningRun::finished);
+        QVERIFY(run.start({u"减肥"_s, u"100000"_s, u"0"_s, mining::kFilterOff, {}}));
+        QVERIFY(finished.wait(60000));
+        QCOMPARE(run.pagesWithoutBlock(), 0);
+        if (!live)
+            requests.clear();
+    }
+    QVERIFY(found[0].size() > 100);
+    QCOMPARE(found[1], found[0]);
+    QCOMPARE(lists[1], lists[0]);
+    QVERIFY(requests.constFirst().target.endsWith("&ie=utf-8"));
+    for (qsizetype i = 0; i < requests.size(); ++i) {
+        QVERIFY(requests[i].userAgent.startsWith("Mozilla/5.0 (Windows NT 10.0"));
+        QCOMPARE(requests[i].acceptLanguage, "zh-CN,zh;q=0.9"_ba);
+        QCOMPARE(requests[i].cookie.startsWith("BAIDUID="), i > 0);
+    }
+}
+
+void MiningRunTest::aPageThatSendsTheQueryOnIsFollowedOnce()
+{
+    Rig rig(u"s:x;then:a"_s, {1, 0, 0}, true);
+    QVERIFY(rig.mine(input(u"s"_s)));
+    QCOMPARE(rig.queries(), u"s,then,a,then,,then"_s);
+    QCOMPARE(rig.list, lines(u"|a||"_s));
 }
 
 QTEST_GUILESS_MAIN(MiningRunTest)

@@ -1,11 +1,10 @@
 #include "environment.h"
 #include "gbk.h"
 #include "hotwords/charset.h"
-#include "hotwords/extract.h"
 #include "hotwords/urls.h"
 #include "http_get.h"
-#include "list/keyword_list.h"
-#include "mining/jcf.h"
+#include "layout/live_markup.h"
+#include "layout/page_layout.h"
 #include "mining/seed_markers.h"
 #include "sandbox/embedded.h"
 #include "sandbox/fault_plan.h"
@@ -83,6 +82,7 @@ private Q_SLOTS:
     {
         clearVantorixEnvironment();
         QVERIFY(m_server.listen());
+        QVERIFY(m_live.listen());
     }
 
     void everyPageIsGbkHtml_data()
@@ -111,38 +111,53 @@ private Q_SLOTS:
         QCOMPARE(gbk(result.text()), result.body);
     }
 
-    void relatedBlockCutsWithBothMarkerPairs_data()
+    void relatedSearchesAreTheGraphsLinks_data()
     {
         QTest::addColumn<QString>("keyword");
-        QTest::newRow("default seed") << u"减肥"_s;
-        QTest::newRow("long tail with Latin") << u"女生减肥Keep课程"_s;
-        QTest::newRow("ampersand hash percent plus") << u"a&b #c 100% 16+8 /x?y"_s;
-        QTest::newRow("outside the BMP") << u"𠀋字"_s;
-        QTest::newRow("line break, quotes, controls") << u"a\r\nb \"c\" 'd'\t\x01\x7F\u00A0e"_s;
-        QTest::newRow("empty keyword: no block") << QString();
+        QTest::addColumn<bool>("live");
+        for (const bool live : {false, true}) {
+            const char *layout = live ? "live" : "classic";
+            QTest::addRow("%s: default seed", layout) << u"减肥"_s << live;
+            QTest::addRow("%s: long tail with Latin", layout) << u"女生减肥Keep课程"_s << live;
+            QTest::addRow("%s: ampersand hash percent plus", layout)
+                << u"a&b #c 100% 16+8 /x?y"_s << live;
+            QTest::addRow("%s: outside the BMP", layout) << u"𠀋字"_s << live;
+            QTest::addRow("%s: line break, quotes, controls", layout)
+                << u"a\r\nb \"c\" 'd'\t\x01\x7F\u00A0e"_s << live;
+            QTest::addRow("%s: empty keyword, no block", layout) << QString() << live;
+        }
     }
-    // The seed query cuts with the marker page's pair (the v3.3 block, not the
-    // other version's before it), follow-ups with the built-in pair; both give
-    // exactly the graph's links. The title shows the keyword reached the
-    // server intact: the client's encoding read back by the sandbox's own.
-    void relatedBlockCutsWithBothMarkerPairs()
+    // Each layout reads exactly the graph's links back from the pages served
+    // for it. The classic seed query cuts with the marker page's pair (the
+    // v3.3 block, not the other version's before it), follow-ups with the
+    // built-in pair; today's page gives the same words as links and as s-data
+    // JSON. The title shows the keyword reached the server intact: the
+    // client's encoding read back by the sandbox's own.
+    void relatedSearchesAreTheGraphsLinks()
     {
         QFETCH(QString, keyword);
+        QFETCH(bool, live);
+        const SandboxServer &server = live ? m_live : m_server;
         const QString markerPage =
-            httpGet(m_manager, hotwords::markerPageUrl(m_server.host())).text();
+            httpGet(m_manager, hotwords::markerPageUrl(server.host())).text();
         const QStringList markers = mining::parseSeedMarkers(markerPage);
         QCOMPARE(markers, (QStringList{u"<div id=\"rs\">"_s, u"</div>"_s}));
         QVERIFY(markerPage.indexOf(u"[[v3.2--"_s) < markerPage.indexOf(u"[[v3.3--"_s));
 
-        const QString page =
-            httpGet(m_manager, hotwords::searchUrl(m_server.host(), keyword)).text();
-        const QString expected = list::joinList(m_server.graph().related(keyword)).toLower();
-        const QString followUpBlock =
-            hotwords::ExtractBetween(page, mining::kRelatedStart, mining::kRelatedEnd);
-        const QString seedBlock = hotwords::ExtractBetween(page, markers.at(0), markers.at(1));
-        QCOMPARE(hotwords::ExtractAllBetween(followUpBlock, mining::kLinkStart, mining::kLinkEnd),
-                 expected);
-        QCOMPARE(hotwords::ExtractAllBetween(seedBlock, mining::kLinkStart, mining::kLinkEnd),
+        config::Settings settings;
+        settings.hosts.setAll(server.host());
+        settings.layout = live ? config::LayoutChoice::Live : config::LayoutChoice::Auto;
+        const auto layout = layout::chooseLayout(settings);
+        const HttpResult answer = httpGet(m_manager, layout->searchUrl(keyword));
+        const QString page = hotwords::decodePage(answer.body, answer.contentType).text;
+        QStringList expected = server.graph().related(keyword);
+        for (QString &word : expected)
+            word = word.toLower();
+        const layout::RelatedSearches followUp = layout->relatedSearches(page, {});
+        QCOMPARE(followUp.blockFound, !keyword.isEmpty());
+        QCOMPARE(followUp.candidates, expected);
+        QCOMPARE(live ? layout::relatedDataWords(page)
+                      : layout->relatedSearches(page, markers).candidates,
                  expected);
         QCOMPARE(page.contains(u"<title>"_s + keyword.toHtmlEscaped() + u"_百度搜索"_s),
                  !keyword.isEmpty());
@@ -184,11 +199,20 @@ private Q_SLOTS:
     void embeddedSandboxServesEveryRole()
     {
         QObject owner;
-        const Result<QString> host = startEmbeddedSandbox(&owner);
-        QVERIFY2(host, qPrintable(host.error()));
-        QVERIFY(host->startsWith(u"127.0.0.1:"_s));
-        QCOMPARE(httpGet(m_manager, hotwords::markerPageUrl(*host)).status, 200);
-        QCOMPARE(httpGet(m_manager, hotwords::pageUrl(*host, "/buzz/top10.html")).status, 200);
+        config::Settings settings;
+        for (const bool live : {false, true}) {
+            settings.layout = live ? config::LayoutChoice::Live : config::LayoutChoice::Auto;
+            const Result<QString> host = startEmbeddedSandbox(&owner, settings);
+            QVERIFY2(host, qPrintable(host.error()));
+            QVERIFY(host->startsWith(u"127.0.0.1:"_s));
+            QCOMPARE(httpGet(m_manager, hotwords::markerPageUrl(*host)).status, 200);
+            // Today's engines serve the board page; the classic lists are gone.
+            const auto status = [&](const QByteArray &path) {
+                return httpGet(m_manager, hotwords::pageUrl(*host, path)).status;
+            };
+            QCOMPARE(status("/buzz/top10.html"), live ? 404 : 200);
+            QCOMPARE(status("/board?tab=realtime"), live ? 200 : 404);
+        }
     }
 
     void eachFaultReachesTheClient_data()
@@ -305,6 +329,7 @@ private Q_SLOTS:
 
 private:
     SandboxServer m_server{SandboxOptions{}};
+    SandboxServer m_live{SandboxOptions{.live = true}};
     QNetworkAccessManager m_manager;
 };
 

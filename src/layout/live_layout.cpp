@@ -1,0 +1,69 @@
+#include "layout/live_layout.h"
+
+#include "hotwords/extract.h"
+#include "hotwords/urls.h"
+#include "layout/live_hotlists.h"
+#include "layout/live_markup.h"
+
+namespace vantorix::layout {
+
+LiveLayout::LiveLayout(config::HostSettings hosts) : m_hosts(std::move(hosts))
+{
+    const config::HostSettings classic;
+    if (m_hosts.search == classic.search)
+        m_hosts.search = kLiveSearchHost;
+    if (m_hosts.hotlist == classic.hotlist)
+        m_hosts.hotlist = kLiveHotlistHost;
+    if (m_hosts.sogouHotlist == classic.sogouHotlist)
+        m_hosts.sogouHotlist = kLiveSogouHotlistHost;
+}
+
+QString LiveLayout::name() const
+{
+    return QStringLiteral("live");
+}
+
+QUrl LiveLayout::searchUrl(const QString &keyword) const
+{
+    return hotwords::pageUrl(m_hosts.search,
+                             "/s?wd=" + keyword.toUtf8().toPercentEncoding() + "&ie=utf-8");
+}
+
+std::optional<QUrl> LiveLayout::retryAddress(const QUrl &asked, const QString &pageText) const
+{
+    if (asked.scheme() != QLatin1String("https") || !isHttpsShellPage(pageText))
+        return std::nullopt;
+    QUrl plain = asked; // as the page's script does: the scheme swapped, the rest kept
+    plain.setScheme(QStringLiteral("http"));
+    return plain;
+}
+
+bool LiveLayout::usesSeedMarkers() const
+{
+    return false;
+}
+
+RelatedSearches LiveLayout::relatedSearches(const QString &pageText, const QStringList &) const
+{
+    const QString block = hotwords::ExtractBetween(pageText, kLiveRelatedStart, kLiveRelatedEnd);
+    RelatedSearches related{!block.isEmpty(), linkTexts(block)};
+    // The words also stand in the block's JSON; a table drawn by script alone
+    // still gives them.
+    if (related.candidates.isEmpty())
+        related.candidates = relatedDataWords(pageText);
+    return related;
+}
+
+std::optional<hotwords::HotlistReading>
+LiveLayout::hotlist(const hotwords::HotwordSource &source) const
+{
+    if (source.name == QLatin1String("baidu-today"))
+        return hotwords::HotlistReading{hotwords::pageUrl(m_hosts.hotlist, "/board?tab=realtime"),
+                                        boardWordList};
+    if (source.name == QLatin1String("sogou-today"))
+        return hotwords::HotlistReading{hotwords::pageUrl(m_hosts.sogouHotlist, "/hot_ranks"),
+                                        hotRanksWordList};
+    return std::nullopt; // no weekly or monthly list is published any more
+}
+
+} // namespace vantorix::layout

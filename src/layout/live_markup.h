@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace vantorix::layout {
+
+// Today's result page: the related searches stand between this marker and
+// the next "</table>", each the text of a link.
+inline const QString kLiveRelatedStart = QStringLiteral("相关搜索</div>");
+inline const QString kLiveRelatedEnd = QStringLiteral("</table>");
+
+// A word as the live layout hands it on: white space runs read as one space
+// (as a browser shows them), trimmed, lower-cased as the section cut does.
+QString liveWord(const QString &text);
+
+// The texts of the <a> elements of a block, in page order: tags stripped,
+// entities decoded, read by liveWord(); empty ones skipped. The scan ends at
+// a link with no "</a>" after it.
+QStringList linkTexts(const QString &block);
+
+// The text with its character references ("&amp;", "&#38;", "&#x26;")
+// decoded; unknown ones stay as written.
+QString decodeEntities(const QString &text);
+
+// The "word" values of the s-data JSON that stands just before the related
+// block's marker, read by liveWord(); empty when there is none or it does not
+// parse.
+QStringList relatedDataWords(const QString &pageText);
+
+// Whether the page is the short https page that only sends the browser to the
+// same address over http.
+bool isHttpsShellPage(const QString &pageText);
+
+} // namespace vantorix::layout

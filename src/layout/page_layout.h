@@ -1,0 +1,59 @@
+#pragma once
+
+#include "config/settings.h"
+#include "hotwords/hotword_fetch.h"
+#include "hotwords/sources.h"
+
+#include <QStringList>
+#include <QUrl>
+#include <memory>
+#include <optional>
+
+namespace vantorix::layout {
+
+// What one result page gives a mining run.
+struct RelatedSearches
+{
+    bool blockFound = false; // the page holds a related-searches block
+    // The block's link texts in page order, lower-cased. The harvest's rules
+    // (length, filter, duplicates) come after, so empty or short texts may
+    // stand here.
+    QStringList candidates;
+};
+
+// Which pages the program reads and how: the query address, how a result
+// page becomes the words of its related-searches block, and how each
+// hot-word source is read. Chosen once from the settings; nothing else asks
+// which layout is in use, and everything after the cut is shared.
+class PageLayout
+{
+public:
+    virtual ~PageLayout() = default;
+
+    // "classic" or "live".
+    virtual QString name() const = 0;
+
+    // The result page of a keyword.
+    virtual QUrl searchUrl(const QString &keyword) const = 0;
+    // Where to ask instead, once, when the answer to `asked` is a page that
+    // only sends a browser elsewhere.
+    virtual std::optional<QUrl> retryAddress(const QUrl &asked, const QString &pageText) const = 0;
+
+    // Whether the seed query is cut with the publisher's marker pair.
+    virtual bool usesSeedMarkers() const = 0;
+    // The related searches of a result page; `seedMarkers` is the marker
+    // page's pair for the seed query and empty for every other query.
+    virtual RelatedSearches relatedSearches(const QString &pageText,
+                                            const QStringList &seedMarkers) const = 0;
+
+    // How the source is read; nullopt when this layout has no such list.
+    virtual std::optional<hotwords::HotlistReading>
+    hotlist(const hotwords::HotwordSource &source) const = 0;
+};
+
+// The layout the settings ask for. Auto means live when every page role
+// (search, both hot lists) names a real public host of the two engines, and
+// classic for any other host, the sandbox included.
+std::shared_ptr<const PageLayout> chooseLayout(const config::Settings &settings);
+
+} // namespace vantorix::layout
