@@ -8,6 +8,7 @@
 #include "list/utf8_tools.h"
 
 #include <QDebug>
+#include <QStringDecoder>
 #include <functional>
 
 using namespace vantorix::list;
@@ -133,8 +134,12 @@ std::optional<QString> listToolsDisagree(const QByteArray &utf8, const QStringLi
 {
     for (const TextLayout layout : {TextLayout::Lines, TextLayout::List}) {
         for (const Tool &tool : tools(needles)) {
+            // A byte order mark that starts the output is a keyword's, not a mark.
             const auto read = [&](const QByteArray &bytes) {
-                return tool.readsText ? QString::fromUtf8(bytes) : QString::fromLatin1(bytes);
+                constexpr auto flags =
+                    QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom;
+                return tool.readsText ? QString(QStringDecoder(QStringDecoder::Utf8, flags)(bytes))
+                                      : QString::fromLatin1(bytes);
             };
             for (const QString &argument : tool.arguments) {
                 QByteArray out;
