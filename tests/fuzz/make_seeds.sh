@@ -51,9 +51,9 @@ done
 
 "$cli" --search-host "$host" --publisher-host "$host" mine 减肥 --limit 200 --raw --quiet \
     >"$out/root_groups/mined"
-tr -d '\r' <"$out/root_groups/mined" >"$out/list_tools/lines"
+head -c 400 "$out/root_groups/mined" | tr -d '\r' >"$out/list_tools/lines"
 for needle in 减肥 keep " a " ""; do
-    { echo "$needle"; cat "$out/root_groups/mined"; } >"$out/list_tools/raw-${needle// /_}"
+    { echo "$needle"; head -c 400 "$out/root_groups/mined"; } >"$out/list_tools/raw-${needle// /_}"
 done
 "$cli" --sandbox hotwords baidu-today --raw >"$out/root_groups/hotwords"
 
