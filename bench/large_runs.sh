@@ -22,7 +22,7 @@ trap '[[ -n $sandbox_pid ]] && kill $sandbox_pid 2>/dev/null; rm -rf "$tmp"' EXI
 start_sandbox() {
     "$build/src/sandbox/vantorix-sandbox" "$@" >"$tmp/sandbox.out" 2>/dev/null &
     sandbox_pid=$!
-    until host=$(grep -o '127\.0\.0\.1:[0-9]*' "$tmp/sandbox.out"); do sleep 0.1; done
+    until host=$(grep -o '127\.0\.0\.1:[0-9]*' "$tmp/sandbox.out" 2>/dev/null); do sleep 0.1; done
 }
 
 stop_sandbox() {
