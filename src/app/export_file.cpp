@@ -1,6 +1,7 @@
 #include "app/export_file.h"
 
-#include <QSaveFile>
+#include "list/output_file.h"
+
 #include <QStringEncoder>
 
 namespace vantorix::app {
@@ -18,12 +19,9 @@ Result<> writeExportFile(const QString &path, const QString &text, ExportEncodin
         bytes = text.toUtf8();
     }
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return failure(file.errorString());
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        return failure(file.errorString());
-    return {};
+    // A regular file is replaced whole; a device or a pipe is written into.
+    return list::writeOutputFile(path,
+                                 [&bytes](QIODevice &file) { return list::writeAll(file, bytes); });
 }
 
 } // namespace vantorix::app
