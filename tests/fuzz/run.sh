@@ -19,12 +19,49 @@ shift $((OPTIND - 1))
 targets=("${@:-extract harvest charset live list_tools options root_groups}")
 read -ra targets <<<"${targets[*]}"
 
+# Seeds from the sandbox web's pages, classic and live, and a mining run.
+make_seeds() {
+    local out=$1 url host name pair i=0 sandbox=$build/src/sandbox/vantorix-sandbox
+    local cli=$build/src/cli/vantorix-cli
+    mkdir -p "${targets[@]/#/$out/}"
+    trap 'kill $(jobs -p) 2>/dev/null' EXIT
+    serve() { # serve ARGS...: starts a sandbox, sets $url
+        "$sandbox" --port 0 "$@" >"$out/.sandbox$#" 2>/dev/null &
+        until url=$(grep -o 'http://[0-9.:]*' "$out/.sandbox$#"); do sleep 0.1; done
+    }
+    serve --layout live
+    for path in "s?wd=%E5%87%8F%E8%82%A5" "board?tab=realtime" hot_ranks; do
+        { echo word; curl -s "$url/$path"; } >"$out/live/${path%%\?*}"
+    done
+    serve && host=${url#http://}
+    for path in "s?wd=%BC%F5%B7%CA" "banben.htm?bb=v3.3" buzz/top10.html 000002.html "s?wd="; do
+        name=page$((i / 4))
+        curl -s "$url/$path" | tee "$out/charset/$name-gbk" | iconv -f GB18030 -t UTF-8 >"$out/$name"
+        { echo "text/html; charset=gbk"; cat "$out/charset/$name-gbk"; } >"$out/charset/$name-header"
+        { echo "text/html"; cat "$out/$name"; } >"$out/charset/$name-meta"
+        for pair in "相关搜索</th>|</table>" '<div id="rs">|</div>' "[[v3.3--|]]" '&f=1">|</a>'; do
+            { echo "${pair%%|*}"; echo "${pair#*|}"; cat "$out/$name"; } >"$out/extract/$name-$((i++))"
+        done
+        { printf '2\n未开启\n\r\n减肥\r\n\x1f减肥方法\r\n\x1f\n'; cat "$out/$name"; } >"$out/harvest/$name"
+    done
+    "$cli" --search-host "$host" --publisher-host "$host" mine 减肥 --limit 200 --raw --quiet \
+        >"$out/root_groups/mined"
+    for needle in 减肥 keep " a " ""; do
+        { echo "$needle"; head -c 400 "$out/root_groups/mined"; } >"$out/list_tools/raw-${needle// /_}"
+    done
+    printf '%s\0' mine 减肥 --search-host "$host" --limit=-5 --timeout 5 >"$out/options/mine"
+    printf '%s\0' --proxy socks5://127.0.0.1:1080 --concurrency 6 -- -1 >"$out/options/proxy"
+    printf '%s\0' --port 0 --fail-rate 0.5 --seed 7 --fanout 12 --depth 5 >"$out/options/sandbox"
+    printf '%s\0' --search-host "[::1]:8080" -h 1e400 -0 NaN "１２" " 2.9 " >"$out/options/hosts"
+    kill $(jobs -p) && trap - EXIT && rm "$out"/.sandbox* "$out"/page*
+}
+
 if [[ ! -f $build/build.ninja ]]; then
     CC=clang-14 CXX=clang++-14 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
         -DVANTORIX_FUZZ=ON -DVANTORIX_BUILD_GUI=OFF -DVANTORIX_BUILD_TESTS=OFF >/dev/null
 fi
 cmake --build "$build" -j2 --target vantorix-sandbox vantorix-cli vantorix_fuzz >/dev/null
-[[ -d $build/fuzz-seeds ]] || tests/fuzz/make_seeds.sh "$build" "$build/fuzz-seeds"
+[[ -d $build/fuzz-seeds ]] || make_seeds "$build/fuzz-seeds"
 
 failed=()
 for target in "${targets[@]}"; do
