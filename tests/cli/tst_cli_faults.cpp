@@ -1,10 +1,9 @@
+#include "cli_process.h"
 #include "environment.h"
 #include "sandbox/sandbox_server.h"
 
-#include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
-#include <QSignalSpy>
 #include <QTest>
 
 #ifdef Q_OS_UNIX
@@ -34,32 +33,13 @@ SandboxOptions siteOptions(bool faulty)
     return options;
 }
 
-struct Run
-{
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
 // `mine` of every keyword the site holds, a short time-out and no early end.
-QProcess *startMine(const SandboxServer &site, QObject *parent)
+CliResult mine(const SandboxServer &site, const std::function<void(QProcess &)> &whileRunning = {})
 {
-    auto *process = new QProcess(parent);
-    process->start(QStringLiteral(VANTORIX_CLI_PATH),
-                   {u"mine"_s, kSeed, u"--search-host"_s, site.host(), u"--publisher-host"_s,
-                    site.host(), u"--limit"_s, u"10000000"_s, u"--timeout"_s, u"1"_s,
-                    u"--concurrency"_s, u"6"_s, u"--max-failures"_s, u"0"_s, u"--quiet"_s});
-    return process;
-}
-
-// Waits on this thread's event loop, so the sandbox keeps answering.
-Run finish(QProcess *process)
-{
-    QSignalSpy finished(process, &QProcess::finished);
-    if (process->state() != QProcess::NotRunning && !finished.wait(600000))
-        process->kill();
-    return {process->exitStatus() == QProcess::NormalExit ? process->exitCode() : -2,
-            process->readAllStandardOutput(), process->readAllStandardError()};
+    return runCli({u"mine"_s, kSeed, u"--search-host"_s, site.host(), u"--publisher-host"_s,
+                   site.host(), u"--limit"_s, u"10000000"_s, u"--timeout"_s, u"1"_s,
+                   u"--concurrency"_s, u"6"_s, u"--max-failures"_s, u"0"_s, u"--quiet"_s},
+                  {}, CliInput::File, whileRunning);
 }
 
 QSet<QString> linesOf(const QByteArray &out)
@@ -78,10 +58,8 @@ QSet<QString> reachable(const KeywordGraph &graph, const QSet<QString> &dead)
         if (i > 0 && dead.contains(queue.at(i)))
             continue;
         for (const QString &link : graph.related(queue.at(i))) {
-            if (!found.contains(link.toLower())) {
-                found.insert(link.toLower());
-                queue.append(link.toLower());
-            }
+            if (!found.contains(link.toLower()))
+                queue.append(*found.insert(link.toLower()));
         }
     }
     return found;
@@ -103,7 +81,7 @@ private Q_SLOTS:
             std::signal(signal, SIG_DFL);
 #endif
         QVERIFY(m_clean.listen() && m_faulty.listen());
-        m_cleanRun = finish(startMine(m_clean, this));
+        m_cleanRun = mine(m_clean);
         QCOMPARE(m_cleanRun.exitCode, 0);
     }
 
@@ -111,7 +89,7 @@ private Q_SLOTS:
     // keywords that only those pages lead to.
     void losesOnlyWhatFailedPagesHide()
     {
-        const Run run = finish(startMine(m_faulty, this));
+        const CliResult run = mine(m_faulty);
         QCOMPARE(run.exitCode, 3);
         // A keyword a block lists twice is queried twice, and its page is
         // lost only when every query of it failed.
@@ -173,17 +151,17 @@ private Q_SLOTS:
 #ifdef Q_OS_UNIX
         QFETCH(int, signal);
         QFETCH(int, afterLines);
-        QProcess *process = startMine(m_clean, this);
         QByteArray out;
-        QTRY_VERIFY_WITH_TIMEOUT((out += process->readAllStandardOutput()).count('\n') >=
-                                         afterLines ||
-                                     process->state() == QProcess::NotRunning,
-                                 60000);
-        if (signal != 0 && process->state() == QProcess::Running) // else pid 0: our group
-            ::kill(pid_t(process->processId()), signal);
-        else
-            process->closeReadChannel(QProcess::StandardOutput);
-        const Run run = finish(process);
+        const CliResult run = mine(m_clean, [&](QProcess &process) {
+            QTRY_VERIFY_WITH_TIMEOUT((out += process.readAllStandardOutput()).count('\n') >=
+                                             afterLines ||
+                                         process.state() == QProcess::NotRunning,
+                                     60000);
+            if (signal != 0 && process.state() == QProcess::Running) // else pid 0: our group
+                ::kill(pid_t(process.processId()), signal);
+            else
+                process.closeReadChannel(QProcess::StandardOutput);
+        });
         out += run.out;
         QVERIFY(out.isEmpty() || out.endsWith('\n'));
         QVERIFY(m_cleanRun.out.startsWith(out));
@@ -198,7 +176,7 @@ private Q_SLOTS:
 private:
     SandboxServer m_clean{siteOptions(false)};
     SandboxServer m_faulty{siteOptions(true)};
-    Run m_cleanRun;
+    CliResult m_cleanRun;
 };
 
 QTEST_GUILESS_MAIN(TestCliFaults)
