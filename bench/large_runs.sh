@@ -1,15 +1,16 @@
 #!/usr/bin/env bash
 # Large runs against a vantorix-sandbox process, no latency:
-#  1. `vantorix-cli mine` from 减肥 over the whole graph (--fanout F --depth 5;
-#     F=12 reaches 371,268 keywords, F=15 about 1,050,000): wall and CPU time,
-#     peak RSS, keywords, queries;
+#  1. `vantorix-cli mine` from 减肥 --limit L (--fanout F --depth 5; F=12
+#     holds 371,268 keywords, F=15 1,048,350): wall and CPU time, peak RSS,
+#     keywords, queries;
 #  2. CPU per query of the mining run once 1,000 and once 1,000,000 keywords
 #     are seen (bench_mining_query_cpu), to show it stays flat;
 #  3. with WINDOW_BUILD set, every list tool in the offscreen window on a list
 #     of 1,000,000 keywords (bench_window_list_tools).
 # Usage: bench/large_runs.sh [BUILD_DIR]   (a Release build with
 # -DVANTORIX_BUILD_BENCH=ON; default build-release)
-# Environment: FANOUT (15), CONCURRENCY (6), SKIP_MINE=1, SKIP_CPU=1.
+# Environment: FANOUT (15), LIMIT (1000000), CONCURRENCY (6), SKIP_MINE=1,
+# SKIP_CPU=1.
 set -euo pipefail
 
 build=${1:-build-release}
@@ -37,7 +38,7 @@ if [[ ${SKIP_MINE:-0} != 1 ]]; then
     echo "sandbox --fanout $fanout --depth 5: $("$build/src/sandbox/vantorix-sandbox" \
         --count 减肥 --fanout "$fanout" --depth 5) keywords from 减肥"
     /usr/bin/time -f "%e %U %S %M" -o "$tmp/time" "$build/src/cli/vantorix-cli" mine 减肥 \
-        --quiet --limit 10000000 --concurrency "${CONCURRENCY:-6}" --search-host "$host" \
+        --quiet --limit "${LIMIT:-1000000}" --concurrency "${CONCURRENCY:-6}" --search-host "$host" \
         --publisher-host "$host" >"$tmp/out"
     read -r wall user sys rss <"$tmp/time"
     echo "mine: $(wc -l <"$tmp/out") lines ($(sort -u "$tmp/out" | wc -l) distinct keywords)," \

@@ -45,8 +45,6 @@ private Q_SLOTS:
             "\xEF\xBB\xBF减\n减\n", "减\n");
         row("--encoding gbk in and out", "--encoding|gbk|contains|seo",
             gbk(u"SEO工具\r\n减肥\r\n"_s), gbk(u"SEO工具\n"_s));
-        row("NUL bytes are keyword bytes", "dedupe", "a\0b\na\0b\n\0\n"_ba, "a\0b\n\0\n"_ba);
-        row("a file of lone CRs is one line", "dedupe", "a\rb\ra\r", "a\rb\ra\r\n");
         QByteArray bytes(256, 0);
         std::iota(bytes.begin(), bytes.end(), char(0));
         row("every byte value passes through", "--raw|dedupe", bytes, "\r\n" + bytes + "\r\n");

@@ -96,11 +96,8 @@ private Q_SLOTS:
         QTest::newRow("below smallest int") << u"-2147483648.5"_s << none;
         QTest::newRow("negative zero") << u"-0"_s << std::optional(0);
         QTest::newRow("spaces around") << u"  7 "_s << std::optional(7);
-        for (const char *notFinite : {"NaN", "inf", "-infinity"})
-            QTest::newRow(notFinite) << QString::fromLatin1(notFinite) << none;
-        QTest::newRow("full-width digits") << u"１２"_s << none;
-        QTest::newRow("100 KB of digits") << QString(100000, u'9') << none;
-        QTest::newRow("100 KB of text") << QString(100000, u'减') << none;
+        for (const QString &bad : {u"NaN"_s, u"-infinity"_s, u"１２"_s, QString(100000, u'9')})
+            QTest::newRow(qPrintable(bad.left(10))) << bad << none;
     }
     void flooredNumber()
     {
