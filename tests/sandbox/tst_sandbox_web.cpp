@@ -45,16 +45,21 @@ constexpr double kRate = 0.5;
 Fault observed(const HttpResult &result)
 {
     if (!result.finished || result.error == QNetworkReply::OperationCanceledError)
-        return Fault::NoAnswer;
+        return result.status == 200 ? Fault::EndlessBody : Fault::NoAnswer;
+    if (result.error == QNetworkReply::TooManyRedirectsError)
+        return Fault::RedirectLoop;
     if (result.status == 500)
         return Fault::ServerError;
     // Qt may end a reply cut short without an error.
     if (result.error == QNetworkReply::RemoteHostClosedError ||
         result.body.size() < result.declaredLength)
         return Fault::DropConnection;
-    if (result.error == QNetworkReply::NoError && result.status == 200 && !result.body.isEmpty())
-        return Fault::None;
-    return Fault(-1);
+    if (result.error != QNetworkReply::NoError || result.status != 200 || result.body.isEmpty())
+        return Fault(-1);
+    if (result.body.size() > 10 * 1024 * 1024)
+        return Fault::HugePage;
+    return hotwords::decodePage(result.body, result.contentType).malformed ? Fault::InvalidGbk
+                                                                           : Fault::None;
 }
 
 // Asks for the path expecting `planned`: a request that is never answered is
@@ -62,7 +67,8 @@ Fault observed(const HttpResult &result)
 Fault fetchExpecting(const SandboxServer &server, const QByteArray &path, Fault planned)
 {
     QNetworkAccessManager manager;
-    const int waitMs = planned == Fault::NoAnswer ? 500 : 30000;
+    const bool hangs = planned == Fault::NoAnswer || planned == Fault::EndlessBody;
+    const int waitMs = hangs ? 500 : 30000;
     return observed(httpGet(manager, hotwords::pageUrl(server.host(), path), waitMs));
 }
 
@@ -118,6 +124,8 @@ private Q_SLOTS:
             QTest::addRow("%s: ampersand hash percent plus", layout)
                 << u"a&b #c 100% 16+8 /x?y"_s << live;
             QTest::addRow("%s: outside the BMP", layout) << u"𠀋字"_s << live;
+            QTest::addRow("%s: line break, quotes, controls", layout)
+                << u"a\r\nb \"c\" 'd'\t\x01\x7F\u00A0e"_s << live;
             QTest::addRow("%s: empty keyword, no block", layout) << QString() << live;
         }
     }
@@ -145,8 +153,8 @@ private Q_SLOTS:
         const HttpResult answer = httpGet(m_manager, layout->searchUrl(keyword));
         const QString page = hotwords::decodePage(answer.body, answer.contentType).text;
         QStringList expected = server.graph().related(keyword);
-        for (QString &word : expected)
-            word = word.toLower();
+        for (QString &word : expected) // today's page shows a word as rendered text
+            word = live ? layout::liveWord(word) : word.toLower();
         const layout::RelatedSearches followUp = layout->relatedSearches(page, {});
         QCOMPARE(followUp.blockFound, !keyword.isEmpty());
         QCOMPARE(followUp.candidates, expected);
@@ -216,24 +224,27 @@ private Q_SLOTS:
         for (const int latency : {0, 50}) {
             const char *suffix = latency ? " after latency" : "";
             QTest::addRow("none%s", suffix) << Fault::None << latency;
-            QTest::addRow("500%s", suffix) << Fault::ServerError << latency;
-            QTest::addRow("dropped%s", suffix) << Fault::DropConnection << latency;
-            QTest::addRow("no answer%s", suffix) << Fault::NoAnswer << latency;
+            const QStringList kinds =
+                u"500,drop,silent,endless,huge,bad-gbk,redirect-loop"_s.split(u',');
+            for (const QString &kind : kinds)
+                QTest::addRow("%s%s", qPrintable(kind), suffix)
+                    << parseFaultKinds(kind)->constFirst() << latency;
         }
     }
     void eachFaultReachesTheClient()
     {
         QFETCH(Fault, kind);
         QFETCH(int, latencyMs);
-        const FaultPlan plan(kSeed, kRate);
+        const QList<Fault> all = *parseFaultKinds(u"all"_s);
+        const FaultPlan plan(kSeed, kRate, all);
         QByteArray path;
         for (int i = 0; path.isEmpty(); ++i) {
             const QByteArray candidate = "/s?wd=k" + QByteArray::number(i);
             if (plan.faultFor(candidate, 1) == kind)
                 path = candidate;
         }
-        SandboxServer server(
-            SandboxOptions{.seed = kSeed, .latencyMs = latencyMs, .failRate = kRate});
+        SandboxServer server(SandboxOptions{
+            .seed = kSeed, .latencyMs = latencyMs, .failRate = kRate, .faultKinds = all});
         QVERIFY(server.listen());
         QCOMPARE(fetchExpecting(server, path, kind), kind);
     }
