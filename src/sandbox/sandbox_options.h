@@ -18,7 +18,7 @@ struct SandboxOptions
     int latencyMs = 0;     // every answer waits this long
     double failRate = 0.0; // share of requests met by a fault (see fault_plan.h)
     QList<Fault> faultKinds = defaultFaultKinds();
-    bool live = false;     // today's pages instead of the classic ones
+    bool live = false; // today's pages instead of the classic ones
     // Live search queries answered with blocks: this share, and every query
     // of a client over `rateLimit` a second for the cooldown.
     double blockRate = 0.0;
