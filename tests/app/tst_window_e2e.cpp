@@ -144,10 +144,6 @@ private Q_SLOTS:
         const qreal dpi = f.window->screen()->logicalDotsPerInch();
         QCOMPARE(f.window->fixedWidthTwips(),
                  app::pixelsToTwips(f.window->frameGeometry().width(), dpi));
-        QCOMPARE(f.c().WebBrowser1->width(), f.window->toPixels(f.window->fixedWidthTwips() + 300));
-        const QSize designed = f.window->size();
-        f.window->windowHandle()->resize(designed + QSize(120, 80));
-        QTRY_COMPARE(f.window->size(), designed);
         QTRY_VERIFY_WITH_TIMEOUT(panelShowsText(), 60000); // the marker page's notice
         screenshot(u"start-up"_s);
     }
