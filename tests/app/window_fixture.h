@@ -39,7 +39,7 @@ struct WindowFixture
         window = std::make_unique<vantorix::app::MainWindow>();
         vantorix::app::installBinders(*window, settings);
         window->show();
-        return QTest::qWaitForWindowExposed(window.get());
+        return QTest::qWaitForWindowExposed(window.get(), 60000);
     }
     // Open, and the seed marker page read (or failed).
     bool openReady()
