@@ -9,12 +9,26 @@
 
 namespace vantorix::sandbox {
 
+// How a list of neighbours is drawn: the shares of its kinds in percent (the
+// rest are shorter keywords), how many, and the hash stream of the draw.
+struct KeywordGraph::NeighbourMix
+{
+    int shortWordShare;
+    int longerShare;
+    int siblingShare;
+    int least; // the list holds least + a draw below `spread` neighbours
+    int spread;
+    bool twins;     // one link now and then listed twice
+    quint64 stream; // added to the seed; 0 for the related block
+};
+
 namespace {
 
-// Shares of the links on a page, in percent.
-constexpr int kShortWordShare = 4;
-constexpr int kLongerShare = 58;
-constexpr int kSiblingShare = 26; // the rest are shorter keywords
+// The related block: mostly longer keywords, some siblings and shorter ones.
+constexpr KeywordGraph::NeighbourMix kRelatedMix{4, 58, 26, 8, 3, true, 0};
+// The search box completes what was typed: longer keywords first, no way back
+// to shorter ones, drawn apart from the related block so the two differ.
+constexpr KeywordGraph::NeighbourMix kSuggestionMix{0, 80, 20, 10, 1, false, 0x5ac9e55e7ULL};
 
 bool holdsMarkup(const QString &text)
 {
@@ -63,7 +77,21 @@ QStringList KeywordGraph::related(const QString &keyword) const
         return {};
     if (shortWords().contains(lower, Qt::CaseInsensitive))
         return shortWordRelated(lower);
+    return neighbours(keyword, kRelatedMix);
+}
 
+QStringList KeywordGraph::suggestions(const QString &keyword) const
+{
+    const QString lower = keyword.toLower();
+    if (lower.trimmed().isEmpty() || holdsMarkup(lower) ||
+        shortWords().contains(lower, Qt::CaseInsensitive))
+        return {};
+    return neighbours(keyword, kSuggestionMix);
+}
+
+QStringList KeywordGraph::neighbours(const QString &keyword, const NeighbourMix &mix) const
+{
+    const QString lower = keyword.toLower();
     const KeywordShape shape = parseShape(keyword);
     std::array<QList<int>, SlotCount> choices;
     QList<int> filled;
@@ -76,22 +104,22 @@ QStringList KeywordGraph::related(const QString &keyword) const
         return list.at(rng.below(static_cast<int>(list.size())));
     };
 
-    SplitMix rng(stableHash(m_seed, lower));
-    const int wanted = 8 + rng.below(3);
+    SplitMix rng(stableHash(m_seed + mix.stream, lower));
+    const int wanted = mix.least + rng.below(mix.spread);
     QStringList links;
     for (int attempt = 0; links.size() < wanted && attempt < 200; ++attempt) {
         const int roll = rng.below(100);
         QString text;
-        if (roll < kShortWordShare) {
+        if (roll < mix.shortWordShare) {
             text = shortWords().at(rng.below(static_cast<int>(shortWords().size())));
         } else {
             KeywordShape next = shape;
-            if (roll < kShortWordShare + kLongerShare) {
+            if (roll < mix.shortWordShare + mix.longerShare) {
                 if (shape.level() >= m_depth || empty.isEmpty())
                     continue;
                 const int slot = anyOf(rng, empty);
                 next.words[slot] = anyOf(rng, choices[slot]);
-            } else if (roll < kShortWordShare + kLongerShare + kSiblingShare) {
+            } else if (roll < mix.shortWordShare + mix.longerShare + mix.siblingShare) {
                 if (filled.isEmpty())
                     continue;
                 const int slot = anyOf(rng, filled);
@@ -109,7 +137,7 @@ QStringList KeywordGraph::related(const QString &keyword) const
             links.append(text);
     }
     // Engines now and then list one search twice in a block.
-    if (links.size() > 2 && rng.below(10) == 0) {
+    if (mix.twins && links.size() > 2 && rng.below(10) == 0) {
         const int from = rng.below(static_cast<int>(links.size()));
         const int to = from + 1 + rng.below(static_cast<int>(links.size()) - from);
         links.insert(to, links.at(from));

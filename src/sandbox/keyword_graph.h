@@ -41,6 +41,12 @@ public:
     // markup characters.
     QStringList related(const QString &keyword) const;
 
+    // The search box's suggestions for the keyword: up to ten distinct
+    // neighbours of the same graph, mostly longer keywords, drawn apart from
+    // the related block (another order, other picks). None for the empty
+    // keyword, the short words and keywords holding markup characters.
+    QStringList suggestions(const QString &keyword) const;
+
     // Distinct lower-cased keywords a breadth-first run from `keyword` finds
     // (the start itself not counted unless a page links back to it), up to `limit`.
     qsizetype reachableFrom(const QString &keyword, qsizetype limit) const;
@@ -48,7 +54,10 @@ public:
     int fanout() const { return m_fanout; }
     int depth() const { return m_depth; }
 
+    struct NeighbourMix;
+
 private:
+    QStringList neighbours(const QString &keyword, const NeighbourMix &mix) const;
     QStringList shortWordRelated(const QString &lower) const;
     QList<int> slotChoices(const QString &lowerCore, int slot) const;
 

@@ -39,6 +39,11 @@ QString liveResultPage(const QString &keyword, const QStringList &related, quint
 QString boardPage(const QStringList &words);
 QString hotRanksJson(const QStringList &words, quint64 seed);
 
+// The answer of the search box's suggestion endpoint, JSON in the shape of
+// today's engine: {"q":keyword,"g":[{"type":"sug","q":word},…]}; without
+// suggestions there is no "g" at all.
+QString suggestionAnswer(const QString &keyword, const QStringList &words, quint64 seed);
+
 // The query part of a link: the text as percent-encoded GB18030.
 QString encodedQuery(const QString &text);
 

@@ -44,6 +44,14 @@ public:
     {
         return m_classic->relatedSearches(page, markers);
     }
+    QUrl suggestUrl(const QString &keyword) const override
+    {
+        return m_classic->suggestUrl(keyword);
+    }
+    QStringList suggestions(const QString &answer) const override
+    {
+        return m_classic->suggestions(answer);
+    }
     std::optional<hotwords::HotlistReading>
     hotlist(const hotwords::HotwordSource &source) const override
     {
