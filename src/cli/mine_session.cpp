@@ -48,7 +48,10 @@ void MineSession::begin()
     });
     if (m_options.input.seed.isEmpty())
         warn(QStringLiteral("the seed is empty, so the first query asks for the empty keyword"));
-    if (m_options.markersGiven || !m_ctx.layout->usesSeedMarkers()) {
+    // A resumed run past its seed query has no use for the markers.
+    const bool seedDone =
+        m_options.resume && m_options.resume->from && m_options.resume->from->queriesDone > 0;
+    if (m_options.markersGiven || !m_ctx.layout->usesSeedMarkers() || seedDone) {
         startRun(m_options.input.seedMarkers);
         return;
     }
@@ -91,19 +94,48 @@ void MineSession::startRun(const QStringList &seedMarkers)
         showProgress(false);
     });
     connect(m_run, &mining::MiningRun::finished, this, &MineSession::onFinished);
+    if (m_options.resume)
+        connect(m_run, &mining::MiningRun::checkpointReached, this, &MineSession::saveState);
     if (!m_options.quiet) {
         auto *ticker = new QTimer(this);
         connect(ticker, &QTimer::timeout, this, [this] { showProgress(false); });
         ticker->start(1000);
     }
     m_querying = m_options.input.seed;
-    m_run->start(m_options.input);
+    if (!m_options.resume || !m_options.resume->from) {
+        m_run->start(m_options.input);
+    } else {
+        const mining::RunCheckpoint &from = *m_options.resume->from;
+        note(QStringLiteral("resuming after query %1, %2 keywords found so far")
+                 .arg(from.queriesDone)
+                 .arg(from.foundCount));
+        if (const Result<> resumed = m_run->resume(m_options.input, from); !resumed)
+            return m_ctx.finish(m_ctx.usageError(
+                QStringLiteral("--state %1: %2").arg(m_options.resume->path, resumed.error())));
+    }
+    // Saved at once, so that a run killed before its first answer is still
+    // known by its settings.
+    if (m_options.resume && m_run->isActive())
+        saveState();
     if (m_stopped)
         m_run->requestStop();
     showProgress(true);
 }
 
-void MineSession::onAccepted(const QString &keyword, int generation, const QString &parent)
+void MineSession::saveState()
+{
+    if (!m_stateError.isEmpty())
+        return;
+    const Result<> saved =
+        mining::saveRun(m_options.resume->path, {m_options.resume->settings, m_run->checkpoint()});
+    if (saved)
+        return;
+    m_stateError = saved.error();
+    m_run->requestStop();
+}
+
+void MineSession::onAccepted(const QString &keyword, int generation, const QString &parent,
+                             mining::QueryKind source)
 {
     if (m_options.sheet) {
         m_options.sheet->add(keyword, generation, parent);
@@ -111,7 +143,8 @@ void MineSession::onAccepted(const QString &keyword, int generation, const QStri
     }
     if (m_options.raw || m_outputFailed)
         return;
-    m_ctx.out().write(mineRecord(m_options.format, keyword, generation, parent));
+    m_ctx.out().write(
+        mineRecord(m_options.format, keyword, generation, parent, mining::kindName(source)));
     // Nobody reads the keywords any more (a closed pipe, a full disk): mining
     // on would only load the search engine.
     if (!m_ctx.out().flush()) {
@@ -120,14 +153,11 @@ void MineSession::onAccepted(const QString &keyword, int generation, const QStri
     }
 }
 
-void MineSession::onQueryFailed(const QString &keyword, int generation, const QString &error)
+void MineSession::onQueryFailed(const QString &keyword, int, const QString &error)
 {
-    if (generation == 0) {
-        m_seedError = error;
-        return;
-    }
-    ++m_failedQueries;
-    report(QStringLiteral("query '%1' failed: %2").arg(oneLine(keyword), error));
+    // The seed page's failure is the run's outcome, told at the end.
+    if (m_run->queriesDone() > 0)
+        report(QStringLiteral("query '%1' failed: %2").arg(oneLine(keyword), error));
 }
 
 void MineSession::onPageMalformed(const QString &keyword)
@@ -166,7 +196,9 @@ void MineSession::report(const QString &message)
 void MineSession::onFinished()
 {
     showProgress(true);
-    m_progress.close();
+    note(QStringLiteral("%1 keywords found with %2 queries")
+             .arg(m_run->foundCount())
+             .arg(m_run->queriesDone()));
     if (m_options.raw)
         m_ctx.out().write(m_listIsSeenList ? m_run->seenList() : m_listText);
     if (m_options.sheet) {
@@ -188,17 +220,21 @@ int MineSession::reportOutcome()
                  .arg(pages == 1 ? QStringLiteral("page") : QStringLiteral("pages")));
     if (!m_ctx.out().flush() || m_outputFailed)
         return m_ctx.fail(QStringLiteral("cannot write to standard output"));
-    if (!m_seedError.isEmpty())
-        return m_ctx.fail(QStringLiteral("seed page: ") + m_seedError);
-    if (m_failedQueries == 0)
+    if (!m_stateError.isEmpty())
+        return m_ctx.fail(QStringLiteral("cannot save the run in %1: %2")
+                              .arg(m_options.resume->path, m_stateError));
+    if (!m_run->firstError().isEmpty())
+        return m_ctx.fail(QStringLiteral("seed page: ") + m_run->firstError());
+    const int failed = m_run->failedQueries();
+    if (failed == 0)
         return 0;
     const int maxInARow = m_options.policy.maxFailuresInARow;
     if (maxInARow > 0 && m_run->failuresInARow() >= maxInARow &&
         m_run->runState() == mining::MiningRun::StopRequested)
         report(QStringLiteral("stopped: too many failed queries in a row (--max-failures %1)")
                    .arg(maxInARow));
-    report(m_failedQueries == 1 ? QStringLiteral("1 query failed")
-                                : QStringLiteral("%1 queries failed").arg(m_failedQueries));
+    report(failed == 1 ? QStringLiteral("1 query failed")
+                       : QStringLiteral("%1 queries failed").arg(failed));
     return 3; // incomplete: queries failed
 }
 

@@ -2,6 +2,7 @@
 
 #include "cli/mine_output.h"
 #include "cli/mine_progress.h"
+#include "cli/mine_resume.h"
 #include "cli/mine_sheet.h"
 #include "mining/mining_run.h"
 
@@ -23,7 +24,8 @@ struct MineOptions
     bool raw = false;
     bool quiet = false;
     mining::FetchPolicy policy;
-    std::optional<MineSheet> sheet; // written at the end instead of standard output
+    std::optional<MineSheet> sheet;   // written at the end instead of standard output
+    std::optional<MineResume> resume; // --state
 };
 
 // One `mine` run: the marker page, the run itself, the keywords on standard
@@ -38,7 +40,10 @@ public:
 
 private:
     void startRun(const QStringList &seedMarkers);
-    void onAccepted(const QString &keyword, int generation, const QString &parent);
+    void onAccepted(const QString &keyword, int generation, const QString &parent,
+                    mining::QueryKind source);
+    // Saves the run in the --state file; a failure ends the run.
+    void saveState();
     void onQueryFailed(const QString &keyword, int generation, const QString &error);
     void onPageMalformed(const QString &keyword);
     void onFinished();
@@ -58,9 +63,8 @@ private:
     QString m_listText;            // the first harvest appended to an empty list
     bool m_listIsSeenList = false; // replaced since by the seen-list
     QString m_querying;            // keyword being queried
-    QString m_seedError;           // why the seed page could not be fetched
-    int m_failedQueries = 0;       // after the seed
     int m_malformedPages = 0;
+    QString m_stateError; // why the --state file could not be written
     bool m_outputFailed = false;
     bool m_stopped = false;
 };

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "mining/jcf.h"
+#include "mining/query_plan.h"
 #include "mining/query_queue.h"
+#include "mining/run_checkpoint.h"
 #include "mining/seen_keywords.h"
 
 #include <QDateTime>
@@ -18,11 +20,20 @@ struct MiningInput
     QString minLengthText;   // Text6
     QString filterText;      // Text5
     QStringList seedMarkers; // the marker page's pair, for layouts that cut the seed with it
+    SourceChoice source = SourceChoice::Related;
+    Expansion expansion = Expansion::None; // variants of the seed and the first generation
+    int maxQueries = 0;                    // the run stops before query N + 1; 0: no cap
+    QStringList knownKeywords{};           // found before; the duplicate test drops them
 };
 
 // One window's mining: the run variables live as long as this object and
 // carry over from run to run. A run is a state machine advanced by the
 // replies of its queries; replies are processed strictly in query order.
+// Each generation's keywords become queries as planQueries() lays them out;
+// the variant queries of the seed and of the first generation are asked like
+// keywords and their harvests join that generation's, but a variant itself is
+// no keyword: it is not listed, counted or queried further unless a page
+// lists it.
 class MiningRun : public QObject
 {
     Q_OBJECT
@@ -34,6 +45,14 @@ public:
 
     // Starts a run; ignored (returns false) while one is in progress.
     bool start(const MiningInput &input);
+    // Goes on with a run that stood at `checkpoint` when it was started with
+    // `input`: it ends as that run would have, printing only what comes after.
+    // Fails while a run is in progress or when the checkpoint does not fit the
+    // input's source and expansion.
+    Result<> resume(const MiningInput &input, const RunCheckpoint &checkpoint);
+    // Where the run stands: taken after checkpointReached(), it resumes the run
+    // from there.
+    RunCheckpoint checkpoint() const;
     // The stop button: the run ends before its next query.
     void requestStop();
 
@@ -50,6 +69,11 @@ public:
     // Result pages of this run (the empty keyword's aside) that arrived
     // without a related-searches block: the sign of a changed page layout.
     int pagesWithoutBlock() const { return m_pagesWithoutBlock; }
+    // Queries processed in this run, the first one included.
+    int queriesDone() const { return m_queriesDone; }
+    // Failed queries after the first, and why the first failed (empty if not).
+    int failedQueries() const { return m_failedQueries; }
+    const QString &firstError() const { return m_firstError; }
 
 Q_SIGNALS:
     void started(const QDateTime &startTime);
@@ -57,32 +81,36 @@ Q_SIGNALS:
     void querying(const QString &keyword);
     // Label7: "N 个".
     void countChanged(const QString &countText);
-    void keywordAccepted(const QString &keyword, int generation, const QString &parent);
+    // `parent` is the text of the query that found it (a keyword or a variant).
+    void keywordAccepted(const QString &keyword, int generation, const QString &parent,
+                         vantorix::mining::QueryKind source);
     // The seed's harvest, to be appended to the list as it stands.
     void firstHarvest(const QString &harvest);
     // The list is to be replaced by the seen-list.
     void listReplaced(const QString &seenList);
     // A query whose page could not be fetched (after its retries); it
-    // harvests nothing. `generation` is 0 for the seed, else the generation of
-    // the queried keyword. The window shows no failures.
+    // harvests nothing. `generation` is 0 for the seed and its variants, else
+    // the generation of the queried keyword. The window shows no failures.
     void queryFailed(const QString &keyword, int generation, const QString &error);
     // A page that held bytes invalid in its charset (read as stand-ins).
     void pageMalformed(const QString &keyword);
+    // A query has been processed and its harvest written out: the moment to
+    // take a checkpoint.
+    void checkpointReached();
     void finished(int runState);
 
 private:
-    // The harvest of a query's page (empty when it failed); `seedMarkers`
-    // is empty for every query but the seed.
-    QString harvest(const Result<QueryPage> &page, const QStringList &seedMarkers,
-                    const QString &keyword);
-    void onSeedArrived();
-    void beginGeneration();
+    void begin(const MiningInput &input);
+    // The candidates of a query's page (none when it failed); the run's first
+    // query is cut with the seed markers.
+    QStringList candidates(const Result<QueryPage> &page, const PlannedQuery &query, bool first);
+    QString harvest(const QStringList &candidates, const PlannedQuery &query);
+    void loadGeneration(int generation, const QStringList &keywords);
     void advance();
     void finish();
 
     QueryQueue m_queue;
     bool m_active = false;
-    bool m_seedPending = false;
     int m_runState = Idle;
     int m_foundCount = 0;
     int m_maxFailuresInARow;
@@ -94,10 +122,18 @@ private:
     QDateTime m_startTime;
     SeenKeywords m_seen;
     QStringList m_seedMarkers;
+    SourceChoice m_source = SourceChoice::Related;
+    Expansion m_expansion = Expansion::None;
+    int m_maxQueries = 0;
+    int m_queriesDone = 0;
+    int m_failedQueries = 0;
+    QString m_firstHarvest;
+    QString m_firstError;
 
     // The generation being queried.
     int m_generation = 0;
-    QStringList m_entries;
+    QStringList m_keywords;
+    QList<PlannedQuery> m_plan;
     qsizetype m_index = 0;
     qsizetype m_announced = -1;
     QString m_nextGeneration;

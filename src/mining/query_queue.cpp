@@ -21,15 +21,12 @@ QueryQueue::~QueryQueue()
     clear();
 }
 
-void QueryQueue::load(const QStringList &keywords)
+void QueryQueue::load(const QList<QUrl> &addresses)
 {
     clear();
-    m_slots.resize(size_t(keywords.size()));
-    for (qsizetype i = 0; i < keywords.size(); ++i) {
-        Slot &slot = m_slots[size_t(i)];
-        slot.keyword = keywords[i];
-        slot.address = m_layout->searchUrl(slot.keyword);
-    }
+    m_slots.resize(size_t(addresses.size()));
+    for (qsizetype i = 0; i < addresses.size(); ++i)
+        m_slots[size_t(i)].address = addresses[i];
 }
 
 void QueryQueue::clear()

@@ -30,7 +30,7 @@ struct QueryPage
     bool malformed = false; // it held bytes invalid in its charset
 };
 
-// The result pages of one list of query keywords, fetched ahead of the entry
+// The pages of one list of queries, fetched ahead of the entry
 // the run waits for but handed out by entry, so the run can take them strictly
 // in order.
 class QueryQueue : public QObject
@@ -41,8 +41,8 @@ public:
                FetchPolicy policy, QObject *parent = nullptr);
     ~QueryQueue() override;
 
-    // A new list of keywords; whatever is in flight is abandoned.
-    void load(const QStringList &keywords);
+    // A new list of query addresses; whatever is in flight is abandoned.
+    void load(const QList<QUrl> &addresses);
     // Makes sure the page of `index` is on its way and, with `lookAhead`, the
     // pages after it up to the concurrency.
     void request(qsizetype index, bool lookAhead);
@@ -60,7 +60,6 @@ private:
     enum class State { Idle, Queued, InFlight, BackingOff, Done, Taken };
     struct Slot
     {
-        QString keyword;
         QUrl address;            // where the page is asked for
         bool redirected = false; // the layout sent the query elsewhere once
         State state = State::Idle;

@@ -26,9 +26,9 @@ namespace {
 
 // The related block: mostly longer keywords, some siblings and shorter ones.
 constexpr KeywordGraph::NeighbourMix kRelatedMix{4, 58, 26, 8, 3, true, 0};
-// The search box completes what was typed: longer keywords first, no way back
-// to shorter ones, drawn apart from the related block so the two differ.
-constexpr KeywordGraph::NeighbourMix kSuggestionMix{0, 80, 20, 10, 1, false, 0x5ac9e55e7ULL};
+// The search box completes what was typed: only longer keywords that hold it,
+// drawn apart from the related block so the two differ.
+constexpr KeywordGraph::NeighbourMix kSuggestionMix{0, 100, 0, 10, 1, false, 0x5ac9e55e7ULL};
 
 bool holdsMarkup(const QString &text)
 {
