@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
     qt6-base-dev qt6-httpserver-dev qt6-websockets-dev qt6-webengine-dev
     cmake ninja-build g++ clang-format
-    xvfb xauth fonts-wqy-microhei
+    xvfb xauth openbox fonts-wqy-microhei qt6-translations-l10n
     libxlsxwriter-dev libicu-dev pkg-config python3-openpyxl
     libbenchmark-dev hyperfine gawk mawk time python3
 )

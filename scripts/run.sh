@@ -5,6 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/build.sh
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
+    # The browser panel's engine will not start as root with its own sandbox on.
+    [ "$(id -u)" -ne 0 ] || export QTWEBENGINE_DISABLE_SANDBOX=1
     exec build/src/app/vantorix --sandbox "$@"
 fi
 echo "No display found (DISPLAY and WAYLAND_DISPLAY are unset): running vantorix-cli instead." >&2

@@ -5,8 +5,13 @@
 #include "app/list_tools_binder.h"
 #include "app/main_window.h"
 #include "app/mining_binder.h"
+#include "app/system_browser.h"
+#include "config/settings.h"
 #include "hotwords/page_fetcher.h"
 #include "layout/page_layout.h"
+#include "hotwords/urls.h"
+
+#include <QPushButton>
 
 namespace vantorix::app {
 
@@ -20,6 +25,10 @@ void installBinders(MainWindow &window, const config::Settings &settings)
     const std::shared_ptr<const layout::PageLayout> layout = layout::chooseLayout(settings);
     new MiningBinder(window, settings, *fetcher, layout);
     new HotwordsBinder(window, settings, *fetcher, layout);
+    // "官方网站": the publisher's home page in the system's browser.
+    QObject::connect(
+        window.controls().Command1, &QPushButton::clicked, &window,
+        [home = hotwords::homePageUrl(settings.hosts.publisher)] { openInSystemBrowser(home); });
 }
 
 } // namespace vantorix::app

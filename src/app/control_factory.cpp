@@ -1,7 +1,9 @@
 #include "app/control_factory.h"
 
+#include "app/browser_panel.h"
 #include "app/keyword_list_box.h"
 #include "app/twips.h"
+#include "app/wrapped_label.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -10,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyleOptionButton>
 
 namespace vantorix::app {
 
@@ -48,50 +51,57 @@ void applyListColours(QWidget *widget)
     widget->setPalette(palette);
 }
 
-QPushButton *createButton(const ControlSpec &row, const QString &caption, int width)
+QPushButton *createButton(const ControlSpec &row, const QString &caption, QWidget *parent,
+                          QSize size)
 {
     constexpr int kIconSize = 12;
-    constexpr int kIconSpacing = 4;
-    auto *button = new QPushButton(caption);
-    const int frame = button->style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+    auto *button = new QPushButton(caption, parent);
     // A picture that would push the caption out of the button is left off.
-    if (button->fontMetrics().horizontalAdvance(caption) + kIconSize + kIconSpacing + 2 * frame <=
-        width) {
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.rect = QRect(QPoint(), size);
+    const QRect room =
+        button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+    if (button->fontMetrics().horizontalAdvance(caption) + kIconSize + kButtonIconSpacing <=
+        room.width()) {
         button->setIcon(button->style()->standardIcon(row.icon));
         button->setIconSize(QSize(kIconSize, kIconSize));
     }
     return button;
 }
 
-QWidget *createWidget(const ControlSpec &row, int width)
+QWidget *createWidget(const ControlSpec &row, QWidget *parent, QSize size)
 {
     const QString caption = QString::fromUtf16(row.caption);
     switch (row.kind) {
     case ControlKind::Frame:
-        return new QGroupBox(caption);
+        return new QGroupBox(caption, parent);
     case ControlKind::Label: {
-        auto *label = new QLabel(caption);
+        if (row.flags & WordWrap)
+            return new WrappedLabel(caption, parent);
+        // Page-derived text (a keyword) is shown as typed, never as markup.
+        auto *label = new QLabel(caption, parent);
+        label->setTextFormat(Qt::PlainText);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setWordWrap(row.flags & WordWrap);
         return label;
     }
     case ControlKind::TextBox:
-        return new QLineEdit(caption);
+        return new QLineEdit(caption, parent);
     case ControlKind::ListBox:
-        return new KeywordListBox;
+        return new KeywordListBox(parent);
     case ControlKind::Button:
-        return createButton(row, caption, width);
+        return createButton(row, caption, parent, size);
     case ControlKind::Option: {
-        auto *option = new QRadioButton(caption);
+        auto *option = new QRadioButton(caption, parent);
         option->setChecked(row.flags & Selected);
         return option;
     }
     case ControlKind::CheckBox:
-        return new QCheckBox(caption);
+        return new QCheckBox(caption, parent);
     case ControlKind::Browser:
-        break;
+        return new BrowserPanel(parent);
     }
-    return new QWidget;
+    return new QWidget(parent);
 }
 
 } // namespace
@@ -99,14 +109,11 @@ QWidget *createWidget(const ControlSpec &row, int width)
 QWidget *createControl(const ControlSpec &row, QWidget *parent, qreal logicalDpi)
 {
     const auto px = [logicalDpi](int twips) { return twipsToPixels(twips, logicalDpi); };
-    QWidget *widget = createWidget(row, px(row.width));
-    widget->setParent(parent);
+    QWidget *widget = createWidget(row, parent, QSize(px(row.width), px(row.height)));
     widget->setObjectName(QLatin1String(row.name));
     widget->setGeometry(px(row.left), px(row.top), px(row.width), px(row.height));
     if (row.flags & Disabled)
         widget->setEnabled(false);
-    if (row.flags & NoTabStop)
-        widget->setFocusPolicy(Qt::NoFocus);
     if (row.kind == ControlKind::ListBox)
         applyListColours(widget);
     else

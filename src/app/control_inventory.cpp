@@ -11,7 +11,7 @@ constexpr QStyle::StandardPixmap NoIcon = QStyle::SP_CustomBase;
 // clang-format off
 constexpr ControlSpec kInventory[] = {
     // name, kind, caption, frame, left, top, width, height, tab, colour, flags, icon
-    {"WebBrowser1", K::Browser, u"", nullptr, 0, 0, 7455, 1455, 28, C::Default, NoTabStop, NoIcon},
+    {"WebBrowser1", K::Browser, u"", nullptr, 0, 0, 7455, 1455, 28, C::Default, NoFlags, NoIcon},
     {"Frame2", K::Frame, u"长尾词列表：", nullptr, 0, 1560, 3855, 6375, 1, C::Default, NoFlags, NoIcon},
     {"Frame1", K::Frame, u"关键词挖掘设置", nullptr, 3960, 1560, 5895, 3135, 0, C::Blue, NoFlags, NoIcon},
     {"Frame3", K::Frame, u"关键词工具", nullptr, 3960, 5280, 7215, 2535, 13, C::Blue, NoFlags, NoIcon},

@@ -10,10 +10,9 @@ enum class TextColour { Default, Blue, Red };
 
 enum ControlFlag : unsigned {
     NoFlags = 0,
-    Selected = 1,  // option button chosen at start-up
-    Disabled = 2,  // text box that cannot be edited
-    WordWrap = 4,  // label text wraps inside its box
-    NoTabStop = 8, // never takes keyboard focus
+    Selected = 1, // option button chosen at start-up
+    Disabled = 2, // text box that cannot be edited
+    WordWrap = 4, // label text wraps inside its box
 };
 
 // One control of the main window as designed: geometry in twips, relative to

@@ -8,7 +8,8 @@
 #include "hotwords/sources.h"
 #include "layout/page_layout.h"
 
-#include <QAbstractButton>
+#include <QPushButton>
+#include <QRadioButton>
 
 namespace vantorix::app {
 
@@ -22,25 +23,20 @@ const QString kBusyCaption = QStringLiteral("正在获取..");
 HotwordsBinder::HotwordsBinder(MainWindow &window, const config::Settings &settings,
                                hotwords::PageFetcher &fetcher,
                                std::shared_ptr<const layout::PageLayout> layout)
-    : QObject(&window), m_window(window), m_settings(settings), m_fetcher(fetcher),
+    : QObject(&window), m_controls(window.controls()), m_settings(settings), m_fetcher(fetcher),
       m_layout(std::move(layout))
 {
-    if (QAbstractButton *button = window.button("Command10"))
-        connect(button, &QAbstractButton::clicked, this, &HotwordsBinder::fetch);
+    connect(m_controls.Command10, &QPushButton::clicked, this, &HotwordsBinder::fetch);
 }
 
 void HotwordsBinder::fetch()
 {
-    QAbstractButton *button = m_window.button("Command10");
-    if (button) {
-        button->setEnabled(false);
-        button->setText(kBusyCaption);
-    }
-    // The first checked option, in the table's order, names the source.
-    for (const hotwords::HotwordSource &source : hotwords::hotwordSources()) {
-        const auto *option = m_window.findChild<QAbstractButton *>(source.option);
-        if (option && option->isChecked()) {
-            std::optional<hotwords::HotlistReading> reading = m_layout->hotlist(source);
+    m_controls.Command10->setEnabled(false);
+    m_controls.Command10->setText(kBusyCaption);
+    // The first checked option, in the sources' order, names the source.
+    for (const auto &[source, option] : m_controls.hotwordOptions) {
+        if (option->isChecked()) {
+            std::optional<hotwords::HotlistReading> reading = m_layout->hotlist(*source);
             if (!reading)
                 break;
             auto *pending = new hotwords::HotwordFetch(m_fetcher, std::move(*reading), this);
@@ -56,12 +52,10 @@ void HotwordsBinder::finish(const QString &wordList)
 {
     // The list is read only now, so a list tool used during the fetch keeps
     // its result.
-    KeywordListBox *list = m_window.listBox();
+    KeywordListBox *list = m_controls.Text1;
     list->pasteBack(list->text() + wordList);
-    if (QAbstractButton *button = m_window.button("Command10")) {
-        button->setText(kIdleCaption);
-        button->setEnabled(true);
-    }
+    m_controls.Command10->setText(kIdleCaption);
+    m_controls.Command10->setEnabled(true);
     // The window shows no write error, as with every other failure here.
     static_cast<void>(hotwords::writeDumpFile(wordList, m_settings));
 }

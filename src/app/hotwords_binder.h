@@ -15,6 +15,7 @@ class PageLayout;
 
 namespace vantorix::app {
 
+struct Controls;
 class MainWindow;
 
 // The hot-word button: fetches the ranking page of the chosen source, appends
@@ -34,7 +35,7 @@ private:
     void fetch();
     void finish(const QString &wordList);
 
-    MainWindow &m_window;
+    const Controls &m_controls;
     config::Settings m_settings;
     hotwords::PageFetcher &m_fetcher;
     std::shared_ptr<const layout::PageLayout> m_layout;

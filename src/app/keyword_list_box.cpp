@@ -44,6 +44,8 @@ KeywordListBox::KeywordListBox(QWidget *parent) : QPlainTextEdit(parent)
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Tab moves on to the next control, as in every text box of the window.
+    setTabChangesFocus(true);
     m_written.append({document()->availableUndoSteps(), QString()});
     connect(document(), &QTextDocument::contentsChange, this, [this] {
         if (!m_writing)

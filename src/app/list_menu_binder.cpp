@@ -1,6 +1,7 @@
 #include "app/list_menu_binder.h"
 
 #include "app/keyword_list_box.h"
+#include "app/controls.h"
 #include "app/main_window.h"
 #include "app/save_dialog.h"
 #include "list/keyword_list.h"
@@ -13,14 +14,14 @@ namespace vantorix::app {
 ListMenuBinder::ListMenuBinder(MainWindow &window, const config::Settings &)
     : QObject(&window), m_window(window)
 {
-    KeywordListBox *box = window.listBox();
+    KeywordListBox *box = window.controls().Text1;
     box->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(box, &QWidget::customContextMenuRequested, this, &ListMenuBinder::showMenu);
 }
 
 void ListMenuBinder::showMenu(const QPoint &position)
 {
-    KeywordListBox *box = m_window.listBox();
+    KeywordListBox *box = m_window.controls().Text1;
     QMenu *menu = box->createStandardContextMenu();
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->addSeparator();
@@ -37,7 +38,7 @@ void ListMenuBinder::showMenu(const QPoint &position)
 void ListMenuBinder::exportSheet(spreadsheet::SheetFormat format)
 {
     // The keywords are taken now and written once a file has been chosen.
-    QStringList keywords = list::splitList(m_window.listBox()->text());
+    QStringList keywords = list::splitList(m_window.controls().Text1->text());
     keywords.removeAll(QString());
     const bool xlsx = format == spreadsheet::SheetFormat::Xlsx;
     const SaveQuestion question{
@@ -53,7 +54,7 @@ void ListMenuBinder::exportSheet(spreadsheet::SheetFormat format)
 
 void ListMenuBinder::groupByRoot()
 {
-    KeywordListBox *box = m_window.listBox();
+    KeywordListBox *box = m_window.controls().Text1;
     // Like the other list tools, a failure leaves the list as it is, silently.
     if (const Result<QString> grouped = list::groupListText(box->text()))
         box->pasteBack(*grouped);

@@ -9,10 +9,12 @@
 #include "list/export_text.h"
 #include "list/filters.h"
 #include "list/keyword_list.h"
+#include "list/piece_tool.h"
 #include "list/shuffle.h"
 
-#include <QAbstractButton>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
 
 namespace vantorix::app {
 
@@ -21,81 +23,81 @@ namespace {
 const QString kUtf8Filter = QStringLiteral("文本文件 UTF-8 (*.txt)");
 const QString kGbkFilter = QStringLiteral("文本文件 GBK (*.txt)");
 
-void onClick(MainWindow &window, const char *name, QObject *context, auto handler)
-{
-    if (QAbstractButton *button = window.button(name))
-        QObject::connect(button, &QAbstractButton::clicked, context, handler);
-}
-
 } // namespace
 
 ListToolsBinder::ListToolsBinder(MainWindow &window, const config::Settings &)
-    : QObject(&window), m_window(window)
+    : QObject(&window), m_window(window), m_controls(window.controls())
 {
-    onClick(window, "Command15", this,
-            [this] { filterByText("Command15", "Text9", &list::keepContaining); });
-    onClick(window, "Command8", this,
-            [this] { filterByText("Command8", "Text2", &list::keepNotContaining); });
-    onClick(window, "Command13", this, [this] { keepLongerThan(); });
-    onClick(window, "Command6", this, [this] { removeDuplicates(); });
-    onClick(window, "Command2", this, [this] { shuffle(); });
-    onClick(window, "Command3", this, [this] { exportList(); });
-    onClick(window, "Command9", this, [this] { m_window.listBox()->clearList(); });
+    const Controls &c = m_controls;
+    const auto onClick = [this](QPushButton *button, auto handler) {
+        connect(button, &QPushButton::clicked, this, handler);
+    };
+    onClick(c.Command15, [this] {
+        filterByText(m_controls.Command15, m_controls.Text9, &list::keepContaining);
+    });
+    onClick(c.Command8, [this] {
+        filterByText(m_controls.Command8, m_controls.Text2, &list::keepNotContaining);
+    });
+    onClick(c.Command13, [this] { keepLongerThan(); });
+    onClick(c.Command6, [this] { removeDuplicates(); });
+    onClick(c.Command2, [this] { shuffle(); });
+    onClick(c.Command3, [this] { exportList(); });
+    onClick(c.Command9, [this] { m_controls.Text1->clearList(); });
 }
 
-void ListToolsBinder::filterByText(const char *buttonName, const char *argumentBox, TextTest keep)
+void ListToolsBinder::filterByText(QPushButton *button, const QLineEdit *argumentBox, TextTest keep)
 {
-    const BusyButton busy(m_window.button(buttonName));
-    const QString needle = list::filterArgument(m_window.textBox(argumentBox)->text());
+    const BusyButton busy(button);
+    const QString needle = list::filterArgument(argumentBox->text());
     if (needle.isEmpty())
         return;
-    KeywordListBox *box = m_window.listBox();
-    box->pasteBack(list::joinList(keep(list::splitList(box->text()), needle)));
+    KeywordListBox *box = m_controls.Text1;
+    box->pasteBack(list::applyPieceTool(
+        box->text(), [&](const QStringList &pieces) { return keep(pieces, needle); }));
 }
 
 void ListToolsBinder::keepLongerThan()
 {
-    const BusyButton busy(m_window.button("Command13"));
-    const int minLength = list::parseFlooredNumber(m_window.textBox("Text8")->text()).value_or(0);
-    KeywordListBox *box = m_window.listBox();
-    box->pasteBack(list::joinList(list::keepLongerThan(list::splitList(box->text()), minLength)));
+    const BusyButton busy(m_controls.Command13);
+    const int minLength = list::parseFlooredNumber(m_controls.Text8->text()).value_or(0);
+    KeywordListBox *box = m_controls.Text1;
+    box->pasteBack(list::applyPieceTool(box->text(), [minLength](const QStringList &pieces) {
+        return list::keepLongerThan(pieces, minLength);
+    }));
 }
 
 void ListToolsBinder::removeDuplicates()
 {
-    const BusyButton busy(m_window.button("Command6"));
-    KeywordListBox *box = m_window.listBox();
+    const BusyButton busy(m_controls.Command6);
+    KeywordListBox *box = m_controls.Text1;
     box->pasteBack(list::RemoveDuplicateLines(box->text(), list::kSeparator));
 }
 
 void ListToolsBinder::shuffle()
 {
-    const BusyButton busy(m_window.button("Command2"));
-    KeywordListBox *box = m_window.listBox();
+    const BusyButton busy(m_controls.Command2);
+    KeywordListBox *box = m_controls.Text1;
     box->pasteBack(list::ShuffleLines(box->text(), list::kSeparator));
 }
 
 void ListToolsBinder::exportList()
 {
     list::ExportSeparator separator = list::ExportSeparator::Newline;
-    if (m_window.button("Option8")->isChecked())
+    if (m_controls.Option8->isChecked())
         separator = list::ExportSeparator::Comma;
-    else if (m_window.button("Option9")->isChecked())
+    else if (m_controls.Option9->isChecked())
         separator = list::ExportSeparator::Bar;
     // The text is taken now and written once a file has been chosen.
-    const QString text = list::exportText(m_window.listBox()->text(), separator);
+    const QString text = list::exportText(m_controls.Text1->text(), separator);
     askWhereToSave(m_window,
                    {QStringLiteral("导出txt"),
                     {kUtf8Filter, kGbkFilter},
                     QStringLiteral("txt"),
                     QStringLiteral("长尾词.txt")},
-                   [text](const QString &path, const QString &filter) -> Result<> {
-                       const QString error = writeExportFile(
-                           path, text,
-                           filter == kGbkFilter ? ExportEncoding::Gbk : ExportEncoding::Utf8);
-                       if (!error.isEmpty())
-                           return failure(error);
-                       return {};
+                   [text](const QString &path, const QString &filter) {
+                       return writeExportFile(path, text,
+                                              filter == kGbkFilter ? ExportEncoding::Gbk
+                                                                   : ExportEncoding::Utf8);
                    });
 }
 

@@ -3,12 +3,16 @@
 #include <QObject>
 #include <QStringList>
 
+class QLineEdit;
+class QPushButton;
+
 namespace vantorix::config {
 struct Settings;
 }
 
 namespace vantorix::app {
 
+struct Controls;
 class MainWindow;
 
 // The list tools: the two text filters, the length filter, duplicate removal,
@@ -23,13 +27,14 @@ public:
 private:
     using TextTest = QStringList (*)(const QStringList &, const QString &);
 
-    void filterByText(const char *buttonName, const char *argumentBox, TextTest keep);
+    void filterByText(QPushButton *button, const QLineEdit *argumentBox, TextTest keep);
     void keepLongerThan();
     void removeDuplicates();
     void shuffle();
     void exportList();
 
     MainWindow &m_window;
+    const Controls &m_controls;
 };
 
 } // namespace vantorix::app

@@ -1,5 +1,6 @@
 #include "app/binders.h"
 #include "app/main_window.h"
+#include "app/qt_translations.h"
 #include "config/settings.h"
 #include "config/standard_output.h"
 #include "sandbox/embedded.h"
@@ -25,23 +26,50 @@ QString windowHelp()
            config::optionHelp(windowOptions());
 }
 
+// Qt's own options (-platform, -style) are spelt with one dash; only
+// QApplication knows them, and it needs a display.
+bool mayHoldQtOptions(const QStringList &arguments)
+{
+    for (const QString &argument : arguments) {
+        if (argument == QLatin1String("--"))
+            return false;
+        if (argument.size() > 1 && argument.startsWith(QLatin1Char('-')) &&
+            !argument.startsWith(QLatin1String("--")) && argument != QLatin1String("-h"))
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    // Options are read before the application exists, so --help and usage
+    // errors need no display.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    Result<config::ParsedOptions> given = config::parseOptions(arguments, windowOptions());
+    if (!given && !mayHoldQtOptions(arguments))
+        return config::printError(kProgram, given.error() + QStringLiteral(" (see --help)"), 2);
+    if (given && given->isSet(QStringLiteral("help")))
+        return config::printText(kProgram, windowHelp());
+    if (given && given->isSet(QStringLiteral("version")))
+        return config::printText(kProgram, kProgram + QStringLiteral(" " VANTORIX_VERSION "\n"));
+
+    // The browser panel shares its graphics contexts with the window.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vantorix"));
     QApplication::setApplicationVersion(QStringLiteral(VANTORIX_VERSION));
-
-    // Qt has taken its own options (-platform, -style) out of the arguments.
-    const Result<config::ParsedOptions> given =
-        config::parseOptions(QApplication::arguments().mid(1), windowOptions());
-    if (!given)
-        return config::printError(kProgram, given.error() + QStringLiteral(" (see --help)"), 2);
-    if (given->isSet(QStringLiteral("help")))
-        return config::printText(kProgram, windowHelp());
-    if (given->isSet(QStringLiteral("version")))
-        return config::printText(kProgram, kProgram + QStringLiteral(" " VANTORIX_VERSION "\n"));
+    app::installQtTranslations(app);
+    if (!given) {
+        // Qt has taken its own options out of the arguments now.
+        given = config::parseOptions(QApplication::arguments().mid(1), windowOptions());
+        if (!given)
+            return config::printError(kProgram, given.error() + QStringLiteral(" (see --help)"),
+                                      2);
+    }
     if (!given->positional.isEmpty())
         return config::printError(
             kProgram, QStringLiteral("unexpected argument '%1'").arg(given->positional.first()), 2);

@@ -1,16 +1,15 @@
 #include "app/main_window.h"
 
+#include "app/browser_panel.h"
 #include "app/control_factory.h"
 #include "app/general_date.h"
-#include "app/keyword_list_box.h"
 #include "app/twips.h"
 #include "app/window_icon.h"
 #include "app/window_placement.h"
 
-#include <QAbstractButton>
 #include <QGuiApplication>
 #include <QHash>
-#include <QLineEdit>
+#include <QRadioButton>
 #include <QScreen>
 #include <QTimer>
 #include <algorithm>
@@ -39,40 +38,36 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         m_dpi = screen->logicalDotsPerInch();
     setFixedSize(toPixels(kClientWidthTwips), toPixels(kClientHeightTwips));
+    // The window was designed around a 9-point font: every caption fits its
+    // box in it.
+    QFont designed = font();
+    designed.setFamilies({QStringLiteral("SimSun"), QStringLiteral("WenQuanYi Micro Hei")});
+    designed.setPointSize(9);
+    setFont(designed);
 
     buildControls();
     applyTabOrder();
+    makeOptionGroupsOneStop();
 
-    m_clock = new QTimer(this);
-    m_clock->setObjectName(QStringLiteral("Timer1"));
-    m_clock->setInterval(1000);
-    connect(m_clock, &QTimer::timeout, this, &MainWindow::showClock);
-    m_clock->start();
+    auto *clock = new QTimer(this);
+    clock->setObjectName(QStringLiteral("Timer1"));
+    clock->setInterval(1000);
+    connect(clock, &QTimer::timeout, this, &MainWindow::showClock);
+    clock->start();
+
+    const Result<Controls> found = findControls(*this);
+    if (!found)
+        qFatal("%s", qPrintable(found.error()));
+    m_controls = *found;
+    connect(m_controls.WebBrowser1, &BrowserPanel::focusWidgetReplaced, this,
+            &MainWindow::applyTabOrder);
 
     startUp();
-}
-
-QAbstractButton *MainWindow::button(const char *name) const
-{
-    return control<QAbstractButton>(name);
-}
-
-QLineEdit *MainWindow::textBox(const char *name) const
-{
-    return control<QLineEdit>(name);
 }
 
 int MainWindow::toPixels(int twips) const
 {
     return twipsToPixels(twips, m_dpi);
-}
-
-void MainWindow::releaseStartButton()
-{
-    if (QAbstractButton *start = button("Command4")) {
-        start->setText(QStringLiteral("开始挖掘"));
-        start->setEnabled(true);
-    }
 }
 
 void MainWindow::buildControls()
@@ -83,8 +78,6 @@ void MainWindow::buildControls()
         QWidget *widget = createControl(row, parent, m_dpi);
         if (row.kind == ControlKind::Frame)
             frames.insert(widget->objectName(), widget);
-        if (row.kind == ControlKind::ListBox)
-            m_listBox = static_cast<KeywordListBox *>(widget);
     }
     // The browser panel lies under everything else.
     if (QWidget *panel = findChild<QWidget *>(QStringLiteral("WebBrowser1")))
@@ -109,29 +102,66 @@ void MainWindow::applyTabOrder()
     }
 }
 
+// The options of one frame are one tab stop, on the chosen one; the arrow keys
+// move between them.
+void MainWindow::makeOptionGroupsOneStop()
+{
+    for (QRadioButton *option : findChildren<QRadioButton *>()) {
+        const auto takeTheStop = [option](bool chosen) {
+            if (!chosen)
+                return;
+            for (QRadioButton *other :
+                 option->parentWidget()->findChildren<QRadioButton *>(Qt::FindDirectChildrenOnly))
+                other->setFocusPolicy(other == option ? Qt::StrongFocus : Qt::ClickFocus);
+        };
+        connect(option, &QRadioButton::toggled, option, takeTheStop);
+        takeTheStop(option->isChecked());
+    }
+}
+
 void MainWindow::startUp()
 {
-    if (QAbstractButton *start = button("Command4")) {
-        start->setText(QStringLiteral("稍等载入.."));
-        start->setEnabled(false);
-    }
-
     m_title = kTitle;
     setWindowTitle(m_title);
+    adoptOuterSize();
+}
 
-    // The native window is made now so that the outer size includes its frame.
-    winId();
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(centredTopLeft(frameGeometry().size(), screen->geometry(),
-                            screen->availableGeometry()));
+// The outer size is known only once the window manager has framed the
+// window, some time after it is shown; until then it is the client size.
+void MainWindow::adoptOuterSize()
+{
+    const QSize outer = frameGeometry().size();
+    if (outer == m_outer)
+        return;
+    m_outer = outer;
+    if (const QScreen *screen = this->screen())
+        move(centredTopLeft(outer, screen->geometry(), screen->availableGeometry()));
+    m_fixedWidth = pixelsToTwips(outer.width(), m_dpi);
+    m_fixedHeight = pixelsToTwips(outer.height(), m_dpi);
+    m_controls.WebBrowser1->resize(toPixels(m_fixedWidth + kPanelOverhangTwips),
+                                   m_controls.WebBrowser1->height());
+}
 
-    // The browser panel navigates to the seed marker page here once it exists.
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    adoptOuterSize();
+}
 
-    m_fixedWidth = pixelsToTwips(frameGeometry().width(), m_dpi);
-    m_fixedHeight = pixelsToTwips(frameGeometry().height(), m_dpi);
+void MainWindow::moveEvent(QMoveEvent *event)
+{
+    QWidget::moveEvent(event);
+    adoptOuterSize();
+}
 
-    if (QWidget *panel = findChild<QWidget *>(QStringLiteral("WebBrowser1")))
-        panel->resize(toPixels(m_fixedWidth + kPanelOverhangTwips), panel->height());
+// A window manager may ignore the fixed size, and without one nothing
+// enforces it: whatever changed the size, it springs back.
+void MainWindow::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    if (!isMinimized() && size() != minimumSize())
+        QMetaObject::invokeMethod(
+            this, [this] { resize(minimumSize()); }, Qt::QueuedConnection);
 }
 
 void MainWindow::showClock()

@@ -1,14 +1,10 @@
 #pragma once
 
+#include "app/controls.h"
+
 #include <QWidget>
 
-class QAbstractButton;
-class QLineEdit;
-class QTimer;
-
 namespace vantorix::app {
-
-class KeywordListBox;
 
 // The one window, "Form1": every control of the inventory under its own name,
 // a fixed size, and the caption clock.
@@ -18,40 +14,38 @@ class MainWindow : public QWidget
 public:
     explicit MainWindow(QWidget *parent = nullptr);
 
-    // The control named `name` ("Text3", "Command10", "Label7", "Timer1").
-    template <typename T> T *control(const char *name) const
-    {
-        return findChild<T *>(QLatin1String(name));
-    }
-    QAbstractButton *button(const char *name) const;
-    QLineEdit *textBox(const char *name) const;
-    KeywordListBox *listBox() const { return m_listBox; }
-    QTimer *clockTimer() const { return m_clock; }
+    // The controls the binders work with; a window that lacks one never
+    // gets this far.
+    const Controls &controls() const { return m_controls; }
 
     // The title set at start-up, which the clock rebuilds the caption from.
     const QString &titleText() const { return m_title; }
-    // The window's outer size at start-up, in twips; it keeps it for good.
+    // The window's outer size, frame included, in twips, as the window
+    // manager framed it; the window keeps that size for good.
     int fixedWidthTwips() const { return m_fixedWidth; }
     int fixedHeightTwips() const { return m_fixedHeight; }
 
     int toPixels(int twips) const;
 
-    // Ends the loading state of the start button: caption "开始挖掘" and
-    // enabled. Called when the seed marker page has loaded.
-    void releaseStartButton();
+protected:
+    void showEvent(QShowEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void buildControls();
     void applyTabOrder();
+    void makeOptionGroupsOneStop();
     void startUp();
+    void adoptOuterSize();
     void showClock();
 
     qreal m_dpi = 96;
     QString m_title;
+    QSize m_outer;
     int m_fixedWidth = 0;
     int m_fixedHeight = 0;
-    KeywordListBox *m_listBox = nullptr;
-    QTimer *m_clock = nullptr;
+    Controls m_controls;
 };
 
 } // namespace vantorix::app

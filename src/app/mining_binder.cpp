@@ -1,47 +1,54 @@
 #include "app/mining_binder.h"
 
+#include "app/browser_panel.h"
 #include "app/general_date.h"
 #include "app/keyword_list_box.h"
 #include "app/main_window.h"
 #include "config/settings.h"
+#include "hotwords/urls.h"
 #include "mining/jcf.h"
 #include "mining/mining_run.h"
 #include "mining/readouts.h"
 #include "mining/seed_markers.h"
 
-#include <QAbstractButton>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTimer>
 
 namespace vantorix::app {
 
+namespace {
+
+const QString kLoadingCaption = QStringLiteral("稍等载入..");
+const QString kReadyCaption = QStringLiteral("开始挖掘");
+
+} // namespace
+
 MiningBinder::MiningBinder(MainWindow &window, const config::Settings &settings,
                            hotwords::PageFetcher &fetcher,
                            std::shared_ptr<const layout::PageLayout> layout)
-    : QObject(&window), m_window(window), m_fetcher(fetcher),
-      m_run(
-          new mining::MiningRun(&m_fetcher, std::move(layout), {settings.concurrency, 0, 0}, this))
+    : QObject(&window), m_controls(window.controls()),
+      m_run(new mining::MiningRun(&fetcher, std::move(layout), {settings.concurrency, 0, 0}, this))
 {
-    if (QAbstractButton *start = window.button("Command4"))
-        connect(start, &QAbstractButton::clicked, this, &MiningBinder::start);
-    if (QAbstractButton *stop = window.button("Command5"))
-        connect(stop, &QAbstractButton::clicked, m_run, &mining::MiningRun::requestStop);
-    if (QAbstractButton *filterSwitch = window.button("Check4"))
-        connect(filterSwitch, &QAbstractButton::toggled, this, &MiningBinder::switchFilter);
-    connect(window.clockTimer(), &QTimer::timeout, this, &MiningBinder::showElapsed);
+    const Controls &c = m_controls;
+    // Held back until the seed marker page has loaded.
+    c.Command4->setText(kLoadingCaption);
+    c.Command4->setEnabled(false);
+    connect(c.Command4, &QPushButton::clicked, this, &MiningBinder::start);
+    connect(c.Command5, &QPushButton::clicked, m_run, &mining::MiningRun::requestStop);
+    connect(c.Check4, &QCheckBox::toggled, this, &MiningBinder::switchFilter);
+    connect(c.Timer1, &QTimer::timeout, this, &MiningBinder::showElapsed);
 
-    auto label = [&window](const char *name) { return window.control<QLabel>(name); };
-    if (QLabel *querying = label("Label2"))
-        connect(m_run, &mining::MiningRun::querying, querying, &QLabel::setText);
-    if (QLabel *count = label("Label7"))
-        connect(m_run, &mining::MiningRun::countChanged, count, &QLabel::setText);
-    if (QLabel *startTime = label("Label5"))
-        connect(m_run, &mining::MiningRun::started, startTime, [startTime](const QDateTime &t) {
-            startTime->setText(mining::kStartTimeCaption + generalDateText(t));
-        });
+    // Failed queries are not shown: the run simply harvests nothing from them.
+    connect(m_run, &mining::MiningRun::querying, c.Label2, &QLabel::setText);
+    connect(m_run, &mining::MiningRun::countChanged, c.Label7, &QLabel::setText);
+    connect(m_run, &mining::MiningRun::started, c.Label5, [label = c.Label5](const QDateTime &t) {
+        label->setText(mining::kStartTimeCaption + generalDateText(t));
+    });
 
-    KeywordListBox *list = window.listBox();
+    KeywordListBox *list = c.Text1;
     connect(m_run, &mining::MiningRun::firstHarvest, list, &KeywordListBox::appendDirect);
     // A run rewrites the list after every query; keeping each of those as an
     // undo step would hold every intermediate list in memory.
@@ -54,44 +61,41 @@ MiningBinder::MiningBinder(MainWindow &window, const config::Settings &settings,
 
 void MiningBinder::loadMarkerPage(const config::Settings &settings)
 {
-    // Mining must not wait on the publisher's site: a failed load releases the
-    // button too, and the run falls back to the built-in markers.
-    mining::fetchSeedMarkers(m_fetcher, settings.hosts.publisher, this,
-                             [this](const Result<QStringList> &markers) {
-                                 markerPageLoaded(markers ? *markers : QStringList());
-                             });
+    // Every top-level page the panel shows is read, the first and any the
+    // person navigates to. Mining must not wait on the publisher's site: a
+    // failed load releases the button too, and the run falls back to the
+    // built-in markers.
+    connect(m_controls.WebBrowser1, &BrowserPanel::topLevelLoaded, this,
+            &MiningBinder::markerPageLoaded);
+    m_controls.WebBrowser1->load(hotwords::markerPageUrl(settings.hosts.publisher));
 }
 
-void MiningBinder::markerPageLoaded(const QStringList &seedMarkers)
+void MiningBinder::markerPageLoaded(const QString &body)
 {
-    m_window.releaseStartButton();
-    m_seedMarkers = seedMarkers;
+    m_controls.Command4->setText(kReadyCaption);
+    m_controls.Command4->setEnabled(true);
+    m_seedMarkers = mining::parseSeedMarkers(body);
 }
 
 void MiningBinder::start()
 {
-    auto text = [this](const char *name) {
-        const QLineEdit *box = m_window.textBox(name);
-        return box ? box->text() : QString();
-    };
-    m_run->start({text("Text3"), text("Text4"), text("Text6"), text("Text5"), m_seedMarkers});
+    const Controls &c = m_controls;
+    m_run->start(
+        {c.Text3->text(), c.Text4->text(), c.Text6->text(), c.Text5->text(), m_seedMarkers});
 }
 
 void MiningBinder::switchFilter(bool on)
 {
-    if (QLineEdit *filter = m_window.textBox("Text5")) {
-        filter->setEnabled(on);
-        filter->setText(on ? QString() : mining::kFilterOff);
-    }
+    m_controls.Text5->setEnabled(on);
+    m_controls.Text5->setText(on ? QString() : mining::kFilterOff);
 }
 
 void MiningBinder::showElapsed()
 {
     if (m_run->runState() != mining::MiningRun::Running)
         return;
-    if (QLabel *elapsed = m_window.control<QLabel>("Label6"))
-        elapsed->setText(mining::elapsedText(
-            mining::elapsedSeconds(m_run->startTime(), QDateTime::currentDateTime())));
+    m_controls.Label6->setText(mining::elapsedText(
+        mining::elapsedSeconds(m_run->startTime(), QDateTime::currentDateTime())));
 }
 
 } // namespace vantorix::app

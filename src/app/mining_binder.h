@@ -19,6 +19,7 @@ class MiningRun;
 
 namespace vantorix::app {
 
+struct Controls;
 class MainWindow;
 
 // The mining panel: the seed marker page at start-up, the start and stop
@@ -31,19 +32,18 @@ public:
                  hotwords::PageFetcher &fetcher, std::shared_ptr<const layout::PageLayout> layout);
 
     mining::MiningRun *run() const { return m_run; }
-    // The seed marker page has finished loading (or failing, with no
-    // markers): the start button is released and its markers are kept.
-    void markerPageLoaded(const QStringList &seedMarkers);
     const QStringList &seedMarkers() const { return m_seedMarkers; }
 
 private:
     void loadMarkerPage(const config::Settings &settings);
+    // A page has finished loading in the panel (or failing, with an empty
+    // body): the start button is released and the markers are read from it.
+    void markerPageLoaded(const QString &body);
     void start();
     void switchFilter(bool on);
     void showElapsed();
 
-    MainWindow &m_window;
-    hotwords::PageFetcher &m_fetcher;
+    const Controls &m_controls;
     mining::MiningRun *m_run;
     QStringList m_seedMarkers;
 };

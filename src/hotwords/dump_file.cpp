@@ -1,10 +1,10 @@
 #include "hotwords/dump_file.h"
 
 #include "list/keyword_list.h"
+#include "list/output_file.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QStringEncoder>
 
@@ -15,30 +15,6 @@ namespace {
 Error cannotWrite(const QString &path, const QString &why)
 {
     return failure(QStringLiteral("cannot write %1: %2").arg(QDir::toNativeSeparators(path), why));
-}
-
-Result<> replaceFile(const QString &path, const QByteArray &bytes)
-{
-    QSaveFile file(path);
-    // A folder we may not create files in still lets us rewrite the file.
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly))
-        return cannotWrite(path, file.errorString());
-    file.write(bytes);
-    if (!file.commit())
-        return cannotWrite(path, file.errorString());
-    return {};
-}
-
-// A device or a pipe: renaming a file over it would destroy it.
-Result<> writeInto(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return cannotWrite(path, file.errorString());
-    if (file.write(bytes) != bytes.size())
-        return cannotWrite(path, file.errorString());
-    return {};
 }
 
 } // namespace
@@ -69,13 +45,13 @@ Result<> writeDumpFile(const QString &wordList, const config::Settings &settings
         return cannotWrite(path,
                            QStringLiteral("no folder %1").arg(QDir::toNativeSeparators(folder)));
     }
-    if (info.isDir())
-        return cannotWrite(path, QStringLiteral("it is a folder"));
     QStringEncoder encoder("GB18030");
     const QByteArray bytes = encoder.encode(wordList + list::kSeparator);
-    if (!info.exists() || info.isFile())
-        return replaceFile(path, bytes);
-    return writeInto(path, bytes);
+    if (const Result<> written = list::writeOutputFile(
+            path, [&bytes](QIODevice &file) { return list::writeAll(file, bytes); });
+        !written)
+        return cannotWrite(path, written.error());
+    return {};
 }
 
 } // namespace vantorix::hotwords

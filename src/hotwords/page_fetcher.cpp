@@ -78,7 +78,10 @@ PageFetch::PageFetch(QNetworkReply *reply, int timeoutSeconds, qint64 maxBodyByt
     reply->setReadBufferSize(kReadBufferBytes);
     connect(reply, &QNetworkReply::metaDataChanged, this, &PageFetch::checkDeclaredLength);
     connect(reply, &QNetworkReply::readyRead, this, &PageFetch::readBody);
-    connect(reply, &QNetworkReply::redirected, this, [this] { m_body.clear(); });
+    connect(reply, &QNetworkReply::redirected, this, [this] {
+        m_body.clear();
+        m_declaredBytes = -1;
+    });
     connect(reply, &QNetworkReply::finished, this, &PageFetch::complete);
     if (reply->isFinished()) // refused at once; still answer from the event loop
         QTimer::singleShot(0, this, &PageFetch::complete);
@@ -115,6 +118,10 @@ void PageFetch::checkDeclaredLength()
         m_reply->header(QNetworkRequest::ContentLengthHeader).toLongLong(&known);
     if (!known)
         return;
+    // Compressed bodies arrive unpacked, longer than declared.
+    const QByteArray coding = m_reply->rawHeader("Content-Encoding").trimmed().toLower();
+    if (coding.isEmpty() || coding == "identity")
+        m_declaredBytes = declared;
     if (declared > m_maxBodyBytes)
         giveUp(tooLarge());
     else
@@ -167,6 +174,12 @@ void PageFetch::complete()
     } else if (result.status >= 400 || (reply->error() == QNetworkReply::NoError &&
                                         (result.status < 200 || result.status > 299))) {
         result.error = QStringLiteral("HTTP status %1 (%2)").arg(result.status).arg(address);
+    } else if (reply->error() == QNetworkReply::NoError && m_body.size() < m_declaredBytes) {
+        // Qt may end a reply whose connection closed mid-body without an error.
+        result.error = QStringLiteral("connection closed after %1 of %2 bytes (%3)")
+                           .arg(m_body.size())
+                           .arg(m_declaredBytes)
+                           .arg(address);
     } else if (reply->error() != QNetworkReply::NoError) {
         result.error = reply->errorString();
         if (!result.error.contains(address))

@@ -1,7 +1,7 @@
 #include "spreadsheet/csv_writer.h"
 
+#include "list/output_file.h"
 #include "spreadsheet/cell_text.h"
-#include "spreadsheet/output_file.h"
 
 namespace vantorix::spreadsheet {
 
@@ -37,7 +37,7 @@ void appendField(QByteArray &out, const QString &text, CellKind kind)
 
 Result<> writeCsv(const QString &path, const Sheet &sheet)
 {
-    return writeOutputFile(path, [&sheet](QIODevice &device) -> Result<> {
+    return list::writeOutputFile(path, [&sheet](QIODevice &device) -> Result<> {
         QByteArray chunk("\xEF\xBB\xBF");
         chunk.reserve(kChunk + 4096);
         const auto record = [&](auto cellText) {
@@ -52,12 +52,12 @@ Result<> writeCsv(const QString &path, const Sheet &sheet)
         for (qsizetype row = 0; row < sheet.rowCount; ++row) {
             record([&](int column) { return sheet.cell(row, column); });
             if (chunk.size() >= kChunk) {
-                if (Result<> written = writeAll(device, chunk); !written)
+                if (Result<> written = list::writeAll(device, chunk); !written)
                     return written;
                 chunk.truncate(0); // keeps the buffer
             }
         }
-        return writeAll(device, chunk);
+        return list::writeAll(device, chunk);
     });
 }
 

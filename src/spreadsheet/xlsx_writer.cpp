@@ -1,7 +1,7 @@
 #include "spreadsheet/xlsx_writer.h"
 
+#include "list/output_file.h"
 #include "spreadsheet/cell_text.h"
-#include "spreadsheet/output_file.h"
 
 #include <QFile>
 #include <QTemporaryFile>
@@ -96,7 +96,7 @@ Result<> writeXlsx(const QString &path, const Sheet &sheet)
         return written;
     if (!built.open())
         return failure(built.errorString());
-    return writeOutputFile(path, [&built](QIODevice &device) -> Result<> {
+    return list::writeOutputFile(path, [&built](QIODevice &device) -> Result<> {
         QByteArray block(1 << 20, Qt::Uninitialized);
         while (true) {
             const qint64 n = built.read(block.data(), block.size());
@@ -104,7 +104,7 @@ Result<> writeXlsx(const QString &path, const Sheet &sheet)
                 return failure(built.errorString());
             if (n == 0)
                 return {};
-            if (Result<> written = writeAll(device, QByteArrayView(block).first(n)); !written)
+            if (Result<> written = list::writeAll(device, QByteArrayView(block).first(n)); !written)
                 return written;
         }
     });

@@ -5,10 +5,13 @@
 #include "app/main_window.h"
 #include "config/settings.h"
 
-#include <QAbstractButton>
+#include <QApplication>
 #include <QClipboard>
-#include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
+#include <QProcessEnvironment>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTcpServer>
 #include <QTest>
 #include <memory>
@@ -18,9 +21,12 @@ struct WindowFixture
 {
     // By default every host is a loopback port that accepts and never answers,
     // so the window stays in its loading state and no test leaves this machine;
-    // a test that needs pages points the hosts at a sandbox.
+    // a test that needs pages points the hosts at a test site.
     WindowFixture()
     {
+        for (const QString &name : QProcessEnvironment::systemEnvironment().keys())
+            if (name.startsWith(QLatin1String("VANTORIX_")))
+                qunsetenv(name.toLatin1().constData());
         silent.listen(QHostAddress::LocalHost, 0);
         settings.hosts.setAll(QStringLiteral("127.0.0.1:") + QString::number(silent.serverPort()));
     }
@@ -36,13 +42,34 @@ struct WindowFixture
         window->show();
         return QTest::qWaitForWindowExposed(window.get());
     }
+    // Open, and the seed marker page read (or failed).
+    bool openReady()
+    {
+        return open() && QTest::qWaitFor([this] { return c().Command4->isEnabled(); }, 60000);
+    }
 
-    vantorix::app::KeywordListBox *list() const { return window->listBox(); }
-    QAbstractButton *button(const char *name) const { return window->button(name); }
-    QLineEdit *textBox(const char *name) const { return window->textBox(name); }
+    // A loopback port nothing listens on: every connection is refused.
+    static QString closedHost()
+    {
+        QTcpServer probe;
+        probe.listen(QHostAddress::LocalHost, 0);
+        return QStringLiteral("127.0.0.1:") + QString::number(probe.serverPort());
+    }
+
+    const vantorix::app::Controls &c() const { return window->controls(); }
+    vantorix::app::KeywordListBox *list() const { return c().Text1; }
     static QString clipboardText() { return QGuiApplication::clipboard()->text(); }
     static void setClipboardText(const QString &text)
     {
         QGuiApplication::clipboard()->setText(text);
+    }
+    // Every top-level widget shown besides the window (dialogs, message boxes).
+    QWidgetList othersShown() const
+    {
+        QWidgetList shown;
+        for (QWidget *widget : QApplication::topLevelWidgets())
+            if (widget->isVisible() && widget != window.get())
+                shown.append(widget);
+        return shown;
     }
 };

@@ -129,6 +129,14 @@ private Q_SLOTS:
                            out.writeBody(QByteArray(bytes, 'a'));
                            out.socket()->disconnectFromHost();
                        });
+        // Half of the declared body, then the connection closes.
+        m_server.route(u"/cut/<arg>"_s,
+                       [](qint64 bytes, const QHttpServerRequest &, QHttpServerResponder &&out) {
+                           out.writeStatusLine();
+                           out.writeHeader("Content-Length", QByteArray::number(bytes));
+                           out.writeBody(QByteArray(bytes / 2, 'a'));
+                           out.socket()->disconnectFromHost();
+                       });
         m_server.route(u"/slow/<arg>"_s,
                        [](int ms, const QHttpServerRequest &, QHttpServerResponder &&responder) {
                            // The client may be gone when the answer is due.
@@ -183,6 +191,7 @@ private Q_SLOTS:
             << "/unsized/1000"_ba << 1000LL << 200 << QString(1000, u'a');
         QTest::newRow("unsized body over the limit")
             << "/unsized/5000"_ba << 1000LL << 200 << QString();
+        QTest::newRow("body cut short") << "/cut/4000"_ba << limit << 200 << QString();
         QTest::newRow("body over the default limit")
             << "/size/"_ba + QByteArray::number(limit + 1) << limit << 200 << QString();
     }

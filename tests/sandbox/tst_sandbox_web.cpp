@@ -48,7 +48,9 @@ Fault observed(const HttpResult &result)
         return Fault::NoAnswer;
     if (result.status == 500)
         return Fault::ServerError;
-    if (result.error == QNetworkReply::RemoteHostClosedError)
+    // Qt may end a reply cut short without an error.
+    if (result.error == QNetworkReply::RemoteHostClosedError ||
+        result.body.size() < result.declaredLength)
         return Fault::DropConnection;
     if (result.error == QNetworkReply::NoError && result.status == 200 && !result.body.isEmpty())
         return Fault::None;

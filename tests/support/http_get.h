@@ -13,13 +13,11 @@ struct HttpResult
     QNetworkReply::NetworkError error = QNetworkReply::NoError;
     int status = 0;
     QByteArray contentType;
+    qint64 declaredLength = -1; // Content-Length, when sent
     QByteArray body;
     bool finished = false;
 
-    QString text() const
-    {
-        return fromGbk(body);
-    }
+    QString text() const { return fromGbk(body); }
 };
 
 inline HttpResult readReply(QNetworkReply *reply, int waitMs = 10000)
@@ -30,6 +28,8 @@ inline HttpResult readReply(QNetworkReply *reply, int waitMs = 10000)
     result.error = reply->error();
     result.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     result.contentType = reply->rawHeader("Content-Type");
+    if (reply->hasRawHeader("Content-Length"))
+        result.declaredLength = reply->rawHeader("Content-Length").toLongLong();
     if (reply->isOpen())
         result.body = reply->readAll();
     reply->deleteLater();

@@ -6,14 +6,14 @@
 #include <QString>
 #include <functional>
 
-namespace vantorix::spreadsheet {
+namespace vantorix::list {
 
 // Writes the file at `path` through `write`. A regular file, or a new one, is
 // replaced only once everything was written, so a failure leaves the old file
 // as it was; anything else (a device, a pipe) is written into, never replaced.
 Result<> writeOutputFile(const QString &path, const std::function<Result<>(QIODevice &)> &write);
 
-// Writes `bytes` to the device; false when it took fewer.
+// Writes `bytes` to the device; fails when it took fewer.
 Result<> writeAll(QIODevice &device, QByteArrayView bytes);
 
-} // namespace vantorix::spreadsheet
+} // namespace vantorix::list

@@ -1,10 +1,10 @@
-#include "spreadsheet/output_file.h"
+#include "list/output_file.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
-namespace vantorix::spreadsheet {
+namespace vantorix::list {
 
 Result<> writeOutputFile(const QString &path, const std::function<Result<>(QIODevice &)> &write)
 {
@@ -22,6 +22,8 @@ Result<> writeOutputFile(const QString &path, const std::function<Result<>(QIODe
         return {};
     }
     QSaveFile file(path);
+    // A folder we may not create files in still lets us rewrite the file.
+    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly))
         return failure(file.errorString());
     if (Result<> written = write(file); !written) {
@@ -40,4 +42,4 @@ Result<> writeAll(QIODevice &device, QByteArrayView bytes)
     return {};
 }
 
-} // namespace vantorix::spreadsheet
+} // namespace vantorix::list

@@ -1,0 +1,216 @@
+#include "app/browser_panel.h"
+#include "app/control_factory.h"
+#include "app/control_inventory.h"
+#include "app/general_date.h"
+#include "app/twips.h"
+#include "app/window_placement.h"
+#include "window_fixture.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QProcess>
+#include <QScreen>
+#include <QStyleOptionButton>
+#include <QTimeZone>
+#include <QTimer>
+#include <QWindow>
+
+using namespace vantorix::app;
+using namespace Qt::StringLiterals;
+
+// The window as it starts: captions, focus order, size, clock.
+class WindowTest : public QObject
+{
+    Q_OBJECT
+private:
+    WindowFixture f;
+    int px(int twips) const { return f.window->toPixels(twips); }
+    static int tabIndexOf(const QString &name)
+    {
+        for (const ControlSpec &row : controlInventory())
+            if (name == QLatin1String(row.name))
+                return row.tabIndex;
+        return -1;
+    }
+    // The width a control leaves its caption, as the style lays it out.
+    static int captionRoom(QWidget *widget)
+    {
+        QStyleOptionButton option;
+        option.initFrom(widget);
+        QStyle *style = widget->style();
+        if (auto *button = qobject_cast<QPushButton *>(widget)) {
+            const int icon = button->icon().isNull() ? 0 : 12 + kButtonIconSpacing;
+            return style->subElementRect(QStyle::SE_PushButtonContents, &option, widget).width() -
+                   icon;
+        }
+        if (qobject_cast<QRadioButton *>(widget))
+            return style->subElementRect(QStyle::SE_RadioButtonContents, &option, widget).width();
+        if (qobject_cast<QCheckBox *>(widget))
+            return style->subElementRect(QStyle::SE_CheckBoxContents, &option, widget).width();
+        return widget->contentsRect().width();
+    }
+
+private Q_SLOTS:
+    void initTestCase() { QVERIFY(f.open()); }
+
+    void startUp()
+    {
+        const QString title = u"Vantorixv3.3   [关键词挖掘]  站长SEO实用好工具"_s;
+        QCOMPARE(f.window->objectName(), u"Form1"_s);
+        QVERIFY(f.window->windowTitle().startsWith(title));
+        QCOMPARE(f.window->titleText(), title);
+        QCOMPARE(f.c().Command4->text(), u"稍等载入.."_s);
+        QVERIFY(!f.c().Command4->isEnabled());
+        QVERIFY(!f.c().Text5->isEnabled());
+        QVERIFY(f.c().Timer1->isActive());
+        // Labels show text as typed, markup included.
+        for (const QLabel *label : f.window->findChildren<QLabel *>())
+            QCOMPARE(label->textFormat(), Qt::PlainText);
+    }
+
+    void captionsFitTheirBoxes()
+    {
+        // Read-outs at their longest.
+        f.c().Label5->setText(u"开始时间："_s +
+                              generalDateText(QDateTime(QDate(2026, 12, 28), QTime(23, 59, 58))));
+        f.c().Label6->setText(u"已查询：86400 秒"_s);
+        f.c().Label7->setText(u"100000 个"_s);
+        for (const ControlSpec &row : controlInventory()) {
+            QWidget *widget = f.window->findChild<QWidget *>(QLatin1String(row.name));
+            const QFontMetrics metrics = widget->fontMetrics();
+            QString caption = widget->property("text").toString().trimmed();
+            if (const auto *frame = qobject_cast<QGroupBox *>(widget))
+                caption = frame->title();
+            const auto *label = qobject_cast<QLabel *>(widget);
+            if (label && label->wordWrap()) {
+                QVERIFY2(label->heightForWidth(label->width()) <= label->height(), row.name);
+                continue;
+            }
+            if (caption.isEmpty() || qobject_cast<QLineEdit *>(widget))
+                continue;
+            QVERIFY2(metrics.horizontalAdvance(caption) <= captionRoom(widget), row.name);
+            QVERIFY2(metrics.height() <= widget->height(), row.name);
+        }
+    }
+
+    void tabOrder()
+    {
+        // Tab visits the controls by their designed index, the browser panel
+        // included; each option group is one stop, on its chosen option.
+        QStringList chain;
+        QWidget *start = f.c().Text1;
+        QWidget *widget = start;
+        do {
+            QWidget *control =
+                widget->parentWidget() == f.c().WebBrowser1 ? widget->parentWidget() : widget;
+            if ((widget->focusPolicy() & Qt::TabFocus) && !widget->focusProxy() &&
+                tabIndexOf(control->objectName()) >= 0)
+                chain.append(control->objectName());
+            widget = widget->nextInFocusChain();
+        } while (widget != start);
+        for (qsizetype i = 1; i < chain.size(); ++i)
+            QVERIFY2(tabIndexOf(chain[i - 1]) < tabIndexOf(chain[i]), qPrintable(chain.join(u' ')));
+        QVERIFY(chain.contains(u"WebBrowser1"_s));
+        QCOMPARE(chain.filter(u"Option"_s), (QStringList{u"Option3"_s, u"Option7"_s}));
+    }
+
+    void keysMoveFocus()
+    {
+        f.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+        f.c().Text1->setFocus();
+        QTest::keyClick(f.c().Text1, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), f.c().Command5);
+        QCOMPARE(f.c().Text1->text(), QString());
+
+        QRadioButton *today = f.c().hotwordOptions.at(0).second;
+        QRadioButton *week = f.c().hotwordOptions.at(1).second;
+        today->setFocus();
+        QTest::keyClick(today, Qt::Key_Down);
+        QVERIFY(week->isChecked());
+        QCOMPARE(QApplication::focusWidget(), week);
+        QVERIFY(week->focusPolicy() & Qt::TabFocus);
+        QVERIFY(!(today->focusPolicy() & Qt::TabFocus));
+    }
+
+    void sizeSpringsBack()
+    {
+        const QSize designed(px(kClientWidthTwips), px(kClientHeightTwips));
+        QCOMPARE(f.window->size(), designed);
+        // As a window system without a window manager would resize it.
+        f.window->windowHandle()->resize(designed + QSize(200, 100));
+        QTRY_COMPARE(f.window->size(), designed);
+        const int outer = f.window->frameGeometry().width();
+        QCOMPARE(f.window->fixedWidthTwips(),
+                 pixelsToTwips(outer, f.window->screen()->logicalDotsPerInch()));
+        QCOMPARE(f.c().WebBrowser1->geometry(),
+                 QRect(0, 0, px(f.window->fixedWidthTwips() + 300), px(1455)));
+    }
+
+    void clock_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QTime>("time");
+        QTest::addColumn<QString>("text");
+        const QLocale china(QLocale::Chinese, QLocale::China);
+        QTest::newRow("C") << QLocale::c() << QTime(14, 7, 9) << "2026/3/5 14:07:09";
+        QTest::newRow("zh_CN") << china << QTime(9, 5, 3) << "2026/3/5 9:05:03";
+        QTest::newRow("midnight: the date alone") << china << QTime(0, 0) << "2026/3/5";
+    }
+    void clock()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(QTime, time);
+        QFETCH(QString, text);
+        QLocale::setDefault(locale);
+        QCOMPARE(generalDateText(QDateTime(QDate(2026, 3, 5), time, QTimeZone::utc())), text);
+        QLocale::setDefault(QLocale::c());
+    }
+
+    void centringKeepsTheTitleBarOnTheScreen()
+    {
+        const QRect screen(0, 0, 1920, 1080);
+        QCOMPARE(centredTopLeft({755, 536}, screen, {0, 0, 1920, 1040}), QPoint(582, 272));
+        QCOMPARE(centredTopLeft({755, 1200}, screen, {0, 30, 1920, 1050}), QPoint(582, 30));
+    }
+
+    // The window refuses to start without a control a binder needs.
+    void missingControlFails_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("otherKind");
+        QTest::newRow("label gone") << "Label7" << false;
+        QTest::newRow("button of another kind") << "Command10" << true;
+        QTest::newRow("hot-word option gone") << "Option6" << false;
+    }
+    void missingControlFails()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, otherKind);
+        MainWindow window;
+        QVERIFY(findControls(window).ok());
+        delete window.findChild<QWidget *>(name);
+        if (otherKind)
+            (new QWidget(&window))->setObjectName(name);
+        const auto found = findControls(window);
+        QVERIFY(!found.ok());
+        QVERIFY2(found.error().endsWith(name), qPrintable(found.error()));
+    }
+
+    void helpNeedsNoDisplay()
+    {
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            environment.remove(QLatin1String(name));
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(VANTORIX_APP_PATH), {QStringLiteral("--help")});
+        QVERIFY(program.waitForFinished(60000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 0);
+        QVERIFY(program.readAllStandardOutput().startsWith("Usage: vantorix"));
+    }
+};
+
+QTEST_MAIN(WindowTest)
+#include "tst_window.moc"

@@ -1,0 +1,261 @@
+#include "app/browser_panel.h"
+#include "app/mining_binder.h"
+#include "app/qt_translations.h"
+#include "app/twips.h"
+#include "list/dedupe.h"
+#include "list/export_text.h"
+#include "list/filters.h"
+#include "list/piece_tool.h"
+#include "mining/mining_run.h"
+#include "sandbox/embedded.h"
+#include "window_fixture.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QProcess>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QStringDecoder>
+#include <QStringEncoder>
+#include <QTemporaryDir>
+#include <QWindow>
+
+using namespace vantorix;
+using namespace Qt::StringLiterals;
+
+// The whole window tried as a person would, on the embedded sandbox web, on
+// an X display with a window manager; screenshots go to the build folder.
+class WindowEndToEndTest : public QObject
+{
+    Q_OBJECT
+private:
+    WindowFixture f;
+    QProcess windowManager;
+    QTemporaryDir dir;
+
+    mining::MiningRun *run() const { return f.window->findChild<app::MiningBinder *>()->run(); }
+    // The window as the screen shows it, frame included.
+    QImage shot() const
+    {
+        const QRect frame = f.window->frameGeometry();
+        return f.window->screen()
+            ->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height())
+            .toImage();
+    }
+    void screenshot(const QString &name) const
+    {
+        QVERIFY(shot().save(QStringLiteral(VANTORIX_SCREENSHOTS) + u'/' + name + u".png"_s));
+    }
+    bool panelShowsText() const
+    {
+        const QImage image = shot();
+        const QPoint panel =
+            f.c().WebBrowser1->mapToGlobal(QPoint()) - f.window->frameGeometry().topLeft();
+        for (int y = 0; y < 60; ++y)
+            for (int x = 0; x < 200; ++x)
+                if (qGray(image.pixel(panel + QPoint(x, y))) < 100)
+                    return true;
+        return false;
+    }
+    void click(QAbstractButton *button) { QTest::mouseClick(button, Qt::LeftButton); }
+    bool mine(const QString &limit)
+    {
+        QSignalSpy finished(run(), &mining::MiningRun::finished);
+        f.c().Text4->setText(limit);
+        click(f.c().Command4);
+        return finished.wait(300000);
+    }
+    int found() const { return f.c().Label7->text().chopped(2).toInt(); }
+    // A list tool's button: busy while it writes, the list becomes what the
+    // tool makes of it (on the clipboard too), and undo and redo work.
+    void tool(QPushButton *button, const std::function<QString(const QString &)> &expected)
+    {
+        const QString before = f.list()->text();
+        bool busy = false;
+        const QObject listening;
+        connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, &listening,
+                [&] { busy = !button->isEnabled(); });
+        click(button);
+        QVERIFY(busy && button->isEnabled());
+        QCOMPARE(f.list()->text(), expected(before));
+        QCOMPARE(WindowFixture::clipboardText(), f.list()->text());
+        QTest::keyClick(f.list(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(f.list()->text(), before);
+        QTest::keyClick(f.list(), Qt::Key_Y, Qt::ControlModifier);
+    }
+    static list::PieceTool keep(QStringList (*filter)(const QStringList &, const QString &),
+                                const QString &needle)
+    {
+        return [=](const QStringList &pieces) { return filter(pieces, needle); };
+    }
+    // "导出txt" with the export separator `option`, into `path`, as file type 0 (UTF-8) or 1 (GBK).
+    void exportTo(QRadioButton *option, const QString &path, int fileType, const QString &shot = {})
+    {
+        click(option);
+        click(f.c().Command3);
+        QFileDialog *dialog = nullptr;
+        QTRY_VERIFY((dialog = f.window->findChild<QFileDialog *>()) && dialog->isVisible());
+        QCOMPARE(dialog->windowModality(), Qt::WindowModal);
+        QTRY_VERIFY(dialog->windowHandle()->isExposed());
+        if (!shot.isEmpty()) {
+            QCOMPARE(dialog->labelText(QFileDialog::Reject), u"取消"_s);
+            screenshot(shot);
+        }
+        dialog->selectNameFilter(dialog->nameFilters().value(fileType));
+        // Typed over the proposed name, as a person would.
+        dialog->findChild<QLineEdit *>(u"fileNameEdit"_s)->setText(path);
+        static_cast<QDialog *>(dialog)->accept(); // QFileDialog hides its override
+    }
+    static QByteArray read(const QString &path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QCOMPARE(QGuiApplication::platformName(), u"xcb"_s);
+        windowManager.start(u"openbox"_s, {});
+        QVERIFY(windowManager.waitForStarted());
+        app::installQtTranslations(*qApp);
+        // As --sandbox does.
+        const Result<QString> host = sandbox::startEmbeddedSandbox(this, f.settings);
+        QVERIFY2(host, qPrintable(host.error()));
+        f.settings.hosts.setAll(*host);
+        f.settings.dumpFile = dir.filePath(u"1.txt"_s);
+        QVERIFY(QDir().mkpath(QStringLiteral(VANTORIX_SCREENSHOTS)));
+        QVERIFY(f.open());
+    }
+    void cleanupTestCase()
+    {
+        f.window.reset();
+        windowManager.terminate();
+        windowManager.waitForFinished();
+    }
+
+    void startUp()
+    {
+        QTRY_COMPARE_WITH_TIMEOUT(f.c().Command4->text(), u"开始挖掘"_s, 60000);
+        // Framed by the window manager, centred on the screen by its outer size.
+        QTRY_VERIFY_WITH_TIMEOUT(f.window->frameGeometry().size() != f.window->size(), 60000);
+        QTRY_COMPARE_WITH_TIMEOUT(f.window->frameGeometry().center() / 2,
+                                  f.window->screen()->availableGeometry().center() / 2, 10000);
+        const qreal dpi = f.window->screen()->logicalDotsPerInch();
+        QCOMPARE(f.window->fixedWidthTwips(),
+                 app::pixelsToTwips(f.window->frameGeometry().width(), dpi));
+        QCOMPARE(f.c().WebBrowser1->width(), f.window->toPixels(f.window->fixedWidthTwips() + 300));
+        const QSize designed = f.window->size();
+        f.window->windowHandle()->resize(designed + QSize(120, 80));
+        QTRY_COMPARE(f.window->size(), designed);
+        QTRY_VERIFY_WITH_TIMEOUT(panelShowsText(), 60000); // the marker page's notice
+        screenshot(u"start-up"_s);
+    }
+
+    void mineThenStopASecondRun()
+    {
+        QVERIFY(mine(u"200"_s));
+        QTRY_VERIFY_WITH_TIMEOUT( // the caption's clock
+            f.window->windowTitle().startsWith(f.window->titleText() + u"  2"_s), 5000);
+        QVERIFY2(found() >= 200, qPrintable(f.c().Label7->text()));
+        QVERIFY(f.list()->text().startsWith(u"\r\n"_s));
+        QCOMPARE(WindowFixture::clipboardText(), f.list()->text());
+
+        // The second run, from the last keyword found (the seed's own related
+        // searches are all known now), is caught and shot as it counts, and stopped.
+        const QStringList keywords = f.list()->text().split(u"\r\n"_s, Qt::SkipEmptyParts);
+        f.c().Text3->setText(keywords.last());
+        QMetaObject::Connection midway =
+            connect(run(), &mining::MiningRun::countChanged, this, [&] {
+                if (found() < 30)
+                    return;
+                disconnect(midway);
+                f.window->repaint();
+                screenshot(u"mining"_s);
+                click(f.c().Command5);
+            });
+        QVERIFY(mine(u"100000"_s));
+        QCOMPARE(run()->runState(), mining::MiningRun::StopRequested);
+        QVERIFY(found() >= 30 && found() < 1000);
+    }
+
+    void listTools()
+    {
+        tool(f.c().Command6,
+             [](const QString &text) { return list::RemoveDuplicateLines(text, u"\r\n"_s); });
+        f.c().Text2->setText(u"价格"_s);
+        tool(f.c().Command8, [](const QString &text) {
+            return list::applyPieceTool(text, keep(&list::keepNotContaining, u"价格"_s));
+        });
+        f.c().Text8->setText(u"4"_s);
+        tool(f.c().Command13, [](const QString &text) {
+            return list::applyPieceTool(
+                text, [](const QStringList &pieces) { return list::keepLongerThan(pieces, 4); });
+        });
+        f.c().Text9->setText(u" 减肥 "_s);
+        tool(f.c().Command15, [](const QString &text) {
+            return list::applyPieceTool(text, keep(&list::keepContaining, u"减肥"_s));
+        });
+        // An empty argument writes nothing at all.
+        const QString kept = f.list()->text();
+        WindowFixture::setClipboardText(u"elsewhere"_s);
+        f.c().Text9->clear();
+        click(f.c().Command15);
+        QCOMPARE(f.list()->text(), kept);
+        QCOMPARE(WindowFixture::clipboardText(), u"elsewhere"_s);
+
+        QStringList before = f.list()->text().split(u"\r\n"_s, Qt::SkipEmptyParts);
+        click(f.c().Command2);
+        QStringList after = f.list()->text().split(u"\r\n"_s, Qt::SkipEmptyParts);
+        before.sort();
+        after.sort();
+        QCOMPARE(after, before);
+    }
+
+    void exportToFiles()
+    {
+        // Qt's own dialog speaks Chinese too.
+        const QString utf8 = dir.filePath(u"长尾词.txt"_s);
+        exportTo(f.c().Option8, utf8, 0, u"export"_s);
+        QCOMPARE(read(utf8),
+                 list::exportText(f.list()->text(), list::ExportSeparator::Comma).toUtf8());
+        const QString gbk = dir.filePath(u"gbk.txt"_s);
+        exportTo(f.c().Option9, gbk, 1);
+        QCOMPARE(read(gbk), QStringEncoder("GB18030").encode(
+                                list::exportText(f.list()->text(), list::ExportSeparator::Bar)));
+        // A file that cannot be written is reported.
+        exportTo(f.c().Option7, u"/proc/list.txt"_s, 0); // not even root may create it
+        QMessageBox *box = nullptr;
+        QTRY_VERIFY((box = f.window->findChild<QMessageBox *>()) && box->isVisible());
+        QVERIFY(box->text().contains(u"list.txt"_s));
+        box->close();
+
+        const QString list = f.list()->text();
+        click(f.c().Command9);
+        QCOMPARE(f.list()->text(), QString());
+        QTest::keyClick(f.list(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(f.list()->text(), list);
+    }
+
+    void everyHotWordSource()
+    {
+        for (const auto &[source, option] : f.c().hotwordOptions) {
+            click(option);
+            click(f.c().Command10);
+            QVERIFY(!f.c().Command10->isEnabled());
+            QCOMPARE(f.c().Command10->text(), u"正在获取.."_s);
+            // The list is read when the page arrives: an edit meanwhile stays.
+            const QString during = f.list()->text() + source->name + u"\r\n"_s;
+            f.list()->pasteBack(during);
+            QTRY_VERIFY_WITH_TIMEOUT(f.c().Command10->isEnabled(), 60000);
+            QCOMPARE(f.c().Command10->text(), u"获取"_s);
+            QVERIFY2(f.list()->text().size() > during.size(), qPrintable(source->name));
+            const QString dump = QStringDecoder("GB18030").decode(read(f.settings.dumpFile));
+            QCOMPARE(during + dump, f.list()->text() + u"\r\n"_s);
+        }
+        screenshot(u"after"_s);
+    }
+};
+
+QTEST_MAIN(WindowEndToEndTest)
+#include "tst_window_e2e.moc"
