@@ -1,6 +1,7 @@
 #include "cli/mine_session.h"
 
 #include "cli/command_context.h"
+#include "cli/mine_summary.h"
 #include "hotwords/page_fetcher.h"
 #include "mining/readouts.h"
 #include "mining/seed_markers.h"
@@ -50,7 +51,7 @@ void MineSession::begin()
         warn(QStringLiteral("the seed is empty, so the first query asks for the empty keyword"));
     // A resumed run past its seed query has no use for the markers.
     const bool seedDone =
-        m_options.resume && m_options.resume->from && m_options.resume->from->queriesDone > 0;
+        m_options.resume && m_options.resume->from && m_options.resume->from->queriesMade > 0;
     if (m_options.markersGiven || !m_ctx.layout->usesSeedMarkers() || seedDone) {
         startRun(m_options.input.seedMarkers);
         return;
@@ -88,6 +89,14 @@ void MineSession::startRun(const QStringList &seedMarkers)
     // Holding a copy of the seen-list would make every later append copy it.
     connect(m_run, &mining::MiningRun::listReplaced, this, [this] { m_listIsSeenList = true; });
     connect(m_run, &mining::MiningRun::queryFailed, this, &MineSession::onQueryFailed);
+    connect(&m_run->fetching(), &mining::FetchScheduler::blocked, this, &MineSession::onBlocked);
+    connect(&m_run->fetching(), &mining::FetchScheduler::resting, this,
+            [this](int route, qint64 ms) {
+                note(QStringLiteral("proxy %1 (%2) keeps failing; resting %3 s")
+                         .arg(route + 1)
+                         .arg(m_run->fetching().routes().value(route).name)
+                         .arg(ms / 1000));
+            });
     connect(m_run, &mining::MiningRun::pageMalformed, this, &MineSession::onPageMalformed);
     connect(m_run, &mining::MiningRun::querying, this, [this](const QString &keyword) {
         m_querying = keyword;
@@ -102,12 +111,13 @@ void MineSession::startRun(const QStringList &seedMarkers)
         ticker->start(1000);
     }
     m_querying = m_options.input.seed;
+    m_clock.start();
     if (!m_options.resume || !m_options.resume->from) {
         m_run->start(m_options.input);
     } else {
         const mining::RunCheckpoint &from = *m_options.resume->from;
         note(QStringLiteral("resuming after query %1, %2 keywords found so far")
-                 .arg(from.queriesDone)
+                 .arg(from.queriesMade)
                  .arg(from.foundCount));
         if (const Result<> resumed = m_run->resume(m_options.input, from); !resumed)
             return m_ctx.finish(m_ctx.usageError(
@@ -156,8 +166,15 @@ void MineSession::onAccepted(const QString &keyword, int generation, const QStri
 void MineSession::onQueryFailed(const QString &keyword, int, const QString &error)
 {
     // The seed page's failure is the run's outcome, told at the end.
-    if (m_run->queriesDone() > 0)
+    if (m_run->queriesMade() > 0)
         report(QStringLiteral("query '%1' failed: %2").arg(oneLine(keyword), error));
+}
+
+void MineSession::onBlocked(const QString &keyword, const QString &how, int route, qint64 retryInMs)
+{
+    if (retryInMs >= 0)
+        ++m_blockedAndRetried;
+    report(blockReport(m_run->fetching(), keyword, how, route, retryInMs));
 }
 
 void MineSession::onPageMalformed(const QString &keyword)
@@ -173,7 +190,7 @@ void MineSession::showProgress(bool force)
     if (m_options.quiet || !m_run)
         return;
     const qint64 seconds = mining::elapsedSeconds(m_run->startTime(), mining::currentWholeSecond());
-    m_progress.show(m_run->foundCount(), seconds, m_querying, force);
+    m_progress.show(m_run->foundCount(), seconds, m_querying, paceText(m_run->fetching()), force);
 }
 
 void MineSession::note(const QString &text)
@@ -196,9 +213,7 @@ void MineSession::report(const QString &message)
 void MineSession::onFinished()
 {
     showProgress(true);
-    note(QStringLiteral("%1 keywords found with %2 queries")
-             .arg(m_run->foundCount())
-             .arg(m_run->queriesDone()));
+    m_progress.close();
     if (m_options.raw)
         m_ctx.out().write(m_listIsSeenList ? m_run->seenList() : m_listText);
     if (m_options.sheet) {
@@ -223,19 +238,41 @@ int MineSession::reportOutcome()
     if (!m_stateError.isEmpty())
         return m_ctx.fail(QStringLiteral("cannot save the run in %1: %2")
                               .arg(m_options.resume->path, m_stateError));
-    if (!m_run->firstError().isEmpty())
-        return m_ctx.fail(QStringLiteral("seed page: ") + m_run->firstError());
+    const QString &firstError = m_run->firstError();
     const int failed = m_run->failedQueries();
-    if (failed == 0)
+    if (!m_options.quiet) {
+        const MineCounts counts{m_run->queriesMade(),
+                                m_blockedAndRetried,
+                                m_run->stayedBlocked(),
+                                failed + (firstError.isEmpty() || m_run->firstBlocked() ? 0 : 1),
+                                m_run->foundCount(),
+                                m_clock.elapsed()};
+        for (const QString &line : summaryLines(m_run->fetching(), counts))
+            note(line);
+    }
+    if (!firstError.isEmpty() && !m_run->firstBlocked())
+        return m_ctx.fail(QStringLiteral("seed page: ") + firstError);
+    if (m_run->firstBlocked()) {
+        report(QStringLiteral("the seed query stayed blocked (%1); try again later, more "
+                              "slowly or through --proxies")
+                   .arg(firstError));
+        return 3;
+    }
+    const int stayedBlocked = m_run->stayedBlocked();
+    if (failed == 0 && stayedBlocked == 0)
         return 0;
     const int maxInARow = m_options.policy.maxFailuresInARow;
     if (maxInARow > 0 && m_run->failuresInARow() >= maxInARow &&
         m_run->runState() == mining::MiningRun::StopRequested)
         report(QStringLiteral("stopped: too many failed queries in a row (--max-failures %1)")
                    .arg(maxInARow));
-    report(failed == 1 ? QStringLiteral("1 query failed")
-                       : QStringLiteral("%1 queries failed").arg(failed));
-    return 3; // incomplete: queries failed
+    if (stayedBlocked > 0)
+        report(stayedBlocked == 1 ? QStringLiteral("1 query stayed blocked")
+                                  : QStringLiteral("%1 queries stayed blocked").arg(stayedBlocked));
+    if (failed > 0)
+        report(failed == 1 ? QStringLiteral("1 query failed")
+                           : QStringLiteral("%1 queries failed").arg(failed));
+    return 3; // incomplete: queries failed or stayed blocked
 }
 
 } // namespace vantorix::cli

@@ -6,6 +6,7 @@
 #include "cli/mine_sheet.h"
 #include "mining/mining_run.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 
 namespace vantorix::hotwords {
@@ -45,6 +46,7 @@ private:
     // Saves the run in the --state file; a failure ends the run.
     void saveState();
     void onQueryFailed(const QString &keyword, int generation, const QString &error);
+    void onBlocked(const QString &keyword, const QString &how, int route, qint64 retryInMs);
     void onPageMalformed(const QString &keyword);
     void onFinished();
     // Reports how the run went on standard error and gives the exit status.
@@ -63,8 +65,10 @@ private:
     QString m_listText;            // the first harvest appended to an empty list
     bool m_listIsSeenList = false; // replaced since by the seen-list
     QString m_querying;            // keyword being queried
+    int m_blockedAndRetried = 0;   // blocks followed by another try
     int m_malformedPages = 0;
-    QString m_stateError; // why the --state file could not be written
+    QString m_stateError;  // why the --state file could not be written
+    QElapsedTimer m_clock; // from the run's start
     bool m_outputFailed = false;
     bool m_stopped = false;
 };

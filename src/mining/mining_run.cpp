@@ -4,13 +4,29 @@
 #include "list/keyword_list.h"
 #include "mining/readouts.h"
 
+#include <limits>
+
 namespace vantorix::mining {
+
+namespace {
+
+// The keywords of a harvest (its final CRLF gives no entry of its own).
+QStringList harvestKeywords(const QString &harvest)
+{
+    QStringList keywords = list::splitList(harvest);
+    if (!keywords.isEmpty())
+        keywords.removeLast();
+    return keywords;
+}
+
+} // namespace
 
 MiningRun::MiningRun(hotwords::PageFetcher *fetcher,
                      std::shared_ptr<const layout::PageLayout> layout, FetchPolicy policy,
                      QObject *parent)
-    : QObject(parent), m_queue(fetcher, layout, policy),
-      m_maxFailuresInARow(policy.maxFailuresInARow), m_layout(std::move(layout))
+    : QObject(parent), m_scheduler(fetcher, layout, policy),
+      m_queue(&m_scheduler, policy.concurrency), m_maxFailuresInARow(policy.maxFailuresInARow),
+      m_layout(std::move(layout))
 {
     connect(&m_queue, &QueryQueue::arrived, this, &MiningRun::advance);
 }
@@ -30,6 +46,9 @@ void MiningRun::begin(const MiningInput &input)
     m_seen.setKnown(input.knownKeywords);
     m_startTime = currentWholeSecond();
     Q_EMIT started(m_startTime);
+    m_queue.clear();
+    m_index = 0;
+    m_announced = -1;
 }
 
 bool MiningRun::start(const MiningInput &input)
@@ -38,63 +57,81 @@ bool MiningRun::start(const MiningInput &input)
         return false;
     begin(input);
     m_foundCount = 0;
-    m_queriesDone = 0;
-    m_failedQueries = 0;
     m_failuresInARow = 0;
     m_pagesWithoutBlock = 0;
+    m_queriesMade = 0;
+    m_failedQueries = 0;
+    m_stayedBlocked = 0;
     m_firstHarvest.clear();
     m_firstError.clear();
+    m_firstBlocked = false;
     // The seen-list stays as the previous run left it until the first harvest.
-    loadGeneration(0, {input.seed});
+    m_generation = 0;
+    m_keywords = {input.seed};
+    m_position = 0;
+    m_nextGeneration.clear();
+    m_nextQueued = 0;
+    m_generationEnd = enqueue(m_keywords, 0);
     advance();
     return true;
 }
 
-Result<> MiningRun::resume(const MiningInput &input, const RunCheckpoint &checkpoint)
+Result<> MiningRun::resume(const MiningInput &input, const RunCheckpoint &at)
 {
     if (m_active)
         return failure(QStringLiteral("a run is in progress"));
-    const qsizetype queries =
-        planQueries(checkpoint.keywords, input.source,
-                    checkpoint.generation <= 1 ? input.expansion : Expansion::None)
-            .size();
-    if (checkpoint.generation < 0 || checkpoint.position < 0 || checkpoint.position > queries ||
-        (checkpoint.generation == 0 && checkpoint.keywords != QStringList{input.seed}) ||
-        (checkpoint.queriesDone == 0) != (checkpoint.generation == 0 && checkpoint.position == 0))
+    const QList<PlannedQuery> plan = planQueries(
+        at.keywords, input.source, at.generation <= 1 ? input.expansion : Expansion::None);
+    const bool atStart = at.generation == 0 && at.position == 0;
+    if (at.generation < 0 || at.position < 0 || at.position > plan.size() ||
+        (at.generation == 0 && at.keywords != QStringList{input.seed}) ||
+        (at.queriesMade == 0) != atStart ||
+        !(at.nextGeneration.isEmpty() || at.nextGeneration.endsWith(list::kSeparator)))
         return failure(QStringLiteral("the position does not fit the run's settings"));
+    if (atStart) {
+        start(input);
+        return {};
+    }
     begin(input);
-    m_foundCount = checkpoint.foundCount;
-    m_queriesDone = checkpoint.queriesDone;
-    m_failedQueries = checkpoint.failedQueries;
-    m_failuresInARow = checkpoint.failuresInARow;
-    m_pagesWithoutBlock = checkpoint.pagesWithoutBlock;
-    m_firstHarvest = checkpoint.firstHarvest;
-    m_firstError = checkpoint.firstError;
-    m_seen.reset(checkpoint.seenList);
+    m_foundCount = at.foundCount;
+    m_failuresInARow = at.failuresInARow;
+    m_pagesWithoutBlock = at.pagesWithoutBlock;
+    m_queriesMade = at.queriesMade;
+    m_failedQueries = at.failedQueries;
+    m_stayedBlocked = at.stayedBlocked;
+    m_firstHarvest = at.firstHarvest;
+    m_firstError = at.firstError;
+    m_firstBlocked = at.firstBlocked;
+    m_seen.reset(at.seenList);
     // The stops the run had raised itself; a stop asked from outside is not
     // kept, so an interrupted run goes on.
     if ((m_foundCount > 0 && m_foundCount >= m_maxCount) ||
         (m_maxFailuresInARow > 0 && m_failuresInARow >= m_maxFailuresInARow))
         m_runState = StopRequested;
     // What a reader of the list saw so far, written again.
-    if (m_queriesDone > 0)
-        Q_EMIT firstHarvest(m_firstHarvest);
-    if (m_queriesDone > 1)
+    Q_EMIT firstHarvest(m_firstHarvest);
+    if (m_queriesMade > 1)
         Q_EMIT listReplaced(m_seen.text());
     if (m_foundCount > 0)
         Q_EMIT countChanged(countText(m_foundCount));
-    loadGeneration(checkpoint.generation, checkpoint.keywords);
-    m_index = checkpoint.position;
-    m_nextGeneration = checkpoint.nextGeneration;
+    m_generation = at.generation;
+    m_keywords = at.keywords;
+    m_position = at.position;
+    for (const PlannedQuery &query : plan.mid(at.position))
+        m_queue.append(query, query.kind == QueryKind::Related ? m_layout->searchUrl(query.text)
+                                                               : m_layout->suggestUrl(query.text));
+    m_generationEnd = plan.size() - at.position;
+    m_nextGeneration = at.nextGeneration;
+    m_nextQueued = enqueue(harvestKeywords(m_nextGeneration), m_generation + 1);
     advance();
     return {};
 }
 
 RunCheckpoint MiningRun::checkpoint() const
 {
-    return {m_generation,  m_keywords,      m_index,          m_nextGeneration,
-            m_seen.text(), m_firstHarvest,  m_firstError,     m_foundCount,
-            m_queriesDone, m_failedQueries, m_failuresInARow, m_pagesWithoutBlock};
+    return {m_generation,    m_keywords,      m_position,       m_nextGeneration,   m_seen.text(),
+            m_firstHarvest,  m_firstError,    m_firstBlocked,   m_foundCount,       m_queriesMade,
+            m_failedQueries, m_stayedBlocked, m_failuresInARow, m_pagesWithoutBlock};
 }
 
 void MiningRun::requestStop()
@@ -102,17 +139,35 @@ void MiningRun::requestStop()
     m_runState = StopRequested;
 }
 
-QStringList MiningRun::candidates(const Result<QueryPage> &page, const PlannedQuery &query,
+qsizetype MiningRun::enqueue(const QStringList &keywords, int generation)
+{
+    const QList<PlannedQuery> plan =
+        planQueries(keywords, m_source, generation <= 1 ? m_expansion : Expansion::None);
+    for (const PlannedQuery &query : plan)
+        m_queue.append(query, query.kind == QueryKind::Related ? m_layout->searchUrl(query.text)
+                                                               : m_layout->suggestUrl(query.text));
+    return plan.size();
+}
+
+QStringList MiningRun::candidates(const QueryOutcome &outcome, const PlannedQuery &query,
                                   bool first)
 {
+    const Result<QueryPage> &page = outcome.page;
     if (!page) {
-        Q_EMIT queryFailed(query.text, m_generation, page.error());
-        if (first)
+        if (outcome.blocked) {
+            ++m_stayedBlocked;
+            Q_EMIT queryBlocked(query.text, m_generation, page.error());
+        } else {
+            if (!first)
+                ++m_failedQueries;
+            Q_EMIT queryFailed(query.text, m_generation, page.error());
+        }
+        if (first) {
             m_firstError = page.error();
-        else
-            ++m_failedQueries;
-        // Waiting out the time-out of every queued keyword helps nobody once
-        // the server has stopped answering.
+            m_firstBlocked = outcome.blocked;
+        }
+        // Waiting out the tries of every queued query helps nobody once the
+        // server has stopped answering.
         if (++m_failuresInARow == m_maxFailuresInARow)
             requestStop();
         return {};
@@ -142,26 +197,10 @@ QString MiningRun::harvest(const QStringList &candidates, const PlannedQuery &qu
     });
 }
 
-void MiningRun::loadGeneration(int generation, const QStringList &keywords)
-{
-    m_generation = generation;
-    m_keywords = keywords;
-    m_plan = planQueries(keywords, m_source, generation <= 1 ? m_expansion : Expansion::None);
-    m_nextGeneration.clear();
-    m_index = 0;
-    m_announced = -1;
-    QList<QUrl> addresses;
-    addresses.reserve(m_plan.size());
-    for (const PlannedQuery &query : std::as_const(m_plan))
-        addresses.append(query.kind == QueryKind::Related ? m_layout->searchUrl(query.text)
-                                                          : m_layout->suggestUrl(query.text));
-    m_queue.load(addresses);
-}
-
 void MiningRun::advance()
 {
     while (m_active) {
-        if (m_index == m_plan.size()) {
+        if (m_index == m_generationEnd) {
             // Every harvest ends in CRLF, so a generation that accepted
             // nothing is exactly an empty one.
             if (m_nextGeneration.isEmpty()) {
@@ -169,14 +208,17 @@ void MiningRun::advance()
                 finish();
                 return;
             }
-            loadGeneration(m_generation + 1, list::splitList(m_nextGeneration));
-            continue;
+            // The generation is complete: its trailing empty entry closes the next.
+            m_keywords = list::splitList(m_nextGeneration);
+            m_generationEnd = m_index + m_nextQueued + enqueue({QString()}, ++m_generation);
+            m_position = 0;
+            m_nextGeneration.clear();
+            m_nextQueued = 0;
         }
-        const PlannedQuery &query = m_plan.at(m_index);
-        // The seed query: not shown in Label2, and no stop can be pending yet.
-        const bool first = m_generation == 0 && m_index == 0;
+        // The first query: not shown in Label2, and no stop can be pending yet.
+        const bool first = m_queriesMade == 0;
         if (m_announced != m_index) {
-            if (m_maxQueries > 0 && m_queriesDone >= m_maxQueries)
+            if (m_maxQueries > 0 && m_queriesMade >= m_maxQueries)
                 requestStop();
             // A stop is looked at before each query; the query in flight finishes.
             if (!first && m_runState == StopRequested) {
@@ -185,16 +227,24 @@ void MiningRun::advance()
             }
             m_announced = m_index;
             if (!first)
-                Q_EMIT querying(query.text);
-            m_queue.request(m_index, m_runState == Running);
+                Q_EMIT querying(m_queue.query(m_index).text);
         }
-        const std::optional<Result<QueryPage>> page = m_queue.take(m_index);
-        if (!page)
+        const PlannedQuery query = m_queue.query(m_index); // taking it lets it go
+        // Look ahead while the run goes on, never past the cap on queries.
+        const qsizetype before = m_maxQueries > 0 ? m_index + m_maxQueries - m_queriesMade
+                                                  : std::numeric_limits<qsizetype>::max();
+        m_queue.request(m_index, m_runState == Running, before);
+        const std::optional<QueryOutcome> outcome = m_queue.take(m_index);
+        if (!outcome)
             return; // arrived() brings us back
-        const QString found = harvest(candidates(*page, query, first), query);
-        m_nextGeneration += found;
-        ++m_queriesDone;
+        const QString found = harvest(candidates(*outcome, query, first), query);
+        ++m_queriesMade;
+        ++m_position;
         ++m_index;
+        // The next generation's entries, known now that every reply before
+        // them has been processed.
+        m_nextGeneration += found;
+        m_nextQueued += enqueue(harvestKeywords(found), m_generation + 1);
         if (first) {
             m_firstHarvest = found;
             Q_EMIT firstHarvest(found);
@@ -204,16 +254,12 @@ void MiningRun::advance()
             Q_EMIT listReplaced(m_seen.text());
         }
         Q_EMIT checkpointReached();
-        // Keep the look-ahead window full while the run is still going.
-        if (m_runState == Running && m_index < m_plan.size())
-            m_queue.request(m_index, true);
     }
 }
 
 void MiningRun::finish()
 {
     m_queue.clear();
-    m_plan.clear();
     m_active = false;
     Q_EMIT finished(m_runState);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "mining/fetch_scheduler.h"
 #include "mining/jcf.h"
 #include "mining/query_plan.h"
 #include "mining/query_queue.h"
@@ -33,7 +34,10 @@ struct MiningInput
 // the variant queries of the seed and of the first generation are asked like
 // keywords and their harvests join that generation's, but a variant itself is
 // no keyword: it is not listed, counted or queried further unless a page
-// lists it.
+// lists it. The queries of all generations form one list: the next
+// generation's join it as the replies before them are processed, so queries
+// may run ahead across a generation's end (its trailing empty entry waits for
+// the generation to be complete).
 class MiningRun : public QObject
 {
     Q_OBJECT
@@ -46,9 +50,9 @@ public:
     // Starts a run; ignored (returns false) while one is in progress.
     bool start(const MiningInput &input);
     // Goes on with a run that stood at `checkpoint` when it was started with
-    // `input`: it ends as that run would have, printing only what comes after.
-    // Fails while a run is in progress or when the checkpoint does not fit the
-    // input's source and expansion.
+    // `input`: it ends as that run would have, announcing only what comes
+    // after. Fails while a run is in progress or when the checkpoint does not
+    // fit the input.
     Result<> resume(const MiningInput &input, const RunCheckpoint &checkpoint);
     // Where the run stands: taken after checkpointReached(), it resumes the run
     // from there.
@@ -59,8 +63,20 @@ public:
     bool isActive() const { return m_active; }
     int runState() const { return m_runState; }
     int foundCount() const { return m_foundCount; }
-    // Queries of this run that failed since the last one that did not.
+    // Queries of this run that failed or stayed blocked since the last one
+    // that brought a page.
     int failuresInARow() const { return m_failuresInARow; }
+    // Queries of this run whose outcome was taken, the first one included.
+    int queriesMade() const { return m_queriesMade; }
+    // Failed queries after the first (blocked ones aside), and why the first
+    // brought no page (empty if it did).
+    int failedQueries() const { return m_failedQueries; }
+    const QString &firstError() const { return m_firstError; }
+    bool firstBlocked() const { return m_firstBlocked; }
+    // Queries of this run that stayed blocked through all their tries.
+    int stayedBlocked() const { return m_stayedBlocked; }
+    // The routes out, their paces and counts (blocks, rests).
+    const FetchScheduler &fetching() const { return m_scheduler; }
     int maxCount() const { return m_maxCount; }
     int minLength() const { return m_rules.minLength; }
     QString filterText() const { return m_rules.filterText; }
@@ -69,11 +85,6 @@ public:
     // Result pages of this run (the empty keyword's aside) that arrived
     // without a related-searches block: the sign of a changed page layout.
     int pagesWithoutBlock() const { return m_pagesWithoutBlock; }
-    // Queries processed in this run, the first one included.
-    int queriesDone() const { return m_queriesDone; }
-    // Failed queries after the first, and why the first failed (empty if not).
-    int failedQueries() const { return m_failedQueries; }
-    const QString &firstError() const { return m_firstError; }
 
 Q_SIGNALS:
     void started(const QDateTime &startTime);
@@ -92,6 +103,9 @@ Q_SIGNALS:
     // harvests nothing. `generation` is 0 for the seed and its variants, else
     // the generation of the queried keyword. The window shows no failures.
     void queryFailed(const QString &keyword, int generation, const QString &error);
+    // A query whose every try met a block (`how` the last); it harvests
+    // nothing, like a failed one.
+    void queryBlocked(const QString &keyword, int generation, const QString &how);
     // A page that held bytes invalid in its charset (read as stand-ins).
     void pageMalformed(const QString &keyword);
     // A query has been processed and its harvest written out: the moment to
@@ -101,14 +115,19 @@ Q_SIGNALS:
 
 private:
     void begin(const MiningInput &input);
-    // The candidates of a query's page (none when it failed); the run's first
-    // query is cut with the seed markers.
-    QStringList candidates(const Result<QueryPage> &page, const PlannedQuery &query, bool first);
+    // The candidates of a query's outcome (none when it brought no page); the
+    // run's first query is cut with the seed markers.
+    QStringList candidates(const QueryOutcome &outcome, const PlannedQuery &query, bool first);
     QString harvest(const QStringList &candidates, const PlannedQuery &query);
-    void loadGeneration(int generation, const QStringList &keywords);
+    // Queues the queries of keywords of `generation`; gives how many.
+    qsizetype enqueue(const QStringList &keywords, int generation);
+    // Makes the generation whose keywords are all known the current one, its
+    // first `position` queries already processed.
+    void enterGeneration(int generation, const QStringList &keywords, qsizetype position);
     void advance();
     void finish();
 
+    FetchScheduler m_scheduler;
     QueryQueue m_queue;
     bool m_active = false;
     int m_runState = Idle;
@@ -117,6 +136,12 @@ private:
     int m_failuresInARow = 0;
     int m_maxCount = 0;
     int m_pagesWithoutBlock = 0;
+    int m_queriesMade = 0;
+    int m_failedQueries = 0;
+    int m_stayedBlocked = 0;
+    QString m_firstHarvest;
+    QString m_firstError;
+    bool m_firstBlocked = false;
     std::shared_ptr<const layout::PageLayout> m_layout;
     HarvestRules m_rules;
     QDateTime m_startTime;
@@ -125,18 +150,18 @@ private:
     SourceChoice m_source = SourceChoice::Related;
     Expansion m_expansion = Expansion::None;
     int m_maxQueries = 0;
-    int m_queriesDone = 0;
-    int m_failedQueries = 0;
-    QString m_firstHarvest;
-    QString m_firstError;
 
-    // The generation being queried.
+    // The entry being processed; the current generation (0: the seed's), its
+    // keywords, how many of its queries are done and where it ends; the next
+    // generation's harvest so far and how many queries it has queued.
+    qsizetype m_index = 0;
     int m_generation = 0;
     QStringList m_keywords;
-    QList<PlannedQuery> m_plan;
-    qsizetype m_index = 0;
-    qsizetype m_announced = -1;
+    qsizetype m_position = 0;
+    qsizetype m_generationEnd = 0;
     QString m_nextGeneration;
+    qsizetype m_nextQueued = 0;
+    qsizetype m_announced = -1;
 };
 
 } // namespace vantorix::mining

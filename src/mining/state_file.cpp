@@ -1,10 +1,11 @@
 #include "mining/state_file.h"
 
+#include "list/output_file.h"
+
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 
 namespace vantorix::mining {
 
@@ -37,9 +38,11 @@ QJsonObject toJson(const SavedRun &run)
             {QStringLiteral("seenList"), at.seenList},
             {QStringLiteral("firstHarvest"), at.firstHarvest},
             {QStringLiteral("firstError"), at.firstError},
+            {QStringLiteral("firstBlocked"), at.firstBlocked},
             {QStringLiteral("foundCount"), at.foundCount},
-            {QStringLiteral("queriesDone"), at.queriesDone},
+            {QStringLiteral("queriesMade"), at.queriesMade},
             {QStringLiteral("failedQueries"), at.failedQueries},
+            {QStringLiteral("stayedBlocked"), at.stayedBlocked},
             {QStringLiteral("failuresInARow"), at.failuresInARow},
             {QStringLiteral("pagesWithoutBlock"), at.pagesWithoutBlock}};
 }
@@ -52,6 +55,7 @@ public:
     explicit Reader(const QJsonObject &object) : m_object(object) {}
 
     QString text(const char *name) { return take(name, QJsonValue::String).toString(); }
+    bool flag(const char *name) { return take(name, QJsonValue::Bool).toBool(); }
     int count(const char *name)
     {
         const QJsonValue value = take(name, QJsonValue::Double);
@@ -106,13 +110,9 @@ private:
 
 Result<> saveRun(const QString &path, const SavedRun &run)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return failure(file.errorString());
     const QByteArray bytes = QJsonDocument(toJson(run)).toJson(QJsonDocument::Compact);
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        return failure(file.errorString());
-    return {};
+    return list::writeOutputFile(path,
+                                 [&bytes](QIODevice &file) { return list::writeAll(file, bytes); });
 }
 
 Result<std::optional<SavedRun>> loadSavedRun(const QString &path)
@@ -122,8 +122,16 @@ Result<std::optional<SavedRun>> loadSavedRun(const QString &path)
         return std::optional<SavedRun>();
     if (!file.open(QIODevice::ReadOnly))
         return failure(file.errorString());
+    Result<SavedRun> run = parseSavedRun(file.readAll());
+    if (!run)
+        return failure(run.error());
+    return std::optional<SavedRun>(std::move(run).value());
+}
+
+Result<SavedRun> parseSavedRun(const QByteArray &bytes)
+{
     QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &error);
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (document.isNull())
         return failure(QStringLiteral("not a mining state file, or a damaged one (%1 at byte %2)")
                            .arg(error.errorString())
@@ -142,14 +150,16 @@ Result<std::optional<SavedRun>> loadSavedRun(const QString &path)
     at.seenList = read.text("seenList");
     at.firstHarvest = read.text("firstHarvest");
     at.firstError = read.text("firstError");
+    at.firstBlocked = read.flag("firstBlocked");
     at.foundCount = read.count("foundCount");
-    at.queriesDone = read.count("queriesDone");
+    at.queriesMade = read.count("queriesMade");
     at.failedQueries = read.count("failedQueries");
+    at.stayedBlocked = read.count("stayedBlocked");
     at.failuresInARow = read.count("failuresInARow");
     at.pagesWithoutBlock = read.count("pagesWithoutBlock");
     if (!read.problem().isEmpty())
         return failure(QStringLiteral("a damaged mining state file: ") + read.problem());
-    return std::optional<SavedRun>(std::move(run));
+    return run;
 }
 
 std::optional<SettingDifference> firstDifference(const QList<RunSetting> &saved,

@@ -3,6 +3,7 @@
 #include "common/result.h"
 #include "mining/run_checkpoint.h"
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <optional>
@@ -28,6 +29,8 @@ Result<> saveRun(const QString &path, const SavedRun &run);
 // The run saved in the file; nullopt when there is no file. A file that is not
 // a complete state file is an error that says what is wrong with it.
 Result<std::optional<SavedRun>> loadSavedRun(const QString &path);
+// The same from the file's bytes.
+Result<SavedRun> parseSavedRun(const QByteArray &bytes);
 
 // The first setting whose value differs between the saved run and `settings`
 // (one missing on either side differs), or nullopt when they agree.

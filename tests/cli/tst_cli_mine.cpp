@@ -50,7 +50,7 @@ int queriesSaved(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return -1;
-    return QJsonDocument::fromJson(file.readAll()).object().value(u"queriesDone"_s).toInt(-1);
+    return QJsonDocument::fromJson(file.readAll()).object().value(u"queriesMade"_s).toInt(-1);
 }
 
 } // namespace

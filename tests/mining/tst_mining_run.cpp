@@ -38,6 +38,9 @@ public:
     {
         return m_classic->searchUrl(u"then"_s);
     }
+    bool throttlesClients() const override { return false; }
+    bool isBlockAddress(const QUrl &) const override { return false; }
+    bool isBlockPage(const QString &) const override { return false; }
     bool usesSeedMarkers() const override { return true; }
     layout::RelatedSearches relatedSearches(const QString &page,
                                             const QStringList &markers) const override
@@ -232,7 +235,7 @@ void MiningRunTest::failuresAndSpoiltPages()
     QFETCH(QString, queries);
     QFETCH(int, state);
 
-    Rig rig(graph, {1, retries, 0, maxInARow});
+    Rig rig(graph, {.retries = retries, .maxFailuresInARow = maxInARow});
     for (const QString &keyword : failing.split(u','))
         rig.site.failKeyword(keyword, 1);
     rig.site.spoilPage(u"b"_s);
@@ -306,7 +309,7 @@ void MiningRunTest::concurrencyChangesNothingVisible()
             graph += (j ? u","_s : u";k%1:"_s.arg(i)) + u"k%1"_s.arg((i * 7 + j * 13 + 1) % 60);
     QString first;
     for (int concurrency : {1, 3, 6}) {
-        Rig rig(graph, {concurrency, 0, 0});
+        Rig rig(graph, {.concurrency = concurrency});
         rig.site.failKeyword(failing);
         connect(&rig.run, &MiningRun::querying, &rig.run, [&](const QString &keyword) {
             if (keyword == stopAt)
@@ -331,7 +334,7 @@ void MiningRunTest::faultySandboxLosesNothingThatArrived()
     QVERIFY(faulty.listen());
     const config::Settings settings = settingsFor(faulty.host(), 1);
     hotwords::PageFetcher fetcher(settings);
-    MiningRun run(&fetcher, layout::chooseLayout(settings), {6, 0, 0});
+    MiningRun run(&fetcher, layout::chooseLayout(settings), {.concurrency = 6});
     QSet<QString> keywords, parents;
     connect(&run, &MiningRun::keywordAccepted, &run,
             [&](const QString &keyword, int, const QString &parent) {
@@ -367,7 +370,7 @@ void MiningRunTest::liveRunFindsWhatTheClassicRunFinds()
         config::Settings settings = settingsFor(server.host());
         settings.layout = live ? config::LayoutChoice::Live : config::LayoutChoice::Auto;
         hotwords::PageFetcher fetcher(settings);
-        MiningRun run(&fetcher, layout::chooseLayout(settings), {live ? 1 : 3, 0, 0});
+        MiningRun run(&fetcher, layout::chooseLayout(settings), {.concurrency = live ? 1 : 3});
         connect(&run, &MiningRun::keywordAccepted, &run,
                 [&](const QString &word, int generation, const QString &parent) {
                     found[live] << u"%1/%2/%3"_s.arg(word).arg(generation).arg(parent);
@@ -393,7 +396,7 @@ void MiningRunTest::liveRunFindsWhatTheClassicRunFinds()
 
 void MiningRunTest::aPageThatSendsTheQueryOnIsFollowedOnce()
 {
-    Rig rig(u"s:x;then:a"_s, {1, 0, 0}, true);
+    Rig rig(u"s:x;then:a"_s, {}, true);
     QVERIFY(rig.mine(input(u"s"_s)));
     QCOMPARE(rig.queries(), u"s,then,a,then,,then"_s);
     QCOMPARE(rig.list, lines(u"|a||"_s));
@@ -456,7 +459,7 @@ void MiningRunTest::sourcesVariantsAndKnownKeywords()
     QCOMPARE(rig.list, lines(list));
     const QStringList asked = rig.site.queries();
     QCOMPARE(asked.size(), queryCount);
-    QCOMPARE(rig.run.queriesDone(), queryCount);
+    QCOMPARE(rig.run.queriesMade(), queryCount);
     const QStringList ends = queries.split(u'…');
     QCOMPARE(asked.mid(0, ends[0].count(u',') + 1).join(u','), ends[0]);
     if (ends.size() > 1)
@@ -508,7 +511,7 @@ void MiningRunTest::resumedRunEndsAsIfNeverStopped()
         QCOMPARE(whole.accepted.mid(0, acceptedBefore[i]) + part.accepted, whole.accepted);
         QCOMPARE(part.list, whole.list);
         QCOMPARE(part.run.runState(), whole.run.runState());
-        QCOMPARE(part.run.queriesDone(), whole.run.queriesDone());
+        QCOMPARE(part.run.queriesMade(), whole.run.queriesMade());
     }
     // A checkpoint from other settings does not fit.
     in.expansion = mining::Expansion::None;
