@@ -18,17 +18,19 @@ struct KeywordGraph::NeighbourMix
     int siblingShare;
     int least; // the list holds least + a draw below `spread` neighbours
     int spread;
-    bool twins;     // one link now and then listed twice
-    quint64 stream; // added to the seed; 0 for the related block
+    bool twins;       // one link now and then listed twice
+    quint64 stream;   // added to the seed; 0 for the related block
+    int choiceFactor; // a core offers this many times the fanout of words a slot
 };
 
 namespace {
 
 // The related block: mostly longer keywords, some siblings and shorter ones.
-constexpr KeywordGraph::NeighbourMix kRelatedMix{4, 58, 26, 8, 3, true, 0};
+constexpr KeywordGraph::NeighbourMix kRelatedMix{4, 58, 26, 8, 3, true, 0, 1};
 // The search box completes what was typed: only longer keywords that hold it,
-// drawn apart from the related block so the two differ.
-constexpr KeywordGraph::NeighbourMix kSuggestionMix{0, 100, 0, 10, 1, false, 0x5ac9e55e7ULL};
+// drawn apart from the related block and from twice the words a slot, so the
+// two sources overlap but each reaches keywords the other does not.
+constexpr KeywordGraph::NeighbourMix kSuggestionMix{0, 100, 0, 10, 1, false, 0x5ac9e55e7ULL, 2};
 
 bool holdsMarkup(const QString &text)
 {
@@ -43,16 +45,18 @@ KeywordGraph::KeywordGraph(quint64 seed, int fanout, int depth)
 {
 }
 
-QList<int> KeywordGraph::slotChoices(const QString &lowerCore, int slot) const
+QList<int> KeywordGraph::slotChoices(const QString &lowerCore, int slot, int count) const
 {
-    // A partial shuffle of the slot's words, so each core has its own choice.
+    // A partial shuffle of the slot's words, so each core has its own choice;
+    // a longer choice starts with the shorter one.
     const int total = static_cast<int>(slotWords(slot).size());
+    count = std::min(count, total);
     QList<int> order(total);
     std::iota(order.begin(), order.end(), 0);
     SplitMix rng(stableHash(m_seed + 0x51d7ULL * static_cast<quint64>(slot + 1), lowerCore));
-    for (int i = 0; i < m_fanout; ++i)
+    for (int i = 0; i < count; ++i)
         std::swap(order[i], order[i + rng.below(total - i)]);
-    order.resize(m_fanout);
+    order.resize(count);
     return order;
 }
 
@@ -97,7 +101,7 @@ QStringList KeywordGraph::neighbours(const QString &keyword, const NeighbourMix 
     QList<int> filled;
     QList<int> empty;
     for (int slot = 0; slot < SlotCount; ++slot) {
-        choices[slot] = slotChoices(shape.core.toLower(), slot);
+        choices[slot] = slotChoices(shape.core.toLower(), slot, m_fanout * mix.choiceFactor);
         (shape.words[slot] >= 0 ? filled : empty).append(slot);
     }
     auto anyOf = [](SplitMix &rng, const QList<int> &list) {
