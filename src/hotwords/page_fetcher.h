@@ -65,10 +65,10 @@ private:
     QTimer *m_deadline;
     QByteArray m_body;
     qint64 m_maxBodyBytes;
-    qint64 m_declaredBytes = -1; // the body's declared length, when uncompressed
     RedirectStop m_stop;
     int m_redirects = 0;
     QUrl m_stoppedAt;
+    qint64 m_declaredBytes = -1; // the body's declared length, when uncompressed
     QString m_gaveUp; // why the fetch was cut short by us (time-out, size, redirect)
 };
 

@@ -230,6 +230,11 @@ void FetchScheduler::onFinished(quint64 id, const hotwords::FetchResult &result)
         route.failuresInARow = 0;
         route.pace.blocked();
         route.pausedUntil = std::max(route.pausedUntil, at + backoffMs(++route.blocksInARow));
+        // Routes that speed up alike meet their limits together: the first
+        // retry goes on through the next route at once, later ones back off
+        // too, so that a query's tries outlast the engine's cooldown.
+        if (job.blocks++ > 0)
+            job.notBefore = at + backoffMs(job.blocks - 1);
         retryOrSettle(id, {failure(*how), true});
         return;
     }
@@ -260,6 +265,7 @@ void FetchScheduler::retryOrSettle(quint64 id, QueryOutcome outcome)
         qint64 readyAt = at;
         if (retry && routeFor(job, at, readyAt) >= 0)
             readyAt = at;
+        readyAt = std::max(readyAt, job.notBefore);
         Q_EMIT blocked(job.keyword, outcome.page.error(), job.lastRoute, retry ? readyAt - at : -1);
         if (!m_jobs.count(id))
             return; // cancelled by whoever heard of the block

@@ -94,6 +94,7 @@ private:
         QString keyword;
         QUrl address;
         int attempts = 0;
+        int blocks = 0;       // tries that met a block
         bool sentOn = false;  // the layout sent the query elsewhere once
         int lastRoute = -1;   // where the last try went
         qint64 notBefore = 0; // a failed try waits this long before the next

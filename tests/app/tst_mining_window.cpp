@@ -1,5 +1,6 @@
 #include "app/mining_binder.h"
 #include "mining/mining_run.h"
+#include "sandbox/sandbox_server.h"
 #include "search_site.h"
 #include "window_fixture.h"
 
@@ -136,6 +137,26 @@ private Q_SLOTS:
         QSignalSpy tick(f.c().Timer1, &QTimer::timeout);
         QVERIFY(tick.wait(5000));
         QCOMPARE(f.c().Label6->text(), last);
+    }
+
+    // Blocks are shown, unlike failures: the back-off, then how many stayed
+    // blocked; no dialog.
+    void blocksAreShownInLabel2()
+    {
+        sandbox::SandboxServer blocking({.live = true, .blockRate = 1});
+        QVERIFY(blocking.listen());
+        f.settings.hosts.setAll(blocking.host());
+        f.settings.layout = config::LayoutChoice::Live;
+        f.settings.retries = 1;
+        QVERIFY(f.openReady());
+        QSignalSpy finished(run(), &MiningRun::finished);
+        f.c().Text3->setText(u"减肥"_s);
+        f.c().Command4->click();
+        const QRegularExpression backingOff(u"^访问受限，[12] 秒后重试：减肥$"_s);
+        QTRY_VERIFY_WITH_TIMEOUT(backingOff.match(f.c().Label2->text()).hasMatch(), 10000);
+        QVERIFY(finished.wait(60000));
+        QCOMPARE(f.c().Label2->text(), u"访问受限，1 个查询仍被拦截"_s);
+        QVERIFY(f.othersShown().isEmpty());
     }
 };
 

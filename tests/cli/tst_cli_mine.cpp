@@ -107,7 +107,6 @@ void MineCommandTest::output_data()
                "{\"keyword\":\"a\",\"generation\":1,\"parent\":\"s\",\"source\":\"suggest\"}\n")
         << 0 << QByteArray();
     row("limit", "s --limit 1") << true << QByteArray("a\nb\n") << 0 << QByteArray();
-    row("delay", "s --delay 10") << true << QByteArray("a\nb\nc\nd\n") << 0 << QByteArray();
     row("longer-than; a line break shown as a space", "t --longer-than 2")
         << true << QByteArray("x y\nabc\n") << 0 << QByteArray();
     row("contains", "t --contains B") << true << QByteArray("ab\nabc\nabd\n") << 0 << QByteArray();
