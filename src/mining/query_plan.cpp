@@ -13,10 +13,11 @@ const QStringList kQuestionWords{QStringLiteral("怎么"), QStringLiteral("如�
                                  QStringLiteral("什么"), QStringLiteral("哪里"),
                                  QStringLiteral("多少"), QStringLiteral("为什么")};
 
-std::optional<int> indexOf(const QStringList &names, const QString &name)
+// The value whose name stands at the same place in `names`.
+template <typename Value> std::optional<Value> byName(const QStringList &names, const QString &name)
 {
     const qsizetype index = names.indexOf(name);
-    return index < 0 ? std::nullopt : std::optional<int>(int(index));
+    return index < 0 ? std::nullopt : std::optional<Value>(Value(index));
 }
 
 } // namespace
@@ -33,9 +34,7 @@ QString sourceName(SourceChoice source)
 
 std::optional<SourceChoice> parseSource(const QString &name)
 {
-    if (const std::optional<int> index = indexOf(kSourceNames, name))
-        return SourceChoice(*index);
-    return std::nullopt;
+    return byName<SourceChoice>(kSourceNames, name);
 }
 
 QString expansionName(Expansion expansion)
@@ -45,9 +44,7 @@ QString expansionName(Expansion expansion)
 
 std::optional<Expansion> parseExpansion(const QString &name)
 {
-    if (const std::optional<int> index = indexOf(kExpansionNames, name))
-        return Expansion(*index);
-    return std::nullopt;
+    return byName<Expansion>(kExpansionNames, name);
 }
 
 QStringList variantQueries(const QString &keyword, Expansion expansion)

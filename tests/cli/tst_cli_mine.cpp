@@ -265,7 +265,6 @@ void MineCommandTest::unusableStateFile_data()
 
     const QByteArray damaged = "not a mining state file, or a damaged one";
     QTest::newRow("cut off") << QString() << QString() << u"s"_s << damaged;
-    QTest::newRow("empty") << u"^.*$"_s << QString() << u"s"_s << damaged;
     QTest::newRow("another JSON file")
         << u"^.*$"_s << u"{\"a\":1}"_s << u"s"_s << "not a mining state file of this version"_ba;
     QTest::newRow("a member of the wrong kind")
@@ -277,8 +276,6 @@ void MineCommandTest::unusableStateFile_data()
     QTest::newRow("another source")
         << u"x^"_s << QString() << u"s --source suggest"_s
         << "holds a run with --source both; this run has --source suggest"_ba;
-    QTest::newRow("another seed") << u"x^"_s << QString() << u"t"_s
-                                  << "holds a run with seed s; this run has seed t"_ba;
     QTest::newRow("no filter then") << u"x^"_s << QString() << u"s --contains k"_s
                                     << "with --contains (none); this run has --contains k"_ba;
 }

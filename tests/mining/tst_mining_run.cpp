@@ -139,8 +139,8 @@ private Q_SLOTS:
     void faultySandboxLosesNothingThatArrived();
     void liveRunFindsWhatTheClassicRunFinds();
     void aPageThatSendsTheQueryOnIsFollowedOnce();
-    void sourcesVariantsAndKnownKeywords_data();
-    void sourcesVariantsAndKnownKeywords();
+    void sourcesAndVariants_data();
+    void sourcesAndVariants();
     void resumedRunEndsAsIfNeverStopped_data();
     void resumedRunEndsAsIfNeverStopped();
 };
@@ -402,10 +402,10 @@ void MiningRunTest::aPageThatSendsTheQueryOnIsFollowedOnce()
     QCOMPARE(rig.list, lines(u"|a||"_s));
 }
 
-void MiningRunTest::sourcesVariantsAndKnownKeywords_data()
+void MiningRunTest::sourcesAndVariants_data()
 {
     QTest::addColumn<QString>("graph");    // "?k:" gives the suggestions of k
-    QTest::addColumn<QString>("options");  // source, expansion, known keywords
+    QTest::addColumn<QString>("options");  // source and expansion
     QTest::addColumn<QString>("accepted"); // keyword/generation/parent/source
     QTest::addColumn<QString>("queries");  // the first ones, then "…" and the last ones
     QTest::addColumn<int>("queryCount");
@@ -419,9 +419,6 @@ void MiningRunTest::sourcesVariantsAndKnownKeywords_data()
     QTest::newRow("suggestions alone")
         << graph << u"suggest none"_s << u"c/1/s/suggest,a/1/s/suggest"_s << u"?s,?c,?a,?"_s << 4
         << u"|c|a||"_s;
-    QTest::newRow("known keywords are never found, in any case")
-        << u"s:a,b;a:c,B;b:d"_s << u"related none B"_s << u"a/1/s/related,c/2/a/related"_s
-        << u"s,a,,c,"_s << 5 << u"|a||c|"_s;
     // A variant's harvest joins its keyword's generation; a variant a page
     // lists becomes a keyword and is queried as one, without variants.
     QTest::newRow("az variants of the seed and the first generation")
@@ -433,7 +430,7 @@ void MiningRunTest::sourcesVariantsAndKnownKeywords_data()
         << u"s,怎么s,s怎么,如何s,s如何…y为什么,"_s << 13 + 14 << u"||y|"_s;
 }
 
-void MiningRunTest::sourcesVariantsAndKnownKeywords()
+void MiningRunTest::sourcesAndVariants()
 {
     QFETCH(QString, graph);
     QFETCH(QString, options);
@@ -452,7 +449,6 @@ void MiningRunTest::sourcesVariantsAndKnownKeywords()
     MiningInput in = input(u"s"_s);
     in.source = *mining::parseSource(option[0]);
     in.expansion = *mining::parseExpansion(option[1]);
-    in.knownKeywords = option.mid(2);
     QVERIFY(rig.mine(in));
     QTEST(accepted.join(u','), "accepted");
     QFETCH(QString, list);

@@ -93,17 +93,24 @@ void SearchSite::send(QHttpServerResponder &&responder, const QByteArray &body, 
     });
 }
 
-QByteArray SearchSite::suggestions(const QHttpServerRequest &request, int &status, QString &keyword)
+bool SearchSite::record(const QString &keyword, int &status)
 {
-    const QUrlQuery query(request.url());
-    keyword = QLatin1Char('?') + query.queryItemValue(QStringLiteral("wd"), QUrl::FullyDecoded);
     m_queries.append(keyword);
     m_times.append(m_clock.elapsed());
     if (int &left = m_failures[keyword]; left > 0) {
         --left;
         status = 500;
-        return "server error";
+        return false;
     }
+    return true;
+}
+
+QByteArray SearchSite::suggestions(const QHttpServerRequest &request, int &status, QString &keyword)
+{
+    const QUrlQuery query(request.url());
+    keyword = QLatin1Char('?') + query.queryItemValue(QStringLiteral("wd"), QUrl::FullyDecoded);
+    if (!record(keyword, status))
+        return "server error";
     QJsonArray items;
     for (const QString &word : m_related.value(keyword))
         items.append(QJsonObject{{QStringLiteral("q"), word}});
@@ -119,12 +126,7 @@ QByteArray SearchSite::answer(const QHttpServerRequest &request, int &status, QS
     if (wd.startsWith("wd="))
         wd = wd.mid(3);
     keyword = fromGbk(QByteArray::fromPercentEncoding(wd));
-    m_queries.append(keyword);
-    m_times.append(m_clock.elapsed());
-    if (int &left = m_failures[keyword]; left > 0) {
-        --left;
-        status = 500;
+    if (!record(keyword, status))
         return "server error";
-    }
     return resultPage(m_related.value(keyword)) + (m_spoilt.contains(keyword) ? "\x80" : "");
 }

@@ -38,6 +38,8 @@ public:
 private:
     QByteArray answer(const QHttpServerRequest &request, int &status, QString &keyword);
     QByteArray suggestions(const QHttpServerRequest &request, int &status, QString &keyword);
+    // Notes the query; false (status 500) while the keyword is to fail.
+    bool record(const QString &keyword, int &status);
     void send(QHttpServerResponder &&responder, const QByteArray &body, int status, int delayMs,
               const QByteArray &type = "text/html; charset=gbk");
 
