@@ -134,14 +134,18 @@ void MineSession::startRun(const QStringList &seedMarkers)
 
 void MineSession::saveState()
 {
-    if (!m_stateError.isEmpty())
-        return;
-    const Result<> saved =
-        mining::saveRun(m_options.resume->path, {m_options.resume->settings, m_run->checkpoint()});
-    if (saved)
-        return;
-    m_stateError = saved.error();
-    m_run->requestStop();
+    if (m_stateError.isEmpty()) {
+        const Result<> saved = mining::saveRun(m_options.resume->path,
+                                               {m_options.resume->settings, m_run->checkpoint()});
+        if (!saved) {
+            m_stateError = saved.error();
+            m_run->requestStop();
+        }
+    }
+    // A query's keywords go out once the state that counts them is saved: a
+    // run killed in between would otherwise print them again when resumed.
+    if (!m_pending.isEmpty())
+        print(std::exchange(m_pending, QString()));
 }
 
 void MineSession::onAccepted(const QString &keyword, int generation, const QString &parent,
@@ -153,8 +157,19 @@ void MineSession::onAccepted(const QString &keyword, int generation, const QStri
     }
     if (m_options.raw || m_outputFailed)
         return;
-    m_ctx.out().write(
-        mineRecord(m_options.format, keyword, generation, parent, mining::kindName(source)));
+    const QString record =
+        mineRecord(m_options.format, keyword, generation, parent, mining::kindName(source));
+    if (m_options.resume)
+        m_pending += record;
+    else
+        print(record);
+}
+
+void MineSession::print(const QString &records)
+{
+    if (m_outputFailed)
+        return;
+    m_ctx.out().write(records);
     // Nobody reads the keywords any more (a closed pipe, a full disk): mining
     // on would only load the search engine.
     if (!m_ctx.out().flush()) {

@@ -43,8 +43,10 @@ private:
     void startRun(const QStringList &seedMarkers);
     void onAccepted(const QString &keyword, int generation, const QString &parent,
                     mining::QueryKind source);
-    // Saves the run in the --state file; a failure ends the run.
+    // Saves the run in the --state file (a failure ends the run), then prints
+    // the keywords the query found.
     void saveState();
+    void print(const QString &records);
     void onQueryFailed(const QString &keyword, int generation, const QString &error);
     void onBlocked(const QString &keyword, const QString &how, int route, qint64 retryInMs);
     void onPageMalformed(const QString &keyword);
@@ -68,6 +70,7 @@ private:
     int m_blockedAndRetried = 0;   // blocks followed by another try
     int m_malformedPages = 0;
     QString m_stateError;  // why the --state file could not be written
+    QString m_pending;     // with --state: the records of the query being processed
     QElapsedTimer m_clock; // from the run's start
     bool m_outputFailed = false;
     bool m_stopped = false;
