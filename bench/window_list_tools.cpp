@@ -8,6 +8,9 @@
 #include "app/main_window.h"
 #include "config/settings.h"
 #include "list/export_text.h"
+#include "list/keyword_list.h"
+#include "list/root_groups.h"
+#include "spreadsheet/sheet.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -135,6 +138,26 @@ int main(int argc, char *argv[])
                     vantorix::list::exportText(box->text(), vantorix::list::ExportSeparator::Comma);
                 static_cast<void>(vantorix::app::writeExportFile(path, text, encoding));
             }));
+    }
+    // The list menu's tools, as its binder runs them once a file is chosen.
+    report("group by root (list menu)", measure(rounds, reset, [&] {
+               if (const auto grouped = vantorix::list::groupListText(box->text()))
+                   box->pasteBack(*grouped);
+           }));
+    for (const auto format :
+         {vantorix::spreadsheet::SheetFormat::Xlsx, vantorix::spreadsheet::SheetFormat::Csv}) {
+        const bool xlsx = format == vantorix::spreadsheet::SheetFormat::Xlsx;
+        const QString sheetPath =
+            dir.filePath(xlsx ? QStringLiteral("export.xlsx") : QStringLiteral("export.csv"));
+        report(xlsx ? "export as Excel (list menu, no dialog)"
+                    : "export as CSV (list menu, no dialog)",
+               measure(rounds, reset, [&] {
+                   QStringList keywords = vantorix::list::splitList(box->text());
+                   keywords.removeAll(QString());
+                   const QList<QStringView> views(keywords.cbegin(), keywords.cend());
+                   static_cast<void>(vantorix::spreadsheet::writeSheet(
+                       sheetPath, vantorix::spreadsheet::keywordSheet(views), format));
+               }));
     }
     return 0;
 }

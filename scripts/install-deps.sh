@@ -8,6 +8,7 @@ packages=(
     xvfb xauth openbox fonts-wqy-microhei qt6-translations-l10n
     libxlsxwriter-dev libicu-dev pkg-config python3-openpyxl
     libbenchmark-dev hyperfine gawk mawk time python3
+    clang-14 libclang-rt-14-dev curl dpkg-dev
 )
 
 missing=()

@@ -11,8 +11,9 @@ namespace {
 bool isNameCharacter(QChar c)
 {
     return (c >= QLatin1Char('a') && c <= QLatin1Char('z')) ||
-           (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) || c.isDigit() ||
-           c == QLatin1Char('-') || c == QLatin1Char('_');
+           (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) ||
+           (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('-') ||
+           c == QLatin1Char('_');
 }
 
 bool isDnsName(const QString &name)
@@ -20,7 +21,9 @@ bool isDnsName(const QString &name)
     if (name.isEmpty() || name.size() > 253)
         return false;
     for (const QStringView label : QStringView(name).split(QLatin1Char('.'))) {
-        if (label.isEmpty() || label.size() > 63 ||
+        // An address refuses a label that begins or ends with a hyphen.
+        if (label.isEmpty() || label.size() > 63 || label.startsWith(QLatin1Char('-')) ||
+            label.endsWith(QLatin1Char('-')) ||
             !std::all_of(label.begin(), label.end(), isNameCharacter))
             return false;
     }
@@ -32,9 +35,15 @@ bool isBracketedIpv6(const QString &name)
     if (name.size() < 3 || name.front() != QLatin1Char('[') || name.back() != QLatin1Char(']'))
         return false;
     const QString inside = name.mid(1, name.size() - 2);
+    // Hex digits, colons and dots only: QHostAddress also takes a scope
+    // ("%eth0") and white space around the address, which a URL cannot carry.
+    const bool plain = std::all_of(inside.begin(), inside.end(), [](QChar c) {
+        return c == QLatin1Char(':') || c == QLatin1Char('.') ||
+               (c >= QLatin1Char('0') && c <= QLatin1Char('9')) ||
+               (c.toLower() >= QLatin1Char('a') && c.toLower() <= QLatin1Char('f'));
+    });
     QHostAddress address;
-    // A scope ("%eth0") would need escaping in an address; none is wanted here.
-    return !inside.contains(QLatin1Char('%')) && address.setAddress(inside) &&
+    return plain && address.setAddress(inside) &&
            address.protocol() == QAbstractSocket::IPv6Protocol;
 }
 

@@ -46,13 +46,16 @@ Result<> setProxy(Settings &settings, const QString &value)
     return checked;
 }
 
-Result<> setOptionalNumber(std::optional<int> &target, const QString &value, qlonglong high)
+// A whole number from 0 to `high` that, once given, wins over the layout's default.
+auto optionalNumber(std::optional<int> Settings::*field, qlonglong high)
 {
-    int number = 0;
-    Result<> set = setNumber(number, value, 0, high);
-    if (set)
-        target = number;
-    return set;
+    return [field, high](Settings &s, const QString &value) {
+        int number = 0;
+        Result<> set = setNumber(number, value, 0, high);
+        if (set)
+            s.*field = number;
+        return set;
+    };
 }
 
 Result<> setMaxRate(Settings &settings, const QString &value)
@@ -130,18 +133,14 @@ const OptionTable<Settings> &table()
                              "try a mining query that failed or met a block N\n"
                              "more times, backing off (live layout 3, classic 0)",
                              "VANTORIX_RETRIES"),
-                        [](Settings &s, const QString &value) {
-                            return setOptionalNumber(s.retries, value, 100);
-                        }});
+                        optionalNumber(&Settings::retries, 100)});
         rows.push_back({spec("delay", "MS",
                              "fixed pace: at least MS milliseconds between two\n"
                              "mining queries on one route; turns --pace auto\n"
                              "off (0: as fast as the replies come; the classic\n"
                              "layout's default)",
                              "VANTORIX_DELAY"),
-                        [](Settings &s, const QString &value) {
-                            return setOptionalNumber(s.delayMs, value, 3600000);
-                        }});
+                        optionalNumber(&Settings::delayMs, 3600000)});
         rows.push_back({spec("pace", "auto",
                              "learn the pace: start slow, speed up while the\n"
                              "answers are clean, halve the rate at each block\n"

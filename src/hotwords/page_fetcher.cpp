@@ -206,7 +206,8 @@ void PageFetch::complete()
     FetchResult result;
     result.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     result.stoppedAt = m_stoppedAt;
-    const QString address = reply->url().toDisplayString();
+    // As sent: a display form would read GB18030 escapes as UTF-8 where they happen to fit.
+    const QString address = QString::fromLatin1(reply->url().toEncoded());
     if (!m_gaveUp.isEmpty()) {
         result.error = m_gaveUp + QStringLiteral(" (") + address + QLatin1Char(')');
     } else if (result.status >= 400 || (reply->error() == QNetworkReply::NoError &&

@@ -69,7 +69,7 @@ private:
     int m_redirects = 0;
     QUrl m_stoppedAt;
     qint64 m_declaredBytes = -1; // the body's declared length, when uncompressed
-    QString m_gaveUp; // why the fetch was cut short by us (time-out, size, redirect)
+    QString m_gaveUp;            // why the fetch was cut short by us (time-out, size, redirect)
 };
 
 // The program's one page fetch: asynchronous GET of an absolute http or https

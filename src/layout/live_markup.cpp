@@ -99,14 +99,15 @@ QString decodeEntities(const QString &text)
     for (qsizetype amp = text.indexOf(QLatin1Char('&')); amp >= 0;
          amp = text.indexOf(QLatin1Char('&'), pos)) {
         out += QStringView(text).mid(pos, amp - pos);
-        const qsizetype semicolon = text.indexOf(QLatin1Char(';'), amp);
+        // Looked for no further than the longest reference, so that a text of
+        // ampersands without semicolons takes linear time.
+        const qsizetype semicolon = QStringView(text).mid(amp, 13).indexOf(QLatin1Char(';'));
         const std::optional<char32_t> value =
-            semicolon > amp + 1 && semicolon - amp <= 12
-                ? entityValue(QStringView(text).mid(amp + 1, semicolon - amp - 1))
-                : std::nullopt;
+            semicolon > 1 ? entityValue(QStringView(text).mid(amp + 1, semicolon - 1))
+                          : std::nullopt;
         if (value) {
             out += QString::fromUcs4(&*value, 1);
-            pos = semicolon + 1;
+            pos = amp + semicolon + 1;
         } else {
             out += QLatin1Char('&');
             pos = amp + 1;

@@ -4,7 +4,52 @@
 
 namespace vantorix::sandbox {
 
-FaultPlan::FaultPlan(quint64 seed, double failRate) : m_seed(seed), m_failRate(failRate) {}
+namespace {
+
+const struct
+{
+    const char *name;
+    Fault fault;
+} kFaultNames[] = {
+    {"500", Fault::ServerError},
+    {"drop", Fault::DropConnection},
+    {"silent", Fault::NoAnswer},
+    {"endless", Fault::EndlessBody},
+    {"huge", Fault::HugePage},
+    {"bad-gbk", Fault::InvalidGbk},
+    {"redirect-loop", Fault::RedirectLoop},
+};
+
+} // namespace
+
+QList<Fault> defaultFaultKinds()
+{
+    return {Fault::ServerError, Fault::DropConnection, Fault::NoAnswer};
+}
+
+Result<QList<Fault>> parseFaultKinds(const QString &names)
+{
+    QList<Fault> kinds;
+    for (const QString &name : names.split(QLatin1Char(','))) {
+        const QString wanted = name.trimmed();
+        bool known = false;
+        for (const auto &entry : kFaultNames) {
+            if (wanted == QLatin1String("all") || wanted == QLatin1String(entry.name)) {
+                known = true;
+                if (!kinds.contains(entry.fault))
+                    kinds.append(entry.fault);
+            }
+        }
+        if (!known)
+            return failure(QStringLiteral("unknown fault kind '%1'").arg(wanted));
+    }
+    return kinds;
+}
+
+FaultPlan::FaultPlan(quint64 seed, double failRate, QList<Fault> kinds)
+    : m_seed(seed), m_failRate(kinds.isEmpty() ? 0.0 : failRate), m_kinds(std::move(kinds))
+{
+}
 
 Fault FaultPlan::faultFor(const QByteArray &pathAndQuery, int attempt) const
 {
@@ -15,14 +60,7 @@ Fault FaultPlan::faultFor(const QByteArray &pathAndQuery, int attempt) const
     const double draw = static_cast<double>(hash >> 11) * 0x1.0p-53;
     if (draw >= m_failRate)
         return Fault::None;
-    switch (mix64(hash) % 3) {
-    case 0:
-        return Fault::ServerError;
-    case 1:
-        return Fault::DropConnection;
-    default:
-        return Fault::NoAnswer;
-    }
+    return m_kinds.at(qsizetype(mix64(hash) % quint64(m_kinds.size())));
 }
 
 Fault FaultPlan::next(const QByteArray &pathAndQuery)

@@ -1,7 +1,11 @@
 #pragma once
 
+#include "common/result.h"
+
 #include <QByteArray>
 #include <QHash>
+#include <QList>
+#include <QString>
 
 namespace vantorix::sandbox {
 
@@ -11,7 +15,18 @@ enum class Fault {
     ServerError,    // a 500 page
     DropConnection, // the connection closes half-way through the answer
     NoAnswer,       // the request is read and never answered; the client has to time out
+    EndlessBody,    // the answer starts, then trickles a byte a second and never ends
+    HugePage,       // the page, padded to more than 10 MB after its end
+    InvalidGbk,     // the page, with bytes that are no GBK after its end
+    RedirectLoop,   // a redirect to an address that redirects to itself
 };
+
+// The kinds a fail rate chooses from unless told otherwise: 500, drop, silent.
+QList<Fault> defaultFaultKinds();
+
+// A comma-separated list of kind names ("500", "drop", "silent", "endless",
+// "huge", "bad-gbk", "redirect-loop"), or "all".
+Result<QList<Fault>> parseFaultKinds(const QString &names);
 
 // Picks the faulty requests: the n-th request for one path and query is faulty
 // when a hash of (seed, path and query, n) falls below the fail rate, and the
@@ -20,7 +35,7 @@ enum class Fault {
 class FaultPlan
 {
 public:
-    FaultPlan(quint64 seed, double failRate);
+    FaultPlan(quint64 seed, double failRate, QList<Fault> kinds = defaultFaultKinds());
 
     // The fault of the `attempt`-th (1-based) request for `pathAndQuery`
     // ("/s?wd=%BC%F5", as sent).
@@ -32,6 +47,7 @@ public:
 private:
     quint64 m_seed;
     double m_failRate;
+    QList<Fault> m_kinds;
     QHash<QByteArray, int> m_attempts;
 };
 

@@ -70,10 +70,24 @@ const OptionTable<SandboxCommand> &table()
         number("latency", "MS", &SandboxOptions::latencyMs, 0, 3600000,
                u"answer every request after MS milliseconds (0)"_s),
         decimal("fail-rate", "P", &SandboxOptions::failRate, 1,
-                u"share of requests, 0-1, met by a fault: a 500\n"
-                "page, a dropped connection, or no answer at all;\n"
-                "chosen by hashing the seed, the path and query\n"
-                "and how often that address was asked (0)"_s),
+                u"share of requests, 0-1, met by a fault of one of\n"
+                "the --fault-kinds, chosen by hashing the seed,\n"
+                "the path and query and how often that address\n"
+                "was asked (0)"_s),
+        {{u"fault-kinds"_s, u"LIST"_s,
+          u"comma-separated kinds of fault, or all:\n"
+          "500, drop (connection closed half-way), silent\n"
+          "(no answer), endless (an answer that never\n"
+          "ends), huge (a page over 10 MB), bad-gbk (bytes\n"
+          "that are no GBK), redirect-loop\n"
+          "(500,drop,silent)"_s},
+         [](SandboxCommand &command, const QString &names) -> Result<> {
+             Result<QList<Fault>> kinds = parseFaultKinds(names);
+             if (!kinds)
+                 return failure(kinds.error());
+             command.options.faultKinds = std::move(*kinds);
+             return {};
+         }},
         decimal("block-rate", "P", &SandboxOptions::blockRate, 1,
                 u"live: share of search queries, 0-1, answered with\n"
                 "a block (a 302 to a captcha host, or a page titled\n"

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/result.h"
+#include "sandbox/fault_plan.h"
 #include "sandbox/keyword_graph.h"
 
 #include <QString>
@@ -16,7 +17,8 @@ struct SandboxOptions
     int depth = KeywordGraph::kDefaultDepth;
     int latencyMs = 0;     // every answer waits this long
     double failRate = 0.0; // share of requests met by a fault (see fault_plan.h)
-    bool live = false;     // today's pages instead of the classic ones
+    QList<Fault> faultKinds = defaultFaultKinds();
+    bool live = false; // today's pages instead of the classic ones
     // Live search queries answered with blocks: this share, and every query
     // of a client over `rateLimit` a second for the cooldown.
     double blockRate = 0.0;

@@ -45,30 +45,61 @@ Answer encode(const Page &page)
             page.location};
 }
 
-void deliver(QHttpServerResponder &responder, Fault fault, const Answer &answer)
+// Where a redirect loop sends the client: an address that redirects to itself.
+const QByteArray kLoopPath = QByteArrayLiteral("/redirect-loop");
+// Padding after a huge page's end, and the bytes no GBK decoder accepts (a
+// lead byte before a space, an 0xFF, a lead byte cut off at the end).
+constexpr qsizetype kHugePadding = 10 * 1024 * 1024;
+const QByteArray kInvalidGbk = QByteArrayLiteral("<p>\x81\x20\xFF</p>\x81");
+
+void redirectToLoop(QHttpServerResponder &responder)
 {
+    responder.write({{"Location", kLoopPath}}, QHttpServerResponder::StatusCode::Found);
+}
+
+// A space a second for as long as the client listens, on an answer with no
+// length: a time-out that only watches for silence would never end it.
+void trickleForever(QTcpSocket *socket)
+{
+    auto *trickle = new QTimer(socket); // goes with the connection
+    QObject::connect(trickle, &QTimer::timeout, socket, [socket] { socket->write(" "); });
+    trickle->start(1000);
+}
+
+void deliver(QHttpServerResponder &responder, Fault fault, Answer answer)
+{
+    if (fault == Fault::RedirectLoop)
+        return redirectToLoop(responder);
+    if (fault == Fault::HugePage)
+        answer.body += "<!--" + QByteArray(kHugePadding, 'x') + "-->";
+    if (fault == Fault::InvalidGbk)
+        answer.body += kInvalidGbk;
     responder.writeStatusLine(static_cast<QHttpServerResponder::StatusCode>(answer.status));
     responder.writeHeader("Content-Type", answer.contentType);
-    responder.writeHeader("Content-Length", QByteArray::number(answer.body.size()));
+    if (fault != Fault::EndlessBody)
+        responder.writeHeader("Content-Length", QByteArray::number(answer.body.size()));
     if (!answer.setCookie.isEmpty())
         responder.writeHeader("Set-Cookie", answer.setCookie);
     if (!answer.location.isEmpty())
         responder.writeHeader("Location", answer.location);
-    if (fault != Fault::DropConnection) {
+    if (fault != Fault::DropConnection && fault != Fault::EndlessBody) {
         responder.writeBody(answer.body);
         return;
     }
     // Cut off half-way through the body: a connection closed before any byte
     // would be retried by the client unseen.
     responder.writeBody(answer.body.left(answer.body.size() / 2));
-    responder.socket()->disconnectFromHost();
+    if (fault == Fault::EndlessBody)
+        trickleForever(responder.socket());
+    else
+        responder.socket()->disconnectFromHost();
 }
 
 } // namespace
 
 SandboxServer::SandboxServer(SandboxOptions options, QObject *parent)
     : QObject(parent), m_options(options), m_graph(options.seed, options.fanout, options.depth),
-      m_faults(options.seed, options.failRate),
+      m_faults(options.seed, options.failRate, options.faultKinds),
       m_throttle(options.seed, options.blockRate, options.rateLimit, options.blockCooldownSeconds),
       m_server(new QHttpServer(this))
 {
@@ -169,6 +200,8 @@ std::optional<Page> SandboxServer::blockFor(const RequestRecord &request, const 
 void SandboxServer::handle(const QHttpServerRequest &request, QHttpServerResponder &&responder)
 {
     const QUrl url = request.url();
+    if (url.path() == QLatin1String(kLoopPath))
+        return redirectToLoop(responder);
     const QByteArray query = url.query(QUrl::FullyEncoded).toLatin1();
     const QByteArray target =
         url.path(QUrl::FullyEncoded).toLatin1() + (url.hasQuery() ? '?' + query : QByteArray());

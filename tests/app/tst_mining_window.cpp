@@ -31,12 +31,16 @@ private:
         f.settings.hosts.setAll(site->host());
         return f.openReady();
     }
+    void startFrom(const QString &seed)
+    {
+        f.c().Text3->setText(seed);
+        QTest::mouseClick(f.c().Command4, Qt::LeftButton);
+    }
     // Starts a run from "s"; with `stopAtOnce` the stop button follows at once.
     bool mine(bool stopAtOnce = false)
     {
         QSignalSpy finished(run(), &MiningRun::finished);
-        f.c().Text3->setText(u"s"_s);
-        QTest::mouseClick(f.c().Command4, Qt::LeftButton);
+        startFrom(u"s"_s);
         if (stopAtOnce)
             QTest::mouseClick(f.c().Command5, Qt::LeftButton);
         return finished.wait(60000);
@@ -127,8 +131,7 @@ private Q_SLOTS:
         site->setDelay(u"s"_s, 2300);
         QCOMPARE(f.c().Label6->text(), u"已查询："_s);
         QSignalSpy finished(run(), &MiningRun::finished);
-        f.c().Text3->setText(u"s"_s);
-        f.c().Command4->click();
+        startFrom(u"s"_s);
         const QRegularExpression counting(u"^已查询：[12] 秒$"_s);
         QTRY_VERIFY_WITH_TIMEOUT(counting.match(f.c().Label6->text()).hasMatch(), 3000);
         QVERIFY(finished.wait(60000));
@@ -150,8 +153,7 @@ private Q_SLOTS:
         f.settings.retries = 1;
         QVERIFY(f.openReady());
         QSignalSpy finished(run(), &MiningRun::finished);
-        f.c().Text3->setText(u"减肥"_s);
-        f.c().Command4->click();
+        startFrom(u"减肥"_s);
         const QRegularExpression backingOff(u"^访问受限，[12] 秒后重试：减肥$"_s);
         QTRY_VERIFY_WITH_TIMEOUT(backingOff.match(f.c().Label2->text()).hasMatch(), 10000);
         QVERIFY(finished.wait(60000));

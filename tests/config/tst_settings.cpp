@@ -45,9 +45,11 @@ private Q_SLOTS:
         for (const char *host : {"www.baidu.com", "127.0.0.1:8080", "[::1]:8080", "[::1]", "a_b-c",
                                  "http://x", "https://top.baidu.com", "HTTPS://[::1]:8443"})
             QTest::newRow(host) << u"--search-host="_s + QLatin1String(host) << true;
-        for (const char *host : {"", "x/s", "x:0", "x:65536", "x:", ":80", "a..b", "127.0.0.1:+80",
-                                 "ho$t:80", "a b", "::1:80", "[zz]:80", "例.com", "ftp://x",
-                                 "http://", "https://x/", "http://x/s", "http:// x", "http:x"})
+        for (const char *host : {"",           "x/s",        "x:0",           "x:65536", "x:",
+                                 ":80",        "a..b",       "127.0.0.1:+80", "ho$t:80", "a b",
+                                 "::1:80",     "[zz]:80",    "例.com",        "ftp://x", "http://",
+                                 "https://x/", "http://x/s", "http:// x",     "http:x",  "-x",
+                                 "x-:80",      "１２"})
             QTest::newRow(host) << u"--search-host="_s + QString::fromUtf8(host) << false;
         QTest::newRow("socks proxy") << u"--proxy=socks5://p:1080"_s << true;
         QTest::newRow("live layout") << u"--layout=live"_s << true;

@@ -94,6 +94,10 @@ private Q_SLOTS:
         QTest::newRow("overflowing double") << u"1e400"_s << none;
         QTest::newRow("past largest int") << u"2147483648"_s << none;
         QTest::newRow("below smallest int") << u"-2147483648.5"_s << none;
+        QTest::newRow("negative zero") << u"-0"_s << std::optional(0);
+        QTest::newRow("spaces around") << u"  7 "_s << std::optional(7);
+        for (const QString &bad : {u"NaN"_s, u"-infinity"_s, u"１２"_s, QString(100000, u'9')})
+            QTest::newRow(qPrintable(bad.left(10))) << bad << none;
     }
     void flooredNumber()
     {
