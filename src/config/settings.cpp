@@ -131,7 +131,8 @@ const OptionTable<Settings> &table()
                         }});
         rows.push_back({spec("retries", "N",
                              "try a mining query that failed or met a block N\n"
-                             "more times, backing off (live layout 3, classic 0)",
+                             "more times, backing off (live layout 3; classic\n"
+                             "layout and --sandbox 0)",
                              "VANTORIX_RETRIES"),
                         optionalNumber(&Settings::retries, 100)});
         rows.push_back({spec("delay", "MS",
@@ -144,7 +145,7 @@ const OptionTable<Settings> &table()
         rows.push_back({spec("pace", "auto",
                              "learn the pace: start slow, speed up while the\n"
                              "answers are clean, halve the rate at each block\n"
-                             "(the live layout's default)",
+                             "(the live layout's default, --sandbox aside)",
                              "VANTORIX_PACE"),
                         [](Settings &s, const QString &value) -> Result<> {
                             if (value != QLatin1String("auto"))

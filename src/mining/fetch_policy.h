@@ -26,7 +26,8 @@ struct FetchPolicy
 
 // What the settings ask for, with the layout's defaults where they say
 // nothing: an engine that throttles clients gets a learnt pace and three
-// retries; a fixed delay turns the learning off.
+// retries (the embedded sandbox does not throttle); a fixed delay turns the
+// learning off.
 FetchPolicy fetchPolicy(const config::Settings &settings, const layout::PageLayout &layout);
 
 } // namespace vantorix::mining

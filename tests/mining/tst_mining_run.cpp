@@ -1,6 +1,7 @@
 #include "config/settings.h"
 #include "hotwords/page_fetcher.h"
 #include "layout/page_layout.h"
+#include "mining/fetch_policy.h"
 #include "mining/mining_run.h"
 #include "sandbox/sandbox_server.h"
 #include "search_site.h"
@@ -143,6 +144,8 @@ private Q_SLOTS:
     void sourcesAndVariants();
     void resumedRunEndsAsIfNeverStopped_data();
     void resumedRunEndsAsIfNeverStopped();
+    void fetchPolicyDefaults_data();
+    void fetchPolicyDefaults();
 };
 
 void MiningRunTest::run_data()
@@ -513,6 +516,33 @@ void MiningRunTest::resumedRunEndsAsIfNeverStopped()
     in.expansion = mining::Expansion::None;
     Rig other(graph);
     QVERIFY(!other.run.resume(in, checkpoints[5]));
+}
+
+void MiningRunTest::fetchPolicyDefaults_data()
+{
+    QTest::addColumn<QStringList>("flags");
+    QTest::addColumn<int>("retries");
+    QTest::addColumn<bool>("autoPace");
+    QTest::newRow("classic: unpaced, no retries") << QStringList{u"--sandbox"_s} << 0 << false;
+    QTest::newRow("live on the real web: learnt pace, 3 retries") << QStringList{} << 3 << true;
+    QTest::newRow("live on the embedded sandbox: unpaced")
+        << QStringList{u"--sandbox"_s, u"--layout=live"_s} << 0 << false;
+    QTest::newRow("--pace auto asked for on the sandbox")
+        << QStringList{u"--sandbox"_s, u"--pace=auto"_s} << 0 << true;
+    QTest::newRow("a fixed delay turns the learning off")
+        << QStringList{u"--delay=0"_s, u"--retries=5"_s} << 5 << false;
+}
+
+void MiningRunTest::fetchPolicyDefaults()
+{
+    QFETCH(QStringList, flags);
+    config::Settings settings;
+    const auto given = config::parseOptions(flags, config::settingsOptions());
+    QVERIFY(given && config::applySettingsFlags(settings, *given));
+    const mining::FetchPolicy policy =
+        mining::fetchPolicy(settings, *layout::chooseLayout(settings));
+    QTEST(policy.retries, "retries");
+    QTEST(policy.autoPace, "autoPace");
 }
 
 QTEST_GUILESS_MAIN(MiningRunTest)
