@@ -4,7 +4,6 @@
 
 #include <QSet>
 #include <QTest>
-#include <numeric>
 
 using namespace Qt::StringLiterals;
 
@@ -45,11 +44,6 @@ private Q_SLOTS:
             "\xEF\xBB\xBF减\n减\n", "减\n");
         row("--encoding gbk in and out", "--encoding|gbk|contains|seo",
             gbk(u"SEO工具\r\n减肥\r\n"_s), gbk(u"SEO工具\n"_s));
-        QByteArray bytes(256, 0);
-        std::iota(bytes.begin(), bytes.end(), char(0));
-        row("every byte value passes through", "--raw|dedupe", bytes, "\r\n" + bytes + "\r\n");
-        const QByteArray line(50 << 20, 'x');
-        row("a 50 MB line", "longer-than|7", line + '\n', line + '\n');
     }
     void tools()
     {

@@ -48,8 +48,8 @@ private Q_SLOTS:
         row("NUL and bytes no UTF-8 pass through", u"dedupe"_s, 0, {},
             QByteArray("a\0b\n\xFF\na\0b\n", 9), {}, QByteArray("a\0b\n\xFF\n", 6));
         row("GBK that is none refused", u"--encoding=gbk dedupe"_s, 1, u"GBK"_s, "ok\n\x81\x20\n");
-        const QByteArray line = QByteArray(10 * 1024 * 1024, 'x') + "end";
-        row("10 MB line", u"contains END"_s, 0, {}, line + "\r\n", {}, line + '\n');
+        const QByteArray line = QByteArray(50 * 1024 * 1024, 'x') + "end";
+        row("50 MB line", u"contains END"_s, 0, {}, line + "\r\n", {}, line + '\n');
     }
     // A usage error: one line on stderr, nothing on stdout, no input read.
     void runs()
