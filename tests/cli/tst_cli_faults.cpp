@@ -136,10 +136,9 @@ private Q_SLOTS:
         QTest::addColumn<int>("signal"); // 0: standard output closed
         QTest::addColumn<int>("afterLines");
 #ifdef Q_OS_UNIX
-        for (const int lines : {1, 40, 150}) {
-            QTest::addRow("Ctrl-C after %d", lines) << SIGINT << lines;
-            QTest::addRow("SIGTERM after %d", lines) << SIGTERM << lines;
-            QTest::addRow("stdout closed after %d", lines) << 0 << lines;
+        for (const int signal : {SIGINT, SIGTERM, 0}) {
+            for (const int lines : {1, 40, 150})
+                QTest::addRow("signal %d after %d lines", signal, lines) << signal << lines;
         }
 #endif
     }
