@@ -1,6 +1,5 @@
 #include "app/browser_panel.h"
 #include "app/mining_binder.h"
-#include "hosts.h"
 #include "mining/mining_run.h"
 #include "search_site.h"
 #include "window_fixture.h"

@@ -8,7 +8,6 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
-#include <QProcess>
 #include <QScreen>
 #include <QStyleOptionButton>
 #include <QTimeZone>
@@ -195,20 +194,6 @@ private Q_SLOTS:
         const auto found = findControls(window);
         QVERIFY(!found.ok());
         QVERIFY2(found.error().endsWith(name), qPrintable(found.error()));
-    }
-
-    void helpNeedsNoDisplay()
-    {
-        QProcess program;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-            environment.remove(QLatin1String(name));
-        program.setProcessEnvironment(environment);
-        program.start(QStringLiteral(VANTORIX_APP_PATH), {QStringLiteral("--help")});
-        QVERIFY(program.waitForFinished(60000));
-        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(program.exitCode(), 0);
-        QVERIFY(program.readAllStandardOutput().startsWith("Usage: vantorix"));
     }
 };
 

@@ -144,10 +144,6 @@ private Q_SLOTS:
         const qreal dpi = f.window->screen()->logicalDotsPerInch();
         QCOMPARE(f.window->fixedWidthTwips(),
                  app::pixelsToTwips(f.window->frameGeometry().width(), dpi));
-        QCOMPARE(f.c().WebBrowser1->width(), f.window->toPixels(f.window->fixedWidthTwips() + 300));
-        const QSize designed = f.window->size();
-        f.window->windowHandle()->resize(designed + QSize(120, 80));
-        QTRY_COMPARE(f.window->size(), designed);
         QTRY_VERIFY_WITH_TIMEOUT(panelShowsText(), 60000); // the marker page's notice
         screenshot(u"start-up"_s);
     }
@@ -158,8 +154,6 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT( // the caption's clock
             f.window->windowTitle().startsWith(f.window->titleText() + u"  2"_s), 5000);
         QVERIFY2(found() >= 200, qPrintable(f.c().Label7->text()));
-        QVERIFY(f.list()->text().startsWith(u"\r\n"_s));
-        QCOMPARE(WindowFixture::clipboardText(), f.list()->text());
 
         // The second run, from the last keyword found (the seed's own related
         // searches are all known now), is caught and shot as it counts, and stopped.

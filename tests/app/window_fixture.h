@@ -4,12 +4,13 @@
 #include "app/keyword_list_box.h"
 #include "app/main_window.h"
 #include "config/settings.h"
+#include "environment.h"
+#include "hosts.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProcessEnvironment>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTcpServer>
@@ -24,11 +25,9 @@ struct WindowFixture
     // a test that needs pages points the hosts at a test site.
     WindowFixture()
     {
-        for (const QString &name : QProcessEnvironment::systemEnvironment().keys())
-            if (name.startsWith(QLatin1String("VANTORIX_")))
-                qunsetenv(name.toLatin1().constData());
+        clearVantorixEnvironment();
         silent.listen(QHostAddress::LocalHost, 0);
-        settings.hosts.setAll(QStringLiteral("127.0.0.1:") + QString::number(silent.serverPort()));
+        settings.hosts.setAll(loopbackHost(silent.serverPort()));
     }
 
     QTcpServer silent;
@@ -40,7 +39,7 @@ struct WindowFixture
         window = std::make_unique<vantorix::app::MainWindow>();
         vantorix::app::installBinders(*window, settings);
         window->show();
-        return QTest::qWaitForWindowExposed(window.get());
+        return QTest::qWaitForWindowExposed(window.get(), 60000);
     }
     // Open, and the seed marker page read (or failed).
     bool openReady()
@@ -53,7 +52,7 @@ struct WindowFixture
     {
         QTcpServer probe;
         probe.listen(QHostAddress::LocalHost, 0);
-        return QStringLiteral("127.0.0.1:") + QString::number(probe.serverPort());
+        return loopbackHost(probe.serverPort());
     }
 
     const vantorix::app::Controls &c() const { return window->controls(); }

@@ -192,8 +192,6 @@ private Q_SLOTS:
         QTest::newRow("unsized body over the limit")
             << "/unsized/5000"_ba << 1000LL << 200 << QString();
         QTest::newRow("body cut short") << "/cut/4000"_ba << limit << 200 << QString();
-        QTest::newRow("body over the default limit")
-            << "/size/"_ba + QByteArray::number(limit + 1) << limit << 200 << QString();
     }
 
     void outcomes()

@@ -75,13 +75,6 @@ private Q_SLOTS:
         QVERIFY2(result.ok(), qPrintable(result.error()));
         QCOMPARE(render(*result, keywords), groups);
     }
-
-    void groupListTextReordersWithoutNames()
-    {
-        const auto text = groupListText(u"\r\n减肥食谱\r\n手机价格\r\n\r\n减肥运动\r\n减肥方法"_s);
-        QVERIFY(text.ok());
-        QCOMPARE(*text, u"减肥食谱\r\n减肥运动\r\n减肥方法\r\n手机价格\r\n"_s);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestRootGroups)

@@ -65,11 +65,7 @@ private Q_SLOTS:
         QTest::newRow("empty") << QByteArray();
         QTest::newRow("one LF") << "\n"_ba;
         QTest::newRow("one CRLF") << "\r\n"_ba;
-        QTest::newRow("CR only") << "a\rb\rc\r"_ba;
         QTest::newRow("CR before the line end is no line end") << "X\r\nX\r\r\nX\r"_ba;
-        QTest::newRow("repeats and blanks") << "b\r\na\r\nb\r\n  \r\n\r\nA\r\nb \r\n"_ba;
-        QTest::newRow("no final newline") << "x\ny\nx"_ba;
-        QTest::newRow("Chinese") << u"减肥方法\r\n减肥\r\n瘦身\r\n减肥方法\r\n"_s.toUtf8();
         QTest::newRow("KELVIN SIGN matches k") << u"\u212Aelvin\r\nkelvin\r\nother\r\n"_s.toUtf8();
         QTest::newRow("LONG S matches s") << u"\u017Feo\nSEO\nx\n"_s.toUtf8();
         QTest::newRow("match at the very end") << "abc\r\nxyzSEO"_ba;

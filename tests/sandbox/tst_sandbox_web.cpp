@@ -6,37 +6,14 @@
 #include "layout/live_markup.h"
 #include "layout/page_layout.h"
 #include "mining/seed_markers.h"
-#include "sandbox/embedded.h"
 #include "sandbox/fault_plan.h"
-#include "sandbox/hot_lists.h"
-#include "sandbox/keyword_graph.h"
 #include "sandbox/sandbox_server.h"
-
-#include <QRegularExpression>
-#include <QSet>
 
 using namespace vantorix;
 using namespace vantorix::sandbox;
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// Every keyword a breadth-first run from `start` meets, lower-cased, as a
-// mining run meets them.
-QStringList explore(const KeywordGraph &graph, const QString &start)
-{
-    QSet<QString> seen;
-    QStringList queue{start};
-    for (qsizetype i = 0; i < queue.size(); ++i) {
-        for (const QString &link : graph.related(queue.at(i))) {
-            if (!seen.contains(link.toLower())) {
-                seen.insert(link.toLower());
-                queue.append(link.toLower());
-            }
-        }
-    }
-    return queue.mid(1);
-}
 
 constexpr quint64 kSeed = 5;
 constexpr double kRate = 0.5;
@@ -92,13 +69,8 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("path");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("mustHold");
-        QTest::newRow("result page") << "/s?wd=%BC%F5%B7%CA"_ba << 200 << u"<th>相关搜索</th>"_s;
-        QTest::newRow("marker page") << "/banben.htm?bb=v3.3"_ba << 200 << u"[[v3.3--"_s;
         QTest::newRow("home page") << "/?bb=v3.3"_ba << 200 << u"长尾关键词"_s;
         QTest::newRow("sogou search") << "/web?query=%BC%F5%B7%CA"_ba << 200 << u"减肥 - 搜狗"_s;
-        for (const HotList list : kAllHotLists)
-            QTest::newRow(qPrintable(hotListPath(list)))
-                << hotListPath(list).toLatin1() << 200 << u"搜索风云榜"_s;
         QTest::newRow("unknown path") << "/buzz/nothing.html"_ba << 404 << u"404"_s;
     }
     void everyPageIsGbkHtml()
@@ -198,25 +170,6 @@ private Q_SLOTS:
         QVERIFY(result.finished && result.error != QNetworkReply::NoError);
     }
 
-    void embeddedSandboxServesEveryRole()
-    {
-        QObject owner;
-        config::Settings settings;
-        for (const bool live : {false, true}) {
-            settings.layout = live ? config::LayoutChoice::Live : config::LayoutChoice::Auto;
-            const Result<QString> host = startEmbeddedSandbox(&owner, settings);
-            QVERIFY2(host, qPrintable(host.error()));
-            QVERIFY(host->startsWith(u"127.0.0.1:"_s));
-            QCOMPARE(httpGet(m_manager, hotwords::markerPageUrl(*host)).status, 200);
-            // Today's engines serve the board page; the classic lists are gone.
-            const auto status = [&](const QByteArray &path) {
-                return httpGet(m_manager, hotwords::pageUrl(*host, path)).status;
-            };
-            QCOMPARE(status("/buzz/top10.html"), live ? 404 : 200);
-            QCOMPARE(status("/board?tab=realtime"), live ? 200 : 404);
-        }
-    }
-
     void eachFaultReachesTheClient_data()
     {
         QTest::addColumn<Fault>("kind");
@@ -262,71 +215,6 @@ private Q_SLOTS:
         }
         QCOMPARE(seen, planned);
         QVERIFY(planned.contains(Fault::None) && planned.count(Fault::None) < planned.size());
-    }
-
-    void sizeFromDefaultSeed_data()
-    {
-        QTest::addColumn<int>("fanout");
-        QTest::addColumn<int>("depth");
-        QTest::addColumn<int>("low");
-        QTest::addColumn<int>("high");
-        QTest::newRow("defaults: a few thousand")
-            << KeywordGraph::kDefaultFanout << KeywordGraph::kDefaultDepth << 2000 << 5000;
-        QTest::newRow("about 20,000") << 12 << 3 << 17000 << 23000;
-        QTest::newRow("depth 0: short words only") << 7 << 0 << 1 << 12;
-    }
-    void sizeFromDefaultSeed()
-    {
-        QFETCH(int, fanout);
-        QFETCH(int, depth);
-        QFETCH(int, low);
-        QFETCH(int, high);
-        const KeywordGraph graph(1, fanout, depth);
-        const qsizetype found = explore(graph, u"减肥"_s).size();
-        QVERIFY2(found >= low && found <= high, qPrintable(QString::number(found)));
-        QCOMPARE(graph.reachableFrom(u"减肥"_s, 1000000), found);
-        QCOMPARE(graph.reachableFrom(u"减肥"_s, 100), std::min<qsizetype>(found, 100));
-    }
-
-    // Same options, same links, whatever the case of the query (the program
-    // queries what it harvested, lower-cased); another seed, other links.
-    void deterministic()
-    {
-        const KeywordGraph a(7, 7, 3), b(7, 7, 3), otherSeed(8, 7, 3);
-        int differing = 0;
-        for (const QString &keyword : explore(a, u"减肥"_s).mid(0, 300)) {
-            QCOMPARE(a.related(keyword), b.related(keyword));
-            differing += a.related(keyword) != otherSeed.related(keyword) ? 1 : 0;
-        }
-        QVERIFY(differing > 250);
-        for (const QString &keyword : {u"减肥App"_s, u"IT男减肥"_s, u"iPhone"_s}) {
-            QCOMPARE(a.related(keyword).join(u'|').toLower(),
-                     a.related(keyword.toLower()).join(u'|').toLower());
-        }
-    }
-
-    // Mixed case, short words and a few repeats within a block, so a run meets
-    // all of the harvest's rules; no links for nothing or for markup.
-    void linksAreRealistic()
-    {
-        const KeywordGraph graph(1, 7, 3);
-        const QRegularExpression mixedCase(u"[A-Z].*[a-z]|[a-z].*[A-Z]"_s);
-        int mixed = 0, shortOnes = 0, repeatedInBlock = 0, blocks = 0;
-        for (const QString &keyword : explore(graph, u"减肥"_s).mid(0, 1000)) {
-            const QStringList links = graph.related(keyword);
-            ++blocks;
-            QVERIFY(!links.isEmpty());
-            for (const QString &link : links) {
-                QVERIFY(!link.isEmpty() && link.compare(keyword, Qt::CaseInsensitive) != 0);
-                mixed += link.contains(mixedCase) ? 1 : 0;
-                shortOnes += link.size() <= 2 ? 1 : 0;
-            }
-            repeatedInBlock += links.size() - QSet<QString>(links.cbegin(), links.cend()).size();
-        }
-        QVERIFY(mixed > 0 && shortOnes > 0);
-        QVERIFY(repeatedInBlock > 0 && repeatedInBlock < blocks / 4);
-        for (const QString &keyword : {QString(), u"  "_s, u"</table>减肥"_s})
-            QVERIFY(graph.related(keyword).isEmpty());
     }
 
 private:

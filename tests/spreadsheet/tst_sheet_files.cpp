@@ -4,7 +4,6 @@
 
 #include <QFileInfo>
 #include <QJsonArray>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -99,31 +98,6 @@ private Q_SLOTS:
         const double width =
             readSheetBack(u"xlsx"_s, path).details[u"widths"_s].toArray().at(0).toDouble();
         QVERIFY2(width >= least && width <= most, qPrintable(QString::number(width)));
-    }
-
-    void pipeIsWrittenIntoNotReplaced_data()
-    {
-        // A regular file is replaced once complete; anything else is written
-        // into (xlsx copies its finished file), never replaced by a file.
-        QTest::addColumn<QString>("format");
-        QTest::newRow("xlsx") << u"xlsx"_s;
-        QTest::newRow("csv") << u"csv"_s;
-    }
-    void pipeIsWrittenIntoNotReplaced()
-    {
-        QFETCH(QString, format);
-        const QString pipe = dir.filePath(u"pipe."_s + format);
-        const QString out = dir.filePath(u"out."_s + format);
-        QCOMPARE(QProcess::execute(u"mkfifo"_s, {pipe}), 0);
-        QProcess reader;
-        reader.setStandardOutputFile(out);
-        reader.start(u"cat"_s, {pipe});
-        QVERIFY(reader.waitForStarted());
-        const QStringList keywords{u"减肥茶"_s};
-        QVERIFY(writeSheet(pipe, keywordSheet(views(keywords)), *parseSheetFormat(format)).ok());
-        QVERIFY(reader.waitForFinished());
-        QVERIFY(!QFileInfo(pipe).isFile());
-        QCOMPARE(readSheetBack(format, out).rows.value(1), keywords);
     }
 
     void tooManyRowsForOneWorksheet()
