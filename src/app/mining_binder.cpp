@@ -6,6 +6,7 @@
 #include "app/main_window.h"
 #include "config/settings.h"
 #include "hotwords/urls.h"
+#include "mining/fetch_policy.h"
 #include "mining/jcf.h"
 #include "mining/mining_run.h"
 #include "mining/readouts.h"
@@ -30,7 +31,7 @@ MiningBinder::MiningBinder(MainWindow &window, const config::Settings &settings,
                            hotwords::PageFetcher &fetcher,
                            std::shared_ptr<const layout::PageLayout> layout)
     : QObject(&window), m_controls(window.controls()),
-      m_run(new mining::MiningRun(&fetcher, std::move(layout), {settings.concurrency, 0, 0}, this))
+      m_run(new mining::MiningRun(&fetcher, layout, mining::fetchPolicy(settings, *layout), this))
 {
     const Controls &c = m_controls;
     // Held back until the seed marker page has loaded.
@@ -40,9 +41,16 @@ MiningBinder::MiningBinder(MainWindow &window, const config::Settings &settings,
     connect(c.Command5, &QPushButton::clicked, m_run, &mining::MiningRun::requestStop);
     connect(c.Check4, &QCheckBox::toggled, this, &MiningBinder::switchFilter);
     connect(c.Timer1, &QTimer::timeout, this, &MiningBinder::showElapsed);
+    connect(c.Timer1, &QTimer::timeout, this, &MiningBinder::showBackoff);
 
-    // Failed queries are not shown: the run simply harvests nothing from them.
-    connect(m_run, &mining::MiningRun::querying, c.Label2, &QLabel::setText);
+    // Failed queries are not shown: the run simply harvests nothing from
+    // them. Blocks are, as a run that ends blocked would otherwise look complete.
+    connect(m_run, &mining::MiningRun::querying, this, &MiningBinder::showQuerying);
+    connect(&m_run->fetching(), &mining::FetchScheduler::blocked, this,
+            [this](const QString &keyword, const QString &, int, qint64 retryInMs) {
+                onBlocked(keyword, retryInMs);
+            });
+    connect(m_run, &mining::MiningRun::finished, this, &MiningBinder::onFinished);
     connect(m_run, &mining::MiningRun::countChanged, c.Label7, &QLabel::setText);
     connect(m_run, &mining::MiningRun::started, c.Label5, [label = c.Label5](const QDateTime &t) {
         label->setText(mining::kStartTimeCaption + generalDateText(t));
@@ -88,6 +96,42 @@ void MiningBinder::switchFilter(bool on)
 {
     m_controls.Text5->setEnabled(on);
     m_controls.Text5->setText(on ? QString() : mining::kFilterOff);
+}
+
+void MiningBinder::showQuerying(const QString &keyword)
+{
+    m_querying = keyword;
+    m_blockedKeyword.reset();
+    m_controls.Label2->setText(keyword);
+}
+
+void MiningBinder::onBlocked(const QString &keyword, qint64 retryInMs)
+{
+    if (retryInMs <= 0)
+        return; // tried again at once, or not at all
+    m_blockedKeyword = keyword;
+    m_retryAt.setRemainingTime(retryInMs);
+    showBackoff();
+}
+
+void MiningBinder::showBackoff()
+{
+    if (!m_blockedKeyword)
+        return;
+    const qint64 left = (m_retryAt.remainingTime() + 999) / 1000;
+    if (left > 0) {
+        m_controls.Label2->setText(mining::backoffText(left, *m_blockedKeyword));
+        return;
+    }
+    m_blockedKeyword.reset();
+    m_controls.Label2->setText(m_querying);
+}
+
+void MiningBinder::onFinished()
+{
+    m_blockedKeyword.reset();
+    if (const int blocked = m_run->stayedBlocked(); blocked > 0)
+        m_controls.Label2->setText(mining::stayedBlockedText(blocked));
 }
 
 void MiningBinder::showElapsed()

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QDeadlineTimer>
 #include <QObject>
 #include <QStringList>
 #include <memory>
+#include <optional>
 
 namespace vantorix::config {
 struct Settings;
@@ -42,10 +44,19 @@ private:
     void start();
     void switchFilter(bool on);
     void showElapsed();
+    void showQuerying(const QString &keyword);
+    void onBlocked(const QString &keyword, qint64 retryInMs);
+    void showBackoff();
+    void onFinished();
 
     const Controls &m_controls;
     mining::MiningRun *m_run;
     QStringList m_seedMarkers;
+    // Label2 while a blocked query waits for its next try, counting down with
+    // the clock, then again the keyword being queried.
+    QString m_querying;
+    std::optional<QString> m_blockedKeyword;
+    QDeadlineTimer m_retryAt;
 };
 
 } // namespace vantorix::app

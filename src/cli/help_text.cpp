@@ -49,7 +49,9 @@ QString generalHelp(const CommandRegistry &registry)
                             QStringLiteral("show help for a command"));
     text += QStringLiteral("\nOptions, before or after the command:\n") + globalOptionHelp() +
             networkOptionHelp() +
-            QStringLiteral("\nExit status: 0 done, 1 failed, 2 usage error.\n");
+            QStringLiteral(
+                "\nExit status: 0 done, 1 failed, 2 usage error, 3 incomplete (mine: queries\n"
+                "failed or stayed blocked).\n");
     return text;
 }
 

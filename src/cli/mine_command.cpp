@@ -4,6 +4,7 @@
 #include "cli/mine_session.h"
 #include "cli/mine_sheet.h"
 #include "list/filters.h"
+#include "mining/fetch_policy.h"
 #include "mining/jcf.h"
 
 namespace vantorix::cli {
@@ -50,10 +51,15 @@ QString MineCommand::details() const
         "The seed page is cut with the markers of the publisher's marker page, or\n"
         "with --markers; without a usable pair the built-in markers are used.\n"
         "--concurrency N fetches up to N queries ahead; the output is the same.\n"
+        "A captcha or verification page in place of a result page is a block:\n"
+        "each is reported, the query is tried again after a back-off (--retries),\n"
+        "and a query that stays blocked harvests nothing. The run ends with a\n"
+        "summary: queries, blocks, failures, keywords, the pace and, with\n"
+        "--proxies, each proxy's counts (--quiet leaves it out).\n"
         "Exit status: 0 when the run ends, 1 when the seed page could not be\n"
         "fetched or the output could not be written, 2 on a usage error, 3 when\n"
-        "the run is incomplete because queries failed (the output still holds\n"
-        "every keyword that was reached).");
+        "the run is incomplete because queries failed or stayed blocked (the\n"
+        "output still holds every keyword that was reached).");
 }
 
 QList<CommandOption> MineCommand::options() const
@@ -71,10 +77,6 @@ QList<CommandOption> MineCommand::options() const
          QStringLiteral("lines: the keyword; tsv/json: keyword, generation, parent keyword")},
         {QStringLiteral("output"), QStringLiteral("FILE"),
          QStringLiteral("xlsx/csv: those and the root group, into FILE at the end")},
-        {QStringLiteral("delay"), QStringLiteral("MS"),
-         QStringLiteral("at least MS milliseconds between two query starts")},
-        {QStringLiteral("retries"), QStringLiteral("N"),
-         QStringLiteral("try a failed query N more times, backing off (default 0)")},
         {QStringLiteral("max-failures"), QStringLiteral("K"),
          QStringLiteral("end the run after K failed queries in a row (default 20; 0: never)")},
         {QStringLiteral("quiet"), QString(), QStringLiteral("no progress on standard error")},
@@ -116,27 +118,16 @@ void MineCommand::start(CommandContext &ctx)
                 ctx.usageError(QStringLiteral("--raw and --format exclude each other")));
         options.format = *format;
     }
-    const struct
-    {
-        const char *name;
-        const char *what;
-        int *into;
-    } counts[] = {{"delay", "milliseconds", &options.policy.delayMs},
-                  {"retries", "a count", &options.policy.retries},
-                  {"max-failures", "a count", &options.policy.maxFailuresInARow}};
+    options.policy = mining::fetchPolicy(ctx.settings, *ctx.layout);
     options.policy.maxFailuresInARow = kDefaultMaxFailures;
-    for (const auto &count : counts) {
-        const QString name = QLatin1String(count.name);
-        if (!ctx.isSet(name))
-            continue;
-        const std::optional<int> value = readCount(ctx.value(name));
+    if (ctx.isSet(QStringLiteral("max-failures"))) {
+        const std::optional<int> value = readCount(ctx.value(QStringLiteral("max-failures")));
         if (!value)
             return ctx.finish(
-                ctx.usageError(QStringLiteral("--%1 needs %2, not '%3'")
-                                   .arg(name, QLatin1String(count.what), ctx.value(name))));
-        *count.into = *value;
+                ctx.usageError(QStringLiteral("--max-failures needs a count, not '%1'")
+                                   .arg(ctx.value(QStringLiteral("max-failures")))));
+        options.policy.maxFailuresInARow = *value;
     }
-    options.policy.concurrency = ctx.settings.concurrency;
     options.raw = ctx.raw;
     options.quiet = ctx.isSet(QStringLiteral("quiet"));
 

@@ -38,7 +38,8 @@ qsizetype columns(const QString &text)
 
 MineProgress::MineProgress(OutputStream &err) : m_err(err), m_terminal(stderrIsTerminal()) {}
 
-void MineProgress::show(int foundCount, qint64 seconds, const QString &keyword, bool force)
+void MineProgress::show(int foundCount, qint64 seconds, const QString &keyword, const QString &pace,
+                        bool force)
 {
     // A terminal line may change ten times a second; a log gets a line a second.
     const qint64 gap = m_terminal ? 100 : 1000;
@@ -46,8 +47,9 @@ void MineProgress::show(int foundCount, qint64 seconds, const QString &keyword, 
         return;
     m_sinceShown.start();
     const QString line = mining::countText(foundCount) + QStringLiteral("  ") +
-                         mining::elapsedText(seconds) + QStringLiteral("  正在查询：") +
-                         oneLine(keyword);
+                         mining::elapsedText(seconds) +
+                         (pace.isEmpty() ? QString() : QStringLiteral("  ") + pace) +
+                         QStringLiteral("  正在查询：") + oneLine(keyword);
     if (!m_terminal) {
         if (line != m_last)
             m_err.write(line + QLatin1Char('\n'));

@@ -15,8 +15,10 @@ public:
     explicit MineProgress(OutputStream &err);
 
     // Count, elapsed seconds and the keyword being queried, as the window
-    // words them. Writes only when it is time to (or when `force`).
-    void show(int foundCount, qint64 seconds, const QString &keyword, bool force = false);
+    // words them, and the pace in force (empty when unpaced). Writes only
+    // when it is time to (or when `force`).
+    void show(int foundCount, qint64 seconds, const QString &keyword, const QString &pace,
+              bool force = false);
     // Ends the progress line so that further messages start on their own.
     void close();
     // A message of its own on standard error, clear of the progress line.

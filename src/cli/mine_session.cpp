@@ -1,6 +1,7 @@
 #include "cli/mine_session.h"
 
 #include "cli/command_context.h"
+#include "cli/mine_summary.h"
 #include "hotwords/page_fetcher.h"
 #include "mining/readouts.h"
 #include "mining/seed_markers.h"
@@ -85,6 +86,15 @@ void MineSession::startRun(const QStringList &seedMarkers)
     // Holding a copy of the seen-list would make every later append copy it.
     connect(m_run, &mining::MiningRun::listReplaced, this, [this] { m_listIsSeenList = true; });
     connect(m_run, &mining::MiningRun::queryFailed, this, &MineSession::onQueryFailed);
+    connect(m_run, &mining::MiningRun::queryBlocked, this, &MineSession::onQueryBlocked);
+    connect(&m_run->fetching(), &mining::FetchScheduler::blocked, this, &MineSession::onBlocked);
+    connect(&m_run->fetching(), &mining::FetchScheduler::resting, this,
+            [this](int route, qint64 ms) {
+                note(QStringLiteral("proxy %1 (%2) keeps failing; resting %3 s")
+                         .arg(route + 1)
+                         .arg(m_run->fetching().routes().value(route).name)
+                         .arg(ms / 1000));
+            });
     connect(m_run, &mining::MiningRun::pageMalformed, this, &MineSession::onPageMalformed);
     connect(m_run, &mining::MiningRun::querying, this, [this](const QString &keyword) {
         m_querying = keyword;
@@ -97,6 +107,7 @@ void MineSession::startRun(const QStringList &seedMarkers)
         ticker->start(1000);
     }
     m_querying = m_options.input.seed;
+    m_clock.start();
     m_run->start(m_options.input);
     if (m_stopped)
         m_run->requestStop();
@@ -130,6 +141,19 @@ void MineSession::onQueryFailed(const QString &keyword, int generation, const QS
     report(QStringLiteral("query '%1' failed: %2").arg(oneLine(keyword), error));
 }
 
+void MineSession::onQueryBlocked(const QString &, int generation, const QString &how)
+{
+    if (generation == 0)
+        m_seedBlocked = how; // the run has found nothing
+}
+
+void MineSession::onBlocked(const QString &keyword, const QString &how, int route, qint64 retryInMs)
+{
+    if (retryInMs >= 0)
+        ++m_blockedAndRetried;
+    report(blockReport(m_run->fetching(), keyword, how, route, retryInMs));
+}
+
 void MineSession::onPageMalformed(const QString &keyword)
 {
     if (m_malformedPages++ == 0)
@@ -143,7 +167,7 @@ void MineSession::showProgress(bool force)
     if (m_options.quiet || !m_run)
         return;
     const qint64 seconds = mining::elapsedSeconds(m_run->startTime(), mining::currentWholeSecond());
-    m_progress.show(m_run->foundCount(), seconds, m_querying, force);
+    m_progress.show(m_run->foundCount(), seconds, m_querying, paceText(m_run->fetching()), force);
 }
 
 void MineSession::note(const QString &text)
@@ -188,18 +212,37 @@ int MineSession::reportOutcome()
                  .arg(pages == 1 ? QStringLiteral("page") : QStringLiteral("pages")));
     if (!m_ctx.out().flush() || m_outputFailed)
         return m_ctx.fail(QStringLiteral("cannot write to standard output"));
+    if (!m_options.quiet) {
+        const MineCounts counts{
+            m_run->queriesMade(),   m_blockedAndRetried,
+            m_run->stayedBlocked(), m_failedQueries + (m_seedError.isEmpty() ? 0 : 1),
+            m_run->foundCount(),    m_clock.elapsed()};
+        for (const QString &line : summaryLines(m_run->fetching(), counts))
+            note(line);
+    }
     if (!m_seedError.isEmpty())
         return m_ctx.fail(QStringLiteral("seed page: ") + m_seedError);
-    if (m_failedQueries == 0)
+    if (!m_seedBlocked.isEmpty()) {
+        report(QStringLiteral("the seed query stayed blocked (%1); try again later, more "
+                              "slowly or through --proxies")
+                   .arg(m_seedBlocked));
+        return 3;
+    }
+    const int stayedBlocked = m_run->stayedBlocked();
+    if (m_failedQueries == 0 && stayedBlocked == 0)
         return 0;
     const int maxInARow = m_options.policy.maxFailuresInARow;
     if (maxInARow > 0 && m_run->failuresInARow() >= maxInARow &&
         m_run->runState() == mining::MiningRun::StopRequested)
         report(QStringLiteral("stopped: too many failed queries in a row (--max-failures %1)")
                    .arg(maxInARow));
-    report(m_failedQueries == 1 ? QStringLiteral("1 query failed")
-                                : QStringLiteral("%1 queries failed").arg(m_failedQueries));
-    return 3; // incomplete: queries failed
+    if (stayedBlocked > 0)
+        report(stayedBlocked == 1 ? QStringLiteral("1 query stayed blocked")
+                                  : QStringLiteral("%1 queries stayed blocked").arg(stayedBlocked));
+    if (m_failedQueries > 0)
+        report(m_failedQueries == 1 ? QStringLiteral("1 query failed")
+                                    : QStringLiteral("%1 queries failed").arg(m_failedQueries));
+    return 3; // incomplete: queries failed or stayed blocked
 }
 
 } // namespace vantorix::cli

@@ -5,6 +5,7 @@
 #include "cli/mine_sheet.h"
 #include "mining/mining_run.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 
 namespace vantorix::hotwords {
@@ -40,6 +41,8 @@ private:
     void startRun(const QStringList &seedMarkers);
     void onAccepted(const QString &keyword, int generation, const QString &parent);
     void onQueryFailed(const QString &keyword, int generation, const QString &error);
+    void onQueryBlocked(const QString &keyword, int generation, const QString &how);
+    void onBlocked(const QString &keyword, const QString &how, int route, qint64 retryInMs);
     void onPageMalformed(const QString &keyword);
     void onFinished();
     // Reports how the run went on standard error and gives the exit status.
@@ -59,8 +62,11 @@ private:
     bool m_listIsSeenList = false; // replaced since by the seen-list
     QString m_querying;            // keyword being queried
     QString m_seedError;           // why the seed page could not be fetched
+    QString m_seedBlocked;         // how the seed query stayed blocked
     int m_failedQueries = 0;       // after the seed
+    int m_blockedAndRetried = 0;   // blocks followed by another try
     int m_malformedPages = 0;
+    QElapsedTimer m_clock; // from the run's start
     bool m_outputFailed = false;
     bool m_stopped = false;
 };

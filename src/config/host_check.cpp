@@ -1,6 +1,7 @@
 #include "config/host_check.h"
 
 #include <QHostAddress>
+#include <QUrl>
 #include <algorithm>
 
 namespace vantorix::config {
@@ -89,6 +90,17 @@ QString baseAddress(const QString &host)
     if (scheme == 0)
         return QStringLiteral("http://") + host;
     return host.left(scheme).toLower() + host.mid(scheme);
+}
+
+Result<> checkProxy(const QString &url)
+{
+    const QUrl parsed(url, QUrl::StrictMode);
+    const QString scheme = parsed.scheme().toLower();
+    if (!parsed.isValid() || parsed.host().isEmpty() ||
+        (scheme != QLatin1String("http") && scheme != QLatin1String("socks5")))
+        return failure(
+            QStringLiteral("'%1' is no http://HOST:PORT or socks5://HOST:PORT proxy").arg(url));
+    return {};
 }
 
 } // namespace vantorix::config

@@ -11,6 +11,9 @@ namespace vantorix::config {
 // address in brackets ("[::1]:8080"); the port 1 to 65535 in digits. No path.
 Result<> checkHost(const QString &host);
 
+// Fine when `url` names a proxy: "http://" or "socks5://", then a host.
+Result<> checkProxy(const QString &url);
+
 // The host's scheme and authority, "http://" standing in for a missing scheme.
 QString baseAddress(const QString &host);
 

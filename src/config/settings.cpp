@@ -2,6 +2,7 @@
 
 #include "config/bound_option.h"
 #include "config/host_check.h"
+#include "config/proxy_list.h"
 
 #include <QHash>
 #include <QUrl>
@@ -39,13 +40,33 @@ Result<> setNumber(int &target, const QString &value, qlonglong low, qlonglong h
 
 Result<> setProxy(Settings &settings, const QString &value)
 {
-    const QUrl url(value, QUrl::StrictMode);
-    const QString scheme = url.scheme().toLower();
-    if (!url.isValid() || url.host().isEmpty() ||
-        (scheme != QLatin1String("http") && scheme != QLatin1String("socks5")))
-        return failure(
-            QStringLiteral("'%1' is no http://HOST:PORT or socks5://HOST:PORT proxy").arg(value));
-    settings.proxy = value;
+    Result<> checked = checkProxy(value);
+    if (checked)
+        settings.proxy = value;
+    return checked;
+}
+
+// A whole number from 0 to `high` that, once given, wins over the layout's default.
+auto optionalNumber(std::optional<int> Settings::*field, qlonglong high)
+{
+    return [field, high](Settings &s, const QString &value) {
+        int number = 0;
+        Result<> set = setNumber(number, value, 0, high);
+        if (set)
+            s.*field = number;
+        return set;
+    };
+}
+
+Result<> setMaxRate(Settings &settings, const QString &value)
+{
+    bool ok = false;
+    const double rate = value.toDouble(&ok);
+    if (!ok || !(rate > 0 && rate <= 1000))
+        return failure(QStringLiteral("'%1' is not a number of queries per second above 0 and "
+                                      "at most 1000")
+                           .arg(value));
+    settings.maxRate = rate;
     return {};
 }
 
@@ -101,11 +122,53 @@ const OptionTable<Settings> &table()
                              "VANTORIX_PROXY"),
                         setProxy});
         rows.push_back({spec("concurrency", "N",
-                             "mining queries in flight (1); more than 6 gains\n"
-                             "nothing: Qt opens at most 6 connections a host",
+                             "mining queries in flight (1, or one per proxy);\n"
+                             "more than 6 on one route gains nothing: Qt\n"
+                             "opens at most 6 connections a host",
                              "VANTORIX_CONCURRENCY"),
                         [](Settings &s, const QString &value) {
                             return setNumber(s.concurrency, value, 1, 64);
+                        }});
+        rows.push_back({spec("retries", "N",
+                             "try a mining query that failed or met a block N\n"
+                             "more times, backing off (live layout 3, classic 0)",
+                             "VANTORIX_RETRIES"),
+                        optionalNumber(&Settings::retries, 100)});
+        rows.push_back({spec("delay", "MS",
+                             "fixed pace: at least MS milliseconds between two\n"
+                             "mining queries on one route; turns --pace auto\n"
+                             "off (0: as fast as the replies come; the classic\n"
+                             "layout's default)",
+                             "VANTORIX_DELAY"),
+                        optionalNumber(&Settings::delayMs, 3600000)});
+        rows.push_back({spec("pace", "auto",
+                             "learn the pace: start slow, speed up while the\n"
+                             "answers are clean, halve the rate at each block\n"
+                             "(the live layout's default)",
+                             "VANTORIX_PACE"),
+                        [](Settings &s, const QString &value) -> Result<> {
+                            if (value != QLatin1String("auto"))
+                                return failure(QStringLiteral("'%1' is not auto (a fixed pace "
+                                                              "is --delay MS)")
+                                                   .arg(value));
+                            s.autoPace = true;
+                            return {};
+                        }});
+        rows.push_back({spec("max-rate", "R",
+                             "queries per second one route never exceeds under\n"
+                             "--pace auto (2)",
+                             "VANTORIX_MAX_RATE"),
+                        setMaxRate});
+        rows.push_back({spec("proxies", "FILE",
+                             "send mining queries round-robin through the\n"
+                             "http:// or socks5:// proxies in FILE, one a line",
+                             "VANTORIX_PROXIES"),
+                        [](Settings &s, const QString &value) -> Result<> {
+                            Result<QStringList> proxies = readProxyList(value);
+                            if (!proxies)
+                                return failure(proxies.error());
+                            s.proxies = std::move(proxies).value();
+                            return {};
                         }});
         rows.push_back({spec("dump-file", "PATH", "where hot-word fetches write their words",
                              "VANTORIX_DUMP_FILE"),

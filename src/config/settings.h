@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace vantorix::config {
 
@@ -34,9 +35,15 @@ struct Settings
     LayoutChoice layout = LayoutChoice::Auto;
     int timeoutSeconds = 60;
     QString proxy;       // empty: the system proxy settings
-    int concurrency = 1; // queue entries fetched ahead by a mining run
+    int concurrency = 0; // queue entries fetched ahead by a mining run; 0: one per proxy
     bool sandbox = false;
-    QString dumpFile; // empty: the platform default
+    // How mining queries go out; unset values take the layout's defaults.
+    std::optional<int> retries;
+    std::optional<int> delayMs; // a fixed pace, which turns the learnt one off
+    bool autoPace = false;
+    double maxRate = 2.0; // queries per second on one route when the pace is learnt
+    QStringList proxies;  // mining queries rotate through these
+    QString dumpFile;     // empty: the platform default
 };
 
 // The network options both programs share, in --help order.

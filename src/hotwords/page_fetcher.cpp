@@ -65,8 +65,10 @@ private:
 
 } // namespace
 
-PageFetch::PageFetch(QNetworkReply *reply, int timeoutSeconds, qint64 maxBodyBytes, QObject *parent)
-    : QObject(parent), m_reply(reply), m_deadline(new QTimer(this)), m_maxBodyBytes(maxBodyBytes)
+PageFetch::PageFetch(PageFetcher *fetcher, const QUrl &url, int timeoutSeconds, qint64 maxBodyBytes,
+                     RedirectStop stop)
+    : QObject(fetcher), m_fetcher(fetcher), m_deadline(new QTimer(this)),
+      m_maxBodyBytes(maxBodyBytes), m_stop(std::move(stop))
 {
     // A whole-transfer deadline, not an idle one: a server that trickles a
     // byte now and then must not hold the fetch forever.
@@ -75,13 +77,15 @@ PageFetch::PageFetch(QNetworkReply *reply, int timeoutSeconds, qint64 maxBodyByt
         giveUp(QStringLiteral("timed out after %1 s").arg(timeoutSeconds));
     });
     m_deadline->start(std::chrono::seconds(timeoutSeconds));
+    watch(fetcher->send(url));
+}
+
+void PageFetch::watch(QNetworkReply *reply)
+{
+    m_reply = reply;
     reply->setReadBufferSize(kReadBufferBytes);
     connect(reply, &QNetworkReply::metaDataChanged, this, &PageFetch::checkDeclaredLength);
     connect(reply, &QNetworkReply::readyRead, this, &PageFetch::readBody);
-    connect(reply, &QNetworkReply::redirected, this, [this] {
-        m_body.clear();
-        m_declaredBytes = -1;
-    });
     connect(reply, &QNetworkReply::finished, this, &PageFetch::complete);
     if (reply->isFinished()) // refused at once; still answer from the event loop
         QTimer::singleShot(0, this, &PageFetch::complete);
@@ -128,6 +132,35 @@ void PageFetch::checkDeclaredLength()
         m_body.reserve(declared);
 }
 
+// Redirects are followed here, not by Qt, so that one the caller wants to
+// see ends the fetch before its target is asked for. None goes from https
+// down to http. False when the answer is no redirect to follow (m_gaveUp
+// then says why, if it was one).
+bool PageFetch::followRedirect(QNetworkReply *reply)
+{
+    static const QList<int> kRedirects = {301, 302, 303, 307, 308};
+    const QUrl location = reply->attribute(QNetworkRequest::RedirectionTargetAttribute).toUrl();
+    if (location.isEmpty() ||
+        !kRedirects.contains(reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt()))
+        return false;
+    const QUrl target = reply->url().resolved(location);
+    if (m_stop && m_stop(target)) {
+        m_stoppedAt = target;
+        m_gaveUp = QStringLiteral("redirected to ") + target.toDisplayString();
+    } else if (reply->url().scheme() == QLatin1String("https") &&
+               target.scheme() != QLatin1String("https")) {
+        m_gaveUp = QStringLiteral("insecure redirect to ") + target.toDisplayString();
+    } else if (++m_redirects > kMaxRedirects) {
+        m_gaveUp = QStringLiteral("more than %1 redirects").arg(kMaxRedirects);
+    } else {
+        m_body.clear();
+        m_declaredBytes = -1;
+        watch(m_fetcher->send(target));
+        return true;
+    }
+    return false;
+}
+
 void PageFetch::readBody()
 {
     if (m_reply && m_gaveUp.isEmpty() && !takeBody(m_reply))
@@ -161,13 +194,18 @@ void PageFetch::complete()
     if (!reply)
         return;
     m_reply = nullptr;
-    m_deadline->stop();
     reply->disconnect(this);
+    if (m_gaveUp.isEmpty() && reply->error() == QNetworkReply::NoError && followRedirect(reply)) {
+        reply->deleteLater();
+        return;
+    }
+    m_deadline->stop();
     if (m_gaveUp.isEmpty() && !takeBody(reply))
         m_gaveUp = tooLarge();
 
     FetchResult result;
     result.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    result.stoppedAt = m_stoppedAt;
     // As sent: a display form would read GB18030 escapes as UTF-8 where they happen to fit.
     const QString address = QString::fromLatin1(reply->url().toEncoded());
     if (!m_gaveUp.isEmpty()) {
@@ -202,7 +240,13 @@ PageFetcher::PageFetcher(const config::Settings &settings, QObject *parent)
       m_timeoutSeconds(settings.timeoutSeconds)
 {
     m_network->setProxyFactory(new ProxyChoice(settings.proxy));
-    m_network->setRedirectPolicy(QNetworkRequest::NoLessSafeRedirectPolicy);
+    m_network->setRedirectPolicy(QNetworkRequest::ManualRedirectPolicy);
+}
+
+void PageFetcher::sendAllThrough(const QString &proxyUrl)
+{
+    // A proxy set on the manager outranks the factory and its loopback rule.
+    m_network->setProxy(proxyFromUrl(QUrl(proxyUrl)));
 }
 
 PageFetcher::~PageFetcher()
@@ -212,16 +256,20 @@ PageFetcher::~PageFetcher()
     qDeleteAll(inFlight);
 }
 
-PageFetch *PageFetcher::get(const QUrl &url)
+PageFetch *PageFetcher::get(const QUrl &url, RedirectStop stop)
+{
+    return new PageFetch(this, url, m_timeoutSeconds, m_maxBodyBytes, std::move(stop));
+}
+
+QNetworkReply *PageFetcher::send(const QUrl &url)
 {
     QNetworkRequest request(url);
-    request.setMaximumRedirectsAllowed(kMaxRedirects);
     request.setHeader(QNetworkRequest::UserAgentHeader, kUserAgent);
     request.setRawHeader("Accept", kAccept);
     request.setRawHeader("Accept-Language", kAcceptLanguage);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
-                         QNetworkRequest::NoLessSafeRedirectPolicy);
-    return new PageFetch(m_network->get(request), m_timeoutSeconds, m_maxBodyBytes, this);
+                         QNetworkRequest::ManualRedirectPolicy);
+    return m_network->get(request);
 }
 
 } // namespace vantorix::hotwords

@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QString>
 #include <QUrl>
+#include <functional>
 
 class QNetworkAccessManager;
 class QNetworkReply;
@@ -22,10 +23,17 @@ struct FetchResult
     QString error;  // why it failed, for messages on the command line
     // The body held bytes invalid in its charset.
     bool malformed = false;
+    // The redirect the fetch was told not to follow (then not ok); empty otherwise.
+    QUrl stoppedAt;
 };
+
+// Whether a fetch should end at a redirect to this address instead of following it.
+using RedirectStop = std::function<bool(const QUrl &target)>;
 
 // One request in flight. Emits finished() exactly once unless aborted, then
 // deletes itself.
+class PageFetcher;
+
 class PageFetch : public QObject
 {
     Q_OBJECT
@@ -40,7 +48,10 @@ Q_SIGNALS:
 
 private:
     friend class PageFetcher;
-    PageFetch(QNetworkReply *reply, int timeoutSeconds, qint64 maxBodyBytes, QObject *parent);
+    PageFetch(PageFetcher *fetcher, const QUrl &url, int timeoutSeconds, qint64 maxBodyBytes,
+              RedirectStop stop);
+    void watch(QNetworkReply *reply);
+    bool followRedirect(QNetworkReply *reply);
     void checkDeclaredLength();
     void readBody();
     bool takeBody(QNetworkReply *reply);
@@ -49,12 +60,16 @@ private:
     void complete();
     void release();
 
+    PageFetcher *m_fetcher;
     QPointer<QNetworkReply> m_reply;
     QTimer *m_deadline;
     QByteArray m_body;
     qint64 m_maxBodyBytes;
+    RedirectStop m_stop;
+    int m_redirects = 0;
+    QUrl m_stoppedAt;
     qint64 m_declaredBytes = -1; // the body's declared length, when uncompressed
-    QString m_gaveUp; // why the fetch was cut short by us (time-out, size)
+    QString m_gaveUp;            // why the fetch was cut short by us (time-out, size, redirect)
 };
 
 // The program's one page fetch: asynchronous GET of an absolute http or https
@@ -76,12 +91,19 @@ public:
     explicit PageFetcher(const config::Settings &settings, QObject *parent = nullptr);
     ~PageFetcher() override;
 
-    // Starts the request; finished() follows from the event loop, never from here.
-    PageFetch *get(const QUrl &url);
+    // Starts the request; finished() follows from the event loop, never from
+    // here. A redirect that `stop` picks ends the fetch unfollowed.
+    PageFetch *get(const QUrl &url, RedirectStop stop = {});
 
     void setMaxBodyBytes(qint64 bytes) { m_maxBodyBytes = bytes; }
+    // Sends every request through `proxyUrl` (http:// or socks5://), this
+    // machine's too: one proxy of a rotation the user named.
+    void sendAllThrough(const QString &proxyUrl);
 
 private:
+    friend class PageFetch;
+    QNetworkReply *send(const QUrl &url);
+
     QNetworkAccessManager *m_network;
     int m_timeoutSeconds;
     qint64 m_maxBodyBytes = kDefaultMaxBodyBytes;

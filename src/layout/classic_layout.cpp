@@ -22,6 +22,22 @@ std::optional<QUrl> ClassicLayout::retryAddress(const QUrl &, const QString &) c
     return std::nullopt;
 }
 
+// The engines answered every query when these pages were served.
+bool ClassicLayout::throttlesClients() const
+{
+    return false;
+}
+
+bool ClassicLayout::isBlockAddress(const QUrl &) const
+{
+    return false;
+}
+
+bool ClassicLayout::isBlockPage(const QString &) const
+{
+    return false;
+}
+
 bool ClassicLayout::usesSeedMarkers() const
 {
     return true;

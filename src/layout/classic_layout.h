@@ -23,6 +23,9 @@ public:
     QString name() const override;
     QUrl searchUrl(const QString &keyword) const override;
     std::optional<QUrl> retryAddress(const QUrl &asked, const QString &pageText) const override;
+    bool throttlesClients() const override;
+    bool isBlockAddress(const QUrl &target) const override;
+    bool isBlockPage(const QString &pageText) const override;
     bool usesSeedMarkers() const override;
     RelatedSearches relatedSearches(const QString &pageText,
                                     const QStringList &seedMarkers) const override;

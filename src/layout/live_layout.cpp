@@ -38,6 +38,21 @@ std::optional<QUrl> LiveLayout::retryAddress(const QUrl &asked, const QString &p
     return plain;
 }
 
+bool LiveLayout::throttlesClients() const
+{
+    return true;
+}
+
+bool LiveLayout::isBlockAddress(const QUrl &target) const
+{
+    return isCaptchaAddress(target);
+}
+
+bool LiveLayout::isBlockPage(const QString &pageText) const
+{
+    return isVerificationPage(pageText);
+}
+
 bool LiveLayout::usesSeedMarkers() const
 {
     return false;

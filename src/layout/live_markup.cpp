@@ -171,4 +171,27 @@ bool isHttpsShellPage(const QString &pageText)
     return compact.contains(QLatin1String("location.href.replace(\"https://\",\"http://\")"));
 }
 
+QString pageTitle(const QString &pageText)
+{
+    const qsizetype open = pageText.indexOf(QLatin1String("<title"), 0, Qt::CaseInsensitive);
+    const qsizetype start = open < 0 ? -1 : tagEnd(pageText, open);
+    const qsizetype end =
+        start < 0 ? -1 : pageText.indexOf(QLatin1String("</title"), start, Qt::CaseInsensitive);
+    if (end < 0)
+        return {};
+    return decodeEntities(pageText.mid(start + 1, end - start - 1)).simplified();
+}
+
+bool isVerificationPage(const QString &pageText)
+{
+    return pageTitle(pageText) == kVerificationTitle;
+}
+
+bool isCaptchaAddress(const QUrl &address)
+{
+    const QString host = address.host().toLower();
+    return host == QLatin1String("wappass.baidu.com") ||
+           host == QLatin1String("seccaptcha.baidu.com");
+}
+
 } // namespace vantorix::layout

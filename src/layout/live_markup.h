@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QUrl>
 
 namespace vantorix::layout {
 
@@ -31,5 +32,14 @@ QStringList relatedDataWords(const QString &pageText);
 // Whether the page is the short https page that only sends the browser to the
 // same address over http.
 bool isHttpsShellPage(const QString &pageText);
+
+// A throttled client gets, instead of its result page, a redirect to a
+// captcha host or a short page with this title.
+inline const QString kVerificationTitle = QStringLiteral("百度安全验证");
+
+// The text of the page's <title>, entities decoded, white space folded.
+QString pageTitle(const QString &pageText);
+bool isVerificationPage(const QString &pageText);
+bool isCaptchaAddress(const QUrl &address);
 
 } // namespace vantorix::layout

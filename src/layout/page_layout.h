@@ -39,6 +39,15 @@ public:
     // only sends a browser elsewhere.
     virtual std::optional<QUrl> retryAddress(const QUrl &asked, const QString &pageText) const = 0;
 
+    // Whether the engine throttles quick clients: its queries are then paced
+    // and retried unless the settings say otherwise.
+    virtual bool throttlesClients() const = 0;
+    // A redirect to `target` is the engine's block (a captcha), not a page;
+    // the fetch stops there.
+    virtual bool isBlockAddress(const QUrl &target) const = 0;
+    // The page is the engine's block (a verification challenge), not a result page.
+    virtual bool isBlockPage(const QString &pageText) const = 0;
+
     // Whether the seed query is cut with the publisher's marker pair.
     virtual bool usesSeedMarkers() const = 0;
     // The related searches of a result page; `seedMarkers` is the marker

@@ -9,15 +9,11 @@ namespace vantorix::mining {
 MiningRun::MiningRun(hotwords::PageFetcher *fetcher,
                      std::shared_ptr<const layout::PageLayout> layout, FetchPolicy policy,
                      QObject *parent)
-    : QObject(parent), m_queue(fetcher, layout, policy),
-      m_maxFailuresInARow(policy.maxFailuresInARow), m_layout(std::move(layout))
+    : QObject(parent), m_scheduler(fetcher, layout, policy),
+      m_queue(&m_scheduler, policy.concurrency), m_maxFailuresInARow(policy.maxFailuresInARow),
+      m_layout(std::move(layout))
 {
-    connect(&m_queue, &QueryQueue::arrived, this, [this] {
-        if (m_seedPending)
-            onSeedArrived();
-        else
-            advance();
-    });
+    connect(&m_queue, &QueryQueue::arrived, this, &MiningRun::advance);
 }
 
 bool MiningRun::start(const MiningInput &input)
@@ -29,6 +25,8 @@ bool MiningRun::start(const MiningInput &input)
     m_foundCount = 0;
     m_failuresInARow = 0;
     m_pagesWithoutBlock = 0;
+    m_queriesMade = 0;
+    m_stayedBlocked = 0;
     // An unreadable number leaves the setting as the previous run had it.
     m_maxCount = list::parseFlooredNumber(input.limitText).value_or(m_maxCount);
     m_rules.filterText = input.filterText;
@@ -37,10 +35,15 @@ bool MiningRun::start(const MiningInput &input)
     Q_EMIT started(m_startTime);
 
     m_seedMarkers = input.seedMarkers;
+    // The seed is generation 0, an entry of its own.
+    m_index = 0;
     m_generation = 0;
-    m_entries = {input.seed};
-    m_seedPending = true;
-    m_queue.load(m_entries);
+    m_generationEnd = 1;
+    m_nextGenerationSize = 0;
+    m_queue.clear();
+    m_queue.append({input.seed});
+    // Label2 is not changed for the seed.
+    m_announced = 0;
     m_queue.request(0, false);
     return true;
 }
@@ -50,12 +53,19 @@ void MiningRun::requestStop()
     m_runState = StopRequested;
 }
 
-QString MiningRun::harvest(const Result<QueryPage> &page, const QStringList &seedMarkers,
+QString MiningRun::harvest(const QueryOutcome &outcome, const QStringList &seedMarkers,
                            const QString &keyword)
 {
+    ++m_queriesMade;
+    const Result<QueryPage> &page = outcome.page;
     if (!page) {
-        Q_EMIT queryFailed(keyword, m_generation, page.error());
-        // Waiting out the time-out of every queued keyword helps nobody once
+        if (outcome.blocked) {
+            ++m_stayedBlocked;
+            Q_EMIT queryBlocked(keyword, m_generation, page.error());
+        } else {
+            Q_EMIT queryFailed(keyword, m_generation, page.error());
+        }
+        // Waiting out the tries of every queued keyword helps nobody once
         // the server has stopped answering.
         if (++m_failuresInARow == m_maxFailuresInARow)
             requestStop();
@@ -78,45 +88,23 @@ QString MiningRun::harvest(const Result<QueryPage> &page, const QStringList &see
     });
 }
 
-void MiningRun::onSeedArrived()
-{
-    const std::optional<Result<QueryPage>> page = m_queue.take(0);
-    if (!page)
-        return;
-    m_seedPending = false;
-    const QString first = harvest(*page, m_seedMarkers, m_entries.constFirst());
-    Q_EMIT firstHarvest(first);
-    m_seen.reset(list::kSeparator + first + list::kSeparator);
-    m_nextGeneration = first;
-    beginGeneration();
-    advance();
-}
-
-void MiningRun::beginGeneration()
-{
-    ++m_generation;
-    m_entries = list::splitList(m_nextGeneration);
-    m_nextGeneration.clear();
-    m_index = 0;
-    m_announced = -1;
-    m_queue.load(m_entries);
-}
-
 void MiningRun::advance()
 {
     while (m_active) {
-        if (m_index == m_entries.size()) {
+        if (m_index == m_generationEnd) {
             // Every harvest ends in CRLF, so a generation that accepted
             // nothing is exactly an empty one.
-            if (m_nextGeneration.isEmpty()) {
+            if (m_nextGenerationSize == 0) {
                 m_runState = Idle;
                 finish();
                 return;
             }
-            beginGeneration();
-            continue;
+            // The generation is complete: its trailing empty entry closes the next.
+            m_queue.append({QString()});
+            ++m_generation;
+            m_generationEnd = m_index + m_nextGenerationSize + 1;
+            m_nextGenerationSize = 0;
         }
-        const QString &entry = m_entries.at(m_index);
         if (m_announced != m_index) {
             // A stop is looked at before each query; the query in flight finishes.
             if (m_runState == StopRequested) {
@@ -124,27 +112,37 @@ void MiningRun::advance()
                 return;
             }
             m_announced = m_index;
-            Q_EMIT querying(entry);
-            m_queue.request(m_index, m_runState == Running);
+            Q_EMIT querying(m_queue.keyword(m_index));
         }
-        const std::optional<Result<QueryPage>> page = m_queue.take(m_index);
-        if (!page)
+        const QString entry = m_queue.keyword(m_index); // taking it lets it go
+        m_queue.request(m_index, m_runState == Running);
+        const std::optional<QueryOutcome> outcome = m_queue.take(m_index);
+        if (!outcome)
             return; // arrived() brings us back
-        const QString found = harvest(*page, {}, entry);
-        m_nextGeneration += found;
-        m_seen.append(found);
+        const bool seed = m_index == 0;
+        const QString found = harvest(*outcome, seed ? m_seedMarkers : QStringList(), entry);
+        if (seed) {
+            Q_EMIT firstHarvest(found);
+            m_seen.reset(list::kSeparator + found + list::kSeparator);
+        } else {
+            m_seen.append(found);
+            Q_EMIT listReplaced(m_seen.text());
+        }
+        // The next generation's entries, known now that every reply before
+        // them has been processed: the harvest's keywords (its final CRLF
+        // gives no entry of its own).
+        QStringList next = list::splitList(found);
+        if (!next.isEmpty())
+            next.removeLast();
+        m_nextGenerationSize += next.size();
+        m_queue.append(next);
         ++m_index;
-        Q_EMIT listReplaced(m_seen.text());
-        // Keep the look-ahead window full while the run is still going.
-        if (m_runState == Running && m_index < m_entries.size())
-            m_queue.request(m_index, true);
     }
 }
 
 void MiningRun::finish()
 {
     m_queue.clear();
-    m_entries.clear();
     m_active = false;
     Q_EMIT finished(m_runState);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "mining/fetch_scheduler.h"
 #include "mining/jcf.h"
 #include "mining/query_queue.h"
 #include "mining/seen_keywords.h"
@@ -23,6 +24,10 @@ struct MiningInput
 // One window's mining: the run variables live as long as this object and
 // carry over from run to run. A run is a state machine advanced by the
 // replies of its queries; replies are processed strictly in query order.
+// The queries of all generations form one list: the next generation's
+// keywords join it as the replies before them are processed, so queries may
+// run ahead across a generation's end (its trailing empty entry waits for
+// the generation to be complete).
 class MiningRun : public QObject
 {
     Q_OBJECT
@@ -40,8 +45,15 @@ public:
     bool isActive() const { return m_active; }
     int runState() const { return m_runState; }
     int foundCount() const { return m_foundCount; }
-    // Queries of this run that failed since the last one that did not.
+    // Queries of this run that failed or stayed blocked since the last one
+    // that brought a page.
     int failuresInARow() const { return m_failuresInARow; }
+    // Queries of this run whose outcome was taken, the seed's included.
+    int queriesMade() const { return m_queriesMade; }
+    // Queries of this run that stayed blocked through all their tries.
+    int stayedBlocked() const { return m_stayedBlocked; }
+    // The routes out, their paces and counts (blocks, rests).
+    const FetchScheduler &fetching() const { return m_scheduler; }
     int maxCount() const { return m_maxCount; }
     int minLength() const { return m_rules.minLength; }
     QString filterText() const { return m_rules.filterText; }
@@ -66,6 +78,9 @@ Q_SIGNALS:
     // harvests nothing. `generation` is 0 for the seed, else the generation of
     // the queried keyword. The window shows no failures.
     void queryFailed(const QString &keyword, int generation, const QString &error);
+    // A query whose every try met a block (`how` the last); it harvests
+    // nothing, like a failed one.
+    void queryBlocked(const QString &keyword, int generation, const QString &how);
     // A page that held bytes invalid in its charset (read as stand-ins).
     void pageMalformed(const QString &keyword);
     void finished(int runState);
@@ -73,34 +88,35 @@ Q_SIGNALS:
 private:
     // The harvest of a query's page (empty when it failed); `seedMarkers`
     // is empty for every query but the seed.
-    QString harvest(const Result<QueryPage> &page, const QStringList &seedMarkers,
+    QString harvest(const QueryOutcome &outcome, const QStringList &seedMarkers,
                     const QString &keyword);
-    void onSeedArrived();
-    void beginGeneration();
     void advance();
     void finish();
 
+    FetchScheduler m_scheduler;
     QueryQueue m_queue;
     bool m_active = false;
-    bool m_seedPending = false;
     int m_runState = Idle;
     int m_foundCount = 0;
     int m_maxFailuresInARow;
     int m_failuresInARow = 0;
     int m_maxCount = 0;
     int m_pagesWithoutBlock = 0;
+    int m_queriesMade = 0;
+    int m_stayedBlocked = 0;
     std::shared_ptr<const layout::PageLayout> m_layout;
     HarvestRules m_rules;
     QDateTime m_startTime;
     SeenKeywords m_seen;
     QStringList m_seedMarkers;
 
-    // The generation being queried.
-    int m_generation = 0;
-    QStringList m_entries;
+    // The entry being processed, its generation (0: the seed), where that
+    // generation ends, and the keywords the next one has so far.
     qsizetype m_index = 0;
+    int m_generation = 0;
+    qsizetype m_generationEnd = 0;
+    qsizetype m_nextGenerationSize = 0;
     qsizetype m_announced = -1;
-    QString m_nextGeneration;
 };
 
 } // namespace vantorix::mining

@@ -4,16 +4,10 @@
 
 namespace vantorix::mining {
 
-QueryQueue::QueryQueue(hotwords::PageFetcher *fetcher,
-                       std::shared_ptr<const layout::PageLayout> layout, FetchPolicy policy,
-                       QObject *parent)
-    : QObject(parent), m_fetcher(fetcher), m_layout(std::move(layout)), m_policy(policy)
+QueryQueue::QueryQueue(FetchScheduler *scheduler, int concurrency, QObject *parent)
+    : QObject(parent), m_scheduler(scheduler), m_concurrency(std::max(1, concurrency))
 {
-    m_policy.concurrency = std::max(1, m_policy.concurrency);
-    m_policy.retries = std::max(0, m_policy.retries);
-    m_policy.delayMs = std::max(0, m_policy.delayMs);
-    m_gate.setSingleShot(true);
-    connect(&m_gate, &QTimer::timeout, this, &QueryQueue::pumpGate);
+    connect(m_scheduler, &FetchScheduler::settled, this, &QueryQueue::onSettled);
 }
 
 QueryQueue::~QueryQueue()
@@ -21,126 +15,60 @@ QueryQueue::~QueryQueue()
     clear();
 }
 
-void QueryQueue::load(const QStringList &keywords)
+void QueryQueue::append(const QStringList &keywords)
 {
-    clear();
-    m_slots.resize(size_t(keywords.size()));
-    for (qsizetype i = 0; i < keywords.size(); ++i) {
-        Slot &slot = m_slots[size_t(i)];
-        slot.keyword = keywords[i];
-        slot.address = m_layout->searchUrl(slot.keyword);
-    }
+    for (const QString &keyword : keywords)
+        m_slots.push_back(Slot{keyword, State::Idle, 0, std::nullopt});
 }
 
 void QueryQueue::clear()
 {
-    ++m_epoch;
-    m_gate.stop();
-    m_waiting.clear();
-    for (Slot &slot : m_slots) {
-        if (slot.fetch) {
-            slot.fetch->disconnect(this);
-            slot.fetch->abort();
-        }
-    }
+    for (auto it = m_asked.cbegin(); it != m_asked.cend(); ++it)
+        m_scheduler->cancel(it.key());
+    m_asked.clear();
     m_slots.clear();
+    m_base = 0;
 }
 
 void QueryQueue::request(qsizetype index, bool lookAhead)
 {
-    const qsizetype last = std::min<qsizetype>(qsizetype(m_slots.size()),
-                                               index + (lookAhead ? m_policy.concurrency : 1));
-    for (qsizetype i = index; i < last; ++i)
-        if (m_slots[size_t(i)].state == State::Idle)
-            enqueue(i);
-    pumpGate();
-}
-
-std::optional<Result<QueryPage>> QueryQueue::take(qsizetype index)
-{
-    if (index < 0 || index >= qsizetype(m_slots.size()))
-        return std::nullopt;
-    Slot &slot = m_slots[size_t(index)];
-    if (slot.state != State::Done)
-        return std::nullopt;
-    slot.state = State::Taken;
-    return std::exchange(slot.page, std::nullopt);
-}
-
-void QueryQueue::enqueue(qsizetype index)
-{
-    m_slots[size_t(index)].state = State::Queued;
-    m_waiting.insert(std::upper_bound(m_waiting.begin(), m_waiting.end(), index), index);
-}
-
-void QueryQueue::pumpGate()
-{
-    while (!m_waiting.empty()) {
-        if (m_policy.delayMs > 0 && m_lastStart.isValid()) {
-            const qint64 wait = m_policy.delayMs - m_lastStart.elapsed();
-            if (wait > 0) {
-                if (!m_gate.isActive())
-                    m_gate.start(int(wait));
-                return;
-            }
-        }
-        const qsizetype index = m_waiting.front();
-        m_waiting.erase(m_waiting.begin());
-        m_lastStart.start();
-        startFetch(index);
+    const qsizetype last = std::min(size(), index + (lookAhead ? m_concurrency : 1));
+    for (qsizetype i = std::max(index, m_base); i < last; ++i) {
+        Slot &entry = slot(i);
+        if (entry.state != State::Idle)
+            continue;
+        entry.state = State::Asked;
+        entry.id = m_scheduler->submit(i, entry.keyword);
+        m_asked.insert(entry.id, i);
     }
 }
 
-void QueryQueue::startFetch(qsizetype index)
+std::optional<QueryOutcome> QueryQueue::take(qsizetype index)
 {
-    Slot &slot = m_slots[size_t(index)];
-    slot.state = State::InFlight;
-    ++slot.attempts;
-    hotwords::PageFetch *fetch = m_fetcher->get(slot.address);
-    slot.fetch = fetch;
-    connect(fetch, &hotwords::PageFetch::finished, this,
-            [this, index, epoch = m_epoch](const hotwords::FetchResult &result) {
-                if (epoch == m_epoch)
-                    onFinished(index, result);
-            });
+    if (index < m_base || index >= size() || slot(index).state != State::Done)
+        return std::nullopt;
+    std::optional<QueryOutcome> outcome = std::exchange(slot(index).outcome, std::nullopt);
+    // Entries are taken in order, so everything up to this one is done with.
+    while (m_base <= index) {
+        m_slots.pop_front();
+        ++m_base;
+    }
+    return outcome;
 }
 
-void QueryQueue::onFinished(qsizetype index, const hotwords::FetchResult &result)
+void QueryQueue::onSettled(quint64 id, const QueryOutcome &outcome)
 {
-    Slot &slot = m_slots[size_t(index)];
-    slot.fetch = nullptr;
-    if (result.ok && !slot.redirected) {
-        if (const std::optional<QUrl> other = m_layout->retryAddress(slot.address, result.text)) {
-            slot.redirected = true;
-            slot.address = *other;
-            --slot.attempts; // the page that sent us on costs no try
-            enqueue(index);
-            pumpGate();
-            return;
-        }
-    }
-    if (!result.ok && slot.attempts <= m_policy.retries) {
-        slot.state = State::BackingOff;
-        QTimer::singleShot(backoffMs(slot.attempts), this, [this, index, epoch = m_epoch] {
-            if (epoch != m_epoch)
-                return;
-            enqueue(index);
-            pumpGate();
-        });
+    const auto found = m_asked.constFind(id);
+    if (found == m_asked.cend())
         return;
-    }
-    slot.state = State::Done;
-    if (result.ok)
-        slot.page = QueryPage{result.text, result.malformed};
-    else
-        slot.page = failure(result.error);
+    const qsizetype index = found.value();
+    m_asked.erase(found);
+    if (index < m_base)
+        return;
+    Slot &entry = slot(index);
+    entry.state = State::Done;
+    entry.outcome = outcome;
     Q_EMIT arrived(index);
-}
-
-int QueryQueue::backoffMs(int attempt) const
-{
-    // 250 ms, 500 ms, 1 s, ... up to 8 s between tries of one query.
-    return 250 << std::min(attempt - 1, 5);
 }
 
 } // namespace vantorix::mining

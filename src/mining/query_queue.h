@@ -1,88 +1,62 @@
 #pragma once
 
-#include "common/result.h"
-#include "hotwords/page_fetcher.h"
-#include "layout/page_layout.h"
+#include "mining/fetch_scheduler.h"
 
-#include <QElapsedTimer>
 #include <QObject>
-#include <QPointer>
 #include <QStringList>
-#include <QTimer>
-#include <memory>
+#include <deque>
 #include <optional>
-#include <vector>
 
 namespace vantorix::mining {
 
-struct FetchPolicy
-{
-    int concurrency = 1;       // entries in flight at once, counting the one waited for
-    int retries = 0;           // a failed fetch is tried again this many times
-    int delayMs = 0;           // least gap between two query starts
-    int maxFailuresInARow = 0; // the run stops after this many failed queries in a row; 0: never
-};
-
-// A result page that arrived.
-struct QueryPage
-{
-    QString text;           // decoded body
-    bool malformed = false; // it held bytes invalid in its charset
-};
-
-// The result pages of one list of query keywords, fetched ahead of the entry
-// the run waits for but handed out by entry, so the run can take them strictly
-// in order.
+// The query keywords of a run in the order the run takes them, one list
+// across generations that grows at its end as harvests come in. Pages are
+// fetched ahead of the entry the run waits for, up to the concurrency, but
+// handed out by entry, so the run can take them strictly in order.
 class QueryQueue : public QObject
 {
     Q_OBJECT
 public:
-    QueryQueue(hotwords::PageFetcher *fetcher, std::shared_ptr<const layout::PageLayout> layout,
-               FetchPolicy policy, QObject *parent = nullptr);
+    QueryQueue(FetchScheduler *scheduler, int concurrency, QObject *parent = nullptr);
     ~QueryQueue() override;
 
-    // A new list of keywords; whatever is in flight is abandoned.
-    void load(const QStringList &keywords);
+    // Adds entries at the end.
+    void append(const QStringList &keywords);
+    // Entries known so far, taken ones included.
+    qsizetype size() const { return m_base + qsizetype(m_slots.size()); }
+    const QString &keyword(qsizetype index) const { return slot(index).keyword; }
+
     // Makes sure the page of `index` is on its way and, with `lookAhead`, the
-    // pages after it up to the concurrency.
+    // pages of the known entries after it up to the concurrency.
     void request(qsizetype index, bool lookAhead);
-    // The page of `index` (or why it failed for good) once it has arrived;
-    // hands it out once.
-    std::optional<Result<QueryPage>> take(qsizetype index);
-    // Abandons everything in flight.
+    // The outcome of `index` once it has come; hands it out once.
+    std::optional<QueryOutcome> take(qsizetype index);
+    // Abandons everything and starts again at index 0.
     void clear();
 
 Q_SIGNALS:
-    // The page of `index` has arrived (or failed for good).
+    // The outcome of `index` has come.
     void arrived(qsizetype index);
 
 private:
-    enum class State { Idle, Queued, InFlight, BackingOff, Done, Taken };
+    enum class State { Idle, Asked, Done };
     struct Slot
     {
         QString keyword;
-        QUrl address;            // where the page is asked for
-        bool redirected = false; // the layout sent the query elsewhere once
         State state = State::Idle;
-        int attempts = 0;
-        QPointer<hotwords::PageFetch> fetch;
-        std::optional<Result<QueryPage>> page;
+        quint64 id = 0; // the scheduler's, while asked
+        std::optional<QueryOutcome> outcome;
     };
 
-    void enqueue(qsizetype index);
-    void pumpGate();
-    void startFetch(qsizetype index);
-    void onFinished(qsizetype index, const hotwords::FetchResult &result);
-    int backoffMs(int attempt) const;
+    Slot &slot(qsizetype index) { return m_slots[size_t(index - m_base)]; }
+    const Slot &slot(qsizetype index) const { return m_slots[size_t(index - m_base)]; }
+    void onSettled(quint64 id, const QueryOutcome &outcome);
 
-    hotwords::PageFetcher *m_fetcher;
-    std::shared_ptr<const layout::PageLayout> m_layout;
-    FetchPolicy m_policy;
-    std::vector<Slot> m_slots;
-    std::vector<qsizetype> m_waiting; // queued indexes, in the order to start
-    QElapsedTimer m_lastStart;
-    QTimer m_gate;
-    quint64 m_epoch = 0; // bumped whenever the list is abandoned
+    FetchScheduler *m_scheduler;
+    int m_concurrency;
+    std::deque<Slot> m_slots; // entries from m_base on; earlier ones are taken
+    qsizetype m_base = 0;
+    QHash<quint64, qsizetype> m_asked; // scheduler id -> entry
 };
 
 } // namespace vantorix::mining

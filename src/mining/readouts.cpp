@@ -25,4 +25,16 @@ QDateTime currentWholeSecond()
     return now;
 }
 
+QString backoffText(qint64 seconds, const QString &keyword)
+{
+    return QStringLiteral("访问受限，") + QString::number(seconds) + QStringLiteral(" 秒后重试：") +
+           keyword;
+}
+
+QString stayedBlockedText(int queries)
+{
+    return QStringLiteral("访问受限，") + QString::number(queries) +
+           QStringLiteral(" 个查询仍被拦截");
+}
+
 } // namespace vantorix::mining

@@ -18,6 +18,11 @@ qint64 elapsedSeconds(const QDateTime &startTime, const QDateTime &now);
 // "已查询：75 秒".
 QString elapsedText(qint64 seconds);
 
+// Label2 while a blocked query waits for its next try: "访问受限，3 秒后重试：减肥".
+QString backoffText(qint64 seconds, const QString &keyword);
+// Label2 after a run in which queries stayed blocked: "访问受限，2 个查询仍被拦截".
+QString stayedBlockedText(int queries);
+
 // The current local time in whole seconds.
 QDateTime currentWholeSecond();
 

@@ -155,4 +155,27 @@ QString hotRanksJson(const QStringList &words, quint64 seed)
     return json(QJsonObject{{u"data"_s, items}});
 }
 
+QString captchaAddress(const QString &captchaHost, const QString &backUrl, quint64 seed)
+{
+    const quint64 hash = stableHash(seed, backUrl);
+    return u"https://"_s + captchaHost + u"/static/captcha/tuxing.html?&ak="_s +
+           QString::number(hash, 16) + u"&backurl="_s + utf8Query(backUrl) + u"&logid="_s +
+           QString::number(mix64(hash) % 10000000000000000000ULL) + u"&signature="_s +
+           QString::number(mix64(hash ^ seed), 16) + u"&timestamp=1618224779"_s;
+}
+
+QString captchaRedirectBody(const QString &address)
+{
+    return u"<a href=\""_s + QString(address).replace(u'&', u"&amp;"_s) + u"\">Found</a>.\n"_s;
+}
+
+QString verificationPage()
+{
+    return u"<!DOCTYPE html>\n<html lang=\"zh-CN\">\n<head>\n<meta charset=\"utf-8\">\n"
+           "<title>百度安全验证</title>\n</head>\n<body>\n<div class=\"timeout hide-callback\">"
+           "<div class=\"timeout-img\"></div><div class=\"timeout-title\">网络不给力，请稍后重试"
+           "</div><button type=\"button\" class=\"timeout-button\">返回首页</button></div>\n"
+           "<div class=\"timeout-feedback-title\">问题反馈</div>\n</body>\n</html>\n"_s;
+}
+
 } // namespace vantorix::sandbox

@@ -30,12 +30,21 @@ int main(int argc, char *argv[])
     if (command->log)
         QObject::connect(&server, &SandboxServer::requestReceived, &server,
                          [&program](const RequestRecord &request) {
-                             config::printText(program,
-                                               QString::fromLatin1(request.target + '\t' +
-                                                                   request.userAgent + '\t' +
-                                                                   request.acceptLanguage + '\t' +
-                                                                   request.cookie + '\n'));
+                             config::printText(
+                                 program,
+                                 request.client + QLatin1Char('\t') +
+                                     QString::fromLatin1(request.target + '\t' + request.userAgent +
+                                                         '\t' + request.acceptLanguage + '\t' +
+                                                         request.cookie + '\n'));
                          });
+    QObject::connect(
+        &server, &SandboxServer::blockSent, &server,
+        [&program](const RequestRecord &request, const QString &form, const QString &reason) {
+            config::printText(program, QStringLiteral("block\t") + request.client +
+                                           QLatin1Char('\t') + QString::fromLatin1(request.target) +
+                                           QLatin1Char('\t') + form + QLatin1Char('\t') + reason +
+                                           QLatin1Char('\n'));
+        });
     if (!server.listen(options.port))
         return config::printError(
             program, QStringLiteral("cannot listen on 127.0.0.1:%1").arg(options.port), 1);

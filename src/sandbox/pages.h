@@ -39,6 +39,12 @@ QString liveResultPage(const QString &keyword, const QStringList &related, quint
 QString boardPage(const QStringList &words);
 QString hotRanksJson(const QStringList &words, quint64 seed);
 
+// A throttled client's answers: the captcha address a 302 sends it to (with
+// `backUrl`, the query it asked), that 302's body, and the verification page.
+QString captchaAddress(const QString &captchaHost, const QString &backUrl, quint64 seed);
+QString captchaRedirectBody(const QString &address);
+QString verificationPage();
+
 // The query part of a link: the text as percent-encoded GB18030.
 QString encodedQuery(const QString &text);
 

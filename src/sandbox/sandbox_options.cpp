@@ -38,14 +38,19 @@ Result<> setLayout(SandboxCommand &command, const QString &text)
     return {};
 }
 
-Result<> setFailRate(SandboxCommand &command, const QString &text)
+BoundOption<SandboxCommand> decimal(const char *name, const char *valueName,
+                                    double SandboxOptions::*field, double high,
+                                    const QString &description)
 {
-    bool ok = false;
-    const double rate = text.toDouble(&ok);
-    if (!ok || !(rate >= 0.0 && rate <= 1.0))
-        return failure(u"'%1' is not a number from 0 to 1"_s.arg(text));
-    command.options.failRate = rate;
-    return {};
+    return {{QLatin1String(name), QLatin1String(valueName), description},
+            [=](SandboxCommand &command, const QString &text) -> Result<> {
+                bool ok = false;
+                const double value = text.toDouble(&ok);
+                if (!ok || !(value >= 0.0 && value <= high))
+                    return failure(u"'%1' is not a number from 0 to %2"_s.arg(text).arg(high));
+                command.options.*field = value;
+                return {};
+            }};
 }
 
 const OptionTable<SandboxCommand> &table()
@@ -64,12 +69,11 @@ const OptionTable<SandboxCommand> &table()
                "about 4,000, 12/3 about 18,800, 9/5 about 100,000"_s),
         number("latency", "MS", &SandboxOptions::latencyMs, 0, 3600000,
                u"answer every request after MS milliseconds (0)"_s),
-        {{u"fail-rate"_s, u"P"_s,
-          u"share of requests, 0-1, met by a fault of one of\n"
-          "the --fault-kinds, chosen by hashing the seed,\n"
-          "the path and query and how often that address\n"
-          "was asked (0)"_s},
-         setFailRate},
+        decimal("fail-rate", "P", &SandboxOptions::failRate, 1,
+                u"share of requests, 0-1, met by a fault of one of\n"
+                "the --fault-kinds, chosen by hashing the seed,\n"
+                "the path and query and how often that address\n"
+                "was asked (0)"_s),
         {{u"fault-kinds"_s, u"LIST"_s,
           u"comma-separated kinds of fault, or all:\n"
           "500, drop (connection closed half-way), silent\n"
@@ -84,6 +88,16 @@ const OptionTable<SandboxCommand> &table()
              command.options.faultKinds = std::move(*kinds);
              return {};
          }},
+        decimal("block-rate", "P", &SandboxOptions::blockRate, 1,
+                u"live: share of search queries, 0-1, answered with\n"
+                "a block (a 302 to a captcha host, or a page titled\n"
+                "百度安全验证), chosen as the faults are (0)"_s),
+        decimal("rate-limit", "R", &SandboxOptions::rateLimit, 100000,
+                u"live: R search queries a second per client address\n"
+                "(as many in a burst); a client over it gets only\n"
+                "blocks for the cooldown (0: no limit)"_s),
+        number("block-cooldown", "S", &SandboxOptions::blockCooldownSeconds, 0, 86400,
+               u"seconds a client over the rate limit is blocked (30)"_s),
         {{u"layout"_s, u"auto|classic|live"_s,
           u"pages to serve: classic, or live (today's markup,\n"
           "UTF-8 queries, a cookie, the board page and\n"
@@ -91,7 +105,8 @@ const OptionTable<SandboxCommand> &table()
           u"VANTORIX_LAYOUT"_s},
          setLayout},
         {{u"log"_s, QString(),
-          u"print each request with its User-Agent,\nAccept-Language and Cookie"_s},
+          u"print each request with its client address,\nUser-Agent, Accept-Language and Cookie\n"
+          "(every block is printed, with or without --log)"_s},
          [](SandboxCommand &command, const QString &) {
              command.log = true;
              return Result<>();

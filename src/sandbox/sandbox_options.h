@@ -19,6 +19,11 @@ struct SandboxOptions
     double failRate = 0.0; // share of requests met by a fault (see fault_plan.h)
     QList<Fault> faultKinds = defaultFaultKinds();
     bool live = false; // today's pages instead of the classic ones
+    // Live search queries answered with blocks: this share, and every query
+    // of a client over `rateLimit` a second for the cooldown.
+    double blockRate = 0.0;
+    double rateLimit = 0.0; // 0: none
+    int blockCooldownSeconds = 30;
 };
 
 // What the command line asks for besides the options.

@@ -25,18 +25,24 @@ struct Answer
     QByteArray contentType;
     QByteArray body;
     QByteArray setCookie; // empty: none
+    QByteArray location;  // empty: none
 };
 
 Answer encode(const Page &page)
 {
     if (page.charset == "gbk") {
         QStringEncoder encoder("GB18030");
-        return {page.status, page.mediaType + "; charset=gbk", encoder.encode(page.text), {}};
+        return {page.status,
+                page.mediaType + "; charset=gbk",
+                encoder.encode(page.text),
+                {},
+                page.location};
     }
     return {page.status,
             page.charset.isEmpty() ? page.mediaType : page.mediaType + "; charset=" + page.charset,
             page.text.toUtf8(),
-            {}};
+            {},
+            page.location};
 }
 
 // Where a redirect loop sends the client: an address that redirects to itself.
@@ -74,6 +80,8 @@ void deliver(QHttpServerResponder &responder, Fault fault, Answer answer)
         responder.writeHeader("Content-Length", QByteArray::number(answer.body.size()));
     if (!answer.setCookie.isEmpty())
         responder.writeHeader("Set-Cookie", answer.setCookie);
+    if (!answer.location.isEmpty())
+        responder.writeHeader("Location", answer.location);
     if (fault != Fault::DropConnection && fault != Fault::EndlessBody) {
         responder.writeBody(answer.body);
         return;
@@ -91,7 +99,9 @@ void deliver(QHttpServerResponder &responder, Fault fault, Answer answer)
 
 SandboxServer::SandboxServer(SandboxOptions options, QObject *parent)
     : QObject(parent), m_options(options), m_graph(options.seed, options.fanout, options.depth),
-      m_faults(options.seed, options.failRate, options.faultKinds), m_server(new QHttpServer(this))
+      m_faults(options.seed, options.failRate, options.faultKinds),
+      m_throttle(options.seed, options.blockRate, options.rateLimit, options.blockCooldownSeconds),
+      m_server(new QHttpServer(this))
 {
     // Every request goes through one handler: the paths are few, and faults
     // and latency apply to all of them alike.
@@ -159,6 +169,25 @@ std::optional<Page> SandboxServer::livePage(const QString &path, const QByteArra
     return std::nullopt;
 }
 
+std::optional<Page> SandboxServer::blockFor(const RequestRecord &request, const QString &host)
+{
+    if (!m_throttle.isOn())
+        return std::nullopt;
+    const Block block = m_throttle.next(request.client, request.target);
+    if (block.form == BlockForm::None)
+        return std::nullopt;
+    const QString reason = QLatin1String(block.reason);
+    if (block.form == BlockForm::VerificationPage) {
+        Q_EMIT blockSent(request, u"verification page"_s, reason);
+        return Page{verificationPage(), 200, "text/html", "utf-8"};
+    }
+    const QString address =
+        captchaAddress(block.captchaHost, u"http://"_s + host + QString::fromLatin1(request.target),
+                       m_options.seed);
+    Q_EMIT blockSent(request, u"redirect to "_s + block.captchaHost, reason);
+    return Page{captchaRedirectBody(address), 302, "text/html", "utf-8", address.toLatin1()};
+}
+
 void SandboxServer::handle(const QHttpServerRequest &request, QHttpServerResponder &&responder)
 {
     const QUrl url = request.url();
@@ -168,8 +197,10 @@ void SandboxServer::handle(const QHttpServerRequest &request, QHttpServerRespond
     const QByteArray target =
         url.path(QUrl::FullyEncoded).toLatin1() + (url.hasQuery() ? '?' + query : QByteArray());
     const QByteArray cookie = request.value("Cookie");
-    Q_EMIT requestReceived(
-        {target, request.value("User-Agent"), request.value("Accept-Language"), cookie});
+    const RequestRecord record{request.remoteAddress().toString(), target,
+                               request.value("User-Agent"), request.value("Accept-Language"),
+                               cookie};
+    Q_EMIT requestReceived(record);
     const Fault fault = m_faults.next(target);
     if (fault == Fault::NoAnswer)
         return; // the responder goes without writing; the connection stays open
@@ -177,9 +208,12 @@ void SandboxServer::handle(const QHttpServerRequest &request, QHttpServerRespond
     QString host = QString::fromLatin1(request.value("Host"));
     if (host.isEmpty())
         host = this->host();
-    Answer answer =
-        encode(fault == Fault::ServerError ? Page{serverErrorPage(), 500}
-                                           : page(url.path(QUrl::FullyDecoded), query, host));
+    std::optional<Page> shown;
+    if (fault == Fault::ServerError)
+        shown = Page{serverErrorPage(), 500};
+    else if (m_options.live && url.path() == u"/s"_s)
+        shown = blockFor(record, host);
+    Answer answer = encode(shown.value_or(page(url.path(QUrl::FullyDecoded), query, host)));
     // Today's engine hands a new client an identity cookie with its first answer.
     if (m_options.live && !cookie.contains("BAIDUID="))
         answer.setCookie =

@@ -3,6 +3,7 @@
 #include "sandbox/fault_plan.h"
 #include "sandbox/keyword_graph.h"
 #include "sandbox/sandbox_options.h"
+#include "sandbox/throttle.h"
 
 #include <QObject>
 #include <optional>
@@ -19,11 +20,13 @@ struct Page
     int status = 200;
     QByteArray mediaType = "text/html";
     QByteArray charset = "gbk"; // "utf-8", or empty for JSON (UTF-8 by definition)
+    QByteArray location = {};   // where a redirect sends the client
 };
 
 // What a client sent along with one request.
 struct RequestRecord
 {
+    QString client;    // the address it came from
     QByteArray target; // path and query, as sent
     QByteArray userAgent;
     QByteArray acceptLanguage;
@@ -32,8 +35,8 @@ struct RequestRecord
 
 // The sandbox web: one QHttpServer on 127.0.0.1 answering every path the
 // program reads, the classic pages GBK-encoded or today's (live) in UTF-8
-// with a BAIDUID cookie for a client that has none, with optional latency
-// and faults. Latency is a
+// with a BAIDUID cookie for a client that has none, with optional latency,
+// faults and (live) throttling. Latency is a
 // timer per answer on this thread, so requests are answered concurrently.
 class SandboxServer : public QObject
 {
@@ -62,16 +65,24 @@ public:
 Q_SIGNALS:
     // Each request as it arrives, so that tests can check what clients send.
     void requestReceived(const vantorix::sandbox::RequestRecord &request);
+    // Each block sent instead of a result page: "verification page" or
+    // "redirect to HOST", and why ("block rate", "over the rate limit",
+    // "cooling down").
+    void blockSent(const vantorix::sandbox::RequestRecord &request, const QString &form,
+                   const QString &reason);
 
 private:
     std::optional<Page> classicPage(const QString &path, const QByteArray &query,
                                     const QString &host) const;
     std::optional<Page> livePage(const QString &path, const QByteArray &query) const;
     void handle(const QHttpServerRequest &request, QHttpServerResponder &&responder);
+    // The block a live search query meets instead of its page, if any.
+    std::optional<Page> blockFor(const RequestRecord &request, const QString &host);
 
     SandboxOptions m_options;
     KeywordGraph m_graph;
     FaultPlan m_faults;
+    Throttle m_throttle;
     QHttpServer *m_server;
     quint16 m_port = 0;
     int m_waiting = 0;

@@ -1,5 +1,6 @@
 #include "app/mining_binder.h"
 #include "mining/mining_run.h"
+#include "sandbox/sandbox_server.h"
 #include "search_site.h"
 #include "window_fixture.h"
 
@@ -28,12 +29,16 @@ private:
         f.settings.hosts.setAll(site->host());
         return f.openReady();
     }
+    void startFrom(const QString &seed)
+    {
+        f.c().Text3->setText(seed);
+        QTest::mouseClick(f.c().Command4, Qt::LeftButton);
+    }
     // Starts a run from "s"; with `stopAtOnce` the stop button follows at once.
     bool mine(bool stopAtOnce = false)
     {
         QSignalSpy finished(run(), &MiningRun::finished);
-        f.c().Text3->setText(u"s"_s);
-        QTest::mouseClick(f.c().Command4, Qt::LeftButton);
+        startFrom(u"s"_s);
         if (stopAtOnce)
             QTest::mouseClick(f.c().Command5, Qt::LeftButton);
         return finished.wait(60000);
@@ -79,8 +84,7 @@ private Q_SLOTS:
         site->setDelay(u"s"_s, 2300);
         QCOMPARE(f.c().Label6->text(), u"已查询："_s);
         QSignalSpy finished(run(), &MiningRun::finished);
-        f.c().Text3->setText(u"s"_s);
-        f.c().Command4->click();
+        startFrom(u"s"_s);
         const QRegularExpression counting(u"^已查询：[12] 秒$"_s);
         QTRY_VERIFY_WITH_TIMEOUT(counting.match(f.c().Label6->text()).hasMatch(), 3000);
         QVERIFY(finished.wait(60000));
@@ -89,6 +93,25 @@ private Q_SLOTS:
         QSignalSpy tick(f.c().Timer1, &QTimer::timeout);
         QVERIFY(tick.wait(5000));
         QCOMPARE(f.c().Label6->text(), last);
+    }
+
+    // Blocks are shown, unlike failures: the back-off, then how many stayed
+    // blocked; no dialog.
+    void blocksAreShownInLabel2()
+    {
+        sandbox::SandboxServer blocking({.live = true, .blockRate = 1});
+        QVERIFY(blocking.listen());
+        f.settings.hosts.setAll(blocking.host());
+        f.settings.layout = config::LayoutChoice::Live;
+        f.settings.retries = 1;
+        QVERIFY(f.openReady());
+        QSignalSpy finished(run(), &MiningRun::finished);
+        startFrom(u"减肥"_s);
+        const QRegularExpression backingOff(u"^访问受限，[12] 秒后重试：减肥$"_s);
+        QTRY_VERIFY_WITH_TIMEOUT(backingOff.match(f.c().Label2->text()).hasMatch(), 10000);
+        QVERIFY(finished.wait(60000));
+        QCOMPARE(f.c().Label2->text(), u"访问受限，1 个查询仍被拦截"_s);
+        QVERIFY(f.othersShown().isEmpty());
     }
 };
 

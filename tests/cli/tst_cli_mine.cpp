@@ -74,7 +74,6 @@ void MineCommandTest::output_data()
                       "{\"keyword\":\"d\",\"generation\":2,\"parent\":\"b\"}\n")
         << 0 << QByteArray();
     row("limit", "s --limit 1") << true << QByteArray("a\nb\n") << 0 << QByteArray();
-    row("delay", "s --delay 10") << true << QByteArray("a\nb\nc\nd\n") << 0 << QByteArray();
     row("longer-than; a line break shown as a space", "t --longer-than 2")
         << true << QByteArray("x y\nabc\n") << 0 << QByteArray();
     row("contains", "t --contains B") << true << QByteArray("ab\nabc\nabd\n") << 0 << QByteArray();

@@ -52,7 +52,6 @@ private Q_SLOTS:
                                  "x-:80",      "１２"})
             QTest::newRow(host) << u"--search-host="_s + QString::fromUtf8(host) << false;
         QTest::newRow("socks proxy") << u"--proxy=socks5://p:1080"_s << true;
-        QTest::newRow("ftp proxy") << u"--proxy=ftp://p:21"_s << false;
         QTest::newRow("live layout") << u"--layout=live"_s << true;
         QTest::newRow("layout in capitals") << u"--layout=Live"_s << false;
     }

@@ -32,7 +32,7 @@ FetchResult fetch(PageFetcher &fetcher, const QUrl &address)
 {
     QSignalSpy spy(fetcher.get(address), &PageFetch::finished);
     if (!spy.wait(20000))
-        return {false, 0, {}, u"no answer in the test"_s};
+        return {false, 0, {}, u"no answer in the test"_s, false, {}};
     return spy.at(0).at(0).value<FetchResult>();
 }
 

@@ -38,6 +38,9 @@ public:
     {
         return m_classic->searchUrl(u"then"_s);
     }
+    bool throttlesClients() const override { return false; }
+    bool isBlockAddress(const QUrl &) const override { return false; }
+    bool isBlockPage(const QString &) const override { return false; }
     bool usesSeedMarkers() const override { return true; }
     layout::RelatedSearches relatedSearches(const QString &page,
                                             const QStringList &markers) const override
@@ -220,7 +223,7 @@ void MiningRunTest::failuresAndSpoiltPages()
     QFETCH(QString, queries);
     QFETCH(int, state);
 
-    Rig rig(graph, {1, retries, 0, maxInARow});
+    Rig rig(graph, {.retries = retries, .maxFailuresInARow = maxInARow});
     for (const QString &keyword : failing.split(u','))
         rig.site.failKeyword(keyword, 1);
     rig.site.spoilPage(u"b"_s);
@@ -294,7 +297,7 @@ void MiningRunTest::concurrencyChangesNothingVisible()
             graph += (j ? u","_s : u";k%1:"_s.arg(i)) + u"k%1"_s.arg((i * 7 + j * 13 + 1) % 60);
     QString first;
     for (int concurrency : {1, 3, 6}) {
-        Rig rig(graph, {concurrency, 0, 0});
+        Rig rig(graph, {.concurrency = concurrency});
         rig.site.failKeyword(failing);
         connect(&rig.run, &MiningRun::querying, &rig.run, [&](const QString &keyword) {
             if (keyword == stopAt)
@@ -319,7 +322,7 @@ void MiningRunTest::faultySandboxLosesNothingThatArrived()
     QVERIFY(faulty.listen());
     const config::Settings settings = settingsFor(faulty.host(), 1);
     hotwords::PageFetcher fetcher(settings);
-    MiningRun run(&fetcher, layout::chooseLayout(settings), {6, 0, 0});
+    MiningRun run(&fetcher, layout::chooseLayout(settings), {.concurrency = 6});
     QSet<QString> keywords, parents;
     connect(&run, &MiningRun::keywordAccepted, &run,
             [&](const QString &keyword, int, const QString &parent) {
@@ -355,7 +358,7 @@ void MiningRunTest::liveRunFindsWhatTheClassicRunFinds()
         config::Settings settings = settingsFor(server.host());
         settings.layout = live ? config::LayoutChoice::Live : config::LayoutChoice::Auto;
         hotwords::PageFetcher fetcher(settings);
-        MiningRun run(&fetcher, layout::chooseLayout(settings), {live ? 1 : 3, 0, 0});
+        MiningRun run(&fetcher, layout::chooseLayout(settings), {.concurrency = live ? 1 : 3});
         connect(&run, &MiningRun::keywordAccepted, &run,
                 [&](const QString &word, int generation, const QString &parent) {
                     found[live] << u"%1/%2/%3"_s.arg(word).arg(generation).arg(parent);
@@ -381,7 +384,7 @@ void MiningRunTest::liveRunFindsWhatTheClassicRunFinds()
 
 void MiningRunTest::aPageThatSendsTheQueryOnIsFollowedOnce()
 {
-    Rig rig(u"s:x;then:a"_s, {1, 0, 0}, true);
+    Rig rig(u"s:x;then:a"_s, {}, true);
     QVERIFY(rig.mine(input(u"s"_s)));
     QCOMPARE(rig.queries(), u"s,then,a,then,,then"_s);
     QCOMPARE(rig.list, lines(u"|a||"_s));

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "mining/fetch_scheduler.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace vantorix::cli {
+
+// "1.4 q/s": a pace in queries per second; empty when unpaced.
+QString paceText(const mining::FetchScheduler &fetching);
+
+// One block as it happens: "query 'x' blocked (verification page) through
+// proxy 2; trying again in 1.5 s". `route` indexes the scheduler's routes.
+QString blockReport(const mining::FetchScheduler &fetching, const QString &keyword,
+                    const QString &how, int route, qint64 retryInMs);
+
+// What a mining run made and met, for the end of the run.
+struct MineCounts
+{
+    int queries = 0;
+    int blockedAndRetried = 0;
+    int stayedBlocked = 0;
+    int failed = 0;
+    int keywords = 0;
+    qint64 elapsedMs = 0;
+};
+
+// The run's summary: one line of totals, then one a proxy.
+QStringList summaryLines(const mining::FetchScheduler &fetching, const MineCounts &counts);
+
+} // namespace vantorix::cli

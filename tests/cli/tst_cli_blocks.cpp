@@ -1,0 +1,185 @@
+#include "cli_process.h"
+#include "environment.h"
+#include "forwarding_proxy.h"
+#include "sandbox/sandbox_server.h"
+
+#include <QHash>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+using namespace vantorix::sandbox;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// A live sandbox small enough to mine whole in seconds, with what it saw.
+struct ThrottledWeb
+{
+    explicit ThrottledWeb(double blockRate, double rateLimit = 0)
+        : server(SandboxOptions{.seed = 1,
+                                .fanout = 2,
+                                .depth = 2,
+                                .live = true,
+                                .blockRate = blockRate,
+                                .rateLimit = rateLimit,
+                                .blockCooldownSeconds = 1})
+    {
+        QObject::connect(&server, &SandboxServer::requestReceived, &server,
+                         [this](const RequestRecord &request) {
+                             if (request.target.startsWith("/s?"))
+                                 ++queries[request.client];
+                         });
+        QObject::connect(&server, &SandboxServer::blockSent, &server,
+                         [this](const RequestRecord &request) { ++blocks[request.client]; });
+    }
+
+    SandboxServer server;
+    QHash<QString, int> queries; // search requests by client address
+    QHash<QString, int> blocks;
+};
+
+int total(const QHash<QString, int> &counts)
+{
+    int sum = 0;
+    for (const int count : counts)
+        sum += count;
+    return sum;
+}
+
+CliResult mine(const ThrottledWeb &web, const QStringList &args)
+{
+    return runCli(QStringList{u"--layout"_s, u"live"_s, u"--search-host"_s, web.server.host(),
+                              u"--publisher-host"_s, web.server.host(), u"mine"_s, u"减肥"_s,
+                              u"--delay"_s, u"0"_s} +
+                  args);
+}
+
+} // namespace
+
+class CliBlocksTest : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void throttledRuns_data();
+    void throttledRuns();
+    void badProxiesFile();
+
+private:
+    QByteArray m_unblocked;
+    QTemporaryDir m_dir;
+};
+
+void CliBlocksTest::initTestCase()
+{
+    clearVantorixEnvironment();
+    ThrottledWeb web(0);
+    QVERIFY(web.server.listen());
+    const CliResult run = mine(web, {u"--quiet"_s});
+    QVERIFY2(run.exitCode == 0, run.err.constData());
+    QVERIFY(run.out.count('\n') > 30);
+    m_unblocked = run.out;
+}
+
+void CliBlocksTest::throttledRuns_data()
+{
+    QTest::addColumn<double>("blockRate");
+    QTest::addColumn<double>("rateLimit");
+    QTest::addColumn<QString>("proxies"); // "socks5", "http" or "dead" (nothing listening)
+    QTest::addColumn<QString>("args");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("err"); // parts of standard error, '|' between them
+
+    QTest::newRow("both block forms, retried until they pass")
+        << 0.2 << 0.0 << QString() << u"--retries 5"_s << 0
+        << u"(captcha redirect to |(verification page)|0 stayed blocked"_s;
+    QTest::newRow("over the rate limit, blocked for the cooldown")
+        << 0.0 << 5.0 << QString() << u"--retries 8"_s << 0 << u"blocked and retried"_s;
+    QTest::newRow("proxies share the queries, a block moves on to the next")
+        << 0.2 << 0.0 << u"socks5 http socks5"_s << u"--retries 5"_s << 0
+        << u"through proxy 2|  proxy 3 socks5://"_s;
+    QTest::newRow("a dead proxy rests, the others carry the run")
+        << 0.0 << 0.0 << u"socks5 dead http"_s << u"--retries 5"_s << 0 << u"failures, rested"_s;
+    QTest::newRow("queries that stay blocked: exit 3")
+        << 0.2 << 0.0 << QString() << u"--retries 0"_s << 3 << u"queries stayed blocked"_s;
+    QTest::newRow("the seed stays blocked: exit 3")
+        << 1.0 << 0.0 << QString() << u"--retries 1"_s << 3 << u"the seed query stayed blocked"_s;
+}
+
+void CliBlocksTest::throttledRuns()
+{
+    QFETCH(double, blockRate);
+    QFETCH(double, rateLimit);
+    QFETCH(QString, proxies);
+    QFETCH(QString, args);
+    QFETCH(int, exitCode);
+    QFETCH(QString, err);
+
+    ThrottledWeb web(blockRate, rateLimit);
+    QVERIFY(web.server.listen());
+    std::vector<std::unique_ptr<ForwardingProxy>> forwarders;
+    QStringList lines;
+    for (const QString &kind : proxies.split(u' ', Qt::SkipEmptyParts)) {
+        // Each proxy leaves from an address of its own: 127.0.0.2, 127.0.0.3, ...
+        forwarders.push_back(std::make_unique<ForwardingProxy>(
+            QHostAddress(u"127.0.0.%1"_s.arg(forwarders.size() + 2))));
+        QVERIFY(forwarders.back()->listen());
+        lines << (kind == u"dead"_s ? u"socks5://127.0.0.1:1"_s : forwarders.back()->url(kind));
+    }
+    QStringList extra = args.split(u' ');
+    if (!lines.isEmpty()) {
+        const QString file = m_dir.filePath(u"proxies.txt"_s);
+        QFile list(file);
+        QVERIFY(list.open(QIODevice::WriteOnly));
+        list.write(QString(u"# the rotation\n"_s + lines.join(u"\n"_s) + u"\n"_s).toUtf8());
+        list.close();
+        extra << u"--proxies"_s << file;
+    }
+
+    const CliResult run = mine(web, extra);
+    QVERIFY2(run.exitCode == exitCode, run.err.constData());
+    const QString stderrText = QString::fromUtf8(run.err);
+    for (const QString &part : err.split(u'|'))
+        QVERIFY2(stderrText.contains(part), qPrintable(part + u" in:\n"_s + stderrText));
+    if (exitCode == 0)
+        QCOMPARE(run.out, m_unblocked);
+
+    // The summary counts what the sandbox saw: every request, every block.
+    const QRegularExpressionMatch totals =
+        QRegularExpression(u"summary: \\d+ quer\\w+ \\((\\d+) requests?\\): (\\d+) blocked and "
+                           "retried, (\\d+) stayed blocked"_s)
+            .match(stderrText);
+    QVERIFY2(totals.hasMatch(), run.err.constData());
+    // A dead proxy's requests never arrive.
+    const QRegularExpressionMatch dead =
+        QRegularExpression(u"socks5://127.0.0.1:1: (\\d+) requests"_s).match(stderrText);
+    QCOMPARE(totals.captured(1).toInt(), total(web.queries) + dead.captured(1).toInt());
+    QCOMPARE(totals.captured(2).toInt() + totals.captured(3).toInt(), total(web.blocks));
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (lines[i].endsWith(u":1"_s))
+            continue; // the dead one: its requests never arrive
+        const QString client = u"127.0.0.%1"_s.arg(i + 2);
+        const QString line = u"  proxy %1 %2: %3 request"_s.arg(i + 1).arg(
+            lines[i], QString::number(web.queries.value(client)));
+        QVERIFY2(stderrText.contains(line), qPrintable(line));
+        QVERIFY2(web.queries.value(client) > 0, qPrintable(client));
+        QVERIFY(stderrText.contains(u"%1 block"_s.arg(web.blocks.value(client))));
+    }
+}
+
+void CliBlocksTest::badProxiesFile()
+{
+    const QString file = m_dir.filePath(u"bad.txt"_s);
+    QFile list(file);
+    QVERIFY(list.open(QIODevice::WriteOnly));
+    list.write("socks5://127.0.0.1:1080\nftp://127.0.0.1:21\n");
+    list.close();
+    const CliResult run = runCli({u"--proxies"_s, file, u"mine"_s, u"a"_s});
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY2(run.err.contains("bad.txt line 2"), run.err.constData());
+}
+
+QTEST_GUILESS_MAIN(CliBlocksTest)
+#include "tst_cli_blocks.moc"
