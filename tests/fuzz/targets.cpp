@@ -3,6 +3,7 @@
 // plain text files. FUZZ_TARGET names the target to run; with libFuzzer this
 // is the fuzzer's entry point, in the normal build a replay of kept inputs.
 #include "config/host_check.h"
+#include "config/proxy_list.h"
 #include "config/settings.h"
 #include "hotwords/charset.h"
 #include "hotwords/extract.h"
@@ -23,6 +24,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QStringEncoder>
+#include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -206,10 +208,29 @@ void rootGroups(const QByteArray &input)
     CHECK(before == after);
 }
 
+// The proxies file, read from a file holding the input: every proxy read
+// makes an address with a host.
+void proxies(const QByteArray &input)
+{
+    static const QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("proxies")));
+    CHECK(file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+          file.write(input) == input.size());
+    file.close();
+    if (const Result<QStringList> read = config::readProxyList(file.fileName())) {
+        CHECK(!read->isEmpty());
+        for (const QString &proxy : *read) {
+            const QUrl url(proxy);
+            CHECK(url.isValid() && !url.host().isEmpty());
+        }
+    }
+}
+
 using Target = void (*)(const QByteArray &);
-const std::map<QByteArray, Target> kTargets{
-    {"extract", extract},      {"harvest", harvest}, {"charset", charset},       {"live", live},
-    {"list_tools", listTools}, {"options", options}, {"root_groups", rootGroups}};
+const std::map<QByteArray, Target> kTargets{{"extract", extract},        {"harvest", harvest},
+                                            {"charset", charset},        {"live", live},
+                                            {"list_tools", listTools},   {"options", options},
+                                            {"root_groups", rootGroups}, {"proxies", proxies}};
 
 } // namespace
 
