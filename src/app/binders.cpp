@@ -8,8 +8,8 @@
 #include "app/system_browser.h"
 #include "config/settings.h"
 #include "hotwords/page_fetcher.h"
-#include "layout/page_layout.h"
 #include "hotwords/urls.h"
+#include "layout/page_layout.h"
 
 #include <QPushButton>
 

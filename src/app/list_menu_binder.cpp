@@ -1,7 +1,7 @@
 #include "app/list_menu_binder.h"
 
-#include "app/keyword_list_box.h"
 #include "app/controls.h"
+#include "app/keyword_list_box.h"
 #include "app/main_window.h"
 #include "app/save_dialog.h"
 #include "list/keyword_list.h"

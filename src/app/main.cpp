@@ -67,8 +67,7 @@ int main(int argc, char *argv[])
         // Qt has taken its own options out of the arguments now.
         given = config::parseOptions(QApplication::arguments().mid(1), windowOptions());
         if (!given)
-            return config::printError(kProgram, given.error() + QStringLiteral(" (see --help)"),
-                                      2);
+            return config::printError(kProgram, given.error() + QStringLiteral(" (see --help)"), 2);
     }
     if (!given->positional.isEmpty())
         return config::printError(

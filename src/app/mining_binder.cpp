@@ -12,9 +12,11 @@
 #include "mining/readouts.h"
 #include "mining/seed_markers.h"
 
+#include <QActionGroup>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTimer>
 
@@ -25,15 +27,28 @@ namespace {
 const QString kLoadingCaption = QStringLiteral("稍等载入..");
 const QString kReadyCaption = QStringLiteral("开始挖掘");
 
+// The start button's source menu, in its order.
+const struct
+{
+    mining::SourceChoice source;
+    const char16_t *caption;
+} kSourceItems[] = {{mining::SourceChoice::Related, u"相关搜索"},
+                    {mining::SourceChoice::Suggest, u"下拉词"},
+                    {mining::SourceChoice::Both, u"两者"}};
+
 } // namespace
 
 MiningBinder::MiningBinder(MainWindow &window, const config::Settings &settings,
                            hotwords::PageFetcher &fetcher,
                            std::shared_ptr<const layout::PageLayout> layout)
     : QObject(&window), m_controls(window.controls()),
-      m_run(new mining::MiningRun(&fetcher, layout, mining::fetchPolicy(settings, *layout), this))
+      m_run(new mining::MiningRun(&fetcher, layout, mining::fetchPolicy(settings, *layout), this)),
+      m_source(mining::SourceChoice::Related)
 {
     const Controls &c = m_controls;
+    c.Command4->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(c.Command4, &QWidget::customContextMenuRequested, this, &MiningBinder::showSourceMenu);
+    chooseSource(m_source);
     // Held back until the seed marker page has loaded.
     c.Command4->setText(kLoadingCaption);
     c.Command4->setEnabled(false);
@@ -88,8 +103,35 @@ void MiningBinder::markerPageLoaded(const QString &body)
 void MiningBinder::start()
 {
     const Controls &c = m_controls;
-    m_run->start(
-        {c.Text3->text(), c.Text4->text(), c.Text6->text(), c.Text5->text(), m_seedMarkers});
+    m_run->start({c.Text3->text(), c.Text4->text(), c.Text6->text(), c.Text5->text(), m_seedMarkers,
+                  m_source});
+}
+
+void MiningBinder::showSourceMenu(const QPoint &position)
+{
+    QPushButton *button = m_controls.Command4;
+    auto *menu = new QMenu(button);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    auto *choices = new QActionGroup(menu);
+    for (const auto &item : kSourceItems) {
+        QAction *action = menu->addAction(QString::fromUtf16(item.caption), this,
+                                          [this, source = item.source] { chooseSource(source); });
+        action->setCheckable(true);
+        action->setChecked(item.source == m_source);
+        choices->addAction(action);
+    }
+    // Shown, not run in a loop of its own.
+    menu->popup(button->mapToGlobal(position));
+}
+
+void MiningBinder::chooseSource(mining::SourceChoice source)
+{
+    m_source = source;
+    for (const auto &item : kSourceItems)
+        if (item.source == source)
+            m_controls.Command4->setToolTip(QStringLiteral("挖掘来源：") +
+                                            QString::fromUtf16(item.caption) +
+                                            QStringLiteral("（右键更改）"));
 }
 
 void MiningBinder::switchFilter(bool on)

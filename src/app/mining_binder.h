@@ -17,7 +17,8 @@ class PageLayout;
 }
 namespace vantorix::mining {
 class MiningRun;
-}
+enum class SourceChoice;
+} // namespace vantorix::mining
 
 namespace vantorix::app {
 
@@ -26,6 +27,9 @@ class MainWindow;
 
 // The mining panel: the seed marker page at start-up, the start and stop
 // buttons, the containing-filter switch, the read-outs and the elapsed time.
+// A right click on the start button chooses what a run mines (相关搜索,
+// 下拉词 or 两者) for the rest of the window's life; the button's tooltip
+// names the choice.
 class MiningBinder : public QObject
 {
     Q_OBJECT
@@ -35,6 +39,7 @@ public:
 
     mining::MiningRun *run() const { return m_run; }
     const QStringList &seedMarkers() const { return m_seedMarkers; }
+    mining::SourceChoice source() const { return m_source; }
 
 private:
     void loadMarkerPage(const config::Settings &settings);
@@ -42,6 +47,8 @@ private:
     // body): the start button is released and the markers are read from it.
     void markerPageLoaded(const QString &body);
     void start();
+    void showSourceMenu(const QPoint &position);
+    void chooseSource(mining::SourceChoice source);
     void switchFilter(bool on);
     void showElapsed();
     void showQuerying(const QString &keyword);
@@ -52,6 +59,7 @@ private:
     const Controls &m_controls;
     mining::MiningRun *m_run;
     QStringList m_seedMarkers;
+    mining::SourceChoice m_source;
     // Label2 while a blocked query waits for its next try, counting down with
     // the clock, then again the keyword being queried.
     QString m_querying;

@@ -1,6 +1,7 @@
 #include "cli/mine_command.h"
 
 #include "cli/command_context.h"
+#include "cli/mine_resume.h"
 #include "cli/mine_session.h"
 #include "cli/mine_sheet.h"
 #include "list/filters.h"
@@ -56,6 +57,30 @@ QString MineCommand::details() const
         "and a query that stays blocked harvests nothing. The run ends with a\n"
         "summary: queries, blocks, failures, keywords, the pace and, with\n"
         "--proxies, each proxy's counts (--quiet leaves it out).\n"
+        "\n"
+        "Sources: --source related (the default) reads each keyword's related\n"
+        "searches; suggest reads the search box's suggestions (下拉词,\n"
+        "/sugrec?prod=pc&wd=); both reads the related searches, then the\n"
+        "suggestions of each keyword. Each is one query. --expand az|questions|both\n"
+        "also queries variants of the seed and of each first-generation keyword:\n"
+        "the keyword, a space and each letter a-z, and the keyword with each of\n"
+        "怎么 如何 什么 哪里 多少 为什么 before it, then after it. A variant is\n"
+        "queried right after its keyword, with the same sources, and what it finds\n"
+        "joins its keyword's harvest (the same generation); the variant itself is\n"
+        "not a keyword unless a page lists it. In tsv and json the parent is the\n"
+        "query that found the keyword and the source is related or suggest.\n"
+        "--max-queries N ends the run before query N+1 (every source and variant\n"
+        "query counts; retries do not).\n"
+        "\n"
+        "Resuming: --state FILE saves the run after every query (a new file\n"
+        "renamed over the old one). Run the same command again and it goes on\n"
+        "where it stopped, printing only the keywords not printed before, and\n"
+        "ends as a run never interrupted would have. A FILE saved with another\n"
+        "seed, --source, --expand, --limit, --longer-than, --contains,\n"
+        "--max-queries, --max-failures, --layout or --seen, or a damaged one, is a\n"
+        "usage error; with --format xlsx|csv it is too. --seen FILE (one keyword a\n"
+        "line, in --encoding) counts those keywords as found before: they are\n"
+        "neither accepted nor queried.\n"
         "Exit status: 0 when the run ends, 1 when the seed page could not be\n"
         "fetched or the output could not be written, 2 on a usage error, 3 when\n"
         "the run is incomplete because queries failed or stayed blocked (the\n"
@@ -73,8 +98,18 @@ QList<CommandOption> MineCommand::options() const
          QStringLiteral("accept only keywords containing TEXT, ignoring case")},
         {QStringLiteral("markers"), QStringLiteral("START--END"),
          QStringLiteral("markers of the seed page's block instead of the marker page's")},
+        {QStringLiteral("source"), QStringLiteral("related|suggest|both"),
+         QStringLiteral("related searches, search-box suggestions, or both (default related)")},
+        {QStringLiteral("expand"), QStringLiteral("az|questions|both"),
+         QStringLiteral("also query a-z and question variants of the seed and generation 1")},
+        {QStringLiteral("max-queries"), QStringLiteral("N"),
+         QStringLiteral("make at most N queries (default 0: no cap)")},
+        {QStringLiteral("state"), QStringLiteral("FILE"),
+         QStringLiteral("save the run in FILE after every query; resume from it")},
+        {QStringLiteral("seen"), QStringLiteral("FILE"),
+         QStringLiteral("keywords found before, one a line: not accepted again")},
         {QStringLiteral("format"), QStringLiteral("lines|tsv|json|xlsx|csv"),
-         QStringLiteral("lines: the keyword; tsv/json: keyword, generation, parent keyword")},
+         QStringLiteral("lines: the keyword; tsv/json: keyword, generation, parent, source")},
         {QStringLiteral("output"), QStringLiteral("FILE"),
          QStringLiteral("xlsx/csv: those and the root group, into FILE at the end")},
         {QStringLiteral("max-failures"), QStringLiteral("K"),
@@ -118,15 +153,51 @@ void MineCommand::start(CommandContext &ctx)
                 ctx.usageError(QStringLiteral("--raw and --format exclude each other")));
         options.format = *format;
     }
+    if (ctx.isSet(QStringLiteral("source"))) {
+        const auto source = mining::parseSource(ctx.value(QStringLiteral("source")));
+        if (!source)
+            return ctx.finish(
+                ctx.usageError(QStringLiteral("--source takes related, suggest or both")));
+        input.source = *source;
+    }
+    if (ctx.isSet(QStringLiteral("expand"))) {
+        const auto expansion = mining::parseExpansion(ctx.value(QStringLiteral("expand")));
+        if (!expansion)
+            return ctx.finish(
+                ctx.usageError(QStringLiteral("--expand takes az, questions, both or none")));
+        input.expansion = *expansion;
+    }
     options.policy = mining::fetchPolicy(ctx.settings, *ctx.layout);
     options.policy.maxFailuresInARow = kDefaultMaxFailures;
-    if (ctx.isSet(QStringLiteral("max-failures"))) {
-        const std::optional<int> value = readCount(ctx.value(QStringLiteral("max-failures")));
+    const std::pair<const char *, int *> counts[] = {
+        {"max-failures", &options.policy.maxFailuresInARow}, {"max-queries", &input.maxQueries}};
+    for (const auto &[option, into] : counts) {
+        const QString name = QLatin1String(option);
+        if (!ctx.isSet(name))
+            continue;
+        const std::optional<int> value = readCount(ctx.value(name));
         if (!value)
+            return ctx.finish(ctx.usageError(
+                QStringLiteral("--%1 needs a count, not '%2'").arg(name, ctx.value(name))));
+        *into = *value;
+    }
+    if (ctx.isSet(QStringLiteral("seen"))) {
+        Result<QStringList> known = readSeenFile(ctx.value(QStringLiteral("seen")), ctx.encoding());
+        if (!known)
+            return ctx.finish(ctx.fail(known.error()));
+        input.knownKeywords = std::move(known).value();
+    }
+    if (ctx.isSet(QStringLiteral("state"))) {
+        // A resumed run knows only the keywords found since, too few for a sheet.
+        if (options.sheet)
             return ctx.finish(
-                ctx.usageError(QStringLiteral("--max-failures needs a count, not '%1'")
-                                   .arg(ctx.value(QStringLiteral("max-failures")))));
-        options.policy.maxFailuresInARow = *value;
+                ctx.usageError(QStringLiteral("--state and --format %1 exclude each other")
+                                   .arg(ctx.value(QStringLiteral("format")))));
+        Result<MineResume> resume = prepareResume(ctx.value(QStringLiteral("state")), input,
+                                                  options.policy, ctx.layout->name());
+        if (!resume)
+            return ctx.finish(ctx.usageError(resume.error()));
+        options.resume = std::move(resume).value();
     }
     options.raw = ctx.raw;
     options.quiet = ctx.isSet(QStringLiteral("quiet"));

@@ -60,16 +60,19 @@ QString oneLine(const QString &text)
     return QString(text).replace(lineBreak, QStringLiteral(" "));
 }
 
-QString mineRecord(MineFormat format, const QString &keyword, int generation, const QString &parent)
+QString mineRecord(MineFormat format, const QString &keyword, int generation, const QString &parent,
+                   const QString &source)
 {
     switch (format) {
     case MineFormat::Tsv:
         return tsvField(keyword) + QLatin1Char('\t') + QString::number(generation) +
-               QLatin1Char('\t') + tsvField(parent) + QLatin1Char('\n');
+               QLatin1Char('\t') + tsvField(parent) + QLatin1Char('\t') + source +
+               QLatin1Char('\n');
     case MineFormat::Json:
         return QStringLiteral("{\"keyword\":") + jsonString(keyword) +
                QStringLiteral(",\"generation\":") + QString::number(generation) +
-               QStringLiteral(",\"parent\":") + jsonString(parent) + QStringLiteral("}\n");
+               QStringLiteral(",\"parent\":") + jsonString(parent) +
+               QStringLiteral(",\"source\":\"") + source + QStringLiteral("\"}\n");
     case MineFormat::Lines:
         break;
     }

@@ -16,9 +16,10 @@ std::optional<MineFormat> parseMineFormat(const QString &name);
 QString oneLine(const QString &text);
 
 // One accepted keyword as one output line, newline included: the keyword
-// alone (as oneLine() gives it), or keyword, generation and parent keyword as
-// tab-separated fields (backslash, tab, CR and LF escaped) or as a JSON object.
-QString mineRecord(MineFormat format, const QString &keyword, int generation,
-                   const QString &parent);
+// alone (as oneLine() gives it), or keyword, generation, parent (the query
+// that found it) and source ("related" or "suggest") as tab-separated fields
+// (backslash, tab, CR and LF escaped) or as a JSON object.
+QString mineRecord(MineFormat format, const QString &keyword, int generation, const QString &parent,
+                   const QString &source);
 
 } // namespace vantorix::cli

@@ -49,7 +49,10 @@ void MineSession::begin()
     });
     if (m_options.input.seed.isEmpty())
         warn(QStringLiteral("the seed is empty, so the first query asks for the empty keyword"));
-    if (m_options.markersGiven || !m_ctx.layout->usesSeedMarkers()) {
+    // A resumed run past its seed query has no use for the markers.
+    const bool seedDone =
+        m_options.resume && m_options.resume->from && m_options.resume->from->queriesMade > 0;
+    if (m_options.markersGiven || !m_ctx.layout->usesSeedMarkers() || seedDone) {
         startRun(m_options.input.seedMarkers);
         return;
     }
@@ -86,7 +89,6 @@ void MineSession::startRun(const QStringList &seedMarkers)
     // Holding a copy of the seen-list would make every later append copy it.
     connect(m_run, &mining::MiningRun::listReplaced, this, [this] { m_listIsSeenList = true; });
     connect(m_run, &mining::MiningRun::queryFailed, this, &MineSession::onQueryFailed);
-    connect(m_run, &mining::MiningRun::queryBlocked, this, &MineSession::onQueryBlocked);
     connect(&m_run->fetching(), &mining::FetchScheduler::blocked, this, &MineSession::onBlocked);
     connect(&m_run->fetching(), &mining::FetchScheduler::resting, this,
             [this](int route, qint64 ms) {
@@ -101,6 +103,8 @@ void MineSession::startRun(const QStringList &seedMarkers)
         showProgress(false);
     });
     connect(m_run, &mining::MiningRun::finished, this, &MineSession::onFinished);
+    if (m_options.resume)
+        connect(m_run, &mining::MiningRun::checkpointReached, this, &MineSession::saveState);
     if (!m_options.quiet) {
         auto *ticker = new QTimer(this);
         connect(ticker, &QTimer::timeout, this, [this] { showProgress(false); });
@@ -108,13 +112,44 @@ void MineSession::startRun(const QStringList &seedMarkers)
     }
     m_querying = m_options.input.seed;
     m_clock.start();
-    m_run->start(m_options.input);
+    if (!m_options.resume || !m_options.resume->from) {
+        m_run->start(m_options.input);
+    } else {
+        const mining::RunCheckpoint &from = *m_options.resume->from;
+        note(QStringLiteral("resuming after query %1, %2 keywords found so far")
+                 .arg(from.queriesMade)
+                 .arg(from.foundCount));
+        if (const Result<> resumed = m_run->resume(m_options.input, from); !resumed)
+            return m_ctx.finish(m_ctx.usageError(
+                QStringLiteral("--state %1: %2").arg(m_options.resume->path, resumed.error())));
+    }
+    // Saved at once, so that a run killed before its first answer is still
+    // known by its settings.
+    if (m_options.resume && m_run->isActive())
+        saveState();
     if (m_stopped)
         m_run->requestStop();
     showProgress(true);
 }
 
-void MineSession::onAccepted(const QString &keyword, int generation, const QString &parent)
+void MineSession::saveState()
+{
+    if (m_stateError.isEmpty()) {
+        const Result<> saved = mining::saveRun(m_options.resume->path,
+                                               {m_options.resume->settings, m_run->checkpoint()});
+        if (!saved) {
+            m_stateError = saved.error();
+            m_run->requestStop();
+        }
+    }
+    // A query's keywords go out once the state that counts them is saved: a
+    // run killed in between would otherwise print them again when resumed.
+    if (!m_pending.isEmpty())
+        print(std::exchange(m_pending, QString()));
+}
+
+void MineSession::onAccepted(const QString &keyword, int generation, const QString &parent,
+                             mining::QueryKind source)
 {
     if (m_options.sheet) {
         m_options.sheet->add(keyword, generation, parent);
@@ -122,7 +157,19 @@ void MineSession::onAccepted(const QString &keyword, int generation, const QStri
     }
     if (m_options.raw || m_outputFailed)
         return;
-    m_ctx.out().write(mineRecord(m_options.format, keyword, generation, parent));
+    const QString record =
+        mineRecord(m_options.format, keyword, generation, parent, mining::kindName(source));
+    if (m_options.resume)
+        m_pending += record;
+    else
+        print(record);
+}
+
+void MineSession::print(const QString &records)
+{
+    if (m_outputFailed)
+        return;
+    m_ctx.out().write(records);
     // Nobody reads the keywords any more (a closed pipe, a full disk): mining
     // on would only load the search engine.
     if (!m_ctx.out().flush()) {
@@ -131,20 +178,11 @@ void MineSession::onAccepted(const QString &keyword, int generation, const QStri
     }
 }
 
-void MineSession::onQueryFailed(const QString &keyword, int generation, const QString &error)
+void MineSession::onQueryFailed(const QString &keyword, int, const QString &error)
 {
-    if (generation == 0) {
-        m_seedError = error;
-        return;
-    }
-    ++m_failedQueries;
-    report(QStringLiteral("query '%1' failed: %2").arg(oneLine(keyword), error));
-}
-
-void MineSession::onQueryBlocked(const QString &, int generation, const QString &how)
-{
-    if (generation == 0)
-        m_seedBlocked = how; // the run has found nothing
+    // The seed page's failure is the run's outcome, told at the end.
+    if (m_run->queriesMade() > 0)
+        report(QStringLiteral("query '%1' failed: %2").arg(oneLine(keyword), error));
 }
 
 void MineSession::onBlocked(const QString &keyword, const QString &how, int route, qint64 retryInMs)
@@ -212,24 +250,31 @@ int MineSession::reportOutcome()
                  .arg(pages == 1 ? QStringLiteral("page") : QStringLiteral("pages")));
     if (!m_ctx.out().flush() || m_outputFailed)
         return m_ctx.fail(QStringLiteral("cannot write to standard output"));
+    if (!m_stateError.isEmpty())
+        return m_ctx.fail(QStringLiteral("cannot save the run in %1: %2")
+                              .arg(m_options.resume->path, m_stateError));
+    const QString &firstError = m_run->firstError();
+    const int failed = m_run->failedQueries();
     if (!m_options.quiet) {
-        const MineCounts counts{
-            m_run->queriesMade(),   m_blockedAndRetried,
-            m_run->stayedBlocked(), m_failedQueries + (m_seedError.isEmpty() ? 0 : 1),
-            m_run->foundCount(),    m_clock.elapsed()};
+        const MineCounts counts{m_run->queriesMade(),
+                                m_blockedAndRetried,
+                                m_run->stayedBlocked(),
+                                failed + (firstError.isEmpty() || m_run->firstBlocked() ? 0 : 1),
+                                m_run->foundCount(),
+                                m_clock.elapsed()};
         for (const QString &line : summaryLines(m_run->fetching(), counts))
             note(line);
     }
-    if (!m_seedError.isEmpty())
-        return m_ctx.fail(QStringLiteral("seed page: ") + m_seedError);
-    if (!m_seedBlocked.isEmpty()) {
+    if (!firstError.isEmpty() && !m_run->firstBlocked())
+        return m_ctx.fail(QStringLiteral("seed page: ") + firstError);
+    if (m_run->firstBlocked()) {
         report(QStringLiteral("the seed query stayed blocked (%1); try again later, more "
                               "slowly or through --proxies")
-                   .arg(m_seedBlocked));
+                   .arg(firstError));
         return 3;
     }
     const int stayedBlocked = m_run->stayedBlocked();
-    if (m_failedQueries == 0 && stayedBlocked == 0)
+    if (failed == 0 && stayedBlocked == 0)
         return 0;
     const int maxInARow = m_options.policy.maxFailuresInARow;
     if (maxInARow > 0 && m_run->failuresInARow() >= maxInARow &&
@@ -239,9 +284,9 @@ int MineSession::reportOutcome()
     if (stayedBlocked > 0)
         report(stayedBlocked == 1 ? QStringLiteral("1 query stayed blocked")
                                   : QStringLiteral("%1 queries stayed blocked").arg(stayedBlocked));
-    if (m_failedQueries > 0)
-        report(m_failedQueries == 1 ? QStringLiteral("1 query failed")
-                                    : QStringLiteral("%1 queries failed").arg(m_failedQueries));
+    if (failed > 0)
+        report(failed == 1 ? QStringLiteral("1 query failed")
+                           : QStringLiteral("%1 queries failed").arg(failed));
     return 3; // incomplete: queries failed or stayed blocked
 }
 

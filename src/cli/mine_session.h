@@ -2,6 +2,7 @@
 
 #include "cli/mine_output.h"
 #include "cli/mine_progress.h"
+#include "cli/mine_resume.h"
 #include "cli/mine_sheet.h"
 #include "mining/mining_run.h"
 
@@ -24,7 +25,8 @@ struct MineOptions
     bool raw = false;
     bool quiet = false;
     mining::FetchPolicy policy;
-    std::optional<MineSheet> sheet; // written at the end instead of standard output
+    std::optional<MineSheet> sheet;   // written at the end instead of standard output
+    std::optional<MineResume> resume; // --state
 };
 
 // One `mine` run: the marker page, the run itself, the keywords on standard
@@ -39,9 +41,13 @@ public:
 
 private:
     void startRun(const QStringList &seedMarkers);
-    void onAccepted(const QString &keyword, int generation, const QString &parent);
+    void onAccepted(const QString &keyword, int generation, const QString &parent,
+                    mining::QueryKind source);
+    // Saves the run in the --state file (a failure ends the run), then prints
+    // the keywords the query found.
+    void saveState();
+    void print(const QString &records);
     void onQueryFailed(const QString &keyword, int generation, const QString &error);
-    void onQueryBlocked(const QString &keyword, int generation, const QString &how);
     void onBlocked(const QString &keyword, const QString &how, int route, qint64 retryInMs);
     void onPageMalformed(const QString &keyword);
     void onFinished();
@@ -61,11 +67,10 @@ private:
     QString m_listText;            // the first harvest appended to an empty list
     bool m_listIsSeenList = false; // replaced since by the seen-list
     QString m_querying;            // keyword being queried
-    QString m_seedError;           // why the seed page could not be fetched
-    QString m_seedBlocked;         // how the seed query stayed blocked
-    int m_failedQueries = 0;       // after the seed
     int m_blockedAndRetried = 0;   // blocks followed by another try
     int m_malformedPages = 0;
+    QString m_stateError;  // why the --state file could not be written
+    QString m_pending;     // with --state: the records of the query being processed
     QElapsedTimer m_clock; // from the run's start
     bool m_outputFailed = false;
     bool m_stopped = false;

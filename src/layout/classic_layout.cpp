@@ -2,6 +2,7 @@
 
 #include "hotwords/extract.h"
 #include "hotwords/urls.h"
+#include "layout/suggestions.h"
 
 namespace vantorix::layout {
 
@@ -53,6 +54,16 @@ RelatedSearches ClassicLayout::relatedSearches(const QString &pageText,
         hotwords::ExtractBetween(pageText, seedPair ? seedMarkers[0] : kRelatedStart,
                                  seedPair ? seedMarkers[1] : kRelatedEnd);
     return {!block.isEmpty(), classicLinkTexts(block)};
+}
+
+QUrl ClassicLayout::suggestUrl(const QString &keyword) const
+{
+    return suggestionUrl(m_settings.hosts.search, keyword);
+}
+
+QStringList ClassicLayout::suggestions(const QString &answerText) const
+{
+    return suggestionWords(answerText);
 }
 
 std::optional<hotwords::HotlistReading>

@@ -14,7 +14,8 @@ inline const QString kLinkEnd = QStringLiteral("</a>");
 
 // The pages as the engines served them when the program was made: GB18030
 // queries, the related block cut by markers and its links by their "&f=1"
-// ending, the six ranking pages of the hot lists.
+// ending, the six ranking pages of the hot lists. Suggestions have no
+// classic form: they are asked for and read as in the live layout.
 class ClassicLayout final : public PageLayout
 {
 public:
@@ -29,6 +30,8 @@ public:
     bool usesSeedMarkers() const override;
     RelatedSearches relatedSearches(const QString &pageText,
                                     const QStringList &seedMarkers) const override;
+    QUrl suggestUrl(const QString &keyword) const override;
+    QStringList suggestions(const QString &answerText) const override;
     std::optional<hotwords::HotlistReading>
     hotlist(const hotwords::HotwordSource &source) const override;
 

@@ -4,6 +4,7 @@
 #include "hotwords/urls.h"
 #include "layout/live_hotlists.h"
 #include "layout/live_markup.h"
+#include "layout/suggestions.h"
 
 namespace vantorix::layout {
 
@@ -67,6 +68,16 @@ RelatedSearches LiveLayout::relatedSearches(const QString &pageText, const QStri
     if (related.candidates.isEmpty())
         related.candidates = relatedDataWords(pageText);
     return related;
+}
+
+QUrl LiveLayout::suggestUrl(const QString &keyword) const
+{
+    return suggestionUrl(m_hosts.search, keyword);
+}
+
+QStringList LiveLayout::suggestions(const QString &answerText) const
+{
+    return suggestionWords(answerText);
 }
 
 std::optional<hotwords::HotlistReading>

@@ -26,6 +26,8 @@ public:
     bool usesSeedMarkers() const override;
     RelatedSearches relatedSearches(const QString &pageText,
                                     const QStringList &seedMarkers) const override;
+    QUrl suggestUrl(const QString &keyword) const override;
+    QStringList suggestions(const QString &answerText) const override;
     std::optional<hotwords::HotlistReading>
     hotlist(const hotwords::HotwordSource &source) const override;
 

@@ -22,8 +22,9 @@ struct RelatedSearches
 };
 
 // Which pages the program reads and how: the query address, how a result
-// page becomes the words of its related-searches block, and how each
-// hot-word source is read. Chosen once from the settings; nothing else asks
+// page becomes the words of its related-searches block, where the search
+// box's suggestions come from and how they are read, and how each hot-word
+// source is read. Chosen once from the settings; nothing else asks
 // which layout is in use, and everything after the cut is shared.
 class PageLayout
 {
@@ -54,6 +55,11 @@ public:
     // page's pair for the seed query and empty for every other query.
     virtual RelatedSearches relatedSearches(const QString &pageText,
                                             const QStringList &seedMarkers) const = 0;
+
+    // Where the search box's suggestions (下拉词) for a keyword are asked for,
+    // and the words of the answer, lower-cased, in order.
+    virtual QUrl suggestUrl(const QString &keyword) const = 0;
+    virtual QStringList suggestions(const QString &answerText) const = 0;
 
     // How the source is read; nullopt when this layout has no such list.
     virtual std::optional<hotwords::HotlistReading>

@@ -65,13 +65,13 @@ FetchScheduler::~FetchScheduler()
     cancelAll();
 }
 
-quint64 FetchScheduler::submit(qsizetype order, const QString &keyword)
+quint64 FetchScheduler::submit(qsizetype order, const QString &keyword, const QUrl &address)
 {
     const quint64 id = m_nextId++;
     Job job;
     job.order = order;
     job.keyword = keyword;
-    job.address = m_layout->searchUrl(keyword);
+    job.address = address;
     m_jobs.emplace(id, std::move(job));
     wait(id);
     pump();

@@ -57,8 +57,8 @@ public:
                    const FetchPolicy &policy, QObject *parent = nullptr);
     ~FetchScheduler() override;
 
-    // Queues the query of `keyword`; gives the id settled() will carry.
-    quint64 submit(qsizetype order, const QString &keyword);
+    // Queues the query of `keyword` at `address`; gives the id settled() will carry.
+    quint64 submit(qsizetype order, const QString &keyword, const QUrl &address);
     // Forgets a query, aborting its request; settled() will not come.
     void cancel(quint64 id);
     void cancelAll();

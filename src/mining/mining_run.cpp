@@ -4,7 +4,22 @@
 #include "list/keyword_list.h"
 #include "mining/readouts.h"
 
+#include <limits>
+
 namespace vantorix::mining {
+
+namespace {
+
+// The keywords of a harvest (its final CRLF gives no entry of its own).
+QStringList harvestKeywords(const QString &harvest)
+{
+    QStringList keywords = list::splitList(harvest);
+    if (!keywords.isEmpty())
+        keywords.removeLast();
+    return keywords;
+}
+
+} // namespace
 
 MiningRun::MiningRun(hotwords::PageFetcher *fetcher,
                      std::shared_ptr<const layout::PageLayout> layout, FetchPolicy policy,
@@ -16,36 +31,107 @@ MiningRun::MiningRun(hotwords::PageFetcher *fetcher,
     connect(&m_queue, &QueryQueue::arrived, this, &MiningRun::advance);
 }
 
-bool MiningRun::start(const MiningInput &input)
+void MiningRun::begin(const MiningInput &input)
 {
-    if (m_active)
-        return false;
     m_active = true;
     m_runState = Running;
-    m_foundCount = 0;
-    m_failuresInARow = 0;
-    m_pagesWithoutBlock = 0;
-    m_queriesMade = 0;
-    m_stayedBlocked = 0;
     // An unreadable number leaves the setting as the previous run had it.
     m_maxCount = list::parseFlooredNumber(input.limitText).value_or(m_maxCount);
     m_rules.filterText = input.filterText;
     m_rules.minLength = list::parseFlooredNumber(input.minLengthText).value_or(m_rules.minLength);
+    m_seedMarkers = input.seedMarkers;
+    m_source = input.source;
+    m_expansion = input.expansion;
+    m_maxQueries = input.maxQueries;
+    m_seen.setKnown(input.knownKeywords);
     m_startTime = currentWholeSecond();
     Q_EMIT started(m_startTime);
-
-    m_seedMarkers = input.seedMarkers;
-    // The seed is generation 0, an entry of its own.
-    m_index = 0;
-    m_generation = 0;
-    m_generationEnd = 1;
-    m_nextGenerationSize = 0;
     m_queue.clear();
-    m_queue.append({input.seed});
-    // Label2 is not changed for the seed.
-    m_announced = 0;
-    m_queue.request(0, false);
+    m_index = 0;
+    m_announced = -1;
+}
+
+bool MiningRun::start(const MiningInput &input)
+{
+    if (m_active)
+        return false;
+    begin(input);
+    m_foundCount = 0;
+    m_failuresInARow = 0;
+    m_pagesWithoutBlock = 0;
+    m_queriesMade = 0;
+    m_failedQueries = 0;
+    m_stayedBlocked = 0;
+    m_firstHarvest.clear();
+    m_firstError.clear();
+    m_firstBlocked = false;
+    // The seen-list stays as the previous run left it until the first harvest.
+    m_generation = 0;
+    m_keywords = {input.seed};
+    m_position = 0;
+    m_nextGeneration.clear();
+    m_nextQueued = 0;
+    m_generationEnd = enqueue(m_keywords, 0);
+    advance();
     return true;
+}
+
+Result<> MiningRun::resume(const MiningInput &input, const RunCheckpoint &at)
+{
+    if (m_active)
+        return failure(QStringLiteral("a run is in progress"));
+    const QList<PlannedQuery> plan = planQueries(
+        at.keywords, input.source, at.generation <= 1 ? input.expansion : Expansion::None);
+    const bool atStart = at.generation == 0 && at.position == 0;
+    if (at.generation < 0 || at.position < 0 || at.position > plan.size() ||
+        (at.generation == 0 && at.keywords != QStringList{input.seed}) ||
+        (at.queriesMade == 0) != atStart ||
+        !(at.nextGeneration.isEmpty() || at.nextGeneration.endsWith(list::kSeparator)))
+        return failure(QStringLiteral("the position does not fit the run's settings"));
+    if (atStart) {
+        start(input);
+        return {};
+    }
+    begin(input);
+    m_foundCount = at.foundCount;
+    m_failuresInARow = at.failuresInARow;
+    m_pagesWithoutBlock = at.pagesWithoutBlock;
+    m_queriesMade = at.queriesMade;
+    m_failedQueries = at.failedQueries;
+    m_stayedBlocked = at.stayedBlocked;
+    m_firstHarvest = at.firstHarvest;
+    m_firstError = at.firstError;
+    m_firstBlocked = at.firstBlocked;
+    m_seen.reset(at.seenList);
+    // The stops the run had raised itself; a stop asked from outside is not
+    // kept, so an interrupted run goes on.
+    if ((m_foundCount > 0 && m_foundCount >= m_maxCount) ||
+        (m_maxFailuresInARow > 0 && m_failuresInARow >= m_maxFailuresInARow))
+        m_runState = StopRequested;
+    // What a reader of the list saw so far, written again.
+    Q_EMIT firstHarvest(m_firstHarvest);
+    if (m_queriesMade > 1)
+        Q_EMIT listReplaced(m_seen.text());
+    if (m_foundCount > 0)
+        Q_EMIT countChanged(countText(m_foundCount));
+    m_generation = at.generation;
+    m_keywords = at.keywords;
+    m_position = at.position;
+    for (const PlannedQuery &query : plan.mid(at.position))
+        m_queue.append(query, query.kind == QueryKind::Related ? m_layout->searchUrl(query.text)
+                                                               : m_layout->suggestUrl(query.text));
+    m_generationEnd = plan.size() - at.position;
+    m_nextGeneration = at.nextGeneration;
+    m_nextQueued = enqueue(harvestKeywords(m_nextGeneration), m_generation + 1);
+    advance();
+    return {};
+}
+
+RunCheckpoint MiningRun::checkpoint() const
+{
+    return {m_generation,    m_keywords,      m_position,       m_nextGeneration,   m_seen.text(),
+            m_firstHarvest,  m_firstError,    m_firstBlocked,   m_foundCount,       m_queriesMade,
+            m_failedQueries, m_stayedBlocked, m_failuresInARow, m_pagesWithoutBlock};
 }
 
 void MiningRun::requestStop()
@@ -53,38 +139,61 @@ void MiningRun::requestStop()
     m_runState = StopRequested;
 }
 
-QString MiningRun::harvest(const QueryOutcome &outcome, const QStringList &seedMarkers,
-                           const QString &keyword)
+qsizetype MiningRun::enqueue(const QStringList &keywords, int generation)
 {
-    ++m_queriesMade;
+    const QList<PlannedQuery> plan =
+        planQueries(keywords, m_source, generation <= 1 ? m_expansion : Expansion::None);
+    for (const PlannedQuery &query : plan)
+        m_queue.append(query, query.kind == QueryKind::Related ? m_layout->searchUrl(query.text)
+                                                               : m_layout->suggestUrl(query.text));
+    return plan.size();
+}
+
+QStringList MiningRun::candidates(const QueryOutcome &outcome, const PlannedQuery &query,
+                                  bool first)
+{
     const Result<QueryPage> &page = outcome.page;
     if (!page) {
         if (outcome.blocked) {
             ++m_stayedBlocked;
-            Q_EMIT queryBlocked(keyword, m_generation, page.error());
+            Q_EMIT queryBlocked(query.text, m_generation, page.error());
         } else {
-            Q_EMIT queryFailed(keyword, m_generation, page.error());
+            if (!first)
+                ++m_failedQueries;
+            Q_EMIT queryFailed(query.text, m_generation, page.error());
         }
-        // Waiting out the tries of every queued keyword helps nobody once
-        // the server has stopped answering.
+        if (first) {
+            m_firstError = page.error();
+            m_firstBlocked = outcome.blocked;
+        }
+        // Waiting out the tries of every queued query helps nobody once the
+        // server has stopped answering.
         if (++m_failuresInARow == m_maxFailuresInARow)
             requestStop();
         return {};
     }
     m_failuresInARow = 0;
     if (page->malformed)
-        Q_EMIT pageMalformed(keyword);
-    const layout::RelatedSearches related = m_layout->relatedSearches(page->text, seedMarkers);
+        Q_EMIT pageMalformed(query.text);
+    if (query.kind == QueryKind::Suggest)
+        return m_layout->suggestions(page->text);
+    const layout::RelatedSearches related =
+        m_layout->relatedSearches(page->text, first ? m_seedMarkers : QStringList());
     // The empty keyword's page never holds a block.
-    if (!related.blockFound && !keyword.isEmpty())
+    if (!related.blockFound && !query.text.isEmpty())
         ++m_pagesWithoutBlock;
+    return related.candidates;
+}
+
+QString MiningRun::harvest(const QStringList &candidates, const PlannedQuery &query)
+{
     const int generation = m_generation + 1;
-    return jcf(related.candidates, m_rules, m_seen, [&](const QString &word) {
+    return jcf(candidates, m_rules, m_seen, [&](const QString &word) {
         ++m_foundCount;
         Q_EMIT countChanged(countText(m_foundCount));
         if (m_foundCount >= m_maxCount)
             requestStop();
-        Q_EMIT keywordAccepted(word, generation, keyword);
+        Q_EMIT keywordAccepted(word, generation, query.text, query.kind);
     });
 }
 
@@ -94,49 +203,57 @@ void MiningRun::advance()
         if (m_index == m_generationEnd) {
             // Every harvest ends in CRLF, so a generation that accepted
             // nothing is exactly an empty one.
-            if (m_nextGenerationSize == 0) {
+            if (m_nextGeneration.isEmpty()) {
                 m_runState = Idle;
                 finish();
                 return;
             }
             // The generation is complete: its trailing empty entry closes the next.
-            m_queue.append({QString()});
-            ++m_generation;
-            m_generationEnd = m_index + m_nextGenerationSize + 1;
-            m_nextGenerationSize = 0;
+            m_keywords = list::splitList(m_nextGeneration);
+            m_generationEnd = m_index + m_nextQueued + enqueue({QString()}, ++m_generation);
+            m_position = 0;
+            m_nextGeneration.clear();
+            m_nextQueued = 0;
         }
+        // The first query: not shown in Label2, and no stop can be pending yet.
+        const bool first = m_queriesMade == 0;
         if (m_announced != m_index) {
+            if (m_maxQueries > 0 && m_queriesMade >= m_maxQueries)
+                requestStop();
             // A stop is looked at before each query; the query in flight finishes.
-            if (m_runState == StopRequested) {
+            if (!first && m_runState == StopRequested) {
                 finish();
                 return;
             }
             m_announced = m_index;
-            Q_EMIT querying(m_queue.keyword(m_index));
+            if (!first)
+                Q_EMIT querying(m_queue.query(m_index).text);
         }
-        const QString entry = m_queue.keyword(m_index); // taking it lets it go
-        m_queue.request(m_index, m_runState == Running);
+        const PlannedQuery query = m_queue.query(m_index); // taking it lets it go
+        // Look ahead while the run goes on, never past the cap on queries.
+        const qsizetype before = m_maxQueries > 0 ? m_index + m_maxQueries - m_queriesMade
+                                                  : std::numeric_limits<qsizetype>::max();
+        m_queue.request(m_index, m_runState == Running, before);
         const std::optional<QueryOutcome> outcome = m_queue.take(m_index);
         if (!outcome)
             return; // arrived() brings us back
-        const bool seed = m_index == 0;
-        const QString found = harvest(*outcome, seed ? m_seedMarkers : QStringList(), entry);
-        if (seed) {
+        const QString found = harvest(candidates(*outcome, query, first), query);
+        ++m_queriesMade;
+        ++m_position;
+        ++m_index;
+        // The next generation's entries, known now that every reply before
+        // them has been processed.
+        m_nextGeneration += found;
+        m_nextQueued += enqueue(harvestKeywords(found), m_generation + 1);
+        if (first) {
+            m_firstHarvest = found;
             Q_EMIT firstHarvest(found);
             m_seen.reset(list::kSeparator + found + list::kSeparator);
         } else {
             m_seen.append(found);
             Q_EMIT listReplaced(m_seen.text());
         }
-        // The next generation's entries, known now that every reply before
-        // them has been processed: the harvest's keywords (its final CRLF
-        // gives no entry of its own).
-        QStringList next = list::splitList(found);
-        if (!next.isEmpty())
-            next.removeLast();
-        m_nextGenerationSize += next.size();
-        m_queue.append(next);
-        ++m_index;
+        Q_EMIT checkpointReached();
     }
 }
 

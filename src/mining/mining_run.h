@@ -2,7 +2,9 @@
 
 #include "mining/fetch_scheduler.h"
 #include "mining/jcf.h"
+#include "mining/query_plan.h"
 #include "mining/query_queue.h"
+#include "mining/run_checkpoint.h"
 #include "mining/seen_keywords.h"
 
 #include <QDateTime>
@@ -19,14 +21,22 @@ struct MiningInput
     QString minLengthText;   // Text6
     QString filterText;      // Text5
     QStringList seedMarkers; // the marker page's pair, for layouts that cut the seed with it
+    SourceChoice source = SourceChoice::Related;
+    Expansion expansion = Expansion::None; // variants of the seed and the first generation
+    int maxQueries = 0;                    // the run stops before query N + 1; 0: no cap
+    QStringList knownKeywords{};           // found before; the duplicate test drops them
 };
 
 // One window's mining: the run variables live as long as this object and
 // carry over from run to run. A run is a state machine advanced by the
 // replies of its queries; replies are processed strictly in query order.
-// The queries of all generations form one list: the next generation's
-// keywords join it as the replies before them are processed, so queries may
-// run ahead across a generation's end (its trailing empty entry waits for
+// Each generation's keywords become queries as planQueries() lays them out;
+// the variant queries of the seed and of the first generation are asked like
+// keywords and their harvests join that generation's, but a variant itself is
+// no keyword: it is not listed, counted or queried further unless a page
+// lists it. The queries of all generations form one list: the next
+// generation's join it as the replies before them are processed, so queries
+// may run ahead across a generation's end (its trailing empty entry waits for
 // the generation to be complete).
 class MiningRun : public QObject
 {
@@ -39,6 +49,14 @@ public:
 
     // Starts a run; ignored (returns false) while one is in progress.
     bool start(const MiningInput &input);
+    // Goes on with a run that stood at `checkpoint` when it was started with
+    // `input`: it ends as that run would have, announcing only what comes
+    // after. Fails while a run is in progress or when the checkpoint does not
+    // fit the input.
+    Result<> resume(const MiningInput &input, const RunCheckpoint &checkpoint);
+    // Where the run stands: taken after checkpointReached(), it resumes the run
+    // from there.
+    RunCheckpoint checkpoint() const;
     // The stop button: the run ends before its next query.
     void requestStop();
 
@@ -48,8 +66,13 @@ public:
     // Queries of this run that failed or stayed blocked since the last one
     // that brought a page.
     int failuresInARow() const { return m_failuresInARow; }
-    // Queries of this run whose outcome was taken, the seed's included.
+    // Queries of this run whose outcome was taken, the first one included.
     int queriesMade() const { return m_queriesMade; }
+    // Failed queries after the first (blocked ones aside), and why the first
+    // brought no page (empty if it did).
+    int failedQueries() const { return m_failedQueries; }
+    const QString &firstError() const { return m_firstError; }
+    bool firstBlocked() const { return m_firstBlocked; }
     // Queries of this run that stayed blocked through all their tries.
     int stayedBlocked() const { return m_stayedBlocked; }
     // The routes out, their paces and counts (blocks, rests).
@@ -69,27 +92,38 @@ Q_SIGNALS:
     void querying(const QString &keyword);
     // Label7: "N 个".
     void countChanged(const QString &countText);
-    void keywordAccepted(const QString &keyword, int generation, const QString &parent);
+    // `parent` is the text of the query that found it (a keyword or a variant).
+    void keywordAccepted(const QString &keyword, int generation, const QString &parent,
+                         vantorix::mining::QueryKind source);
     // The seed's harvest, to be appended to the list as it stands.
     void firstHarvest(const QString &harvest);
     // The list is to be replaced by the seen-list.
     void listReplaced(const QString &seenList);
     // A query whose page could not be fetched (after its retries); it
-    // harvests nothing. `generation` is 0 for the seed, else the generation of
-    // the queried keyword. The window shows no failures.
+    // harvests nothing. `generation` is 0 for the seed and its variants, else
+    // the generation of the queried keyword. The window shows no failures.
     void queryFailed(const QString &keyword, int generation, const QString &error);
     // A query whose every try met a block (`how` the last); it harvests
     // nothing, like a failed one.
     void queryBlocked(const QString &keyword, int generation, const QString &how);
     // A page that held bytes invalid in its charset (read as stand-ins).
     void pageMalformed(const QString &keyword);
+    // A query has been processed and its harvest written out: the moment to
+    // take a checkpoint.
+    void checkpointReached();
     void finished(int runState);
 
 private:
-    // The harvest of a query's page (empty when it failed); `seedMarkers`
-    // is empty for every query but the seed.
-    QString harvest(const QueryOutcome &outcome, const QStringList &seedMarkers,
-                    const QString &keyword);
+    void begin(const MiningInput &input);
+    // The candidates of a query's outcome (none when it brought no page); the
+    // run's first query is cut with the seed markers.
+    QStringList candidates(const QueryOutcome &outcome, const PlannedQuery &query, bool first);
+    QString harvest(const QStringList &candidates, const PlannedQuery &query);
+    // Queues the queries of keywords of `generation`; gives how many.
+    qsizetype enqueue(const QStringList &keywords, int generation);
+    // Makes the generation whose keywords are all known the current one, its
+    // first `position` queries already processed.
+    void enterGeneration(int generation, const QStringList &keywords, qsizetype position);
     void advance();
     void finish();
 
@@ -103,19 +137,30 @@ private:
     int m_maxCount = 0;
     int m_pagesWithoutBlock = 0;
     int m_queriesMade = 0;
+    int m_failedQueries = 0;
     int m_stayedBlocked = 0;
+    QString m_firstHarvest;
+    QString m_firstError;
+    bool m_firstBlocked = false;
     std::shared_ptr<const layout::PageLayout> m_layout;
     HarvestRules m_rules;
     QDateTime m_startTime;
     SeenKeywords m_seen;
     QStringList m_seedMarkers;
+    SourceChoice m_source = SourceChoice::Related;
+    Expansion m_expansion = Expansion::None;
+    int m_maxQueries = 0;
 
-    // The entry being processed, its generation (0: the seed), where that
-    // generation ends, and the keywords the next one has so far.
+    // The entry being processed; the current generation (0: the seed's), its
+    // keywords, how many of its queries are done and where it ends; the next
+    // generation's harvest so far and how many queries it has queued.
     qsizetype m_index = 0;
     int m_generation = 0;
+    QStringList m_keywords;
+    qsizetype m_position = 0;
     qsizetype m_generationEnd = 0;
-    qsizetype m_nextGenerationSize = 0;
+    QString m_nextGeneration;
+    qsizetype m_nextQueued = 0;
     qsizetype m_announced = -1;
 };
 

@@ -15,10 +15,9 @@ QueryQueue::~QueryQueue()
     clear();
 }
 
-void QueryQueue::append(const QStringList &keywords)
+void QueryQueue::append(const PlannedQuery &query, const QUrl &address)
 {
-    for (const QString &keyword : keywords)
-        m_slots.push_back(Slot{keyword, State::Idle, 0, std::nullopt});
+    m_slots.push_back(Slot{query, address, State::Idle, 0, std::nullopt});
 }
 
 void QueryQueue::clear()
@@ -30,15 +29,16 @@ void QueryQueue::clear()
     m_base = 0;
 }
 
-void QueryQueue::request(qsizetype index, bool lookAhead)
+void QueryQueue::request(qsizetype index, bool lookAhead, qsizetype before)
 {
-    const qsizetype last = std::min(size(), index + (lookAhead ? m_concurrency : 1));
+    const qsizetype last =
+        std::min({size(), index + (lookAhead ? m_concurrency : 1), std::max(before, index + 1)});
     for (qsizetype i = std::max(index, m_base); i < last; ++i) {
         Slot &entry = slot(i);
         if (entry.state != State::Idle)
             continue;
         entry.state = State::Asked;
-        entry.id = m_scheduler->submit(i, entry.keyword);
+        entry.id = m_scheduler->submit(i, entry.query.text, entry.address);
         m_asked.insert(entry.id, i);
     }
 }

@@ -1,15 +1,17 @@
 #pragma once
 
 #include "mining/fetch_scheduler.h"
+#include "mining/query_plan.h"
 
 #include <QObject>
 #include <QStringList>
 #include <deque>
+#include <limits>
 #include <optional>
 
 namespace vantorix::mining {
 
-// The query keywords of a run in the order the run takes them, one list
+// The queries of a run in the order the run takes them, one list
 // across generations that grows at its end as harvests come in. Pages are
 // fetched ahead of the entry the run waits for, up to the concurrency, but
 // handed out by entry, so the run can take them strictly in order.
@@ -20,15 +22,17 @@ public:
     QueryQueue(FetchScheduler *scheduler, int concurrency, QObject *parent = nullptr);
     ~QueryQueue() override;
 
-    // Adds entries at the end.
-    void append(const QStringList &keywords);
+    // Adds an entry at the end, asked for at `address`.
+    void append(const PlannedQuery &query, const QUrl &address);
     // Entries known so far, taken ones included.
     qsizetype size() const { return m_base + qsizetype(m_slots.size()); }
-    const QString &keyword(qsizetype index) const { return slot(index).keyword; }
+    const PlannedQuery &query(qsizetype index) const { return slot(index).query; }
 
     // Makes sure the page of `index` is on its way and, with `lookAhead`, the
-    // pages of the known entries after it up to the concurrency.
-    void request(qsizetype index, bool lookAhead);
+    // pages of the known entries after it up to the concurrency, none from
+    // `before` on.
+    void request(qsizetype index, bool lookAhead,
+                 qsizetype before = std::numeric_limits<qsizetype>::max());
     // The outcome of `index` once it has come; hands it out once.
     std::optional<QueryOutcome> take(qsizetype index);
     // Abandons everything and starts again at index 0.
@@ -42,7 +46,8 @@ private:
     enum class State { Idle, Asked, Done };
     struct Slot
     {
-        QString keyword;
+        PlannedQuery query;
+        QUrl address;
         State state = State::Idle;
         quint64 id = 0; // the scheduler's, while asked
         std::optional<QueryOutcome> outcome;

@@ -38,8 +38,17 @@ void SeenKeywords::indexPieces(const QString &more)
     m_tail = joined.mid(from);
 }
 
+void SeenKeywords::setKnown(const QStringList &keywords)
+{
+    m_known.clear();
+    for (const QString &keyword : keywords)
+        m_known.insert(keyword.toCaseFolded());
+}
+
 bool SeenKeywords::containsFramed(const QString &word) const
 {
+    if (!m_known.isEmpty() && m_known.contains(word.toCaseFolded()))
+        return true;
     // A word holding CR or LF may match across several pieces (or straddle a
     // separator); those rare words take the plain text search.
     if (word.contains(QLatin1Char('\r')) || word.contains(QLatin1Char('\n')))

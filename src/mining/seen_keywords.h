@@ -2,6 +2,7 @@
 
 #include <QSet>
 #include <QString>
+#include <QStringList>
 
 namespace vantorix::mining {
 
@@ -19,7 +20,12 @@ public:
 
     const QString &text() const { return m_text; }
 
-    // True when the text holds CRLF + word + CRLF, ignoring case.
+    // Keywords found before (by another run), which the duplicate test knows
+    // although the text does not hold them; kept through reset().
+    void setKnown(const QStringList &keywords);
+
+    // True when the text holds CRLF + word + CRLF, ignoring case, or the
+    // word is a known keyword.
     bool containsFramed(const QString &word) const;
 
 private:
@@ -29,6 +35,7 @@ private:
     QString m_tail;            // text after the last CRLF, not yet closed by one
     bool m_tailOpened = false; // whether a CRLF stands before the tail
     QSet<QString> m_framed;    // case-folded pieces with a CRLF on both sides
+    QSet<QString> m_known;     // case-folded
 };
 
 } // namespace vantorix::mining

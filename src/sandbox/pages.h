@@ -39,6 +39,11 @@ QString liveResultPage(const QString &keyword, const QStringList &related, quint
 QString boardPage(const QStringList &words);
 QString hotRanksJson(const QStringList &words, quint64 seed);
 
+// The answer of the search box's suggestion endpoint, JSON in the shape of
+// today's engine: {"q":keyword,"g":[{"type":"sug","q":word},…]}; without
+// suggestions there is no "g" at all.
+QString suggestionAnswer(const QString &keyword, const QStringList &words, quint64 seed);
+
 // A throttled client's answers: the captcha address a 302 sends it to (with
 // `backUrl`, the query it asked), that 302's body, and the verification page.
 QString captchaAddress(const QString &captchaHost, const QString &backUrl, quint64 seed);

@@ -5,11 +5,10 @@
 
 namespace vantorix::sandbox {
 
-QString queryValue(const QByteArray &query, const QByteArray &name)
+QString queryValue(const QByteArray &query, const QByteArray &name, bool utf8)
 {
     QByteArray raw;
     bool found = false;
-    bool utf8 = false;
     for (const QByteArray &pair : query.split('&')) {
         const qsizetype equals = pair.indexOf('=');
         const QByteArray key = equals < 0 ? pair : pair.left(equals);

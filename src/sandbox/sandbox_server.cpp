@@ -133,6 +133,15 @@ Page SandboxServer::page(const QString &path, const QByteArray &query, const QSt
         return {homePage()};
     if (path == u"/web"_s)
         return {sogouSearchPage(queryValue(query, "query"))};
+    // The search box's suggestions: one endpoint, UTF-8, whichever pages the
+    // engine serves.
+    if (path == u"/sugrec"_s) {
+        const QString keyword = queryValue(query, "wd", true);
+        return {suggestionAnswer(keyword, m_graph.suggestions(keyword), m_options.seed),
+                200,
+                "application/json",
+                {}};
+    }
     const std::optional<Page> engine =
         m_options.live ? livePage(path, query) : classicPage(path, query, host);
     return engine.value_or(Page{notFoundPage(path), 404});
@@ -211,7 +220,7 @@ void SandboxServer::handle(const QHttpServerRequest &request, QHttpServerRespond
     std::optional<Page> shown;
     if (fault == Fault::ServerError)
         shown = Page{serverErrorPage(), 500};
-    else if (m_options.live && url.path() == u"/s"_s)
+    else if (m_options.live && (url.path() == u"/s"_s || url.path() == u"/sugrec"_s))
         shown = blockFor(record, host);
     Answer answer = encode(shown.value_or(page(url.path(QUrl::FullyDecoded), query, host)));
     // Today's engine hands a new client an identity cookie with its first answer.

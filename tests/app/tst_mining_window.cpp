@@ -5,6 +5,8 @@
 #include "window_fixture.h"
 
 #include <QCheckBox>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTimer>
@@ -44,7 +46,52 @@ private:
         return finished.wait(60000);
     }
 
+    // The start button's right-click menu: its items, and the checked one.
+    QMenu *sourceMenu(QStringList &items, QString &checked)
+    {
+        const QPoint at(5, 5);
+        QContextMenuEvent click(QContextMenuEvent::Mouse, at, f.c().Command4->mapToGlobal(at));
+        QApplication::sendEvent(f.c().Command4, &click);
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        for (const QAction *action : menu ? menu->actions() : QList<QAction *>()) {
+            items << action->text();
+            if (action->isChecked())
+                checked = action->text();
+        }
+        return menu;
+    }
+
 private Q_SLOTS:
+    void sourceMenuChoosesWhatIsMined_data()
+    {
+        QTest::addColumn<QString>("choice");
+        QTest::addColumn<QString>("list");
+        QTest::newRow("related searches at first") << u"相关搜索"_s << u"\r\na\r\n\r\n"_s;
+        QTest::newRow("suggestions") << u"下拉词"_s << u"\r\nb\r\n\r\n"_s;
+        QTest::newRow("both: the related block first") << u"两者"_s << u"\r\na\r\n\r\nb\r\n"_s;
+    }
+    void sourceMenuChoosesWhatIsMined()
+    {
+        QFETCH(QString, choice);
+        QVERIFY(openOn(u"s:a;?s:b"_s));
+        QStringList items;
+        QString checked;
+        QMenu *menu = sourceMenu(items, checked);
+        QVERIFY(menu);
+        QCOMPARE(items, (QStringList{u"相关搜索"_s, u"下拉词"_s, u"两者"_s}));
+        QCOMPARE(checked, u"相关搜索"_s);
+        menu->actions().at(items.indexOf(choice))->trigger();
+        menu->close();
+        QVERIFY(f.c().Command4->toolTip().contains(choice));
+        QVERIFY(mine());
+        QTEST(f.list()->text(), "list");
+        // The choice stays for the window's life.
+        items.clear();
+        QVERIFY((menu = sourceMenu(items, checked)));
+        menu->close();
+        QCOMPARE(checked, choice);
+    }
+
     void runReadsThePanelAndWritesItsReadOuts()
     {
         QVERIFY(openOn(u"s:xa,x,b;xa:xd,e"_s));

@@ -1,6 +1,10 @@
 #include "cli_process.h"
 #include "search_site.h"
 
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 
 #ifdef Q_OS_UNIX
@@ -28,6 +32,27 @@ QByteArray crlf(QByteArray compact)
     return compact.replace('|', "\r\n");
 }
 
+// Related searches and suggestions with overlapping neighbourhoods.
+QString resumeGraph()
+{
+    QString graph = u"s:k0,k1;?s:k2,k0"_s;
+    for (int i = 0; i < 30; ++i)
+        for (const QString &source : {QString(), u"?"_s})
+            for (int j = 0; j < 3; ++j)
+                graph += (j ? u","_s : u";%1k%2:"_s.arg(source).arg(i)) +
+                         u"k%1"_s.arg((i * 7 + j * 11 + source.size()) % 30);
+    return graph;
+}
+
+// Queries a saved run had made; -1 before the file exists.
+int queriesSaved(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    return QJsonDocument::fromJson(file.readAll()).object().value(u"queriesMade"_s).toInt(-1);
+}
+
 } // namespace
 
 class MineCommandTest : public QObject
@@ -48,6 +73,12 @@ private Q_SLOTS:
     void unwritableOutputStopsTheRun();
     void stopSignals_data();
     void stopSignals();
+    void killedAndResumed_data();
+    void killedAndResumed();
+    void unusableStateFile_data();
+    void unusableStateFile();
+    void seenFile_data();
+    void seenFile();
 };
 
 void MineCommandTest::output_data()
@@ -64,14 +95,16 @@ void MineCommandTest::output_data()
     row("lines; a spoilt page is named", "s")
         << true << QByteArray("a\nb\nc\nd\n") << 0 << QByteArray("page of 'a' holds bytes");
     row("raw", "s --raw") << true << crlf("|a|b||c|d|") << 0 << QByteArray();
-    row("tsv", "s --format tsv") << true << QByteArray("a\t1\ts\nb\t1\ts\nc\t2\ta\nd\t2\tb\n") << 0
-                                 << QByteArray();
-    row("json", "--format=json s")
+    row("tsv, both sources", "s --format tsv --source both")
         << true
-        << QByteArray("{\"keyword\":\"a\",\"generation\":1,\"parent\":\"s\"}\n"
-                      "{\"keyword\":\"b\",\"generation\":1,\"parent\":\"s\"}\n"
-                      "{\"keyword\":\"c\",\"generation\":2,\"parent\":\"a\"}\n"
-                      "{\"keyword\":\"d\",\"generation\":2,\"parent\":\"b\"}\n")
+        << QByteArray("a\t1\ts\trelated\nb\t1\ts\trelated\nx\t1\ts\tsuggest\nc\t2\ta\trelated\n"
+                      "d\t2\tb\trelated\n")
+        << 0 << QByteArray();
+    row("json, suggestions", "--format=json s --source=suggest")
+        << true
+        << QByteArray(
+               "{\"keyword\":\"x\",\"generation\":1,\"parent\":\"s\",\"source\":\"suggest\"}\n"
+               "{\"keyword\":\"a\",\"generation\":1,\"parent\":\"s\",\"source\":\"suggest\"}\n")
         << 0 << QByteArray();
     row("limit", "s --limit 1") << true << QByteArray("a\nb\n") << 0 << QByteArray();
     row("longer-than; a line break shown as a space", "t --longer-than 2")
@@ -94,7 +127,8 @@ void MineCommandTest::output_data()
     row("empty seed", "''") << true << QByteArray() << 0
                             << QByteArray("warning: the seed is empty");
     for (const char *usage : {"--limit many", "--raw --format tsv", "--markers <p>", "--retries x",
-                              "--max-failures -1", "a b"})
+                              "--max-failures -1", "a b", "--source web", "--expand all",
+                              "--max-queries x", "--state f --format csv --output f.csv"})
         row(usage, usage) << true << QByteArray() << 2 << QByteArray("vantorix-cli: ");
 }
 
@@ -106,7 +140,7 @@ void MineCommandTest::output()
     QFETCH(int, exitCode);
     QFETCH(QByteArray, err);
 
-    SearchSite site(u"s:a,b;a:c,a;b:d;t:ab,X\r\ny,abc;ab:abd;u:broken,e;e:f"_s);
+    SearchSite site(u"s:a,b;?s:x,a;a:c,a;b:d;t:ab,X\r\ny,abc;ab:abd;u:broken,e;e:f"_s);
     site.failKeyword(u"broken"_s);
     site.spoilPage(u"a"_s);
     site.setMarkerPage(markerPage ? kMarkerPage : QByteArray(), markerPage ? 200 : 404);
@@ -170,6 +204,137 @@ void MineCommandTest::stopSignals()
     QCOMPARE(run.out, out);
     QCOMPARE(site.queries(), (QStringList{u"s"_s, u"a"_s}));
 #endif
+}
+
+void MineCommandTest::killedAndResumed_data()
+{
+    QTest::addColumn<QString>("options");
+    QTest::newRow("tsv") << u"--format tsv"_s;
+    QTest::newRow("tsv, three in flight") << u"--format tsv --concurrency 3"_s;
+    QTest::newRow("raw, two in flight") << u"--raw --concurrency 2"_s;
+}
+
+// Killed (SIGKILL) while waiting on the seed, on its suggestions and twice
+// later, each time resumed: the outputs put together are the output of a run
+// never interrupted, and a run resumed once more finds nothing to add.
+void MineCommandTest::killedAndResumed()
+{
+    QFETCH(QString, options);
+    SearchSite site(resumeGraph());
+    QTemporaryDir dir;
+    const QStringList args =
+        mine("s --source both --expand questions --quiet", site) + options.split(u' ');
+    const QString state = dir.filePath(u"run.state"_s);
+    const CliResult whole = runCli(args + QStringList{u"--state"_s, dir.filePath(u"whole"_s)});
+    QCOMPARE(whole.exitCode, 0);
+    const QStringList asked = site.queries(); // in query order with one in flight
+    QVERIFY(asked.size() > 100);
+
+    QByteArray out;
+    for (qsizetype at : {qsizetype(0), qsizetype(1), asked.size() / 3, asked.size() * 2 / 3}) {
+        while (asked.count(asked[at]) > 1)
+            ++at; // a keyword asked once, so that only this query waits
+        site.setDelay(asked[at], 60000);
+        const qsizetype before = site.queries().size();
+        const CliResult killed =
+            runCli(args + QStringList{u"--state"_s, state}, {}, CliInput::File, [&](QProcess &p) {
+                // Every query before it processed and saved, this one waited on.
+                QTRY_VERIFY_WITH_TIMEOUT(queriesSaved(state) == at &&
+                                             site.queries().mid(before).contains(asked[at]),
+                                         30000);
+                p.kill();
+            });
+        QVERIFY(killed.crashed);
+        out += killed.out;
+        site.setDelay(asked[at], 0);
+    }
+    const CliResult last = runCli(args + QStringList{u"--state"_s, state});
+    QCOMPARE(last.exitCode, 0);
+    QCOMPARE(out + last.out, whole.out);
+    const CliResult again = runCli(args + QStringList{u"--state"_s, state});
+    QCOMPARE(again.exitCode, 0);
+    QCOMPARE(again.out, options.startsWith(u"--raw"_s) ? whole.out : QByteArray());
+}
+
+void MineCommandTest::unusableStateFile_data()
+{
+    QTest::addColumn<QString>("pattern"); // in the saved file; "" cuts it in half
+    QTest::addColumn<QString>("replacement");
+    QTest::addColumn<QString>("args"); // the seed first
+    QTest::addColumn<QByteArray>("err");
+
+    const QByteArray damaged = "not a mining state file, or a damaged one";
+    QTest::newRow("cut off") << QString() << QString() << u"s"_s << damaged;
+    QTest::newRow("another JSON file")
+        << u"^.*$"_s << u"{\"a\":1}"_s << u"s"_s << "not a mining state file of this version"_ba;
+    QTest::newRow("a member of the wrong kind")
+        << u"\"position\":\\d+"_s << u"\"position\":\"3\""_s << u"s"_s
+        << "\"position\" is missing or of the wrong kind"_ba;
+    QTest::newRow("a position past its generation")
+        << u"\"position\":\\d+"_s << u"\"position\":99"_s << u"s"_s
+        << "does not fit the run's settings"_ba;
+    QTest::newRow("another source")
+        << u"x^"_s << QString() << u"s --source suggest"_s
+        << "holds a run with --source both; this run has --source suggest"_ba;
+    QTest::newRow("no filter then") << u"x^"_s << QString() << u"s --contains k"_s
+                                    << "with --contains (none); this run has --contains k"_ba;
+}
+
+// Refused as a usage error that says why, and left as it was.
+void MineCommandTest::unusableStateFile()
+{
+    QFETCH(QString, pattern);
+    QFETCH(QString, replacement);
+    QFETCH(QString, args);
+    QFETCH(QByteArray, err);
+    SearchSite site(resumeGraph());
+    QTemporaryDir dir;
+    const QString state = dir.filePath(u"run.state"_s);
+    auto run = [&](const QString &more) {
+        return runCli(mine("--source both --quiet --limit 20 --state", site) + QStringList{state} +
+                      more.split(u' '));
+    };
+    QCOMPARE(run(u"s"_s).exitCode, 0);
+    QFile file(state);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QString text = QString::fromUtf8(file.readAll());
+    text = pattern.isEmpty() ? text.left(text.size() / 2)
+                             : text.replace(QRegularExpression(pattern), replacement);
+    QVERIFY(file.resize(0) && file.write(text.toUtf8()) >= 0 && file.flush());
+    const CliResult refused = run(args);
+    QCOMPARE(refused.exitCode, 2);
+    QVERIFY2(refused.err.contains(err), refused.err.constData());
+    QVERIFY(file.seek(0));
+    QCOMPARE(QString::fromUtf8(file.readAll()), text);
+}
+
+void MineCommandTest::seenFile_data()
+{
+    QTest::addColumn<QByteArray>("content"); // none: no such file
+    QTest::addColumn<QByteArray>("out");
+    QTest::addColumn<int>("exitCode");
+    QTest::newRow("neither found nor queried, any case or line end") << "\xEF\xBB\xBF"
+                                                                        "A\r\n\nzz\n"_ba
+                                                                     << "b\nd\n"_ba << 0;
+    QTest::newRow("no such file") << QByteArray() << QByteArray() << 1;
+}
+
+void MineCommandTest::seenFile()
+{
+    QFETCH(QByteArray, content);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"seen.txt"_s);
+    QFile file(path);
+    QVERIFY(content.isNull() || (file.open(QIODevice::WriteOnly) && file.write(content) >= 0));
+    file.close();
+    SearchSite site(u"s:a,b;a:c,a;b:d"_s);
+    const CliResult run = runCli(mine("s --quiet --seen", site) + QStringList{path});
+    QTEST(run.exitCode, "exitCode");
+    QTEST(run.out, "out");
+    if (run.exitCode == 0)
+        QVERIFY(!site.queries().contains(u"a"_s));
+    else
+        QVERIFY(run.err.contains("--seen"));
 }
 
 QTEST_GUILESS_MAIN(MineCommandTest)

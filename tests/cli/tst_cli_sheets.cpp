@@ -74,7 +74,10 @@ private Q_SLOTS:
                      qPrintable(row.join(u',')));
         }
         QVERIFY(rows.size() > 10);
-        QCOMPARE(lines.join(u'\n') + u'\n', QString::fromUtf8(tsv.out));
+        QStringList tsvLines = QString::fromUtf8(tsv.out).split(u'\n', Qt::SkipEmptyParts);
+        for (QString &line : tsvLines)
+            line = line.section(u'\t', 0, 2);
+        QCOMPARE(lines, tsvLines);
     }
 
     void usageAndWriteErrors_data()

@@ -68,6 +68,8 @@ private Q_SLOTS:
     void relatedSearches();
     void hotLists_data();
     void hotLists();
+    void suggestions_data();
+    void suggestions();
     void choiceAndAddresses_data();
     void choiceAndAddresses();
     void httpsShellPageIsAskedAgainOverHttp();
@@ -166,6 +168,34 @@ void LayoutTest::hotLists()
     QCOMPARE(board ? layout::boardWordList(page) : layout::hotRanksWordList(page), lines(words));
 }
 
+void LayoutTest::suggestions_data()
+{
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QStringList>("words");
+
+    QTest::newRow("the q of each g item, in order, lower-cased")
+        << u"{\"q\":\"减肥\",\"p\":false,\"g\":[{\"type\":\"sug\",\"q\":\"减肥App\"},"
+           u"{\"q\":\"\\u51cf\\u80a5\\ud83d\\ude00 \\\"x\\\"\"},{\"q\":\"减肥\"}],"
+           u"\"slid\":\"1\"}"_s
+        << QStringList{u"减肥app"_s, u"减肥😀 \"x\""_s, u"减肥"_s};
+    QTest::newRow("items without a string q are passed over")
+        << u"{\"g\":[{\"type\":\"sug\"},{\"q\":7},\"q\",{\"q\":\"a\"}]}"_s << QStringList{u"a"_s};
+    QTest::newRow("no g: no suggestions") << u"{\"q\":\"x\",\"p\":false}"_s << QStringList{};
+    QTest::newRow("g not a list") << u"{\"g\":{\"q\":\"a\"}}"_s << QStringList{};
+    QTest::newRow("empty answer") << QString() << QStringList{};
+    QTest::newRow("cut off") << u"{\"g\":[{\"q\":\"a\"},{\"q\":\"b"_s << QStringList{};
+    QTest::newRow("a page, not JSON") << k2026 << QStringList{};
+    QTest::newRow("JSONP") << u"cb({\"g\":[{\"q\":\"a\"}]})"_s << QStringList{};
+}
+
+void LayoutTest::suggestions()
+{
+    QFETCH(QString, answer);
+    // One reader in both layouts.
+    for (const QString &choice : {u"--layout=live"_s, u"--layout=classic"_s})
+        QTEST(layoutFor({choice})->suggestions(answer), "words");
+}
+
 void LayoutTest::choiceAndAddresses_data()
 {
     QTest::addColumn<QStringList>("flags");
@@ -208,6 +238,11 @@ void LayoutTest::choiceAndAddresses()
     QVERIFY(chosen);
     QTEST(chosen->name(), "layout");
     QTEST(chosen->searchUrl(u"减肥 a&b"_s).toString(QUrl::FullyEncoded), "search");
+    // Suggestions come from the web-search host in either layout.
+    QFETCH(QString, search);
+    QCOMPARE(chosen->suggestUrl(u"减肥 a&b"_s).toString(QUrl::FullyEncoded),
+             search.left(search.indexOf(u"/s?"_s)) +
+                 u"/sugrec?prod=pc&wd=%E5%87%8F%E8%82%A5%20a%26b"_s);
     const auto sourceUrl = [&](const char *name) {
         const auto reading = chosen->hotlist(*hotwords::sourceByName(QLatin1String(name)));
         return reading ? reading->url.toString(QUrl::FullyEncoded) : QString();

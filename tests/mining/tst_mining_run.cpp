@@ -47,6 +47,14 @@ public:
     {
         return m_classic->relatedSearches(page, markers);
     }
+    QUrl suggestUrl(const QString &keyword) const override
+    {
+        return m_classic->suggestUrl(keyword);
+    }
+    QStringList suggestions(const QString &answer) const override
+    {
+        return m_classic->suggestions(answer);
+    }
     std::optional<hotwords::HotlistReading>
     hotlist(const hotwords::HotwordSource &source) const override
     {
@@ -131,6 +139,10 @@ private Q_SLOTS:
     void faultySandboxLosesNothingThatArrived();
     void liveRunFindsWhatTheClassicRunFinds();
     void aPageThatSendsTheQueryOnIsFollowedOnce();
+    void sourcesAndVariants_data();
+    void sourcesAndVariants();
+    void resumedRunEndsAsIfNeverStopped_data();
+    void resumedRunEndsAsIfNeverStopped();
 };
 
 void MiningRunTest::run_data()
@@ -388,6 +400,119 @@ void MiningRunTest::aPageThatSendsTheQueryOnIsFollowedOnce()
     QVERIFY(rig.mine(input(u"s"_s)));
     QCOMPARE(rig.queries(), u"s,then,a,then,,then"_s);
     QCOMPARE(rig.list, lines(u"|a||"_s));
+}
+
+void MiningRunTest::sourcesAndVariants_data()
+{
+    QTest::addColumn<QString>("graph");    // "?k:" gives the suggestions of k
+    QTest::addColumn<QString>("options");  // source and expansion
+    QTest::addColumn<QString>("accepted"); // keyword/generation/parent/source
+    QTest::addColumn<QString>("queries");  // the first ones, then "…" and the last ones
+    QTest::addColumn<int>("queryCount");
+    QTest::addColumn<QString>("list");
+
+    const QString graph = u"s:a,b;?s:c,a;a:d;?b:e"_s;
+    QTest::newRow("both: each keyword's related block, then its suggestions")
+        << graph << u"both none"_s
+        << u"a/1/s/related,b/1/s/related,c/1/s/suggest,d/2/a/related,e/2/b/suggest"_s
+        << u"s,?s,a,?a,b,?b,c,?c,,?,d,?d,e,?e,,?"_s << 16 << u"|a|b||c|d|e|"_s;
+    QTest::newRow("suggestions alone")
+        << graph << u"suggest none"_s << u"c/1/s/suggest,a/1/s/suggest"_s << u"?s,?c,?a,?"_s << 4
+        << u"|c|a||"_s;
+    // A variant's harvest joins its keyword's generation; a variant a page
+    // lists becomes a keyword and is queried as one, without variants.
+    QTest::newRow("az variants of the seed and the first generation")
+        << u"s:a;s q:x;a:s q;a z:w;x:v"_s << u"related az"_s
+        << u"a/1/s/related,x/1/s q/related,s q/2/a/related,w/2/a z/related,v/2/x/related"_s
+        << u"s,s a,s b…x y,x z,,s q,w,v,"_s << 27 + 55 + 4 << u"|a||x|s q|w|v|"_s;
+    QTest::newRow("question words before, then after; an empty seed harvest goes on")
+        << u"s:;s怎么:y"_s << u"related questions"_s << u"y/1/s怎么/related"_s
+        << u"s,怎么s,s怎么,如何s,s如何…y为什么,"_s << 13 + 14 << u"||y|"_s;
+}
+
+void MiningRunTest::sourcesAndVariants()
+{
+    QFETCH(QString, graph);
+    QFETCH(QString, options);
+    QFETCH(QString, queries);
+    QFETCH(int, queryCount);
+
+    Rig rig(graph);
+    QStringList accepted;
+    connect(
+        &rig.run, &MiningRun::keywordAccepted, this,
+        [&](const QString &word, int generation, const QString &parent, mining::QueryKind kind) {
+            accepted
+                << u"%1/%2/%3/%4"_s.arg(word).arg(generation).arg(parent, mining::kindName(kind));
+        });
+    const QStringList option = options.split(u' ');
+    MiningInput in = input(u"s"_s);
+    in.source = *mining::parseSource(option[0]);
+    in.expansion = *mining::parseExpansion(option[1]);
+    QVERIFY(rig.mine(in));
+    QTEST(accepted.join(u','), "accepted");
+    QFETCH(QString, list);
+    QCOMPARE(rig.list, lines(list));
+    const QStringList asked = rig.site.queries();
+    QCOMPARE(asked.size(), queryCount);
+    QCOMPARE(rig.run.queriesMade(), queryCount);
+    const QStringList ends = queries.split(u'…');
+    QCOMPARE(asked.mid(0, ends[0].count(u',') + 1).join(u','), ends[0]);
+    if (ends.size() > 1)
+        QCOMPARE(asked.mid(asked.size() - ends[1].count(u',') - 1).join(u','), ends[1]);
+}
+
+void MiningRunTest::resumedRunEndsAsIfNeverStopped_data()
+{
+    QTest::addColumn<int>("concurrency");
+    QTest::addColumn<QString>("limit");
+    QTest::newRow("to the end") << 1 << u"1000"_s;
+    QTest::newRow("to the end, three in flight") << 3 << u"1000"_s;
+    QTest::newRow("the limit stops the resumed run too") << 3 << u"30"_s;
+}
+
+// A run resumed from any of its checkpoints, in a new run object, accepts
+// exactly the keywords the whole run accepted after that point and leaves
+// the same list.
+void MiningRunTest::resumedRunEndsAsIfNeverStopped()
+{
+    QFETCH(int, concurrency);
+    QFETCH(QString, limit);
+
+    // Overlapping neighbourhoods in both sources, so duplicates cross pages.
+    QString graph = u"s:k0,k1;?s:k2,k0"_s;
+    for (int i = 0; i < 40; ++i)
+        for (int j = 0; j < 3; ++j)
+            graph += (j ? u","_s : u";%1k%2:"_s.arg(i % 2 ? u"?"_s : QString()).arg(i)) +
+                     u"k%1"_s.arg((i * 7 + j * 13 + 1) % 40);
+    MiningInput in = input(u"s"_s, limit);
+    in.source = mining::SourceChoice::Both;
+    in.expansion = mining::Expansion::Questions;
+    Rig whole(graph, {concurrency, 0, 0});
+    QList<mining::RunCheckpoint> checkpoints;
+    QList<qsizetype> acceptedBefore;
+    connect(&whole.run, &MiningRun::checkpointReached, this, [&] {
+        checkpoints << whole.run.checkpoint();
+        acceptedBefore << whole.accepted.size();
+    });
+    QVERIFY(whole.mine(in));
+    QVERIFY(whole.accepted.size() > 20);
+    QVERIFY(checkpoints.size() > 50);
+
+    for (qsizetype i = 0; i < checkpoints.size(); i += i + 1 < checkpoints.size() ? 7 : 1) {
+        Rig part(graph, {concurrency, 0, 0});
+        QSignalSpy finished(&part.run, &MiningRun::finished);
+        QVERIFY(part.run.resume(in, checkpoints[i]));
+        QVERIFY(finished.count() || finished.wait(20000));
+        QCOMPARE(whole.accepted.mid(0, acceptedBefore[i]) + part.accepted, whole.accepted);
+        QCOMPARE(part.list, whole.list);
+        QCOMPARE(part.run.runState(), whole.run.runState());
+        QCOMPARE(part.run.queriesMade(), whole.run.queriesMade());
+    }
+    // A checkpoint from other settings does not fit.
+    in.expansion = mining::Expansion::None;
+    Rig other(graph);
+    QVERIFY(!other.run.resume(in, checkpoints[5]));
 }
 
 QTEST_GUILESS_MAIN(MiningRunTest)

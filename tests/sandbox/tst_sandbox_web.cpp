@@ -135,6 +135,16 @@ private Q_SLOTS:
                  expected);
         QCOMPARE(page.contains(u"<title>"_s + keyword.toHtmlEscaped() + u"_百度搜索"_s),
                  !keyword.isEmpty());
+
+        // The suggestions: the same graph in another draw, whatever the layout.
+        const HttpResult suggested = httpGet(m_manager, layout->suggestUrl(keyword));
+        QCOMPARE(suggested.contentType, "application/json"_ba);
+        QStringList suggestions = server.graph().suggestions(keyword);
+        for (QString &word : suggestions)
+            word = word.toLower();
+        QCOMPARE(layout->suggestions(QString::fromUtf8(suggested.body)), suggestions);
+        QCOMPARE(suggestions.isEmpty(), keyword.isEmpty());
+        QVERIFY(keyword.isEmpty() || suggestions != expected);
     }
 
     // All requests wait on the server at the same time.

@@ -5,7 +5,11 @@
 
 #include <QHttpServerRequest>
 #include <QHttpServerResponder>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTimer>
+#include <QUrlQuery>
 #include <memory>
 
 SearchSite::SearchSite(const QString &graph)
@@ -23,6 +27,13 @@ SearchSite::SearchSite(const QString &graph)
                        const QByteArray body = answer(request, status, keyword);
                        send(std::move(responder), body, status, m_delays.value(keyword));
                    });
+    m_server.route(QStringLiteral("/sugrec"), [this](const QHttpServerRequest &request,
+                                                     QHttpServerResponder &&responder) {
+        int status = 200;
+        QString keyword;
+        const QByteArray body = suggestions(request, status, keyword);
+        send(std::move(responder), body, status, m_delays.value(keyword), "application/json");
+    });
     m_server.route(QStringLiteral("/banben.htm"),
                    [this](const QHttpServerRequest &, QHttpServerResponder &&responder) {
                        send(std::move(responder), m_markerPage, m_markerStatus,
@@ -70,16 +81,43 @@ void SearchSite::setDelay(const QString &keyword, int ms)
 }
 
 void SearchSite::send(QHttpServerResponder &&responder, const QByteArray &body, int status,
-                      int delayMs)
+                      int delayMs, const QByteArray &type)
 {
     if (delayMs <= 0) {
-        responder.write(body, "text/html; charset=gbk", QHttpServerResponder::StatusCode(status));
+        responder.write(body, type, QHttpServerResponder::StatusCode(status));
         return;
     }
     auto reply = std::make_shared<QHttpServerResponder>(std::move(responder));
-    QTimer::singleShot(delayMs, &m_server, [reply, body, status] {
-        reply->write(body, "text/html; charset=gbk", QHttpServerResponder::StatusCode(status));
+    QTimer::singleShot(delayMs, &m_server, [reply, body, status, type] {
+        reply->write(body, type, QHttpServerResponder::StatusCode(status));
     });
+}
+
+bool SearchSite::record(const QString &keyword, int &status)
+{
+    m_queries.append(keyword);
+    m_times.append(m_clock.elapsed());
+    if (int &left = m_failures[keyword]; left > 0) {
+        --left;
+        status = 500;
+        return false;
+    }
+    return true;
+}
+
+QByteArray SearchSite::suggestions(const QHttpServerRequest &request, int &status, QString &keyword)
+{
+    const QUrlQuery query(request.url());
+    keyword = QLatin1Char('?') + query.queryItemValue(QStringLiteral("wd"), QUrl::FullyDecoded);
+    if (!record(keyword, status))
+        return "server error";
+    QJsonArray items;
+    for (const QString &word : m_related.value(keyword))
+        items.append(QJsonObject{{QStringLiteral("q"), word}});
+    QJsonObject answer{{QStringLiteral("q"), keyword.mid(1)}};
+    if (!items.isEmpty())
+        answer.insert(QStringLiteral("g"), items);
+    return QJsonDocument(answer).toJson(QJsonDocument::Compact);
 }
 
 QByteArray SearchSite::answer(const QHttpServerRequest &request, int &status, QString &keyword)
@@ -88,12 +126,7 @@ QByteArray SearchSite::answer(const QHttpServerRequest &request, int &status, QS
     if (wd.startsWith("wd="))
         wd = wd.mid(3);
     keyword = fromGbk(QByteArray::fromPercentEncoding(wd));
-    m_queries.append(keyword);
-    m_times.append(m_clock.elapsed());
-    if (int &left = m_failures[keyword]; left > 0) {
-        --left;
-        status = 500;
+    if (!record(keyword, status))
         return "server error";
-    }
     return resultPage(m_related.value(keyword)) + (m_spoilt.contains(keyword) ? "\x80" : "");
 }

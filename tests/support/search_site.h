@@ -6,11 +6,15 @@
 #include <QStringList>
 
 // A tiny search engine on 127.0.0.1 whose result pages list exactly the
-// related keywords a test gives it, so every harvest is known in advance.
+// related keywords a test gives it, and whose /sugrec answers exactly the
+// suggestions it gives it, so every harvest is known in advance.
 class SearchSite
 {
 public:
-    // Graph as "seed:a,b;a:c;b:" (a keyword, a colon, its related links).
+    // Graph as "seed:a,b;a:c;b:" (a keyword, a colon, its related links);
+    // "?seed:x,y" gives the suggestions of seed. A suggestion query shows in
+    // queries() as "?" and its keyword, and failKeyword() and setDelay() take
+    // it so too.
     explicit SearchSite(const QString &graph = {});
 
     QString host() const;
@@ -33,11 +37,15 @@ public:
 
 private:
     QByteArray answer(const QHttpServerRequest &request, int &status, QString &keyword);
-    void send(QHttpServerResponder &&responder, const QByteArray &body, int status, int delayMs);
+    QByteArray suggestions(const QHttpServerRequest &request, int &status, QString &keyword);
+    // Notes the query; false (status 500) while the keyword is to fail.
+    bool record(const QString &keyword, int &status);
+    void send(QHttpServerResponder &&responder, const QByteArray &body, int status, int delayMs,
+              const QByteArray &type = "text/html; charset=gbk");
 
     QHttpServer m_server;
     quint16 m_port = 0;
-    QHash<QString, QStringList> m_related;
+    QHash<QString, QStringList> m_related; // "?keyword": its suggestions
     QHash<QString, int> m_failures;
     QHash<QString, int> m_delays;
     QSet<QString> m_spoilt;

@@ -1,0 +1,87 @@
+#include "cli/mine_resume.h"
+
+#include "list/filters.h"
+#include "list/keyword_list.h"
+
+#include <QCryptographicHash>
+#include <QFile>
+#include <QStringDecoder>
+
+namespace vantorix::cli {
+
+namespace {
+
+QString floored(const QString &text)
+{
+    return QString::number(list::parseFlooredNumber(text).value_or(0));
+}
+
+// The --seen keywords in short: how many, and a digest of them.
+QString digest(const QStringList &keywords)
+{
+    const QByteArray hash = QCryptographicHash::hash(keywords.join(QLatin1Char('\n')).toUtf8(),
+                                                     QCryptographicHash::Sha256);
+    return QStringLiteral("%1 keywords (%2)")
+        .arg(keywords.size())
+        .arg(QString::fromLatin1(hash.toHex().left(12)));
+}
+
+QList<mining::RunSetting> runSettings(const mining::MiningInput &input,
+                                      const mining::FetchPolicy &policy, const QString &layout)
+{
+    QList<mining::RunSetting> settings{
+        {QStringLiteral("seed"), input.seed},
+        {QStringLiteral("--source"), mining::sourceName(input.source)},
+        {QStringLiteral("--expand"), mining::expansionName(input.expansion)},
+        {QStringLiteral("--limit"), floored(input.limitText)},
+        {QStringLiteral("--longer-than"), floored(input.minLengthText)},
+        {QStringLiteral("--max-failures"), QString::number(policy.maxFailuresInARow)},
+        {QStringLiteral("--layout"), layout}};
+    // Left out when not given, so that a difference reads "(none)".
+    if (input.filterText != mining::kFilterOff)
+        settings.append({QStringLiteral("--contains"), input.filterText});
+    if (input.maxQueries > 0)
+        settings.append({QStringLiteral("--max-queries"), QString::number(input.maxQueries)});
+    if (!input.knownKeywords.isEmpty())
+        settings.append({QStringLiteral("--seen"), digest(input.knownKeywords)});
+    return settings;
+}
+
+} // namespace
+
+Result<QStringList> readSeenFile(const QString &path, TextEncoding encoding)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return failure(QStringLiteral("--seen %1: %2").arg(path, file.errorString()));
+    QByteArray bytes = file.readAll();
+    QString text;
+    if (encoding == TextEncoding::Gbk) {
+        text = QStringDecoder("GB18030").decode(bytes);
+    } else {
+        if (bytes.startsWith("\xEF\xBB\xBF"))
+            bytes.remove(0, 3);
+        text = QString::fromUtf8(bytes);
+    }
+    QStringList keywords = list::splitLines(text);
+    keywords.removeAll(QString());
+    return keywords;
+}
+
+Result<MineResume> prepareResume(const QString &path, const mining::MiningInput &input,
+                                 const mining::FetchPolicy &policy, const QString &layout)
+{
+    MineResume resume{path, runSettings(input, policy, layout), std::nullopt};
+    Result<std::optional<mining::SavedRun>> saved = mining::loadSavedRun(path);
+    if (!saved)
+        return failure(QStringLiteral("--state %1: %2").arg(path, saved.error()));
+    if (!*saved)
+        return resume;
+    if (const auto differs = mining::firstDifference((*saved)->settings, resume.settings))
+        return failure(QStringLiteral("--state %1 holds a run with %2 %3; this run has %2 %4")
+                           .arg(path, differs->name, differs->saved, differs->given));
+    resume.from = (*saved)->checkpoint;
+    return resume;
+}
+
+} // namespace vantorix::cli
