@@ -19,6 +19,7 @@
 #include "list_tool_pairs.h"
 #include "mining/jcf.h"
 #include "mining/seed_markers.h"
+#include "mining/state_file.h"
 #include "sandbox/sandbox_options.h"
 
 #include <QDirIterator>
@@ -208,16 +209,21 @@ void rootGroups(const QByteArray &input)
     CHECK(before == after);
 }
 
-// The proxies file, read from a file holding the input: every proxy read
-// makes an address with a host.
-void proxies(const QByteArray &input)
+// The file readers read a file holding the input.
+QString inputFile(const QByteArray &input, const QString &name)
 {
     static const QTemporaryDir dir;
-    QFile file(dir.filePath(QStringLiteral("proxies")));
+    QFile file(dir.filePath(name));
     CHECK(file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
           file.write(input) == input.size());
-    file.close();
-    if (const Result<QStringList> read = config::readProxyList(file.fileName())) {
+    return file.fileName();
+}
+
+// The proxies file: every proxy read makes an address with a host.
+void proxies(const QByteArray &input)
+{
+    const QString path = inputFile(input, QStringLiteral("proxies"));
+    if (const Result<QStringList> read = config::readProxyList(path)) {
         CHECK(!read->isEmpty());
         for (const QString &proxy : *read) {
             const QUrl url(proxy);
@@ -226,11 +232,29 @@ void proxies(const QByteArray &input)
     }
 }
 
+// The resume state file: a run that loads stands where a run can go on, and
+// saves and loads again as it was.
+void stateFile(const QByteArray &input)
+{
+    const auto loaded = mining::loadSavedRun(inputFile(input, QStringLiteral("state")));
+    if (!loaded || !*loaded)
+        return;
+    const mining::RunCheckpoint &at = (*loaded)->checkpoint;
+    CHECK(at.generation >= 0 && at.position >= 0 && at.position <= at.keywords.size());
+    const QString again = inputFile({}, QStringLiteral("again"));
+    CHECK(bool(mining::saveRun(again, **loaded)));
+    const auto reloaded = mining::loadSavedRun(again);
+    CHECK(reloaded && *reloaded && (*reloaded)->settings == (*loaded)->settings &&
+          (*reloaded)->checkpoint.keywords == at.keywords &&
+          (*reloaded)->checkpoint.seenList == at.seenList);
+}
+
 using Target = void (*)(const QByteArray &);
 const std::map<QByteArray, Target> kTargets{{"extract", extract},        {"harvest", harvest},
                                             {"charset", charset},        {"live", live},
                                             {"list_tools", listTools},   {"options", options},
-                                            {"root_groups", rootGroups}, {"proxies", proxies}};
+                                            {"root_groups", rootGroups}, {"proxies", proxies},
+                                            {"state", stateFile}};
 
 } // namespace
 
