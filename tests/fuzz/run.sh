@@ -16,7 +16,7 @@ while getopts t:b: option; do
     esac
 done
 shift $((OPTIND - 1))
-targets=("${@:-extract harvest charset live list_tools options root_groups}")
+targets=("${@:-extract harvest charset live list_tools options root_groups proxies state}")
 read -ra targets <<<"${targets[*]}"
 
 # Seeds from the sandbox web's pages, classic and live, and a mining run.
@@ -53,6 +53,9 @@ make_seeds() {
     printf '%s\0' --proxy socks5://127.0.0.1:1080 --concurrency 6 -- -1 >"$out/options/proxy"
     printf '%s\0' --port 0 --fail-rate 0.5 --seed 7 --fanout 12 --depth 5 >"$out/options/sandbox"
     printf '%s\0' --search-host "[::1]:8080" -h 1e400 -0 NaN "１２" " 2.9 " >"$out/options/hosts"
+    "$cli" --search-host "$host" --publisher-host "$host" mine 减肥 --limit 30 --quiet \
+        --state "$out/state/run" >/dev/null
+    printf '# rotation\nhttp://127.0.0.1:8080\n\nsocks5://u:p@[::1]:1080\r\n' >"$out/proxies/list"
     kill $(jobs -p) && trap - EXIT && rm "$out"/.sandbox* "$out"/page*
 }
 

@@ -3,6 +3,7 @@
 // plain text files. FUZZ_TARGET names the target to run; with libFuzzer this
 // is the fuzzer's entry point, in the normal build a replay of kept inputs.
 #include "config/host_check.h"
+#include "config/proxy_list.h"
 #include "config/settings.h"
 #include "hotwords/charset.h"
 #include "hotwords/extract.h"
@@ -18,11 +19,13 @@
 #include "list_tool_pairs.h"
 #include "mining/jcf.h"
 #include "mining/seed_markers.h"
+#include "mining/state_file.h"
 #include "sandbox/sandbox_options.h"
 
 #include <QDirIterator>
 #include <QFile>
 #include <QStringEncoder>
+#include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -206,10 +209,52 @@ void rootGroups(const QByteArray &input)
     CHECK(before == after);
 }
 
+// The file readers read a file holding the input.
+QString inputFile(const QByteArray &input, const QString &name)
+{
+    static const QTemporaryDir dir;
+    QFile file(dir.filePath(name));
+    CHECK(file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+          file.write(input) == input.size());
+    return file.fileName();
+}
+
+// The proxies file: every proxy read makes an address with a host.
+void proxies(const QByteArray &input)
+{
+    const QString path = inputFile(input, QStringLiteral("proxies"));
+    if (const Result<QStringList> read = config::readProxyList(path)) {
+        CHECK(!read->isEmpty());
+        for (const QString &proxy : *read) {
+            const QUrl url(proxy);
+            CHECK(url.isValid() && !url.host().isEmpty());
+        }
+    }
+}
+
+// The resume state file: a run that loads stands where a run can go on, and
+// saves and loads again as it was.
+void stateFile(const QByteArray &input)
+{
+    const auto loaded = mining::loadSavedRun(inputFile(input, QStringLiteral("state")));
+    if (!loaded || !*loaded)
+        return;
+    const mining::RunCheckpoint &at = (*loaded)->checkpoint;
+    CHECK(at.generation >= 0 && at.position >= 0 && at.position <= at.keywords.size());
+    const QString again = inputFile({}, QStringLiteral("again"));
+    CHECK(bool(mining::saveRun(again, **loaded)));
+    const auto reloaded = mining::loadSavedRun(again);
+    CHECK(reloaded && *reloaded && (*reloaded)->settings == (*loaded)->settings &&
+          (*reloaded)->checkpoint.keywords == at.keywords &&
+          (*reloaded)->checkpoint.seenList == at.seenList);
+}
+
 using Target = void (*)(const QByteArray &);
-const std::map<QByteArray, Target> kTargets{
-    {"extract", extract},      {"harvest", harvest}, {"charset", charset},       {"live", live},
-    {"list_tools", listTools}, {"options", options}, {"root_groups", rootGroups}};
+const std::map<QByteArray, Target> kTargets{{"extract", extract},        {"harvest", harvest},
+                                            {"charset", charset},        {"live", live},
+                                            {"list_tools", listTools},   {"options", options},
+                                            {"root_groups", rootGroups}, {"proxies", proxies},
+                                            {"state", stateFile}};
 
 } // namespace
 

@@ -25,7 +25,7 @@ CliResult runCli(const QStringList &args, const QByteArray &input, CliInput how,
     }
     if (whileRunning)
         whileRunning(process);
-    if (finished.isEmpty() && !finished.wait(120000)) {
+    if (finished.isEmpty() && !finished.wait(600000)) {
         process.kill();
         process.waitForFinished();
         return {};

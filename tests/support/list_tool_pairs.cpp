@@ -9,7 +9,6 @@
 
 #include <QDebug>
 #include <QStringDecoder>
-#include <functional>
 
 using namespace vantorix::list;
 using namespace Qt::StringLiterals;
@@ -51,109 +50,106 @@ QString exported(const QString &text, TextLayout layout, ExportSeparator separat
     return out.isEmpty() || mark == u'\n' ? out : out + u'\n';
 }
 
-struct Tool
-{
-    const char *name;
-    bool readsText;
-    QStringList arguments;
-    std::function<void(QByteArrayView, TextLayout, const QString &, ByteSink &)> onBytes;
-    std::function<QString(const QString &, TextLayout, const QString &)> onText;
+enum class Tool {
+    Dedupe,
+    DedupeColliding, // every hash the same, so the exact comparison decides every look-up
+    Shuffle,
+    Contains,
+    Excludes,
+    LongerThan,
+    ExportComma,
+    ExportBar,
+    ExportNewline
 };
+const char *const kToolNames[] = {"dedupe",        "dedupe, every hash colliding",
+                                  "shuffle",       "contains",
+                                  "excludes",      "longer-than",
+                                  "export comma",  "export bar",
+                                  "export newline"};
 
-QList<Tool> tools(const QStringList &needles)
+void onBytes(Tool tool, QByteArrayView t, TextLayout l, const QString &a, ByteSink &out)
 {
-    const auto exporting = [](const char *name, ExportSeparator separator, QChar mark) {
-        return Tool{name,
-                    false,
-                    {{}},
-                    [=](QByteArrayView t, TextLayout l, const QString &, ByteSink &out) {
-                        exportUtf8(t, l, separator, out);
-                    },
-                    [=](const QString &t, TextLayout l, const QString &) {
-                        return exported(t, l, separator, mark);
-                    }};
-    };
-    const auto deduped = [](const QString &t, TextLayout l, const QString &) {
+    QRandomGenerator random(5);
+    switch (tool) {
+    case Tool::Dedupe:
+        return dedupeUtf8(t, l, out);
+    case Tool::DedupeColliding:
+        return dedupeUtf8(t, l, out, sameHash);
+    case Tool::Shuffle:
+        return shuffleUtf8(t, l, random, out);
+    case Tool::Contains:
+        return filterByTextUtf8(t, l, a, TextFilter::Containing, out);
+    case Tool::Excludes:
+        return filterByTextUtf8(t, l, a, TextFilter::NotContaining, out);
+    case Tool::LongerThan:
+        return filterLongerThanUtf8(t, l, a.toInt(), out);
+    case Tool::ExportComma:
+        return exportUtf8(t, l, ExportSeparator::Comma, out);
+    case Tool::ExportBar:
+        return exportUtf8(t, l, ExportSeparator::Bar, out);
+    case Tool::ExportNewline:
+        return exportUtf8(t, l, ExportSeparator::Newline, out);
+    }
+}
+
+QString onText(Tool tool, const QString &t, TextLayout l, const QString &a)
+{
+    QRandomGenerator random(5);
+    switch (tool) {
+    case Tool::Dedupe:
+    case Tool::DedupeColliding:
         return l == TextLayout::List ? RemoveDuplicateLines(t, kSeparator)
                                      : joined(uniquePieces(piecesOf(t, l)), l);
-    };
-    return {
-        {"dedupe",
-         false,
-         {{}},
-         [](QByteArrayView t, TextLayout l, const QString &, ByteSink &out) {
-             dedupeUtf8(t, l, out);
-         },
-         deduped},
-        {"dedupe, every hash colliding",
-         false,
-         {{}},
-         [](QByteArrayView t, TextLayout l, const QString &, ByteSink &out) {
-             dedupeUtf8(t, l, out, sameHash);
-         },
-         deduped},
-        {"shuffle",
-         false,
-         {{}},
-         [](QByteArrayView t, TextLayout l, const QString &, ByteSink &out) {
-             QRandomGenerator random(5);
-             shuffleUtf8(t, l, random, out);
-         },
-         [](const QString &t, TextLayout l, const QString &) {
-             QRandomGenerator random(5);
-             return joined(shuffledPieces(piecesOf(t, l), random), l);
-         }},
-        {"contains", true, needles,
-         [](QByteArrayView t, TextLayout l, const QString &a, ByteSink &out) {
-             filterByTextUtf8(t, l, a, TextFilter::Containing, out);
-         },
-         [](const QString &t, TextLayout l, const QString &a) { return filtered(t, l, a, true); }},
-        {"excludes", true, needles,
-         [](QByteArrayView t, TextLayout l, const QString &a, ByteSink &out) {
-             filterByTextUtf8(t, l, a, TextFilter::NotContaining, out);
-         },
-         [](const QString &t, TextLayout l, const QString &a) { return filtered(t, l, a, false); }},
-        {"longer-than",
-         true,
-         {u"-1"_s, u"0"_s, u"1"_s, u"2"_s, u"3"_s, u"7"_s},
-         [](QByteArrayView t, TextLayout l, const QString &a, ByteSink &out) {
-             filterLongerThanUtf8(t, l, a.toInt(), out);
-         },
-         [](const QString &t, TextLayout l, const QString &a) {
-             return joined(keepLongerThan(piecesOf(t, l), a.toInt()), l);
-         }},
-        exporting("export comma", ExportSeparator::Comma, u','),
-        exporting("export bar", ExportSeparator::Bar, u'|'),
-        exporting("export newline", ExportSeparator::Newline, u'\n'),
-    };
+    case Tool::Shuffle:
+        return joined(shuffledPieces(piecesOf(t, l), random), l);
+    case Tool::Contains:
+        return filtered(t, l, a, true);
+    case Tool::Excludes:
+        return filtered(t, l, a, false);
+    case Tool::LongerThan:
+        return joined(keepLongerThan(piecesOf(t, l), a.toInt()), l);
+    case Tool::ExportComma:
+        return exported(t, l, ExportSeparator::Comma, u',');
+    case Tool::ExportBar:
+        return exported(t, l, ExportSeparator::Bar, u'|');
+    case Tool::ExportNewline:
+        return exported(t, l, ExportSeparator::Newline, u'\n');
+    }
+    return {};
 }
 
 } // namespace
 
 std::optional<QString> listToolsDisagree(const QByteArray &utf8, const QStringList &needles)
 {
+    const QStringList lengths{u"-1"_s, u"0"_s, u"1"_s, u"2"_s, u"3"_s, u"7"_s};
     for (const TextLayout layout : {TextLayout::Lines, TextLayout::List}) {
-        for (const Tool &tool : tools(needles)) {
+        for (int i = 0; i <= int(Tool::ExportNewline); ++i) {
+            const Tool tool = Tool(i);
+            const bool readsText = tool >= Tool::Contains && tool <= Tool::LongerThan;
             // A byte order mark that starts the output is a keyword's, not a mark.
             const auto read = [&](const QByteArray &bytes) {
                 constexpr auto flags =
                     QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom;
-                return tool.readsText ? QString(QStringDecoder(QStringDecoder::Utf8, flags)(bytes))
-                                      : QString::fromLatin1(bytes);
+                return readsText ? QString(QStringDecoder(QStringDecoder::Utf8, flags)(bytes))
+                                 : QString::fromLatin1(bytes);
             };
-            for (const QString &argument : tool.arguments) {
+            const QStringList arguments = tool == Tool::LongerThan ? lengths
+                                          : readsText              ? needles
+                                                                   : QStringList{{}};
+            for (const QString &argument : arguments) {
                 QByteArray out;
                 // A tiny chunk makes the sink hand on pieces of every size.
                 ByteSink sink([&](QByteArrayView bytes) { return out.append(bytes), true; }, 7);
-                tool.onBytes(utf8, layout, argument, sink);
+                onBytes(tool, utf8, layout, argument, sink);
                 sink.flush();
-                const QString want = tool.onText(read(utf8), layout, argument);
+                const QString want = onText(tool, read(utf8), layout, argument);
                 if (read(out) == want)
                     continue;
                 QString message;
-                QDebug(&message) << tool.name << (layout == TextLayout::List ? "--raw" : "lines")
-                                 << argument << "on" << utf8 << "gave" << read(out) << "not"
-                                 << want;
+                QDebug(&message) << kToolNames[i]
+                                 << (layout == TextLayout::List ? "--raw" : "lines") << argument
+                                 << "on" << utf8 << "gave" << read(out) << "not" << want;
                 return message;
             }
         }
