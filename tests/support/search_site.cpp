@@ -8,6 +8,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QPointer>
 #include <QTimer>
 #include <QUrlQuery>
 #include <memory>
@@ -87,10 +88,14 @@ void SearchSite::send(QHttpServerResponder &&responder, const QByteArray &body, 
         responder.write(body, type, QHttpServerResponder::StatusCode(status));
         return;
     }
+    // The client may be gone when the answer is due, and a 6.4 responder
+    // writing to a closed socket crashes.
     auto reply = std::make_shared<QHttpServerResponder>(std::move(responder));
-    QTimer::singleShot(delayMs, &m_server, [reply, body, status, type] {
-        reply->write(body, type, QHttpServerResponder::StatusCode(status));
-    });
+    QTimer::singleShot(delayMs, &m_server,
+                       [reply, socket = QPointer(reply->socket()), body, status, type] {
+                           if (socket && socket->state() == QAbstractSocket::ConnectedState)
+                               reply->write(body, type, QHttpServerResponder::StatusCode(status));
+                       });
 }
 
 bool SearchSite::record(const QString &keyword, int &status)
