@@ -174,7 +174,7 @@ void options(const QByteArray &input)
     if (const Result<config::ParsedOptions> given = config::parseOptions(arguments, specs)) {
         config::Settings settings;
         if (config::applySettingsFlags(settings, *given))
-            CHECK(settings.timeoutSeconds >= 1 && settings.concurrency >= 1);
+            CHECK(settings.timeoutSeconds >= 1 && settings.concurrency >= 0); // 0: one per proxy
     }
     (void)sandbox::parseSandboxArguments(arguments);
     for (const QString &word : arguments) {
