@@ -83,8 +83,8 @@ Result<> setLayout(Settings &settings, const QString &value)
     return {};
 }
 
-OptionSpec spec(const char *name, const char *valueName, const char *description,
-                const char *environment = "")
+OptionSpec optionSpec(const char *name, const char *valueName, const char *description,
+                      const char *environment = "")
 {
     return {QLatin1String(name), QLatin1String(valueName), QLatin1String(description),
             QLatin1String(environment)};
@@ -94,59 +94,61 @@ const OptionTable<Settings> &table()
 {
     static const OptionTable<Settings> options = [] {
         OptionTable<Settings> rows;
-        rows.push_back({spec("sandbox", "", "serve every page from an embedded web on 127.0.0.1"),
-                        [](Settings &s, const QString &) {
-                            s.sandbox = true;
-                            return Result<>();
-                        }});
+        rows.push_back(
+            {optionSpec("sandbox", "", "serve every page from an embedded web on 127.0.0.1"),
+             [](Settings &s, const QString &) {
+                 s.sandbox = true;
+                 return Result<>();
+             }});
         for (const HostRole &role : kHostRoles)
-            rows.push_back({spec(role.name, "HOST", role.description, role.environment),
+            rows.push_back({optionSpec(role.name, "HOST", role.description, role.environment),
                             [field = role.field](Settings &s, const QString &value) {
                                 Result<> checked = checkHost(value);
                                 if (checked)
                                     s.hosts.*field = value;
                                 return checked;
                             }});
-        rows.push_back({spec("layout", "auto|classic|live",
-                             "pages to read: live (today's Baidu and Sogou) or\n"
-                             "classic; auto: live for the real public hosts,\n"
-                             "classic for any other (the sandbox included)",
-                             "VANTORIX_LAYOUT"),
+        rows.push_back({optionSpec("layout", "auto|classic|live",
+                                   "pages to read: live (today's Baidu and Sogou) or\n"
+                                   "classic; auto: live for the real public hosts,\n"
+                                   "classic for any other (the sandbox included)",
+                                   "VANTORIX_LAYOUT"),
                         setLayout});
+        rows.push_back({optionSpec("timeout", "SECONDS", "page fetch time-out in seconds (60)",
+                                   "VANTORIX_TIMEOUT"),
+                        [](Settings &s, const QString &value) {
+                            return setNumber(s.timeoutSeconds, value, 1, 86400);
+                        }});
         rows.push_back(
-            {spec("timeout", "SECONDS", "page fetch time-out in seconds (60)", "VANTORIX_TIMEOUT"),
-             [](Settings &s, const QString &value) {
-                 return setNumber(s.timeoutSeconds, value, 1, 86400);
-             }});
-        rows.push_back({spec("proxy", "URL", "http:// or socks5:// proxy (default: the system's)",
-                             "VANTORIX_PROXY"),
-                        setProxy});
-        rows.push_back({spec("concurrency", "N",
-                             "mining queries in flight (1, or one per proxy);\n"
-                             "more than 6 on one route gains nothing: Qt\n"
-                             "opens at most 6 connections a host",
-                             "VANTORIX_CONCURRENCY"),
+            {optionSpec("proxy", "URL", "http:// or socks5:// proxy (default: the system's)",
+                        "VANTORIX_PROXY"),
+             setProxy});
+        rows.push_back({optionSpec("concurrency", "N",
+                                   "mining queries in flight (1, or one per proxy);\n"
+                                   "more than 6 on one route gains nothing: Qt\n"
+                                   "opens at most 6 connections a host",
+                                   "VANTORIX_CONCURRENCY"),
                         [](Settings &s, const QString &value) {
                             return setNumber(s.concurrency, value, 1, 64);
                         }});
-        rows.push_back({spec("retries", "N",
-                             "try a mining query that failed or met a block N\n"
-                             "more times, backing off (live layout 3; classic\n"
-                             "layout and --sandbox 0)",
-                             "VANTORIX_RETRIES"),
+        rows.push_back({optionSpec("retries", "N",
+                                   "try a mining query that failed or met a block N\n"
+                                   "more times, backing off (live layout 3; classic\n"
+                                   "layout and --sandbox 0)",
+                                   "VANTORIX_RETRIES"),
                         optionalNumber(&Settings::retries, 100)});
-        rows.push_back({spec("delay", "MS",
-                             "fixed pace: at least MS milliseconds between two\n"
-                             "mining queries on one route; turns --pace auto\n"
-                             "off (0: as fast as the replies come; the classic\n"
-                             "layout's default)",
-                             "VANTORIX_DELAY"),
+        rows.push_back({optionSpec("delay", "MS",
+                                   "fixed pace: at least MS milliseconds between two\n"
+                                   "mining queries on one route; turns --pace auto\n"
+                                   "off (0: as fast as the replies come; the classic\n"
+                                   "layout's default)",
+                                   "VANTORIX_DELAY"),
                         optionalNumber(&Settings::delayMs, 3600000)});
-        rows.push_back({spec("pace", "auto",
-                             "learn the pace: start slow, speed up while the\n"
-                             "answers are clean, halve the rate at each block\n"
-                             "(the live layout's default, --sandbox aside)",
-                             "VANTORIX_PACE"),
+        rows.push_back({optionSpec("pace", "auto",
+                                   "learn the pace: start slow, speed up while the\n"
+                                   "answers are clean, halve the rate at each block\n"
+                                   "(the live layout's default, --sandbox aside)",
+                                   "VANTORIX_PACE"),
                         [](Settings &s, const QString &value) -> Result<> {
                             if (value != QLatin1String("auto"))
                                 return failure(QStringLiteral("'%1' is not auto (a fixed pace "
@@ -155,15 +157,15 @@ const OptionTable<Settings> &table()
                             s.autoPace = true;
                             return {};
                         }});
-        rows.push_back({spec("max-rate", "R",
-                             "queries per second one route never exceeds under\n"
-                             "--pace auto (2)",
-                             "VANTORIX_MAX_RATE"),
+        rows.push_back({optionSpec("max-rate", "R",
+                                   "queries per second one route never exceeds under\n"
+                                   "--pace auto (2)",
+                                   "VANTORIX_MAX_RATE"),
                         setMaxRate});
-        rows.push_back({spec("proxies", "FILE",
-                             "send mining queries round-robin through the\n"
-                             "http:// or socks5:// proxies in FILE, one a line",
-                             "VANTORIX_PROXIES"),
+        rows.push_back({optionSpec("proxies", "FILE",
+                                   "send mining queries round-robin through the\n"
+                                   "http:// or socks5:// proxies in FILE, one a line",
+                                   "VANTORIX_PROXIES"),
                         [](Settings &s, const QString &value) -> Result<> {
                             Result<QStringList> proxies = readProxyList(value);
                             if (!proxies)
@@ -171,8 +173,8 @@ const OptionTable<Settings> &table()
                             s.proxies = std::move(proxies).value();
                             return {};
                         }});
-        rows.push_back({spec("dump-file", "PATH", "where hot-word fetches write their words",
-                             "VANTORIX_DUMP_FILE"),
+        rows.push_back({optionSpec("dump-file", "PATH", "where hot-word fetches write their words",
+                                   "VANTORIX_DUMP_FILE"),
                         [](Settings &s, const QString &value) {
                             s.dumpFile = value;
                             return Result<>();
