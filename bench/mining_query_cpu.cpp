@@ -6,10 +6,10 @@
 // Usage: bench_mining_query_cpu HOST [FIRST SECOND WINDOW]
 
 #include "config/settings.h"
-#include "hotwords/page_fetcher.h"
 #include "layout/page_layout.h"
 #include "mining/jcf.h"
 #include "mining/mining_run.h"
+#include "web/page_fetcher.h"
 
 #include <QCoreApplication>
 #include <cstdio>
@@ -47,7 +47,7 @@ int main(int argc, char *argv[])
     config::Settings settings;
     settings.hosts.setAll(host);
     settings.sandbox = true;
-    hotwords::PageFetcher fetcher(settings);
+    web::PageFetcher fetcher(settings);
     mining::MiningRun run(&fetcher, layout::chooseLayout(settings), {1, 0, 0});
 
     std::vector<Window> windows = {{first}, {second}};

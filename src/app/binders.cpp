@@ -7,9 +7,9 @@
 #include "app/mining_binder.h"
 #include "app/system_browser.h"
 #include "config/settings.h"
-#include "hotwords/page_fetcher.h"
-#include "hotwords/urls.h"
 #include "layout/page_layout.h"
+#include "web/page_fetcher.h"
+#include "web/urls.h"
 
 #include <QPushButton>
 
@@ -20,7 +20,7 @@ void installBinders(MainWindow &window, const config::Settings &settings)
     new ListToolsBinder(window, settings);
     new ListMenuBinder(window, settings);
     // One page fetch for the whole window, shared by everything that reads pages.
-    auto *fetcher = new hotwords::PageFetcher(settings, &window);
+    auto *fetcher = new web::PageFetcher(settings, &window);
     // The pages it reads, chosen once for the window's life.
     const std::shared_ptr<const layout::PageLayout> layout = layout::chooseLayout(settings);
     new MiningBinder(window, settings, *fetcher, layout);
@@ -28,7 +28,7 @@ void installBinders(MainWindow &window, const config::Settings &settings)
     // "官方网站": the publisher's home page in the system's browser.
     QObject::connect(
         window.controls().Command1, &QPushButton::clicked, &window,
-        [home = hotwords::homePageUrl(settings.hosts.publisher)] { openInSystemBrowser(home); });
+        [home = web::homePageUrl(settings.hosts.publisher)] { openInSystemBrowser(home); });
 }
 
 } // namespace vantorix::app

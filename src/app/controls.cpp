@@ -60,7 +60,7 @@ Result<Controls> findControls(const QWidget &form)
     VANTORIX_CONTROL(Option9);
     VANTORIX_CONTROL(Timer1);
 #undef VANTORIX_CONTROL
-    for (const hotwords::HotwordSource &source : hotwords::hotwordSources()) {
+    for (const web::HotwordSource &source : web::hotwordSources()) {
         QRadioButton *option = nullptr;
         lookUp(form, source.option, option, missing);
         c.hotwordOptions.append({&source, option});

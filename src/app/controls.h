@@ -1,7 +1,7 @@
 #pragma once
 
 #include "common/result.h"
-#include "hotwords/sources.h"
+#include "web/sources.h"
 
 #include <QList>
 #include <QPair>
@@ -34,7 +34,7 @@ struct Controls
     QCheckBox *Check4 = nullptr;
     QRadioButton *Option7 = nullptr, *Option8 = nullptr, *Option9 = nullptr;
     // The hot-word sources with their option buttons, in the sources' order.
-    QList<QPair<const hotwords::HotwordSource *, QRadioButton *>> hotwordOptions;
+    QList<QPair<const web::HotwordSource *, QRadioButton *>> hotwordOptions;
     QTimer *Timer1 = nullptr;
 };
 

@@ -2,11 +2,11 @@
 
 #include "app/keyword_list_box.h"
 #include "app/main_window.h"
-#include "hotwords/dump_file.h"
-#include "hotwords/hotword_fetch.h"
-#include "hotwords/page_fetcher.h"
-#include "hotwords/sources.h"
 #include "layout/page_layout.h"
+#include "web/dump_file.h"
+#include "web/hotword_fetch.h"
+#include "web/page_fetcher.h"
+#include "web/sources.h"
 
 #include <QPushButton>
 #include <QRadioButton>
@@ -21,7 +21,7 @@ const QString kBusyCaption = QStringLiteral("正在获取..");
 } // namespace
 
 HotwordsBinder::HotwordsBinder(MainWindow &window, const config::Settings &settings,
-                               hotwords::PageFetcher &fetcher,
+                               web::PageFetcher &fetcher,
                                std::shared_ptr<const layout::PageLayout> layout)
     : QObject(&window), m_controls(window.controls()), m_settings(settings), m_fetcher(fetcher),
       m_layout(std::move(layout))
@@ -36,11 +36,11 @@ void HotwordsBinder::fetch()
     // The first checked option, in the sources' order, names the source.
     for (const auto &[source, option] : m_controls.hotwordOptions) {
         if (option->isChecked()) {
-            std::optional<hotwords::HotlistReading> reading = m_layout->hotlist(*source);
+            std::optional<web::HotlistReading> reading = m_layout->hotlist(*source);
             if (!reading)
                 break;
-            auto *pending = new hotwords::HotwordFetch(m_fetcher, std::move(*reading), this);
-            connect(pending, &hotwords::HotwordFetch::finished, this,
+            auto *pending = new web::HotwordFetch(m_fetcher, std::move(*reading), this);
+            connect(pending, &web::HotwordFetch::finished, this,
                     [this](const Result<QString> &words) { finish(words ? *words : QString()); });
             return;
         }
@@ -57,7 +57,7 @@ void HotwordsBinder::finish(const QString &wordList)
     m_controls.Command10->setText(kIdleCaption);
     m_controls.Command10->setEnabled(true);
     // The window shows no write error, as with every other failure here.
-    static_cast<void>(hotwords::writeDumpFile(wordList, m_settings));
+    static_cast<void>(web::writeDumpFile(wordList, m_settings));
 }
 
 } // namespace vantorix::app

@@ -6,7 +6,7 @@
 #include <QString>
 #include <memory>
 
-namespace vantorix::hotwords {
+namespace vantorix::web {
 class PageFetcher;
 }
 namespace vantorix::layout {
@@ -27,8 +27,7 @@ class HotwordsBinder : public QObject
 {
     Q_OBJECT
 public:
-    HotwordsBinder(MainWindow &window, const config::Settings &settings,
-                   hotwords::PageFetcher &fetcher,
+    HotwordsBinder(MainWindow &window, const config::Settings &settings, web::PageFetcher &fetcher,
                    std::shared_ptr<const layout::PageLayout> layout);
 
 private:
@@ -37,7 +36,7 @@ private:
 
     const Controls &m_controls;
     config::Settings m_settings;
-    hotwords::PageFetcher &m_fetcher;
+    web::PageFetcher &m_fetcher;
     std::shared_ptr<const layout::PageLayout> m_layout;
 };
 

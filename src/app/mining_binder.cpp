@@ -5,12 +5,12 @@
 #include "app/keyword_list_box.h"
 #include "app/main_window.h"
 #include "config/settings.h"
-#include "hotwords/urls.h"
 #include "mining/fetch_policy.h"
 #include "mining/jcf.h"
 #include "mining/mining_run.h"
 #include "mining/readouts.h"
 #include "mining/seed_markers.h"
+#include "web/urls.h"
 
 #include <QActionGroup>
 #include <QCheckBox>
@@ -39,7 +39,7 @@ const struct
 } // namespace
 
 MiningBinder::MiningBinder(MainWindow &window, const config::Settings &settings,
-                           hotwords::PageFetcher &fetcher,
+                           web::PageFetcher &fetcher,
                            std::shared_ptr<const layout::PageLayout> layout)
     : QObject(&window), m_controls(window.controls()),
       m_run(new mining::MiningRun(&fetcher, layout, mining::fetchPolicy(settings, *layout), this)),
@@ -90,7 +90,7 @@ void MiningBinder::loadMarkerPage(const config::Settings &settings)
     // built-in markers.
     connect(m_controls.WebBrowser1, &BrowserPanel::topLevelLoaded, this,
             &MiningBinder::markerPageLoaded);
-    m_controls.WebBrowser1->load(hotwords::markerPageUrl(settings.hosts.publisher));
+    m_controls.WebBrowser1->load(web::markerPageUrl(settings.hosts.publisher));
 }
 
 void MiningBinder::markerPageLoaded(const QString &body)

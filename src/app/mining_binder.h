@@ -9,7 +9,7 @@
 namespace vantorix::config {
 struct Settings;
 }
-namespace vantorix::hotwords {
+namespace vantorix::web {
 class PageFetcher;
 }
 namespace vantorix::layout {
@@ -34,8 +34,8 @@ class MiningBinder : public QObject
 {
     Q_OBJECT
 public:
-    MiningBinder(MainWindow &window, const config::Settings &settings,
-                 hotwords::PageFetcher &fetcher, std::shared_ptr<const layout::PageLayout> layout);
+    MiningBinder(MainWindow &window, const config::Settings &settings, web::PageFetcher &fetcher,
+                 std::shared_ptr<const layout::PageLayout> layout);
 
     mining::MiningRun *run() const { return m_run; }
     const QStringList &seedMarkers() const { return m_seedMarkers; }

@@ -7,7 +7,7 @@
 #include "cli/group_command.h"
 #include "cli/hotwords_command.h"
 #include "cli/longer_than_command.h"
-#include "cli/mine_command.h"
+#include "cli/mine/command.h"
 #include "cli/shuffle_command.h"
 
 namespace vantorix::cli {

@@ -1,11 +1,11 @@
 #include "cli/hotwords_command.h"
 
 #include "cli/command_context.h"
-#include "hotwords/dump_file.h"
-#include "hotwords/hotword_fetch.h"
-#include "hotwords/page_fetcher.h"
-#include "hotwords/sources.h"
 #include "list/keyword_list.h"
+#include "web/dump_file.h"
+#include "web/hotword_fetch.h"
+#include "web/page_fetcher.h"
+#include "web/sources.h"
 
 #include <QStringList>
 
@@ -16,7 +16,7 @@ namespace {
 QString sourceNames()
 {
     QStringList names;
-    for (const hotwords::HotwordSource &source : hotwords::hotwordSources())
+    for (const web::HotwordSource &source : web::hotwordSources())
         names.append(source.name);
     return names.join(QStringLiteral(", "));
 }
@@ -42,7 +42,7 @@ void printed(CommandContext &ctx, const Result<QString> &wordList)
     printWords(ctx, *wordList);
     // Without a chosen file the command line leaves the window's dump file alone.
     if (!ctx.settings.dumpFile.isEmpty()) {
-        const Result<> written = hotwords::writeDumpFile(*wordList, ctx.settings);
+        const Result<> written = web::writeDumpFile(*wordList, ctx.settings);
         if (!written)
             return ctx.finish(ctx.fail(written.error()));
     }
@@ -65,7 +65,7 @@ QString HotwordsCommand::summary() const
 QString HotwordsCommand::details() const
 {
     QString text = QStringLiteral("SOURCE is one of:\n");
-    for (const hotwords::HotwordSource &source : hotwords::hotwordSources())
+    for (const web::HotwordSource &source : web::hotwordSources())
         text += QStringLiteral("  %1  %2\n").arg(source.name, -16).arg(source.caption);
     return text + QStringLiteral(
                       "Fetches the page and prints its words one a line, in page order and\n"
@@ -82,20 +82,20 @@ QString HotwordsCommand::details() const
 
 void HotwordsCommand::start(CommandContext &ctx)
 {
-    const hotwords::HotwordSource *source = hotwords::sourceByName(ctx.arguments.value(0));
+    const web::HotwordSource *source = web::sourceByName(ctx.arguments.value(0));
     if (!source)
         return ctx.finish(ctx.usageError(QStringLiteral("unknown source '%1'; choose one of: %2")
                                              .arg(ctx.arguments.value(0), sourceNames())));
     ctx.announceLayout();
-    std::optional<hotwords::HotlistReading> reading = ctx.layout->hotlist(*source);
+    std::optional<web::HotlistReading> reading = ctx.layout->hotlist(*source);
     if (!reading)
         return ctx.finish(ctx.fail(QStringLiteral("today's engines publish no %1 list, so the %2 "
                                                   "layout has none; --layout classic reads it "
                                                   "from a site that serves the classic pages")
                                        .arg(source->name, ctx.layout->name())));
-    auto *fetcher = new hotwords::PageFetcher(ctx.settings, ctx.parent());
-    auto *fetch = new hotwords::HotwordFetch(*fetcher, std::move(*reading), ctx.parent());
-    QObject::connect(fetch, &hotwords::HotwordFetch::finished, ctx.parent(),
+    auto *fetcher = new web::PageFetcher(ctx.settings, ctx.parent());
+    auto *fetch = new web::HotwordFetch(*fetcher, std::move(*reading), ctx.parent());
+    QObject::connect(fetch, &web::HotwordFetch::finished, ctx.parent(),
                      [&ctx](const Result<QString> &wordList) { printed(ctx, wordList); });
 }
 

@@ -1,8 +1,8 @@
 #include "layout/classic_layout.h"
 
-#include "hotwords/extract.h"
-#include "hotwords/urls.h"
 #include "layout/suggestions.h"
+#include "web/extract.h"
+#include "web/urls.h"
 
 namespace vantorix::layout {
 
@@ -15,7 +15,7 @@ QString ClassicLayout::name() const
 
 QUrl ClassicLayout::searchUrl(const QString &keyword) const
 {
-    return hotwords::searchUrl(m_settings.hosts.search, keyword);
+    return web::searchUrl(m_settings.hosts.search, keyword);
 }
 
 std::optional<QUrl> ClassicLayout::retryAddress(const QUrl &, const QString &) const
@@ -50,9 +50,8 @@ RelatedSearches ClassicLayout::relatedSearches(const QString &pageText,
     // Mining must not hang on the publisher's site: without a marker pair the
     // seed is cut like every other query.
     const bool seedPair = seedMarkers.size() >= 2;
-    const QString block =
-        hotwords::ExtractBetween(pageText, seedPair ? seedMarkers[0] : kRelatedStart,
-                                 seedPair ? seedMarkers[1] : kRelatedEnd);
+    const QString block = web::ExtractBetween(pageText, seedPair ? seedMarkers[0] : kRelatedStart,
+                                              seedPair ? seedMarkers[1] : kRelatedEnd);
     return {!block.isEmpty(), classicLinkTexts(block)};
 }
 
@@ -66,20 +65,19 @@ QStringList ClassicLayout::suggestions(const QString &answerText) const
     return suggestionWords(answerText);
 }
 
-std::optional<hotwords::HotlistReading>
-ClassicLayout::hotlist(const hotwords::HotwordSource &source) const
+std::optional<web::HotlistReading> ClassicLayout::hotlist(const web::HotwordSource &source) const
 {
-    return hotwords::HotlistReading{hotwords::sourceUrl(source, m_settings),
-                                    [source, settings = m_settings](const QString &page) {
-                                        return hotwords::wordList(page, source, settings);
-                                    }};
+    return web::HotlistReading{web::sourceUrl(source, m_settings),
+                               [source, settings = m_settings](const QString &page) {
+                                   return web::wordList(page, source, settings);
+                               }};
 }
 
 QStringList classicLinkTexts(const QString &block)
 {
     QStringList texts;
-    hotwords::scanBetween(block, kLinkStart, kLinkEnd,
-                          [&texts](const QString &piece) { texts.append(piece); });
+    web::scanBetween(block, kLinkStart, kLinkEnd,
+                     [&texts](const QString &piece) { texts.append(piece); });
     return texts;
 }
 

@@ -1,10 +1,10 @@
 #include "layout/live_layout.h"
 
-#include "hotwords/extract.h"
-#include "hotwords/urls.h"
 #include "layout/live_hotlists.h"
 #include "layout/live_markup.h"
 #include "layout/suggestions.h"
+#include "web/extract.h"
+#include "web/urls.h"
 
 namespace vantorix::layout {
 
@@ -26,8 +26,8 @@ QString LiveLayout::name() const
 
 QUrl LiveLayout::searchUrl(const QString &keyword) const
 {
-    return hotwords::pageUrl(m_hosts.search,
-                             "/s?wd=" + keyword.toUtf8().toPercentEncoding() + "&ie=utf-8");
+    return web::pageUrl(m_hosts.search,
+                        "/s?wd=" + keyword.toUtf8().toPercentEncoding() + "&ie=utf-8");
 }
 
 std::optional<QUrl> LiveLayout::retryAddress(const QUrl &asked, const QString &pageText) const
@@ -61,7 +61,7 @@ bool LiveLayout::usesSeedMarkers() const
 
 RelatedSearches LiveLayout::relatedSearches(const QString &pageText, const QStringList &) const
 {
-    const QString block = hotwords::ExtractBetween(pageText, kLiveRelatedStart, kLiveRelatedEnd);
+    const QString block = web::ExtractBetween(pageText, kLiveRelatedStart, kLiveRelatedEnd);
     RelatedSearches related{!block.isEmpty(), linkTexts(block)};
     // The words also stand in the block's JSON; a table drawn by script alone
     // still gives them.
@@ -80,15 +80,14 @@ QStringList LiveLayout::suggestions(const QString &answerText) const
     return suggestionWords(answerText);
 }
 
-std::optional<hotwords::HotlistReading>
-LiveLayout::hotlist(const hotwords::HotwordSource &source) const
+std::optional<web::HotlistReading> LiveLayout::hotlist(const web::HotwordSource &source) const
 {
     if (source.name == QLatin1String("baidu-today"))
-        return hotwords::HotlistReading{hotwords::pageUrl(m_hosts.hotlist, "/board?tab=realtime"),
-                                        boardWordList};
+        return web::HotlistReading{web::pageUrl(m_hosts.hotlist, "/board?tab=realtime"),
+                                   boardWordList};
     if (source.name == QLatin1String("sogou-today"))
-        return hotwords::HotlistReading{hotwords::pageUrl(m_hosts.sogouHotlist, "/hot_ranks"),
-                                        hotRanksWordList};
+        return web::HotlistReading{web::pageUrl(m_hosts.sogouHotlist, "/hot_ranks"),
+                                   hotRanksWordList};
     return std::nullopt; // no weekly or monthly list is published any more
 }
 

@@ -1,6 +1,6 @@
 #include "layout/suggestions.h"
 
-#include "hotwords/urls.h"
+#include "web/urls.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -10,8 +10,7 @@ namespace vantorix::layout {
 
 QUrl suggestionUrl(const QString &searchHost, const QString &keyword)
 {
-    return hotwords::pageUrl(searchHost,
-                             "/sugrec?prod=pc&wd=" + keyword.toUtf8().toPercentEncoding());
+    return web::pageUrl(searchHost, "/sugrec?prod=pc&wd=" + keyword.toUtf8().toPercentEncoding());
 }
 
 QStringList suggestionWords(const QString &answer)

@@ -36,7 +36,7 @@ qint64 failureWaitMs(int attempts)
 
 } // namespace
 
-FetchScheduler::FetchScheduler(hotwords::PageFetcher *direct,
+FetchScheduler::FetchScheduler(web::PageFetcher *direct,
                                std::shared_ptr<const layout::PageLayout> layout,
                                const FetchPolicy &policy, QObject *parent)
     : QObject(parent), m_layout(std::move(layout)), m_retries(std::max(0, policy.retries))
@@ -48,7 +48,7 @@ FetchScheduler::FetchScheduler(hotwords::PageFetcher *direct,
     config::Settings settings;
     settings.timeoutSeconds = policy.timeoutSeconds;
     for (const QString &proxy : policy.proxies) {
-        auto *fetcher = new hotwords::PageFetcher(settings, this);
+        auto *fetcher = new web::PageFetcher(settings, this);
         fetcher->sendAllThrough(proxy);
         Route route{fetcher, {}, pace};
         route.stats.name = proxy;
@@ -83,7 +83,7 @@ void FetchScheduler::cancel(quint64 id)
     const auto found = m_jobs.find(id);
     if (found == m_jobs.end())
         return;
-    if (hotwords::PageFetch *fetch = found->second.fetch) {
+    if (web::PageFetch *fetch = found->second.fetch) {
         fetch->disconnect(this);
         fetch->abort();
     }
@@ -193,11 +193,11 @@ void FetchScheduler::start(quint64 id, int index)
     job.fetch = route.fetcher->get(job.address, [layout = m_layout](const QUrl &target) {
         return layout->isBlockAddress(target);
     });
-    connect(job.fetch, &hotwords::PageFetch::finished, this,
-            [this, id](const hotwords::FetchResult &result) { onFinished(id, result); });
+    connect(job.fetch, &web::PageFetch::finished, this,
+            [this, id](const web::FetchResult &result) { onFinished(id, result); });
 }
 
-std::optional<QString> FetchScheduler::blockIn(const hotwords::FetchResult &result) const
+std::optional<QString> FetchScheduler::blockIn(const web::FetchResult &result) const
 {
     if (!result.stoppedAt.isEmpty())
         return QStringLiteral("captcha redirect to ") + result.stoppedAt.host();
@@ -206,7 +206,7 @@ std::optional<QString> FetchScheduler::blockIn(const hotwords::FetchResult &resu
     return std::nullopt;
 }
 
-void FetchScheduler::onFinished(quint64 id, const hotwords::FetchResult &result)
+void FetchScheduler::onFinished(quint64 id, const web::FetchResult &result)
 {
     const auto found = m_jobs.find(id);
     if (found == m_jobs.end())

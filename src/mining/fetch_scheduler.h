@@ -1,10 +1,10 @@
 #pragma once
 
 #include "common/result.h"
-#include "hotwords/page_fetcher.h"
 #include "layout/page_layout.h"
 #include "mining/fetch_policy.h"
 #include "mining/pace.h"
+#include "web/page_fetcher.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -53,7 +53,7 @@ class FetchScheduler : public QObject
     Q_OBJECT
 public:
     // `direct` serves when the policy names no proxies.
-    FetchScheduler(hotwords::PageFetcher *direct, std::shared_ptr<const layout::PageLayout> layout,
+    FetchScheduler(web::PageFetcher *direct, std::shared_ptr<const layout::PageLayout> layout,
                    const FetchPolicy &policy, QObject *parent = nullptr);
     ~FetchScheduler() override;
 
@@ -79,7 +79,7 @@ Q_SIGNALS:
 private:
     struct Route
     {
-        hotwords::PageFetcher *fetcher;
+        web::PageFetcher *fetcher;
         RouteStats stats;
         Pace pace;
         bool isProxy = false;
@@ -98,7 +98,7 @@ private:
         bool sentOn = false;  // the layout sent the query elsewhere once
         int lastRoute = -1;   // where the last try went
         qint64 notBefore = 0; // a failed try waits this long before the next
-        QPointer<hotwords::PageFetch> fetch;
+        QPointer<web::PageFetch> fetch;
     };
 
     qint64 now() const { return m_clock.elapsed(); }
@@ -108,11 +108,11 @@ private:
     int routeFor(const Job &job, qint64 at, qint64 &readyAt) const;
     qint64 readyAt(const Route &route, qint64 at) const;
     void start(quint64 id, int route);
-    void onFinished(quint64 id, const hotwords::FetchResult &result);
+    void onFinished(quint64 id, const web::FetchResult &result);
     void retryOrSettle(quint64 id, QueryOutcome outcome);
     void settle(quint64 id, QueryOutcome outcome);
     // The block a fetch met, if any.
-    std::optional<QString> blockIn(const hotwords::FetchResult &result) const;
+    std::optional<QString> blockIn(const web::FetchResult &result) const;
 
     std::shared_ptr<const layout::PageLayout> m_layout;
     int m_retries;

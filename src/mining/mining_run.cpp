@@ -21,9 +21,8 @@ QStringList harvestKeywords(const QString &harvest)
 
 } // namespace
 
-MiningRun::MiningRun(hotwords::PageFetcher *fetcher,
-                     std::shared_ptr<const layout::PageLayout> layout, FetchPolicy policy,
-                     QObject *parent)
+MiningRun::MiningRun(web::PageFetcher *fetcher, std::shared_ptr<const layout::PageLayout> layout,
+                     FetchPolicy policy, QObject *parent)
     : QObject(parent), m_scheduler(fetcher, layout, policy),
       m_queue(&m_scheduler, policy.concurrency), m_maxFailuresInARow(policy.maxFailuresInARow),
       m_layout(std::move(layout))

@@ -44,7 +44,7 @@ class MiningRun : public QObject
 public:
     enum RunState { Idle = 0, Running = 1, StopRequested = 2 };
 
-    MiningRun(hotwords::PageFetcher *fetcher, std::shared_ptr<const layout::PageLayout> layout,
+    MiningRun(web::PageFetcher *fetcher, std::shared_ptr<const layout::PageLayout> layout,
               FetchPolicy policy, QObject *parent = nullptr);
 
     // Starts a run; ignored (returns false) while one is in progress.

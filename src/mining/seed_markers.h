@@ -7,7 +7,7 @@
 
 class QObject;
 
-namespace vantorix::hotwords {
+namespace vantorix::web {
 class PageFetcher;
 }
 
@@ -20,7 +20,7 @@ QStringList parseSeedMarkers(const QString &pageBody);
 // Fetches the publisher's seed marker page and hands `done` its markers as
 // parseSeedMarkers() reads them, or why the page could not be fetched.
 // `done` is called from the event loop, unless `context` is gone by then.
-void fetchSeedMarkers(hotwords::PageFetcher &fetcher, const QString &publisherHost,
-                      QObject *context, std::function<void(const Result<QStringList> &)> done);
+void fetchSeedMarkers(web::PageFetcher &fetcher, const QString &publisherHost, QObject *context,
+                      std::function<void(const Result<QStringList> &)> done);
 
 } // namespace vantorix::mining

@@ -5,9 +5,6 @@
 #include "config/host_check.h"
 #include "config/proxy_list.h"
 #include "config/settings.h"
-#include "hotwords/charset.h"
-#include "hotwords/extract.h"
-#include "hotwords/urls.h"
 #include "layout/classic_layout.h"
 #include "layout/json_fields.h"
 #include "layout/live_hotlists.h"
@@ -22,6 +19,9 @@
 #include "mining/seed_markers.h"
 #include "mining/state_file.h"
 #include "sandbox/sandbox_options.h"
+#include "web/charset.h"
+#include "web/extract.h"
+#include "web/urls.h"
 
 #include <QDirIterator>
 #include <QFile>
@@ -70,18 +70,18 @@ void extract(const QByteArray &input)
 {
     const QStringList f = textFields(input, 3);
     const QString &start = f[0], &end = f[1], &page = f[2];
-    CHECK(page.toLower().contains(hotwords::ExtractBetween(page, start, end)));
+    CHECK(page.toLower().contains(web::ExtractBetween(page, start, end)));
     // Pieces come in page order, each where the page holds it.
     QString pieces;
     qsizetype from = 0;
-    hotwords::scanBetween(page, start, end, [&](const QString &piece) {
+    web::scanBetween(page, start, end, [&](const QString &piece) {
         from = page.indexOf(piece, from);
         CHECK(from >= 0);
         from += piece.size();
         if (!piece.isEmpty())
             pieces += piece + QStringLiteral("\r\n");
     });
-    CHECK(hotwords::ExtractAllBetween(page, start, end) == pieces);
+    CHECK(web::ExtractAllBetween(page, start, end) == pieces);
     for (const QString &marker : mining::parseSeedMarkers(page))
         CHECK(!marker.contains(QStringLiteral("--")));
 }
@@ -114,8 +114,8 @@ void charset(const QByteArray &input)
 {
     const QByteArrayList f = fields(input, 2);
     const QByteArray &contentType = f[0], &body = f[1];
-    const QByteArray declared = hotwords::declaredCharset(contentType, body);
-    const hotwords::DecodedPage page = hotwords::decodePage(body, contentType);
+    const QByteArray declared = web::declaredCharset(contentType, body);
+    const web::DecodedPage page = web::decodePage(body, contentType);
     // A body read without a fault is its text, byte for byte.
     if (!page.malformed && !body.startsWith("\xEF\xBB\xBF")) {
         if (declared == "utf-8")
@@ -179,7 +179,7 @@ void options(const QByteArray &input)
     (void)sandbox::parseSandboxArguments(arguments);
     for (const QString &word : arguments) {
         if (config::checkHost(word)) {
-            const QUrl url = hotwords::searchUrl(word, QStringLiteral("减肥"));
+            const QUrl url = web::searchUrl(word, QStringLiteral("减肥"));
             CHECK(url.isValid() && !url.host().isEmpty());
         }
         (void)list::parseFlooredNumber(word);

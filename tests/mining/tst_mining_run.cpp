@@ -1,10 +1,10 @@
 #include "config/settings.h"
-#include "hotwords/page_fetcher.h"
 #include "layout/page_layout.h"
 #include "mining/fetch_policy.h"
 #include "mining/mining_run.h"
 #include "sandbox/sandbox_server.h"
 #include "search_site.h"
+#include "web/page_fetcher.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -56,8 +56,7 @@ public:
     {
         return m_classic->suggestions(answer);
     }
-    std::optional<hotwords::HotlistReading>
-    hotlist(const hotwords::HotwordSource &source) const override
+    std::optional<web::HotlistReading> hotlist(const web::HotwordSource &source) const override
     {
         return m_classic->hotlist(source);
     }
@@ -116,7 +115,7 @@ struct Rig
     QString queries() const { return site.queries().join(u','); }
 
     SearchSite site;
-    hotwords::PageFetcher fetcher;
+    web::PageFetcher fetcher;
     MiningRun run;
     QString list;
     QStringList labels, counts, accepted, failed, spoilt;
@@ -336,7 +335,7 @@ void MiningRunTest::faultySandboxLosesNothingThatArrived()
     sandbox::SandboxServer faulty({.fanout = 3, .depth = 2, .failRate = 0.2});
     QVERIFY(faulty.listen());
     const config::Settings settings = settingsFor(faulty.host(), 1);
-    hotwords::PageFetcher fetcher(settings);
+    web::PageFetcher fetcher(settings);
     MiningRun run(&fetcher, layout::chooseLayout(settings), {.concurrency = 6});
     QSet<QString> keywords, parents;
     connect(&run, &MiningRun::keywordAccepted, &run,
@@ -372,7 +371,7 @@ void MiningRunTest::liveRunFindsWhatTheClassicRunFinds()
                 [&requests](const sandbox::RequestRecord &request) { requests.append(request); });
         config::Settings settings = settingsFor(server.host());
         settings.layout = live ? config::LayoutChoice::Live : config::LayoutChoice::Auto;
-        hotwords::PageFetcher fetcher(settings);
+        web::PageFetcher fetcher(settings);
         MiningRun run(&fetcher, layout::chooseLayout(settings), {.concurrency = live ? 1 : 3});
         connect(&run, &MiningRun::keywordAccepted, &run,
                 [&](const QString &word, int generation, const QString &parent) {

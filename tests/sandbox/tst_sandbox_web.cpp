@@ -1,13 +1,13 @@
 #include "environment.h"
 #include "gbk.h"
-#include "hotwords/charset.h"
-#include "hotwords/urls.h"
 #include "http_get.h"
 #include "layout/live_markup.h"
 #include "layout/page_layout.h"
 #include "mining/seed_markers.h"
 #include "sandbox/fault_plan.h"
 #include "sandbox/sandbox_server.h"
+#include "web/charset.h"
+#include "web/urls.h"
 
 using namespace vantorix;
 using namespace vantorix::sandbox;
@@ -35,8 +35,8 @@ Fault observed(const HttpResult &result)
         return Fault(-1);
     if (result.body.size() > 10 * 1024 * 1024)
         return Fault::HugePage;
-    return hotwords::decodePage(result.body, result.contentType).malformed ? Fault::InvalidGbk
-                                                                           : Fault::None;
+    return web::decodePage(result.body, result.contentType).malformed ? Fault::InvalidGbk
+                                                                      : Fault::None;
 }
 
 // Asks for the path expecting `planned`: a request that is never answered is
@@ -46,7 +46,7 @@ Fault fetchExpecting(const SandboxServer &server, const QByteArray &path, Fault 
     QNetworkAccessManager manager;
     const bool hangs = planned == Fault::NoAnswer || planned == Fault::EndlessBody;
     const int waitMs = hangs ? 500 : 30000;
-    return observed(httpGet(manager, hotwords::pageUrl(server.host(), path), waitMs));
+    return observed(httpGet(manager, web::pageUrl(server.host(), path), waitMs));
 }
 
 } // namespace
@@ -78,7 +78,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, path);
         QFETCH(int, status);
         QFETCH(QString, mustHold);
-        const HttpResult result = httpGet(m_manager, hotwords::pageUrl(m_server.host(), path));
+        const HttpResult result = httpGet(m_manager, web::pageUrl(m_server.host(), path));
         QCOMPARE(result.status, status);
         QCOMPARE(result.contentType, "text/html; charset=gbk"_ba);
         QVERIFY(result.text().contains(mustHold));
@@ -112,8 +112,7 @@ private Q_SLOTS:
         QFETCH(QString, keyword);
         QFETCH(bool, live);
         const SandboxServer &server = live ? m_live : m_server;
-        const QString markerPage =
-            httpGet(m_manager, hotwords::markerPageUrl(server.host())).text();
+        const QString markerPage = httpGet(m_manager, web::markerPageUrl(server.host())).text();
         const QStringList markers = mining::parseSeedMarkers(markerPage);
         QCOMPARE(markers, (QStringList{u"<div id=\"rs\">"_s, u"</div>"_s}));
         QVERIFY(markerPage.indexOf(u"[[v3.2--"_s) < markerPage.indexOf(u"[[v3.3--"_s));
@@ -123,7 +122,7 @@ private Q_SLOTS:
         settings.layout = live ? config::LayoutChoice::Live : config::LayoutChoice::Auto;
         const auto layout = layout::chooseLayout(settings);
         const HttpResult answer = httpGet(m_manager, layout->searchUrl(keyword));
-        const QString page = hotwords::decodePage(answer.body, answer.contentType).text;
+        const QString page = web::decodePage(answer.body, answer.contentType).text;
         QStringList expected = server.graph().related(keyword);
         for (QString &word : expected) // today's page shows a word as rendered text
             word = live ? layout::liveWord(word) : word.toLower();
@@ -155,7 +154,7 @@ private Q_SLOTS:
         QList<QNetworkReply *> replies;
         for (int i = 0; i < 4; ++i)
             replies.append(m_manager.get(
-                QNetworkRequest(hotwords::searchUrl(slow.host(), u"减肥"_s + QString::number(i)))));
+                QNetworkRequest(web::searchUrl(slow.host(), u"减肥"_s + QString::number(i)))));
         QTRY_COMPARE_WITH_TIMEOUT(slow.answersWaiting(), 4, 20000);
         for (QNetworkReply *reply : replies)
             QCOMPARE(readReply(reply).status, 200);
@@ -167,7 +166,7 @@ private Q_SLOTS:
     {
         auto slow = std::make_unique<SandboxServer>(SandboxOptions{.latencyMs = 1000});
         QVERIFY(slow->listen());
-        const QNetworkRequest request(hotwords::searchUrl(slow->host(), u"瘦"_s));
+        const QNetworkRequest request(web::searchUrl(slow->host(), u"瘦"_s));
         QNetworkReply *gone = m_manager.get(request);
         QTRY_COMPARE(slow->answersWaiting(), 1);
         gone->abort();

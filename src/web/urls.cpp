@@ -1,10 +1,10 @@
-#include "hotwords/urls.h"
+#include "web/urls.h"
 
 #include "config/host_check.h"
 
 #include <QStringEncoder>
 
-namespace vantorix::hotwords {
+namespace vantorix::web {
 
 QByteArray percentEncodeGb18030(const QString &text)
 {
@@ -33,4 +33,4 @@ QUrl homePageUrl(const QString &publisherHost)
     return pageUrl(publisherHost, "/?bb=v3.3");
 }
 
-} // namespace vantorix::hotwords
+} // namespace vantorix::web

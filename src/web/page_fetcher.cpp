@@ -1,6 +1,6 @@
-#include "hotwords/page_fetcher.h"
+#include "web/page_fetcher.h"
 
-#include "hotwords/charset.h"
+#include "web/charset.h"
 
 #include <QHostAddress>
 #include <QNetworkAccessManager>
@@ -10,7 +10,7 @@
 #include <QNetworkRequest>
 #include <QTimer>
 
-namespace vantorix::hotwords {
+namespace vantorix::web {
 
 namespace {
 
@@ -272,4 +272,4 @@ QNetworkReply *PageFetcher::send(const QUrl &url)
     return m_network->get(request);
 }
 
-} // namespace vantorix::hotwords
+} // namespace vantorix::web

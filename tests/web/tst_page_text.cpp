@@ -1,8 +1,8 @@
 #include "gbk.h"
-#include "hotwords/charset.h"
-#include "hotwords/dump_file.h"
-#include "hotwords/extract.h"
-#include "hotwords/sources.h"
+#include "web/charset.h"
+#include "web/dump_file.h"
+#include "web/extract.h"
+#include "web/sources.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,7 +15,7 @@
 #endif
 
 using namespace vantorix;
-using namespace vantorix::hotwords;
+using namespace vantorix::web;
 using namespace Qt::StringLiterals;
 
 // Cutting words out of pages, decoding them, and the dump file.
@@ -94,7 +94,7 @@ private Q_SLOTS:
         QFETCH(QString, page);
         config::Settings settings;
         settings.hosts.sogouSearch = u"s"_s;
-        QTEST(hotwords::wordList(page, *sourceByName(source), settings), "expected");
+        QTEST(web::wordList(page, *sourceByName(source), settings), "expected");
     }
 
     void decode_data()

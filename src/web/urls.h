@@ -4,7 +4,7 @@
 #include <QString>
 #include <QUrl>
 
-namespace vantorix::hotwords {
+namespace vantorix::web {
 
 // Text as GB18030 bytes, every byte outside the unreserved ASCII set written
 // as %XX, so "&", "#", "%", spaces and Chinese reach the server as text.
@@ -21,4 +21,4 @@ QUrl searchUrl(const QString &host, const QString &keyword);
 QUrl markerPageUrl(const QString &publisherHost);
 QUrl homePageUrl(const QString &publisherHost);
 
-} // namespace vantorix::hotwords
+} // namespace vantorix::web

@@ -1,8 +1,8 @@
-#include "hotwords/extract.h"
+#include "web/extract.h"
 
 #include "list/keyword_list.h"
 
-namespace vantorix::hotwords {
+namespace vantorix::web {
 
 QString ExtractBetween(const QString &text, const QString &start, const QString &end)
 {
@@ -57,4 +57,4 @@ QString ExtractAllBetween(const QString &text, const QString &start, const QStri
     return out;
 }
 
-} // namespace vantorix::hotwords
+} // namespace vantorix::web

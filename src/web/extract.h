@@ -3,7 +3,7 @@
 #include <QString>
 #include <functional>
 
-namespace vantorix::hotwords {
+namespace vantorix::web {
 
 // The lower-cased section after the first start marker, ending before the next
 // end marker or a second start marker, whichever comes first. Empty when
@@ -21,4 +21,4 @@ void scanBetween(const QString &text, const QString &start, const QString &end,
 // each followed by CRLF.
 QString ExtractAllBetween(const QString &text, const QString &start, const QString &end);
 
-} // namespace vantorix::hotwords
+} // namespace vantorix::web

@@ -1,9 +1,9 @@
-#include "hotwords/charset.h"
+#include "web/charset.h"
 
 #include <QRegularExpression>
 #include <QStringDecoder>
 
-namespace vantorix::hotwords {
+namespace vantorix::web {
 
 namespace {
 
@@ -92,4 +92,4 @@ DecodedPage decodePage(const QByteArray &body, const QByteArray &contentType)
     return decode(QStringDecoder("GB18030", whole), body);
 }
 
-} // namespace vantorix::hotwords
+} // namespace vantorix::web

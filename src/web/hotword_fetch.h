@@ -8,7 +8,7 @@
 #include <QUrl>
 #include <functional>
 
-namespace vantorix::hotwords {
+namespace vantorix::web {
 
 class PageFetch;
 class PageFetcher;
@@ -43,4 +43,4 @@ private:
     QPointer<PageFetch> m_fetch;
 };
 
-} // namespace vantorix::hotwords
+} // namespace vantorix::web

@@ -1,8 +1,8 @@
 #include "environment.h"
 #include "gbk.h"
 #include "hosts.h"
-#include "hotwords/page_fetcher.h"
-#include "hotwords/urls.h"
+#include "web/page_fetcher.h"
+#include "web/urls.h"
 
 #include <QFile>
 #include <QHttpServer>
@@ -20,7 +20,7 @@
 #include <QtEndian>
 
 using namespace vantorix;
-using namespace vantorix::hotwords;
+using namespace vantorix::web;
 using namespace Qt::StringLiterals;
 using Status = QHttpServerResponse::StatusCode;
 

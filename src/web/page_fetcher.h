@@ -13,7 +13,7 @@ class QNetworkAccessManager;
 class QNetworkReply;
 class QTimer;
 
-namespace vantorix::hotwords {
+namespace vantorix::web {
 
 struct FetchResult
 {
@@ -44,7 +44,7 @@ public:
     void abort();
 
 Q_SIGNALS:
-    void finished(const vantorix::hotwords::FetchResult &result);
+    void finished(const vantorix::web::FetchResult &result);
 
 private:
     friend class PageFetcher;
@@ -109,4 +109,4 @@ private:
     qint64 m_maxBodyBytes = kDefaultMaxBodyBytes;
 };
 
-} // namespace vantorix::hotwords
+} // namespace vantorix::web

@@ -1,8 +1,8 @@
-#include "hotwords/hotword_fetch.h"
+#include "web/hotword_fetch.h"
 
-#include "hotwords/page_fetcher.h"
+#include "web/page_fetcher.h"
 
-namespace vantorix::hotwords {
+namespace vantorix::web {
 
 HotwordFetch::HotwordFetch(PageFetcher &fetcher, HotlistReading reading, QObject *parent)
     : QObject(parent), m_reading(std::move(reading)), m_fetch(fetcher.get(m_reading.url))
@@ -26,4 +26,4 @@ void HotwordFetch::pageArrived(const FetchResult &result)
         Q_EMIT finished(m_reading.wordList(result.text));
 }
 
-} // namespace vantorix::hotwords
+} // namespace vantorix::web

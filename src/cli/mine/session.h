@@ -1,15 +1,15 @@
 #pragma once
 
-#include "cli/mine_output.h"
-#include "cli/mine_progress.h"
-#include "cli/mine_resume.h"
-#include "cli/mine_sheet.h"
+#include "cli/mine/output.h"
+#include "cli/mine/progress.h"
+#include "cli/mine/resume.h"
+#include "cli/mine/sheet.h"
 #include "mining/mining_run.h"
 
 #include <QElapsedTimer>
 #include <QObject>
 
-namespace vantorix::hotwords {
+namespace vantorix::web {
 class PageFetcher;
 }
 
@@ -61,7 +61,7 @@ private:
 
     CommandContext &m_ctx;
     MineOptions m_options;
-    hotwords::PageFetcher *m_fetcher;
+    web::PageFetcher *m_fetcher;
     mining::MiningRun *m_run = nullptr;
     MineProgress m_progress;
     QString m_listText;            // the first harvest appended to an empty list

@@ -1,4 +1,4 @@
-#include "cli/mine_resume.h"
+#include "cli/mine/resume.h"
 
 #include "list/filters.h"
 #include "list/keyword_list.h"

@@ -1,4 +1,4 @@
-#include "cli/mine_sheet.h"
+#include "cli/mine/sheet.h"
 
 #include "cli/command_context.h"
 #include "list/root_groups.h"

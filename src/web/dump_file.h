@@ -5,7 +5,7 @@
 
 #include <QString>
 
-namespace vantorix::hotwords {
+namespace vantorix::web {
 
 // Where a hot-word fetch leaves its words: the configured file, else
 // "d:\1.txt" on Windows, else 1.txt in the user's data folder for Vantorix.
@@ -17,4 +17,4 @@ QString dumpFilePath(const config::Settings &settings);
 // missing; a chosen file's folder must exist.
 Result<> writeDumpFile(const QString &wordList, const config::Settings &settings);
 
-} // namespace vantorix::hotwords
+} // namespace vantorix::web

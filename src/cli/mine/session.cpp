@@ -1,10 +1,10 @@
-#include "cli/mine_session.h"
+#include "cli/mine/session.h"
 
 #include "cli/command_context.h"
-#include "cli/mine_summary.h"
-#include "hotwords/page_fetcher.h"
+#include "cli/mine/summary.h"
 #include "mining/readouts.h"
 #include "mining/seed_markers.h"
+#include "web/page_fetcher.h"
 
 #include <QTimer>
 #include <optional>
@@ -31,7 +31,7 @@ std::optional<QString> seedMarkersWarning(const QStringList &markers)
 
 MineSession::MineSession(CommandContext &ctx, MineOptions options)
     : QObject(ctx.parent()), m_ctx(ctx), m_options(std::move(options)),
-      m_fetcher(new hotwords::PageFetcher(ctx.settings, this)), m_progress(ctx.err())
+      m_fetcher(new web::PageFetcher(ctx.settings, this)), m_progress(ctx.err())
 {
 }
 

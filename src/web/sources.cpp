@@ -1,10 +1,10 @@
-#include "hotwords/sources.h"
+#include "web/sources.h"
 
 #include "config/host_check.h"
-#include "hotwords/extract.h"
-#include "hotwords/urls.h"
+#include "web/extract.h"
+#include "web/urls.h"
 
-namespace vantorix::hotwords {
+namespace vantorix::web {
 
 namespace {
 
@@ -72,4 +72,4 @@ QString wordList(const QString &pageText, const HotwordSource &source,
     return ExtractAllBetween(cells, kCellTextStart, kAnchorEnd);
 }
 
-} // namespace vantorix::hotwords
+} // namespace vantorix::web

@@ -1,6 +1,6 @@
-#include "cli/mine_summary.h"
+#include "cli/mine/summary.h"
 
-#include "cli/mine_output.h"
+#include "cli/mine/output.h"
 
 namespace vantorix::cli {
 

@@ -1,6 +1,6 @@
-#include "cli/mine_progress.h"
+#include "cli/mine/progress.h"
 
-#include "cli/mine_output.h"
+#include "cli/mine/output.h"
 #include "cli/text_io.h"
 #include "mining/readouts.h"
 

@@ -1,4 +1,4 @@
-#include "cli/mine_output.h"
+#include "cli/mine/output.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,4 +1,4 @@
-#include "hotwords/dump_file.h"
+#include "web/dump_file.h"
 
 #include "list/keyword_list.h"
 #include "list/output_file.h"
@@ -8,7 +8,7 @@
 #include <QStandardPaths>
 #include <QStringEncoder>
 
-namespace vantorix::hotwords {
+namespace vantorix::web {
 
 namespace {
 
@@ -54,4 +54,4 @@ Result<> writeDumpFile(const QString &wordList, const config::Settings &settings
     return {};
 }
 
-} // namespace vantorix::hotwords
+} // namespace vantorix::web

@@ -3,7 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
-namespace vantorix::hotwords {
+namespace vantorix::web {
 
 // The charset a page declares, lower-cased: the charset parameter of its
 // Content-Type header, else "utf-8" for JSON, else a <meta charset> or
@@ -21,4 +21,4 @@ struct DecodedPage
 // any other charset Qt knows decodes by that name, an unknown one as GB18030.
 DecodedPage decodePage(const QByteArray &body, const QByteArray &contentType);
 
-} // namespace vantorix::hotwords
+} // namespace vantorix::web

@@ -1,9 +1,9 @@
-#include "cli/mine_command.h"
+#include "cli/mine/command.h"
 
 #include "cli/command_context.h"
-#include "cli/mine_resume.h"
-#include "cli/mine_session.h"
-#include "cli/mine_sheet.h"
+#include "cli/mine/resume.h"
+#include "cli/mine/session.h"
+#include "cli/mine/sheet.h"
 #include "list/filters.h"
 #include "mining/fetch_policy.h"
 #include "mining/jcf.h"

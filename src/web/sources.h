@@ -7,7 +7,7 @@
 #include <QUrl>
 #include <vector>
 
-namespace vantorix::hotwords {
+namespace vantorix::web {
 
 // How the words sit in a ranking table.
 enum class ItemLayout {
@@ -44,4 +44,4 @@ QUrl sourceUrl(const HotwordSource &source, const config::Settings &settings);
 QString wordList(const QString &pageText, const HotwordSource &source,
                  const config::Settings &settings);
 
-} // namespace vantorix::hotwords
+} // namespace vantorix::web
