@@ -14,6 +14,12 @@ namespace vantorix::app {
 
 namespace {
 
+// The hot-word option buttons by source, in the order the window tests them.
+constexpr std::pair<const char16_t *, const char16_t *> kHotwordOptions[] = {
+    {u"Option3", u"baidu-today"}, {u"Option4", u"baidu-week"}, {u"Option1", u"sogou-today"},
+    {u"Option2", u"sogou-week"},  {u"Option5", u"baidu-new"},  {u"Option6", u"baidu-lastmonth"},
+};
+
 template <typename T>
 void lookUp(const QWidget &form, const QString &name, T *&slot, QStringList &missing)
 {
@@ -60,10 +66,10 @@ Result<Controls> findControls(const QWidget &form)
     VANTORIX_CONTROL(Option9);
     VANTORIX_CONTROL(Timer1);
 #undef VANTORIX_CONTROL
-    for (const web::HotwordSource &source : web::hotwordSources()) {
+    for (const auto &[optionName, sourceName] : kHotwordOptions) {
         QRadioButton *option = nullptr;
-        lookUp(form, source.option, option, missing);
-        c.hotwordOptions.append({&source, option});
+        lookUp(form, QString::fromUtf16(optionName), option, missing);
+        c.hotwordOptions.append({layout::sourceByName(QString::fromUtf16(sourceName)), option});
     }
     if (!missing.isEmpty())
         return failure(QStringLiteral("the window lacks the controls ") +

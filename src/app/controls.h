@@ -1,7 +1,7 @@
 #pragma once
 
 #include "common/result.h"
-#include "web/sources.h"
+#include "layout/hotword_sources.h"
 
 #include <QList>
 #include <QPair>
@@ -34,7 +34,7 @@ struct Controls
     QCheckBox *Check4 = nullptr;
     QRadioButton *Option7 = nullptr, *Option8 = nullptr, *Option9 = nullptr;
     // The hot-word sources with their option buttons, in the sources' order.
-    QList<QPair<const web::HotwordSource *, QRadioButton *>> hotwordOptions;
+    QList<QPair<const layout::HotwordSource *, QRadioButton *>> hotwordOptions;
     QTimer *Timer1 = nullptr;
 };
 

@@ -6,7 +6,6 @@
 #include "web/dump_file.h"
 #include "web/hotword_fetch.h"
 #include "web/page_fetcher.h"
-#include "web/sources.h"
 
 #include <QPushButton>
 #include <QRadioButton>

@@ -1,11 +1,11 @@
 #include "cli/hotwords_command.h"
 
 #include "cli/command_context.h"
+#include "layout/hotword_sources.h"
 #include "list/keyword_list.h"
 #include "web/dump_file.h"
 #include "web/hotword_fetch.h"
 #include "web/page_fetcher.h"
-#include "web/sources.h"
 
 #include <QStringList>
 
@@ -16,7 +16,7 @@ namespace {
 QString sourceNames()
 {
     QStringList names;
-    for (const web::HotwordSource &source : web::hotwordSources())
+    for (const layout::HotwordSource &source : layout::hotwordSources())
         names.append(source.name);
     return names.join(QStringLiteral(", "));
 }
@@ -65,8 +65,8 @@ QString HotwordsCommand::summary() const
 QString HotwordsCommand::details() const
 {
     QString text = QStringLiteral("SOURCE is one of:\n");
-    for (const web::HotwordSource &source : web::hotwordSources())
-        text += QStringLiteral("  %1  %2\n").arg(source.name, -16).arg(source.caption);
+    for (const layout::HotwordSource &source : layout::hotwordSources())
+        text += QStringLiteral("  %1  %2\n").arg(source.name, -16).arg(source.title);
     return text + QStringLiteral(
                       "Fetches the page and prints its words one a line, in page order and\n"
                       "lower-cased, repeats kept; --raw prints the exact text the window appends\n"
@@ -82,7 +82,7 @@ QString HotwordsCommand::details() const
 
 void HotwordsCommand::start(CommandContext &ctx)
 {
-    const web::HotwordSource *source = web::sourceByName(ctx.arguments.value(0));
+    const layout::HotwordSource *source = layout::sourceByName(ctx.arguments.value(0));
     if (!source)
         return ctx.finish(ctx.usageError(QStringLiteral("unknown source '%1'; choose one of: %2")
                                              .arg(ctx.arguments.value(0), sourceNames())));

@@ -1,5 +1,6 @@
 #include "layout/classic_layout.h"
 
+#include "layout/classic_hotlists.h"
 #include "layout/suggestions.h"
 #include "web/extract.h"
 #include "web/urls.h"
@@ -65,12 +66,9 @@ QStringList ClassicLayout::suggestions(const QString &answerText) const
     return suggestionWords(answerText);
 }
 
-std::optional<web::HotlistReading> ClassicLayout::hotlist(const web::HotwordSource &source) const
+std::optional<web::HotlistReading> ClassicLayout::hotlist(const HotwordSource &source) const
 {
-    return web::HotlistReading{web::sourceUrl(source, m_settings),
-                               [source, settings = m_settings](const QString &page) {
-                                   return web::wordList(page, source, settings);
-                               }};
+    return classicHotlist(source, m_settings);
 }
 
 QStringList classicLinkTexts(const QString &block)

@@ -80,7 +80,7 @@ QStringList LiveLayout::suggestions(const QString &answerText) const
     return suggestionWords(answerText);
 }
 
-std::optional<web::HotlistReading> LiveLayout::hotlist(const web::HotwordSource &source) const
+std::optional<web::HotlistReading> LiveLayout::hotlist(const HotwordSource &source) const
 {
     if (source.name == QLatin1String("baidu-today"))
         return web::HotlistReading{web::pageUrl(m_hosts.hotlist, "/board?tab=realtime"),

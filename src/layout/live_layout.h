@@ -28,7 +28,7 @@ public:
                                     const QStringList &seedMarkers) const override;
     QUrl suggestUrl(const QString &keyword) const override;
     QStringList suggestions(const QString &answerText) const override;
-    std::optional<web::HotlistReading> hotlist(const web::HotwordSource &source) const override;
+    std::optional<web::HotlistReading> hotlist(const HotwordSource &source) const override;
 
     const config::HostSettings &hosts() const { return m_hosts; }
 

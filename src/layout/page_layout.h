@@ -1,8 +1,8 @@
 #pragma once
 
 #include "config/settings.h"
+#include "layout/hotword_sources.h"
 #include "web/hotword_fetch.h"
-#include "web/sources.h"
 
 #include <QStringList>
 #include <QUrl>
@@ -62,7 +62,7 @@ public:
     virtual QStringList suggestions(const QString &answerText) const = 0;
 
     // How the source is read; nullopt when this layout has no such list.
-    virtual std::optional<web::HotlistReading> hotlist(const web::HotwordSource &source) const = 0;
+    virtual std::optional<web::HotlistReading> hotlist(const HotwordSource &source) const = 0;
 };
 
 // The layout the settings ask for. Auto means live when every page role

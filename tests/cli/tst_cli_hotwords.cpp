@@ -2,10 +2,10 @@
 #include "environment.h"
 #include "gbk.h"
 #include "hosts.h"
+#include "layout/classic_hotlists.h"
 #include "list/keyword_list.h"
 #include "sandbox/hot_lists.h"
 #include "sandbox/sandbox_options.h"
-#include "web/sources.h"
 
 #include <QFile>
 #include <QHttpServer>
@@ -21,7 +21,8 @@ namespace {
 // The embedded sandbox's words for a source, in their own case.
 QStringList sandboxWords(const QString &source)
 {
-    const QString path = QString::fromLatin1(web::sourceByName(source)->path);
+    const QString path =
+        layout::classicHotlist(*layout::sourceByName(source), config::Settings{})->url.path();
     return sandbox::hotListWords(*sandbox::hotListForPath(path), sandbox::SandboxOptions{}.seed);
 }
 
@@ -62,7 +63,7 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("err");  // standard error on success, a part of it on failure
         QTest::addColumn<QByteArray>("dump"); // null: no file written
         const QByteArray classic = "layout: classic\n";
-        for (const web::HotwordSource &source : web::hotwordSources()) {
+        for (const layout::HotwordSource &source : layout::hotwordSources()) {
             const QStringList words = sandboxWords(source.name);
             QVERIFY(words.size() >= 20 && words.join(QString()) != words.join(QString()).toLower());
             QTest::newRow(qPrintable(source.name))

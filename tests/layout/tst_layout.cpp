@@ -244,7 +244,7 @@ void LayoutTest::choiceAndAddresses()
              search.left(search.indexOf(u"/s?"_s)) +
                  u"/sugrec?prod=pc&wd=%E5%87%8F%E8%82%A5%20a%26b"_s);
     const auto sourceUrl = [&](const char *name) {
-        const auto reading = chosen->hotlist(*web::sourceByName(QLatin1String(name)));
+        const auto reading = chosen->hotlist(*layout::sourceByName(QLatin1String(name)));
         return reading ? reading->url.toString(QUrl::FullyEncoded) : QString();
     };
     QTEST(sourceUrl("baidu-today"), "baiduToday");

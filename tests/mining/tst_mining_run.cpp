@@ -56,7 +56,7 @@ public:
     {
         return m_classic->suggestions(answer);
     }
-    std::optional<web::HotlistReading> hotlist(const web::HotwordSource &source) const override
+    std::optional<web::HotlistReading> hotlist(const layout::HotwordSource &source) const override
     {
         return m_classic->hotlist(source);
     }

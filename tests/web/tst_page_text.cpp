@@ -1,8 +1,8 @@
 #include "gbk.h"
+#include "layout/classic_hotlists.h"
 #include "web/charset.h"
 #include "web/dump_file.h"
 #include "web/extract.h"
-#include "web/sources.h"
 
 #include <QDir>
 #include <QFile>
@@ -94,7 +94,7 @@ private Q_SLOTS:
         QFETCH(QString, page);
         config::Settings settings;
         settings.hosts.sogouSearch = u"s"_s;
-        QTEST(web::wordList(page, *sourceByName(source), settings), "expected");
+        QTEST(layout::classicWordList(page, *layout::sourceByName(source), settings), "expected");
     }
 
     void decode_data()
