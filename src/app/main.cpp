@@ -80,15 +80,11 @@ int main(int argc, char *argv[])
             return config::printError(kProgram, applied.error(), 2);
     }
     if (settings.sandbox) {
-        if (const QStringList overridden = config::hostFlagsGiven(*given); !overridden.isEmpty())
-            config::printError(kProgram,
-                               QStringLiteral("--sandbox serves every role; ignoring ") +
-                                   overridden.join(QStringLiteral(", ")),
-                               0);
-        const Result<QString> host = sandbox::startEmbeddedSandbox(&app, settings);
-        if (!host)
-            return config::printError(kProgram, host.error(), 1);
-        settings.hosts.setAll(*host);
+        const Result<QString> warning = sandbox::useEmbeddedSandbox(&app, settings, *given);
+        if (!warning)
+            return config::printError(kProgram, warning.error(), 1);
+        if (!warning->isEmpty())
+            config::printError(kProgram, *warning, 0);
     }
 
     // Each feature plugs its behaviour into the window through installBinders().

@@ -137,7 +137,6 @@ void MainWindow::adoptOuterSize()
     if (const QScreen *screen = this->screen())
         move(centredTopLeft(outer, screen->geometry(), screen->availableGeometry()));
     m_fixedWidth = pixelsToTwips(outer.width(), m_dpi);
-    m_fixedHeight = pixelsToTwips(outer.height(), m_dpi);
     m_controls.WebBrowser1->resize(toPixels(m_fixedWidth + kPanelOverhangTwips),
                                    m_controls.WebBrowser1->height());
 }

@@ -23,7 +23,6 @@ public:
     // The window's outer size, frame included, in twips, as the window
     // manager framed it; the window keeps that size for good.
     int fixedWidthTwips() const { return m_fixedWidth; }
-    int fixedHeightTwips() const { return m_fixedHeight; }
 
     int toPixels(int twips) const;
 
@@ -44,7 +43,6 @@ private:
     QString m_title;
     QSize m_outer;
     int m_fixedWidth = 0;
-    int m_fixedHeight = 0;
     Controls m_controls;
 };
 

@@ -97,7 +97,9 @@ void MiningBinder::markerPageLoaded(const QString &body)
 {
     m_controls.Command4->setText(kReadyCaption);
     m_controls.Command4->setEnabled(true);
-    m_seedMarkers = mining::parseSeedMarkers(body);
+    // The panel shows the page whatever the layout; only a run that cuts
+    // its seed with the markers reads them.
+    m_seedMarkers = m_run->needsSeedMarkers() ? mining::parseSeedMarkers(body) : QStringList();
 }
 
 void MiningBinder::start()

@@ -9,14 +9,12 @@ Result<> startSandboxIfAsked(CommandContext &ctx)
 {
     if (!ctx.settings.sandbox)
         return {};
-    const QStringList overridden = config::hostFlagsGiven(ctx.given);
-    if (!overridden.isEmpty())
-        ctx.err().write(errorLine(QStringLiteral("--sandbox serves every role; ignoring ") +
-                                  overridden.join(QStringLiteral(", "))));
-    const Result<QString> host = sandbox::startEmbeddedSandbox(ctx.parent(), ctx.settings);
-    if (!host)
-        return failure(QStringLiteral("cannot start the sandbox web: ") + host.error());
-    ctx.settings.hosts.setAll(*host);
+    const Result<QString> warning =
+        sandbox::useEmbeddedSandbox(ctx.parent(), ctx.settings, ctx.given);
+    if (!warning)
+        return failure(warning.error());
+    if (!warning->isEmpty())
+        ctx.err().write(errorLine(*warning));
     return {};
 }
 

@@ -72,15 +72,21 @@ Result<> setMaxRate(Settings &settings, const QString &value)
 
 Result<> setLayout(Settings &settings, const QString &value)
 {
-    static const QHash<QString, LayoutChoice> kChoices = {
-        {QStringLiteral("auto"), LayoutChoice::Auto},
-        {QStringLiteral("classic"), LayoutChoice::Classic},
-        {QStringLiteral("live"), LayoutChoice::Live},
-    };
-    if (!kChoices.contains(value))
-        return failure(QStringLiteral("'%1' is not auto, classic or live").arg(value));
-    settings.layout = kChoices.value(value);
+    const Result<LayoutChoice> choice = parseLayoutChoice(value);
+    if (!choice)
+        return failure(choice.error());
+    settings.layout = *choice;
     return {};
+}
+
+bool isPublicEngineHost(const QString &host)
+{
+    const QString name = QUrl(baseAddress(host)).host().toLower();
+    for (const QLatin1String domain : {QLatin1String("baidu.com"), QLatin1String("sogou.com")}) {
+        if (name == domain || name.endsWith(QLatin1Char('.') + domain))
+            return true;
+    }
+    return false;
 }
 
 OptionSpec optionSpec(const char *name, const char *valueName, const char *description,
@@ -214,6 +220,27 @@ QStringList hostFlagsGiven(const ParsedOptions &given)
             flags.append(QStringLiteral("--") + QLatin1String(role.name));
     }
     return flags;
+}
+
+Result<LayoutChoice> parseLayoutChoice(const QString &text)
+{
+    static const QHash<QString, LayoutChoice> kChoices = {
+        {QStringLiteral("auto"), LayoutChoice::Auto},
+        {QStringLiteral("classic"), LayoutChoice::Classic},
+        {QStringLiteral("live"), LayoutChoice::Live},
+    };
+    if (!kChoices.contains(text))
+        return failure(QStringLiteral("'%1' is not auto, classic or live").arg(text));
+    return kChoices.value(text);
+}
+
+bool readsLivePages(const Settings &settings)
+{
+    if (settings.layout != LayoutChoice::Auto)
+        return settings.layout == LayoutChoice::Live;
+    const HostSettings &hosts = settings.hosts;
+    return !settings.sandbox && isPublicEngineHost(hosts.search) &&
+           isPublicEngineHost(hosts.hotlist) && isPublicEngineHost(hosts.sogouHotlist);
 }
 
 } // namespace vantorix::config

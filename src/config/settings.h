@@ -46,6 +46,14 @@ struct Settings
     QString dumpFile;     // empty: the platform default
 };
 
+// Whether the pages read are today's: when asked for, or with auto when every
+// page role (search, both hot lists) names a real public host of the engines;
+// never with auto on the sandbox web.
+bool readsLivePages(const Settings &settings);
+
+// auto, classic or live.
+Result<LayoutChoice> parseLayoutChoice(const QString &text);
+
 // The network options both programs share, in --help order.
 QList<OptionSpec> settingsOptions();
 

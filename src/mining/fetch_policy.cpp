@@ -16,8 +16,7 @@ constexpr int kThrottledRetries = 3;
 FetchPolicy fetchPolicy(const config::Settings &settings, const layout::PageLayout &layout)
 {
     FetchPolicy policy;
-    // The embedded sandbox never throttles: pacing it would only slow a demo or a test.
-    const bool throttled = layout.throttlesClients() && !settings.sandbox;
+    const bool throttled = layout.throttlesClients();
     policy.retries = settings.retries.value_or(throttled ? kThrottledRetries : 0);
     policy.delayMs = settings.delayMs.value_or(0);
     policy.autoPace = !settings.delayMs && (settings.autoPace || throttled);

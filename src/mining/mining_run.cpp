@@ -133,6 +133,11 @@ RunCheckpoint MiningRun::checkpoint() const
             m_failedQueries, m_stayedBlocked, m_failuresInARow, m_pagesWithoutBlock};
 }
 
+bool MiningRun::needsSeedMarkers(const RunCheckpoint *resumeFrom) const
+{
+    return m_layout->usesSeedMarkers() && (!resumeFrom || resumeFrom->queriesMade == 0);
+}
+
 void MiningRun::requestStop()
 {
     m_runState = StopRequested;
@@ -155,7 +160,6 @@ QStringList MiningRun::candidates(const QueryOutcome &outcome, const PlannedQuer
     if (!page) {
         if (outcome.blocked) {
             ++m_stayedBlocked;
-            Q_EMIT queryBlocked(query.text, m_generation, page.error());
         } else {
             if (!first)
                 ++m_failedQueries;

@@ -57,6 +57,10 @@ public:
     // Where the run stands: taken after checkpointReached(), it resumes the run
     // from there.
     RunCheckpoint checkpoint() const;
+    // Whether the run's first query is cut with the publisher's marker pair,
+    // so that the marker page is worth reading first; not for a run resumed
+    // past that query.
+    bool needsSeedMarkers(const RunCheckpoint *resumeFrom = nullptr) const;
     // The stop button: the run ends before its next query.
     void requestStop();
 
@@ -103,9 +107,6 @@ Q_SIGNALS:
     // harvests nothing. `generation` is 0 for the seed and its variants, else
     // the generation of the queried keyword. The window shows no failures.
     void queryFailed(const QString &keyword, int generation, const QString &error);
-    // A query whose every try met a block (`how` the last); it harvests
-    // nothing, like a failed one.
-    void queryBlocked(const QString &keyword, int generation, const QString &how);
     // A page that held bytes invalid in its charset (read as stand-ins).
     void pageMalformed(const QString &keyword);
     // A query has been processed and its harvest written out: the moment to
@@ -121,9 +122,6 @@ private:
     QString harvest(const QStringList &candidates, const PlannedQuery &query);
     // Queues the queries of keywords of `generation`; gives how many.
     qsizetype enqueue(const QStringList &keywords, int generation);
-    // Makes the generation whose keywords are all known the current one, its
-    // first `position` queries already processed.
-    void enterGeneration(int generation, const QStringList &keywords, qsizetype position);
     void advance();
     void finish();
 

@@ -20,7 +20,6 @@ public:
     static Pace learning(double maxRate);
 
     bool isPaced() const { return m_mode != Mode::Free; }
-    bool isLearning() const { return m_mode == Mode::Learning; }
     // Queries per second in force; 0 when unpaced.
     double rate() const;
 

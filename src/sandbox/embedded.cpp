@@ -4,16 +4,26 @@
 
 namespace vantorix::sandbox {
 
-Result<QString> startEmbeddedSandbox(QObject *parent, const config::Settings &settings)
+Result<QString> useEmbeddedSandbox(QObject *parent, config::Settings &settings,
+                                   const config::ParsedOptions &given)
 {
     SandboxOptions options;
-    options.live = settings.layout == config::LayoutChoice::Live;
+    options.live = config::readsLivePages(settings);
     auto *server = new SandboxServer(options, parent);
     if (!server->listen()) {
         delete server;
-        return failure(QStringLiteral("cannot listen on 127.0.0.1 for the sandbox web"));
+        return failure(QStringLiteral("cannot start the sandbox web: cannot listen on 127.0.0.1"));
     }
-    return server->host();
+    settings.hosts.setAll(server->host());
+    if (!settings.retries)
+        settings.retries = 0;
+    if (!settings.delayMs && !settings.autoPace)
+        settings.delayMs = 0;
+    const QStringList overridden = config::hostFlagsGiven(given);
+    if (overridden.isEmpty())
+        return QString();
+    return QString(QStringLiteral("--sandbox serves every role; ignoring ") +
+                   overridden.join(QStringLiteral(", ")));
 }
 
 } // namespace vantorix::sandbox

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/result.h"
+#include "config/option_parser.h"
 #include "config/settings.h"
 
 #include <QObject>
@@ -8,10 +9,12 @@
 
 namespace vantorix::sandbox {
 
-// Starts the sandbox web with default options on a free 127.0.0.1 port, owned
-// by `parent`, serving today's pages when the client's settings ask for the
-// live layout (auto reads the sandbox as classic). Gives the host that
-// reaches it, "127.0.0.1:PORT".
-Result<QString> startEmbeddedSandbox(QObject *parent, const config::Settings &settings);
+// --sandbox: starts the sandbox web with default options on a free 127.0.0.1
+// port, owned by `parent`, serving today's pages when the settings read them,
+// and points every host of `settings` at it. It never throttles, so queries
+// are neither paced nor retried there unless the settings ask. Gives the
+// warning to show when host flags among `given` are overridden (empty if none).
+Result<QString> useEmbeddedSandbox(QObject *parent, config::Settings &settings,
+                                   const config::ParsedOptions &given);
 
 } // namespace vantorix::sandbox

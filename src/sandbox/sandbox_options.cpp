@@ -1,6 +1,7 @@
 #include "sandbox/sandbox_options.h"
 
 #include "config/bound_option.h"
+#include "config/settings.h"
 #include "sandbox/vocabulary.h"
 
 #include <limits>
@@ -30,11 +31,13 @@ BoundOption<SandboxCommand> number(const char *name, const char *valueName,
 
 Result<> setLayout(SandboxCommand &command, const QString &text)
 {
-    // The sandbox is never one of the real hosts, so auto means classic here
-    // as in the programs that read it.
-    if (text != u"auto"_s && text != u"classic"_s && text != u"live"_s)
-        return failure(u"'%1' is not auto, classic or live"_s.arg(text));
-    command.options.live = text == u"live"_s;
+    config::Settings client;
+    client.sandbox = true;
+    const Result<config::LayoutChoice> choice = config::parseLayoutChoice(text);
+    if (!choice)
+        return failure(choice.error());
+    client.layout = *choice;
+    command.options.live = config::readsLivePages(client);
     return {};
 }
 

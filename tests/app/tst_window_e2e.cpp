@@ -120,9 +120,8 @@ private Q_SLOTS:
         QVERIFY(windowManager.waitForStarted());
         app::installQtTranslations(*qApp);
         // As --sandbox does.
-        const Result<QString> host = sandbox::startEmbeddedSandbox(this, f.settings);
-        QVERIFY2(host, qPrintable(host.error()));
-        f.settings.hosts.setAll(*host);
+        const Result<QString> started = sandbox::useEmbeddedSandbox(this, f.settings, {});
+        QVERIFY2(started, qPrintable(started.error()));
         f.settings.dumpFile = dir.filePath(u"1.txt"_s);
         QVERIFY(QDir().mkpath(QStringLiteral(VANTORIX_SCREENSHOTS)));
         QVERIFY(f.open());

@@ -2,6 +2,7 @@
 #include "layout/page_layout.h"
 #include "mining/fetch_policy.h"
 #include "mining/mining_run.h"
+#include "sandbox/embedded.h"
 #include "sandbox/sandbox_server.h"
 #include "search_site.h"
 #include "web/page_fetcher.h"
@@ -538,6 +539,8 @@ void MiningRunTest::fetchPolicyDefaults()
     config::Settings settings;
     const auto given = config::parseOptions(flags, config::settingsOptions());
     QVERIFY(given && config::applySettingsFlags(settings, *given));
+    if (settings.sandbox)
+        QVERIFY(sandbox::useEmbeddedSandbox(this, settings, *given));
     const mining::FetchPolicy policy =
         mining::fetchPolicy(settings, *layout::chooseLayout(settings));
     QTEST(policy.retries, "retries");

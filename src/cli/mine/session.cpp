@@ -49,10 +49,10 @@ void MineSession::begin()
     });
     if (m_options.input.seed.isEmpty())
         warn(QStringLiteral("the seed is empty, so the first query asks for the empty keyword"));
-    // A resumed run past its seed query has no use for the markers.
-    const bool seedDone =
-        m_options.resume && m_options.resume->from && m_options.resume->from->queriesMade > 0;
-    if (m_options.markersGiven || !m_ctx.layout->usesSeedMarkers() || seedDone) {
+    createRun();
+    const mining::RunCheckpoint *from =
+        m_options.resume && m_options.resume->from ? &*m_options.resume->from : nullptr;
+    if (m_options.markersGiven || !m_run->needsSeedMarkers(from)) {
         startRun(m_options.input.seedMarkers);
         return;
     }
@@ -71,17 +71,8 @@ void MineSession::begin()
         });
 }
 
-void MineSession::startRun(const QStringList &seedMarkers)
+void MineSession::createRun()
 {
-    if (!m_ctx.layout->usesSeedMarkers()) {
-        if (m_options.markersGiven)
-            warn(QStringLiteral("the %1 layout cuts the seed page as every other; --markers is "
-                                "not used")
-                     .arg(m_ctx.layout->name()));
-    } else if (const std::optional<QString> warning = seedMarkersWarning(seedMarkers)) {
-        warn(*warning);
-    }
-    m_options.input.seedMarkers = seedMarkers;
     m_run = new mining::MiningRun(m_fetcher, m_ctx.layout, m_options.policy, this);
     connect(m_run, &mining::MiningRun::keywordAccepted, this, &MineSession::onAccepted);
     connect(m_run, &mining::MiningRun::firstHarvest, this,
@@ -105,6 +96,19 @@ void MineSession::startRun(const QStringList &seedMarkers)
     connect(m_run, &mining::MiningRun::finished, this, &MineSession::onFinished);
     if (m_options.resume)
         connect(m_run, &mining::MiningRun::checkpointReached, this, &MineSession::saveState);
+}
+
+void MineSession::startRun(const QStringList &seedMarkers)
+{
+    if (!m_run->needsSeedMarkers()) {
+        if (m_options.markersGiven)
+            warn(QStringLiteral("the %1 layout cuts the seed page as every other; --markers is "
+                                "not used")
+                     .arg(m_ctx.layout->name()));
+    } else if (const std::optional<QString> warning = seedMarkersWarning(seedMarkers)) {
+        warn(*warning);
+    }
+    m_options.input.seedMarkers = seedMarkers;
     if (!m_options.quiet) {
         auto *ticker = new QTimer(this);
         connect(ticker, &QTimer::timeout, this, [this] { showProgress(false); });

@@ -40,6 +40,7 @@ public:
     void begin();
 
 private:
+    void createRun();
     void startRun(const QStringList &seedMarkers);
     void onAccepted(const QString &keyword, int generation, const QString &parent,
                     mining::QueryKind source);
