@@ -8,7 +8,7 @@
 
 namespace vantorix::mining {
 
-// The text of Text5 that switches the containing filter off.
+// The filter text that means the containing filter is off.
 inline const QString kFilterOff = QStringLiteral("未开启");
 
 struct HarvestRules

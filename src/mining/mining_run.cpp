@@ -218,7 +218,7 @@ void MiningRun::advance()
             m_nextGeneration.clear();
             m_nextQueued = 0;
         }
-        // The first query: not shown in Label2, and no stop can be pending yet.
+        // The first query: not announced as querying, and no stop can be pending yet.
         const bool first = m_queriesMade == 0;
         if (m_announced != m_index) {
             if (m_maxQueries > 0 && m_queriesMade >= m_maxQueries)

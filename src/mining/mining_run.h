@@ -13,13 +13,13 @@
 
 namespace vantorix::mining {
 
-// What a start reads from the mining panel, as typed.
+// What a run starts from, as typed.
 struct MiningInput
 {
-    QString seed;            // Text3, neither trimmed nor checked
-    QString limitText;       // Text4
-    QString minLengthText;   // Text6
-    QString filterText;      // Text5
+    QString seed;            // the seed keyword, neither trimmed nor checked
+    QString limitText;       // the keyword limit
+    QString minLengthText;   // keywords must be longer than this
+    QString filterText;      // keywords must contain this, unless it is kFilterOff
     QStringList seedMarkers; // the marker page's pair, for layouts that cut the seed with it
     SourceChoice source = SourceChoice::Related;
     Expansion expansion = Expansion::None; // variants of the seed and the first generation
@@ -92,9 +92,9 @@ public:
 
 Q_SIGNALS:
     void started(const QDateTime &startTime);
-    // Label2: the keyword whose page is being fetched (not sent for the seed).
+    // The keyword whose page is being fetched (not sent for the seed).
     void querying(const QString &keyword);
-    // Label7: "N 个".
+    // The found-count read-out, "N 个".
     void countChanged(const QString &countText);
     // `parent` is the text of the query that found it (a keyword or a variant).
     void keywordAccepted(const QString &keyword, int generation, const QString &parent,
