@@ -32,15 +32,16 @@ int showHelp(const CommandLine &line, const CommandRegistry &registry)
     QString name = line.commandName;
     if (name == QLatin1String("help")) {
         if (line.arguments.size() > 1)
-            return usageError(line.encoding,
+            return usageError(line.global.encoding,
                               QStringLiteral("help takes one command name") + kSeeHelp);
         name = line.arguments.value(0);
     }
     if (name.isEmpty())
-        return printTo(1, line.encoding, generalHelp(registry), 0);
+        return printTo(1, line.global.encoding, generalHelp(registry), 0);
     if (const Command *command = registry.find(name))
-        return printTo(1, line.encoding, commandHelp(*command), 0);
-    return usageError(line.encoding, QStringLiteral("unknown command '%1'").arg(name) + kSeeHelp);
+        return printTo(1, line.global.encoding, commandHelp(*command), 0);
+    return usageError(line.global.encoding,
+                      QStringLiteral("unknown command '%1'").arg(name) + kSeeHelp);
 }
 
 QString argumentCountError(const Command &command, qsizetype given)
@@ -56,9 +57,9 @@ QString argumentCountError(const Command &command, qsizetype given)
 int runCommand(QCoreApplication &app, Command &command, const CommandLine &line,
                const config::Settings &settings)
 {
-    CommandContext ctx(command, line.encoding, &app);
+    CommandContext ctx(command, line.global.encoding, &app);
     ctx.settings = settings;
-    ctx.raw = line.options.isSet(QStringLiteral("raw"));
+    ctx.raw = line.global.raw;
     ctx.arguments = line.arguments;
     ctx.given = line.options;
 
@@ -89,10 +90,10 @@ int runCli(QCoreApplication &app)
     const Result<CommandLine> first = findCommand(args, registry);
     if (!first)
         return usageError(TextEncoding::Utf8, first.error());
-    const TextEncoding encoding = first->encoding;
-    if (first->options.isSet(QStringLiteral("help")) || first->commandName == QLatin1String("help"))
+    const TextEncoding encoding = first->global.encoding;
+    if (first->global.help || first->commandName == QLatin1String("help"))
         return showHelp(*first, registry);
-    if (first->options.isSet(QStringLiteral("version")))
+    if (first->global.version)
         return printTo(1, encoding, versionText(), 0);
     if (first->commandName.isEmpty())
         return usageError(encoding, QStringLiteral("no command given") + kSeeHelp);
@@ -104,6 +105,8 @@ int runCli(QCoreApplication &app)
     const Result<CommandLine> line = parseForCommand(args, *command);
     if (!line)
         return usageError(encoding, line.error());
+    if (const Result<> taken = command->takeOptions(line->options); !taken)
+        return usageError(encoding, taken.error());
     config::Settings settings;
     if (const Result<> flags = config::applySettingsFlags(settings, line->options); !flags)
         return usageError(encoding, flags.error());

@@ -2,10 +2,12 @@
 
 // Adding a subcommand to vantorix-cli
 // -----------------------------------
-// 1. Write a class deriving from Command in src/cli/<name>_command.{h,cpp},
-//    e.g. MineCommand in mine_command.{h,cpp}. Give it name(), summary(),
-//    arguments() (the synopsis after the name), details() for `help NAME`,
-//    options() for its own flags, and the argument count it takes.
+// 1. Write a class in src/cli/<name>_command.{h,cpp} (or a folder of its
+//    own, as mine/), deriving from Command, or from CommandWithOptions<Args>
+//    when it has flags of its own: its optionTable() binds each flag to a
+//    field of Args, and args() holds them, parsed, when it runs. Give it
+//    name(), summary(), arguments() (the synopsis after the name), details()
+//    for `help NAME`, and the argument count it takes.
 // 2. Add its #include and one `add<...>();` line to the CommandRegistry
 //    constructor in command_registry.cpp (the order --help lists), and its
 //    files to src/cli/CMakeLists.txt.
@@ -28,7 +30,7 @@
 // must show at once), progress and errors to ctx.err(); ctx.usageError()
 // prints a one-line message and gives 2, ctx.fail() gives 1.
 
-#include "config/option_parser.h"
+#include "config/bound_option.h"
 
 #include <QList>
 #include <QString>
@@ -53,6 +55,9 @@ public:
     // Further paragraphs for `help NAME`.
     virtual QString details() const { return {}; }
     virtual QList<CommandOption> options() const { return {}; }
+    // Takes the command's own flags from the command line before it runs; a
+    // bad value is a usage error.
+    virtual Result<> takeOptions(const config::ParsedOptions &) { return {}; }
     virtual int minArguments() const { return 0; }
     virtual int maxArguments() const { return 0; }
 
@@ -63,6 +68,25 @@ public:
     virtual int run(CommandContext &ctx);
     // Starts the job; it ends with ctx.finish(exitCode).
     virtual void start(CommandContext &ctx);
+};
+
+// A command with flags of its own, each bound to a field of `Args`.
+template <typename Args> class CommandWithOptions : public Command
+{
+public:
+    QList<CommandOption> options() const final { return config::specsOf(optionTable()); }
+    Result<> takeOptions(const config::ParsedOptions &given) final
+    {
+        m_args = Args();
+        return config::applyGiven(optionTable(), given, m_args);
+    }
+
+protected:
+    virtual const config::OptionTable<Args> &optionTable() const = 0;
+    const Args &args() const { return m_args; }
+
+private:
+    Args m_args;
 };
 
 } // namespace vantorix::cli

@@ -44,8 +44,6 @@ int CommandContext::fail(const QString &message)
 
 void CommandContext::announceLayout()
 {
-    if (isSet(QStringLiteral("quiet")))
-        return;
     m_err.write(QStringLiteral("layout: ") + layout->name() + QLatin1Char('\n'));
     m_err.flush();
 }

@@ -30,8 +30,8 @@ public:
     // The pages a fetching command reads, chosen from the settings once any
     // sandbox has started.
     std::shared_ptr<const layout::PageLayout> layout;
-    // Names the layout on stderr unless --quiet; a fetching command calls it
-    // once its arguments have passed, before its first fetch.
+    // Names the layout on stderr; a fetching command calls it once its
+    // arguments have passed, before its first fetch, unless asked to be quiet.
     void announceLayout();
     // --raw: exact list text in and out instead of lines.
     bool raw = false;
@@ -44,11 +44,6 @@ public:
     // The options as given (the last value of a repeated one; an empty value
     // for a switch).
     config::ParsedOptions given;
-    bool isSet(const QString &option) const { return given.isSet(option); }
-    QString value(const QString &option, const QString &fallback = {}) const
-    {
-        return given.value(option, fallback);
-    }
 
     // Reads all of standard input; on failure reports it on stderr and
     // returns false (the command then returns 1).

@@ -15,39 +15,46 @@ Result<CommandLine> parseWith(const QStringList &args, const QList<config::Optio
     line.options = std::move(*given);
     line.commandName = line.options.positional.value(0);
     line.arguments = line.options.positional.mid(1);
-    if (line.options.isSet(QStringLiteral("encoding"))) {
-        const QString name = line.options.value(QStringLiteral("encoding"));
-        if (!parseEncoding(name, &line.encoding))
-            return failure(QStringLiteral("unknown encoding '%1' (use utf-8 or gbk)").arg(name));
-    }
+    if (const Result<> applied = config::applyGiven(globalOptionTable(), line.options, line.global);
+        !applied)
+        return failure(applied.error());
     return line;
 }
 
 QList<config::OptionSpec> withNetworkOptions(QList<config::OptionSpec> options)
 {
-    return options + config::settingsOptions();
+    return config::specsOf(globalOptionTable()) + options + config::settingsOptions();
 }
 
 } // namespace
 
-QList<config::OptionSpec> globalOptions()
+const config::OptionTable<GlobalArgs> &globalOptionTable()
 {
-    return {
-        {QStringLiteral("raw"),
-         {},
-         QStringLiteral("read and write the exact list text: keywords\n"
-                        "separated by CRLF, written back exactly as the\n"
-                        "window's list would hold them")},
-        {QStringLiteral("encoding"), QStringLiteral("utf-8|gbk"),
-         QStringLiteral("encoding of standard input and output (utf-8)")},
-        config::helpOption(),
-        config::versionOption(),
+    using config::switchOption;
+    static const config::OptionTable<GlobalArgs> table = {
+        switchOption<GlobalArgs>({QStringLiteral("raw"),
+                                  {},
+                                  QStringLiteral("read and write the exact list text: keywords\n"
+                                                 "separated by CRLF, written back exactly as the\n"
+                                                 "window's list would hold them")},
+                                 &GlobalArgs::raw),
+        {{QStringLiteral("encoding"), QStringLiteral("utf-8|gbk"),
+          QStringLiteral("encoding of standard input and output (utf-8)")},
+         [](GlobalArgs &args, const QString &name) -> Result<> {
+             if (!parseEncoding(name, &args.encoding))
+                 return failure(
+                     config::notOneOf(name, {QStringLiteral("utf-8"), QStringLiteral("gbk")}));
+             return {};
+         }},
+        switchOption(config::helpOption(), &GlobalArgs::help),
+        switchOption(config::versionOption(), &GlobalArgs::version),
     };
+    return table;
 }
 
 Result<CommandLine> findCommand(const QStringList &args, const CommandRegistry &registry)
 {
-    QList<config::OptionSpec> options = withNetworkOptions(globalOptions());
+    QList<config::OptionSpec> options = withNetworkOptions({});
     QStringList names;
     for (const config::OptionSpec &option : options)
         names.append(option.name);
@@ -65,8 +72,7 @@ Result<CommandLine> findCommand(const QStringList &args, const CommandRegistry &
 
 Result<CommandLine> parseForCommand(const QStringList &args, const Command &command)
 {
-    Result<CommandLine> line =
-        parseWith(args, withNetworkOptions(globalOptions() + command.options()));
+    Result<CommandLine> line = parseWith(args, withNetworkOptions(command.options()));
     if (!line)
         return failure(line.error() + QStringLiteral(" for '%1'").arg(command.name()));
     return line;

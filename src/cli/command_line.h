@@ -2,9 +2,21 @@
 
 #include "cli/command_registry.h"
 #include "cli/text_io.h"
-#include "config/option_parser.h"
+#include "config/bound_option.h"
 
 namespace vantorix::cli {
+
+// The options every command takes besides the network settings.
+struct GlobalArgs
+{
+    bool raw = false;
+    TextEncoding encoding = TextEncoding::Utf8;
+    bool help = false;
+    bool version = false;
+};
+
+// --raw, --encoding, --help and --version.
+const config::OptionTable<GlobalArgs> &globalOptionTable();
 
 // The command line taken apart. Options may stand before or after the
 // command name; "--" ends them.
@@ -13,11 +25,8 @@ struct CommandLine
     QString commandName;   // empty when none was given
     QStringList arguments; // positional, after the command name
     config::ParsedOptions options;
-    TextEncoding encoding = TextEncoding::Utf8;
+    GlobalArgs global;
 };
-
-// --raw, --encoding, --help and --version; the network options come on top.
-QList<config::OptionSpec> globalOptions();
 
 // The first pass: the options of every command, to find the command's name
 // and any option no command knows, before or after it.

@@ -4,6 +4,8 @@
 #include "cli/group_output.h"
 #include "cli/keyword_input.h"
 
+#include <limits>
+
 namespace vantorix::cli {
 
 QString GroupCommand::summary() const
@@ -30,32 +32,26 @@ QString GroupCommand::details() const
         "by group, as the window's 按词根分组 leaves it.");
 }
 
-QList<CommandOption> GroupCommand::options() const
+const config::OptionTable<GroupArgs> &GroupCommand::optionTable() const
 {
-    return {
-        {QStringLiteral("min-size"), QStringLiteral("N"),
-         QStringLiteral("a root is found in at least N keywords (default 3)")},
-        {QStringLiteral("format"), QStringLiteral("lines|tsv|json"),
-         QStringLiteral("how the groups are written (default lines)")},
+    static const config::OptionTable<GroupArgs> table = {
+        config::numberOption<GroupArgs>(
+            {QStringLiteral("min-size"), QStringLiteral("N"),
+             QStringLiteral("a root is found in at least N keywords (default 3)")},
+            &GroupArgs::minSize, 1, std::numeric_limits<int>::max()),
+        config::choiceOption<GroupArgs>(
+            {QStringLiteral("format"), QStringLiteral("lines|tsv|json"),
+             QStringLiteral("how the groups are written (default lines)")},
+            &GroupArgs::format, parseRecordFormat, recordFormatNames()),
     };
+    return table;
 }
 
 int GroupCommand::run(CommandContext &ctx)
 {
-    int minSize = list::kDefaultMinGroupSize;
-    if (ctx.isSet(QStringLiteral("min-size"))) {
-        bool ok = false;
-        minSize = ctx.value(QStringLiteral("min-size")).toInt(&ok);
-        if (!ok || minSize < 1)
-            return ctx.usageError(QStringLiteral("--min-size needs a whole number from 1, not '%1'")
-                                      .arg(ctx.value(QStringLiteral("min-size"))));
-    }
-    const auto format =
-        parseGroupFormat(ctx.value(QStringLiteral("format"), QStringLiteral("lines")));
-    if (!format)
-        return ctx.usageError(QStringLiteral("--format takes lines, tsv or json"));
-    if (ctx.raw && ctx.isSet(QStringLiteral("format")))
-        return ctx.usageError(QStringLiteral("--raw and --format exclude each other"));
+    if (ctx.raw && args().format)
+        return ctx.usageError(
+            config::excludeEachOther(QStringLiteral("raw"), QStringLiteral("format")));
 
     StandardInput input;
     if (!ctx.readInput(input))
@@ -63,12 +59,12 @@ int GroupCommand::run(CommandContext &ctx)
     const KeywordText text =
         readKeywords(input.utf8(), ctx.raw ? list::TextLayout::List : list::TextLayout::Lines);
     const QList<QStringView> &keywords = text.keywords;
-    const Result<QList<list::RootGroup>> groups = list::groupByRoot(keywords, minSize);
+    const Result<QList<list::RootGroup>> groups = list::groupByRoot(keywords, args().minSize);
     if (!groups)
         return ctx.fail(groups.error());
     list::ByteSink &out = ctx.out().utf8Sink();
     if (!ctx.raw) {
-        writeGroups(*groups, keywords, *format, out);
+        writeGroups(*groups, keywords, args().format.value_or(RecordFormat::Lines), out);
         return 0;
     }
     for (const list::RootGroup &group : *groups) {

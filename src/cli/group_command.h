@@ -1,18 +1,30 @@
 #pragma once
 
 #include "cli/command.h"
+#include "cli/record_format.h"
+#include "list/root_groups.h"
+
+#include <optional>
 
 namespace vantorix::cli {
 
+struct GroupArgs
+{
+    int minSize = list::kDefaultMinGroupSize;
+    std::optional<RecordFormat> format; // unset: lines
+};
+
 // `group`: the keywords of standard input grouped by their root (词根).
-class GroupCommand : public Command
+class GroupCommand : public CommandWithOptions<GroupArgs>
 {
 public:
     QString name() const override { return QStringLiteral("group"); }
     QString summary() const override;
     QString details() const override;
-    QList<CommandOption> options() const override;
     int run(CommandContext &ctx) override;
+
+protected:
+    const config::OptionTable<GroupArgs> &optionTable() const override;
 };
 
 } // namespace vantorix::cli

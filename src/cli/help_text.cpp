@@ -19,7 +19,7 @@ QString synopsis(const Command &command)
 
 QString globalOptionHelp()
 {
-    return config::optionHelp(globalOptions()) +
+    return config::optionHelp(config::specsOf(globalOptionTable())) +
            config::helpRow(QStringLiteral("--"),
                            QStringLiteral("ends the options: longer-than -- -1 (an option's own\n"
                                           "value may be negative: mine --limit -5)"));

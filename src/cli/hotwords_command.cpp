@@ -51,10 +51,14 @@ void printed(CommandContext &ctx, const Result<QString> &wordList)
 
 } // namespace
 
-QList<CommandOption> HotwordsCommand::options() const
+const config::OptionTable<HotwordsArgs> &HotwordsCommand::optionTable() const
 {
-    return {{QStringLiteral("quiet"), QString(),
-             QStringLiteral("nothing on standard error but errors")}};
+    static const config::OptionTable<HotwordsArgs> table = {
+        config::switchOption<HotwordsArgs>({QStringLiteral("quiet"), QString(),
+                                            QStringLiteral("nothing on standard error but errors")},
+                                           &HotwordsArgs::quiet),
+    };
+    return table;
 }
 
 QString HotwordsCommand::summary() const
@@ -86,7 +90,8 @@ void HotwordsCommand::start(CommandContext &ctx)
     if (!source)
         return ctx.finish(ctx.usageError(QStringLiteral("unknown source '%1'; choose one of: %2")
                                              .arg(ctx.arguments.value(0), sourceNames())));
-    ctx.announceLayout();
+    if (!args().quiet)
+        ctx.announceLayout();
     std::optional<web::HotlistReading> reading = ctx.layout->hotlist(*source);
     if (!reading)
         return ctx.finish(ctx.fail(QStringLiteral("today's engines publish no %1 list, so the %2 "

@@ -60,4 +60,57 @@ Result<> applyEnvironment(const OptionTable<Target> &table, const ParsedOptions 
 // A whole number from `low` to `high`, as an option value.
 Result<qlonglong> wholeNumber(const QString &text, qlonglong low, qlonglong high);
 
+// "'TEXT' is not A, B or C": the one wording for a value outside its choices.
+QString notOneOf(const QString &text, const QStringList &choices);
+
+// "--A and --B exclude each other".
+QString excludeEachOther(const QString &option, const QString &other);
+
+// A switch that sets a flag.
+template <typename Target> BoundOption<Target> switchOption(OptionSpec spec, bool Target::*field)
+{
+    return {std::move(spec), [field](Target &target, const QString &) -> Result<> {
+                target.*field = true;
+                return {};
+            }};
+}
+
+// A value taken as given (a QString or an optional one).
+template <typename Target, typename Field>
+BoundOption<Target> textOption(OptionSpec spec, Field Target::*field)
+{
+    return {std::move(spec), [field](Target &target, const QString &value) -> Result<> {
+                target.*field = value;
+                return {};
+            }};
+}
+
+// A whole number from `low` to `high`.
+template <typename Target, typename Field>
+BoundOption<Target> numberOption(OptionSpec spec, Field Target::*field, qlonglong low,
+                                 qlonglong high)
+{
+    return {std::move(spec), [=](Target &target, const QString &value) -> Result<> {
+                const Result<qlonglong> number = wholeNumber(value, low, high);
+                if (!number)
+                    return failure(number.error());
+                target.*field = static_cast<Field>(*number);
+                return {};
+            }};
+}
+
+// One of the names `parse` knows, listed in `choices` for the error.
+template <typename Target, typename Field, typename Parse>
+BoundOption<Target> choiceOption(OptionSpec spec, Field Target::*field, Parse parse,
+                                 QStringList choices)
+{
+    return {std::move(spec), [=](Target &target, const QString &value) -> Result<> {
+                const auto chosen = parse(value);
+                if (!chosen)
+                    return failure(notOneOf(value, choices));
+                target.*field = *chosen;
+                return {};
+            }};
+}
+
 } // namespace vantorix::config

@@ -77,6 +77,20 @@ Result<qlonglong> wholeNumber(const QString &text, qlonglong low, qlonglong high
     return value;
 }
 
+QString notOneOf(const QString &text, const QStringList &choices)
+{
+    QString list = choices.value(0);
+    for (qsizetype i = 1; i < choices.size(); ++i)
+        list +=
+            (i + 1 == choices.size() ? QStringLiteral(" or ") : QStringLiteral(", ")) + choices[i];
+    return QStringLiteral("'%1' is not %2").arg(text, list);
+}
+
+QString excludeEachOther(const QString &option, const QString &other)
+{
+    return QStringLiteral("--%1 and --%2 exclude each other").arg(option, other);
+}
+
 OptionSpec helpOption()
 {
     return {QStringLiteral("help"), {}, QStringLiteral("show this help"), {}, QStringLiteral("h")};

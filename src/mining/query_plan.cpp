@@ -27,6 +27,16 @@ QString kindName(QueryKind kind)
     return kSourceNames.at(int(kind));
 }
 
+QStringList sourceNames()
+{
+    return kSourceNames;
+}
+
+QStringList expansionNames()
+{
+    return kExpansionNames;
+}
+
 QString sourceName(SourceChoice source)
 {
     return kSourceNames.at(int(source));

@@ -22,6 +22,8 @@ QString kindName(QueryKind kind);
 
 // "related", "suggest", "both"; "none", "az", "questions", "both".
 QString sourceName(SourceChoice source);
+QStringList sourceNames();
+QStringList expansionNames();
 std::optional<SourceChoice> parseSource(const QString &name);
 QString expansionName(Expansion expansion);
 std::optional<Expansion> parseExpansion(const QString &name);

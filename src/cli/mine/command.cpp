@@ -8,6 +8,8 @@
 #include "mining/fetch_policy.h"
 #include "mining/jcf.h"
 
+#include <limits>
+
 namespace vantorix::cli {
 
 namespace {
@@ -20,13 +22,38 @@ const QString kDefaultLongerThan = QStringLiteral("0");
 // Failures in a row that end a run early.
 constexpr int kDefaultMaxFailures = 20;
 
-std::optional<int> readCount(const QString &text)
+// A number as the window reads its boxes.
+config::BoundOption<MineArgs> panelNumber(const char *name, const char *description,
+                                          QString MineArgs::*field)
 {
-    bool ok = false;
-    const int value = text.toInt(&ok);
-    if (!ok || value < 0)
-        return std::nullopt;
-    return value;
+    return {{QLatin1String(name), QStringLiteral("N"), QLatin1String(description)},
+            [field](MineArgs &args, const QString &value) -> Result<> {
+                if (!list::parseFlooredNumber(value))
+                    return failure(QStringLiteral("'%1' is not a number").arg(value));
+                args.*field = value;
+                return {};
+            }};
+}
+
+Result<> setMarkers(MineArgs &args, const QString &value)
+{
+    const QStringList markers = value.split(QStringLiteral("--"));
+    if (markers.size() < 2)
+        return failure(QStringLiteral("'%1' is not START--END").arg(value));
+    args.markers = markers;
+    return {};
+}
+
+Result<> setFormat(MineArgs &args, const QString &value)
+{
+    args.formatName = value;
+    args.format = parseRecordFormat(value);
+    args.sheet = spreadsheet::parseSheetFormat(value);
+    if (!args.format && !args.sheet)
+        return failure(
+            config::notOneOf(value, recordFormatNames() + QStringList{QStringLiteral("xlsx"),
+                                                                      QStringLiteral("csv")}));
+    return {};
 }
 
 } // namespace
@@ -87,120 +114,112 @@ QString MineCommand::details() const
         "output still holds every keyword that was reached).");
 }
 
-QList<CommandOption> MineCommand::options() const
+MineArgs::MineArgs()
+    : limit(kDefaultLimit), longerThan(kDefaultLongerThan), maxFailures(kDefaultMaxFailures)
 {
-    return {
-        {QStringLiteral("limit"), QStringLiteral("N"),
-         QStringLiteral("stop querying once N keywords were found (default 1000)")},
-        {QStringLiteral("longer-than"), QStringLiteral("N"),
-         QStringLiteral("accept only keywords longer than N characters (default 0)")},
-        {QStringLiteral("contains"), QStringLiteral("TEXT"),
-         QStringLiteral("accept only keywords containing TEXT, ignoring case")},
-        {QStringLiteral("markers"), QStringLiteral("START--END"),
-         QStringLiteral("markers of the seed page's block instead of the marker page's")},
-        {QStringLiteral("source"), QStringLiteral("related|suggest|both"),
-         QStringLiteral("related searches, search-box suggestions, or both (default related)")},
-        {QStringLiteral("expand"), QStringLiteral("az|questions|both"),
-         QStringLiteral("also query a-z and question variants of the seed and generation 1")},
-        {QStringLiteral("max-queries"), QStringLiteral("N"),
-         QStringLiteral("make at most N queries (default 0: no cap)")},
-        {QStringLiteral("state"), QStringLiteral("FILE"),
-         QStringLiteral("save the run in FILE after every query; resume from it")},
-        {QStringLiteral("seen"), QStringLiteral("FILE"),
-         QStringLiteral("keywords found before, one a line: not accepted again")},
-        {QStringLiteral("format"), QStringLiteral("lines|tsv|json|xlsx|csv"),
-         QStringLiteral("lines: the keyword; tsv/json: keyword, generation, parent, source")},
-        {QStringLiteral("output"), QStringLiteral("FILE"),
-         QStringLiteral("xlsx/csv: those and the root group, into FILE at the end")},
-        {QStringLiteral("max-failures"), QStringLiteral("K"),
-         QStringLiteral("end the run after K failed queries in a row (default 20; 0: never)")},
-        {QStringLiteral("quiet"), QString(), QStringLiteral("no progress on standard error")},
+}
+
+const config::OptionTable<MineArgs> &MineCommand::optionTable() const
+{
+    using config::OptionSpec;
+    static const config::OptionTable<MineArgs> table = {
+        panelNumber("limit", "stop querying once N keywords were found (default 1000)",
+                    &MineArgs::limit),
+        panelNumber("longer-than", "accept only keywords longer than N characters (default 0)",
+                    &MineArgs::longerThan),
+        config::textOption<MineArgs>(
+            {QStringLiteral("contains"), QStringLiteral("TEXT"),
+             QStringLiteral("accept only keywords containing TEXT, ignoring case")},
+            &MineArgs::contains),
+        {{QStringLiteral("markers"), QStringLiteral("START--END"),
+          QStringLiteral("markers of the seed page's block instead of the marker page's")},
+         setMarkers},
+        config::choiceOption<MineArgs>(
+            {QStringLiteral("source"), QStringLiteral("related|suggest|both"),
+             QStringLiteral("related searches, search-box suggestions, or both (default related)")},
+            &MineArgs::source, mining::parseSource, mining::sourceNames()),
+        config::choiceOption<MineArgs>(
+            {QStringLiteral("expand"), QStringLiteral("az|questions|both"),
+             QStringLiteral("also query a-z and question variants of the seed and generation 1")},
+            &MineArgs::expansion, mining::parseExpansion, mining::expansionNames()),
+        config::numberOption<MineArgs>(
+            {QStringLiteral("max-queries"), QStringLiteral("N"),
+             QStringLiteral("make at most N queries (default 0: no cap)")},
+            &MineArgs::maxQueries, 0, std::numeric_limits<int>::max()),
+        config::textOption<MineArgs>(
+            {QStringLiteral("state"), QStringLiteral("FILE"),
+             QStringLiteral("save the run in FILE after every query; resume from it")},
+            &MineArgs::state),
+        config::textOption<MineArgs>(
+            {QStringLiteral("seen"), QStringLiteral("FILE"),
+             QStringLiteral("keywords found before, one a line: not accepted again")},
+            &MineArgs::seen),
+        {{QStringLiteral("format"), QStringLiteral("lines|tsv|json|xlsx|csv"),
+          QStringLiteral("lines: the keyword; tsv/json: keyword, generation, parent, source")},
+         setFormat},
+        config::textOption<MineArgs>(
+            {QStringLiteral("output"), QStringLiteral("FILE"),
+             QStringLiteral("xlsx/csv: those and the root group, into FILE at the end")},
+            &MineArgs::output),
+        config::numberOption<MineArgs>(
+            {QStringLiteral("max-failures"), QStringLiteral("K"),
+             QStringLiteral("end the run after K failed queries in a row (default 20; 0: never)")},
+            &MineArgs::maxFailures, 0, std::numeric_limits<int>::max()),
+        config::switchOption<MineArgs>(
+            {QStringLiteral("quiet"), QString(), QStringLiteral("no progress on standard error")},
+            &MineArgs::quiet),
     };
+    return table;
 }
 
 void MineCommand::start(CommandContext &ctx)
 {
+    const MineArgs &given = args();
+    const auto usageError = [&ctx](const QString &message) { ctx.finish(ctx.usageError(message)); };
     MineOptions options;
     mining::MiningInput &input = options.input;
     input.seed = ctx.arguments.value(0, kDefaultSeed);
-    input.limitText = ctx.value(QStringLiteral("limit"), kDefaultLimit);
-    input.minLengthText = ctx.value(QStringLiteral("longer-than"), kDefaultLongerThan);
+    input.limitText = given.limit;
+    input.minLengthText = given.longerThan;
     // Without --contains the filter is off, as the window's unchecked box.
-    input.filterText = ctx.value(QStringLiteral("contains"), mining::kFilterOff);
-    if (!list::parseFlooredNumber(input.limitText))
-        return ctx.finish(ctx.usageError(
-            QStringLiteral("--limit needs a number, not '%1'").arg(input.limitText)));
-    if (!list::parseFlooredNumber(input.minLengthText))
-        return ctx.finish(ctx.usageError(
-            QStringLiteral("--longer-than needs a number, not '%1'").arg(input.minLengthText)));
-    if (ctx.isSet(QStringLiteral("markers"))) {
-        input.seedMarkers = ctx.value(QStringLiteral("markers")).split(QStringLiteral("--"));
-        if (input.seedMarkers.size() < 2)
-            return ctx.finish(ctx.usageError(QStringLiteral("--markers needs START--END")));
+    input.filterText = given.contains.value_or(mining::kFilterOff);
+    if (given.markers) {
+        input.seedMarkers = *given.markers;
         options.markersGiven = true;
     }
-    Result<std::optional<MineSheet>> sheet = MineSheet::fromOptions(ctx);
+    if (ctx.raw &&
+        (given.sheet || given.format.value_or(RecordFormat::Lines) != RecordFormat::Lines))
+        return usageError(
+            config::excludeEachOther(QStringLiteral("raw"), QStringLiteral("format")));
+    Result<std::optional<MineSheet>> sheet = MineSheet::fromArgs(given.sheet, given.output);
     if (!sheet)
-        return ctx.finish(ctx.usageError(sheet.error()));
+        return usageError(sheet.error());
     options.sheet = std::move(sheet).value();
-    if (ctx.isSet(QStringLiteral("format")) && !options.sheet) {
-        const std::optional<MineFormat> format =
-            parseMineFormat(ctx.value(QStringLiteral("format")));
-        if (!format)
-            return ctx.finish(ctx.usageError(QStringLiteral("--format takes lines, tsv or json")));
-        if (ctx.raw && *format != MineFormat::Lines)
-            return ctx.finish(
-                ctx.usageError(QStringLiteral("--raw and --format exclude each other")));
-        options.format = *format;
-    }
-    if (ctx.isSet(QStringLiteral("source"))) {
-        const auto source = mining::parseSource(ctx.value(QStringLiteral("source")));
-        if (!source)
-            return ctx.finish(
-                ctx.usageError(QStringLiteral("--source takes related, suggest or both")));
-        input.source = *source;
-    }
-    if (ctx.isSet(QStringLiteral("expand"))) {
-        const auto expansion = mining::parseExpansion(ctx.value(QStringLiteral("expand")));
-        if (!expansion)
-            return ctx.finish(
-                ctx.usageError(QStringLiteral("--expand takes az, questions, both or none")));
-        input.expansion = *expansion;
-    }
+    options.format = given.format.value_or(RecordFormat::Lines);
+    input.source = given.source.value_or(input.source);
+    input.expansion = given.expansion.value_or(input.expansion);
+    input.maxQueries = given.maxQueries;
     options.policy = mining::fetchPolicy(ctx.settings, *ctx.layout);
-    options.policy.maxFailuresInARow = kDefaultMaxFailures;
-    const std::pair<const char *, int *> counts[] = {
-        {"max-failures", &options.policy.maxFailuresInARow}, {"max-queries", &input.maxQueries}};
-    for (const auto &[option, into] : counts) {
-        const QString name = QLatin1String(option);
-        if (!ctx.isSet(name))
-            continue;
-        const std::optional<int> value = readCount(ctx.value(name));
-        if (!value)
-            return ctx.finish(ctx.usageError(
-                QStringLiteral("--%1 needs a count, not '%2'").arg(name, ctx.value(name))));
-        *into = *value;
-    }
-    if (ctx.isSet(QStringLiteral("seen"))) {
-        Result<QStringList> known = readSeenFile(ctx.value(QStringLiteral("seen")), ctx.encoding());
+    options.policy.maxFailuresInARow = given.maxFailures;
+    if (!given.seen.isEmpty()) {
+        Result<QStringList> known = readSeenFile(given.seen, ctx.encoding());
         if (!known)
             return ctx.finish(ctx.fail(known.error()));
         input.knownKeywords = std::move(known).value();
     }
-    if (ctx.isSet(QStringLiteral("state"))) {
+    if (!given.state.isEmpty()) {
         // A resumed run knows only the keywords found since, too few for a sheet.
         if (options.sheet)
-            return ctx.finish(
-                ctx.usageError(QStringLiteral("--state and --format %1 exclude each other")
-                                   .arg(ctx.value(QStringLiteral("format")))));
-        Result<MineResume> resume = prepareResume(ctx.value(QStringLiteral("state")), input,
-                                                  options.policy, ctx.layout->name());
+            return usageError(config::excludeEachOther(
+                QStringLiteral("state"), QStringLiteral("format ") + given.formatName));
+        Result<MineResume> resume =
+            prepareResume(given.state, input, options.policy, ctx.layout->name());
         if (!resume)
-            return ctx.finish(ctx.usageError(resume.error()));
+            return usageError(resume.error());
         options.resume = std::move(resume).value();
     }
     options.raw = ctx.raw;
-    options.quiet = ctx.isSet(QStringLiteral("quiet"));
+    options.quiet = given.quiet;
 
     auto *session = new MineSession(ctx, std::move(options));
     session->begin();

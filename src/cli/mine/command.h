@@ -1,22 +1,52 @@
 #pragma once
 
 #include "cli/command.h"
+#include "cli/record_format.h"
+#include "mining/query_plan.h"
+#include "spreadsheet/sheet.h"
+
+#include <optional>
 
 namespace vantorix::cli {
 
+// The flags of `mine`; numbers of the mining panel stay text, read as the
+// window reads its boxes.
+struct MineArgs
+{
+    QString limit;
+    QString longerThan;
+    std::optional<QString> contains;
+    std::optional<QStringList> markers;
+    std::optional<mining::SourceChoice> source;
+    std::optional<mining::Expansion> expansion;
+    int maxQueries = 0;
+    int maxFailures;
+    QString state;
+    QString seen;
+    QString output;
+    QString formatName; // as given
+    std::optional<RecordFormat> format;
+    std::optional<spreadsheet::SheetFormat> sheet;
+    bool quiet = false;
+
+    MineArgs();
+};
+
 // `mine [SEED]`: long-tail mining from a seed keyword, as the window's
 // mining panel does it, printing the keywords as they are found.
-class MineCommand : public Command
+class MineCommand : public CommandWithOptions<MineArgs>
 {
 public:
     QString name() const override { return QStringLiteral("mine"); }
     QString summary() const override;
     QString arguments() const override { return QStringLiteral("[SEED]"); }
     QString details() const override;
-    QList<CommandOption> options() const override;
     int maxArguments() const override { return 1; }
     bool isAsynchronous() const override { return true; }
     void start(CommandContext &ctx) override;
+
+protected:
+    const config::OptionTable<MineArgs> &optionTable() const override;
 };
 
 } // namespace vantorix::cli

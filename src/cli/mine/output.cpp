@@ -1,56 +1,8 @@
 #include "cli/mine/output.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QRegularExpression>
 
 namespace vantorix::cli {
-
-namespace {
-
-QString tsvField(const QString &text)
-{
-    QString out;
-    out.reserve(text.size());
-    for (const QChar c : text) {
-        switch (c.unicode()) {
-        case u'\\':
-            out += QStringLiteral("\\\\");
-            break;
-        case u'\t':
-            out += QStringLiteral("\\t");
-            break;
-        case u'\r':
-            out += QStringLiteral("\\r");
-            break;
-        case u'\n':
-            out += QStringLiteral("\\n");
-            break;
-        default:
-            out += c;
-        }
-    }
-    return out;
-}
-
-QString jsonString(const QString &text)
-{
-    const QByteArray array = QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);
-    return QString::fromUtf8(array.sliced(1, array.size() - 2)); // drop "[" and "]"
-}
-
-} // namespace
-
-std::optional<MineFormat> parseMineFormat(const QString &name)
-{
-    if (name == QLatin1String("lines"))
-        return MineFormat::Lines;
-    if (name == QLatin1String("tsv"))
-        return MineFormat::Tsv;
-    if (name == QLatin1String("json"))
-        return MineFormat::Json;
-    return std::nullopt;
-}
 
 QString oneLine(const QString &text)
 {
@@ -60,20 +12,20 @@ QString oneLine(const QString &text)
     return QString(text).replace(lineBreak, QStringLiteral(" "));
 }
 
-QString mineRecord(MineFormat format, const QString &keyword, int generation, const QString &parent,
-                   const QString &source)
+QString mineRecord(RecordFormat format, const QString &keyword, int generation,
+                   const QString &parent, const QString &source)
 {
     switch (format) {
-    case MineFormat::Tsv:
+    case RecordFormat::Tsv:
         return tsvField(keyword) + QLatin1Char('\t') + QString::number(generation) +
                QLatin1Char('\t') + tsvField(parent) + QLatin1Char('\t') + source +
                QLatin1Char('\n');
-    case MineFormat::Json:
+    case RecordFormat::Json:
         return QStringLiteral("{\"keyword\":") + jsonString(keyword) +
                QStringLiteral(",\"generation\":") + QString::number(generation) +
                QStringLiteral(",\"parent\":") + jsonString(parent) +
                QStringLiteral(",\"source\":\"") + source + QStringLiteral("\"}\n");
-    case MineFormat::Lines:
+    case RecordFormat::Lines:
         break;
     }
     return oneLine(keyword) + QLatin1Char('\n');

@@ -1,15 +1,10 @@
 #pragma once
 
+#include "cli/record_format.h"
+
 #include <QString>
-#include <optional>
 
 namespace vantorix::cli {
-
-// How `mine` writes the keywords it accepts.
-enum class MineFormat { Lines, Tsv, Json };
-
-// "lines", "tsv" or "json".
-std::optional<MineFormat> parseMineFormat(const QString &name);
 
 // The text with each line break inside it (CRLF, CR or LF) as one space, so
 // that a keyword holding one still takes exactly one line.
@@ -18,8 +13,8 @@ QString oneLine(const QString &text);
 // One accepted keyword as one output line, newline included: the keyword
 // alone (as oneLine() gives it), or keyword, generation, parent (the query
 // that found it) and source ("related" or "suggest") as tab-separated fields
-// (backslash, tab, CR and LF escaped) or as a JSON object.
-QString mineRecord(MineFormat format, const QString &keyword, int generation, const QString &parent,
-                   const QString &source);
+// or as a JSON object.
+QString mineRecord(RecordFormat format, const QString &keyword, int generation,
+                   const QString &parent, const QString &source);
 
 } // namespace vantorix::cli

@@ -37,7 +37,8 @@ MineSession::MineSession(CommandContext &ctx, MineOptions options)
 
 void MineSession::begin()
 {
-    m_ctx.announceLayout();
+    if (!m_options.quiet)
+        m_ctx.announceLayout();
     m_ctx.onInterrupt([this] {
         m_stopped = true;
         if (!m_run) {

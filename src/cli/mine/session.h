@@ -21,7 +21,7 @@ struct MineOptions
 {
     mining::MiningInput input;
     bool markersGiven = false;
-    MineFormat format = MineFormat::Lines;
+    RecordFormat format = RecordFormat::Lines;
     bool raw = false;
     bool quiet = false;
     mining::FetchPolicy policy;

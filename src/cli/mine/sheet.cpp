@@ -1,6 +1,5 @@
 #include "cli/mine/sheet.h"
 
-#include "cli/command_context.h"
 #include "list/root_groups.h"
 
 namespace vantorix::cli {
@@ -10,20 +9,18 @@ MineSheet::MineSheet(spreadsheet::SheetFormat format, QString path)
 {
 }
 
-Result<std::optional<MineSheet>> MineSheet::fromOptions(const CommandContext &ctx)
+Result<std::optional<MineSheet>> MineSheet::fromArgs(std::optional<spreadsheet::SheetFormat> format,
+                                                     const QString &path)
 {
-    const auto format = spreadsheet::parseSheetFormat(ctx.value(QStringLiteral("format")));
-    const QString path = ctx.value(QStringLiteral("output"));
     if (!format) {
-        if (ctx.isSet(QStringLiteral("output")))
+        if (!path.isEmpty())
             return failure(QStringLiteral("--output goes with --format xlsx or csv"));
         return std::optional<MineSheet>();
     }
     if (path.isEmpty())
         return failure(QStringLiteral("--format %1 needs --output FILE")
-                           .arg(ctx.value(QStringLiteral("format"))));
-    if (ctx.raw)
-        return failure(QStringLiteral("--raw and --format exclude each other"));
+                           .arg(*format == spreadsheet::SheetFormat::Xlsx ? QStringLiteral("xlsx")
+                                                                          : QStringLiteral("csv")));
     return std::optional<MineSheet>(MineSheet(*format, path));
 }
 

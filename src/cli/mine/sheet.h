@@ -9,8 +9,6 @@
 
 namespace vantorix::cli {
 
-class CommandContext;
-
 // `mine --format xlsx|csv --output FILE`: the accepted keywords are kept and
 // written when the run ends, one a row: keyword, generation, parent keyword
 // and the root group the keyword falls in among all of them.
@@ -19,9 +17,10 @@ class MineSheet
 public:
     MineSheet(spreadsheet::SheetFormat format, QString path);
 
-    // From the command line: none when --format names no spreadsheet; the
-    // error is a usage error.
-    static Result<std::optional<MineSheet>> fromOptions(const CommandContext &ctx);
+    // From --format and --output: none when the format is no spreadsheet;
+    // the error is a usage error.
+    static Result<std::optional<MineSheet>> fromArgs(std::optional<spreadsheet::SheetFormat> format,
+                                                     const QString &path);
 
     void add(const QString &keyword, int generation, const QString &parent);
     // The error names the file.
