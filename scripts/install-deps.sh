@@ -6,7 +6,7 @@ packages=(
     qt6-base-dev qt6-httpserver-dev qt6-websockets-dev qt6-webengine-dev
     cmake ninja-build g++ clang-format
     xvfb xauth openbox fonts-wqy-microhei qt6-translations-l10n
-    libxlsxwriter-dev libicu-dev pkg-config python3-openpyxl
+    libxlsxwriter-dev zlib1g-dev libicu-dev pkg-config python3-openpyxl
     libbenchmark-dev hyperfine gawk mawk time python3
     clang-14 libclang-rt-14-dev curl dpkg-dev
 )

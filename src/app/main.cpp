@@ -51,7 +51,7 @@ int main(int argc, char *argv[])
         arguments.append(QString::fromLocal8Bit(argv[i]));
     Result<config::ParsedOptions> given = config::parseOptions(arguments, windowOptions());
     if (!given && !mayHoldQtOptions(arguments))
-        return config::printError(kProgram, given.error() + QStringLiteral(" (see --help)"), 2);
+        return config::printError(kProgram, config::withHelpHint(kProgram, given.error()), 2);
     if (given && given->isSet(QStringLiteral("help")))
         return config::printText(kProgram, windowHelp());
     if (given && given->isSet(QStringLiteral("version")))
@@ -67,7 +67,7 @@ int main(int argc, char *argv[])
         // Qt has taken its own options out of the arguments now.
         given = config::parseOptions(QApplication::arguments().mid(1), windowOptions());
         if (!given)
-            return config::printError(kProgram, given.error() + QStringLiteral(" (see --help)"), 2);
+            return config::printError(kProgram, config::withHelpHint(kProgram, given.error()), 2);
     }
     if (!given->positional.isEmpty())
         return config::printError(

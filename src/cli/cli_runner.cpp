@@ -5,12 +5,11 @@
 #include "cli/command_registry.h"
 #include "cli/help_text.h"
 #include "cli/sandbox_start.h"
+#include "config/standard_output.h"
 
 namespace vantorix::cli {
 
 namespace {
-
-const QString kSeeHelp = QStringLiteral("; see 'vantorix-cli --help'");
 
 int printTo(int descriptor, TextEncoding encoding, const QString &text, int status)
 {
@@ -23,7 +22,8 @@ int printTo(int descriptor, TextEncoding encoding, const QString &text, int stat
 
 int usageError(TextEncoding encoding, const QString &message)
 {
-    return printTo(2, encoding, errorLine(message), 2);
+    return printTo(2, encoding,
+                   errorLine(config::withHelpHint(QStringLiteral("vantorix-cli"), message)), 2);
 }
 
 // --help, `help` and `help NAME`.
@@ -32,16 +32,14 @@ int showHelp(const CommandLine &line, const CommandRegistry &registry)
     QString name = line.commandName;
     if (name == QLatin1String("help")) {
         if (line.arguments.size() > 1)
-            return usageError(line.global.encoding,
-                              QStringLiteral("help takes one command name") + kSeeHelp);
+            return usageError(line.global.encoding, QStringLiteral("help takes one command name"));
         name = line.arguments.value(0);
     }
     if (name.isEmpty())
         return printTo(1, line.global.encoding, generalHelp(registry), 0);
     if (const Command *command = registry.find(name))
         return printTo(1, line.global.encoding, commandHelp(*command), 0);
-    return usageError(line.global.encoding,
-                      QStringLiteral("unknown command '%1'").arg(name) + kSeeHelp);
+    return usageError(line.global.encoding, QStringLiteral("unknown command '%1'").arg(name));
 }
 
 QString argumentCountError(const Command &command, qsizetype given)
@@ -96,11 +94,10 @@ int runCli(QCoreApplication &app)
     if (first->global.version)
         return printTo(1, encoding, versionText(), 0);
     if (first->commandName.isEmpty())
-        return usageError(encoding, QStringLiteral("no command given") + kSeeHelp);
+        return usageError(encoding, QStringLiteral("no command given"));
     Command *command = registry.find(first->commandName);
     if (!command)
-        return usageError(encoding, QStringLiteral("unknown command '%1'").arg(first->commandName) +
-                                        kSeeHelp);
+        return usageError(encoding, QStringLiteral("unknown command '%1'").arg(first->commandName));
 
     const Result<CommandLine> line = parseForCommand(args, *command);
     if (!line)

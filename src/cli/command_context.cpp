@@ -1,6 +1,7 @@
 #include "cli/command_context.h"
 
 #include "cli/interrupt.h"
+#include "config/standard_output.h"
 
 #include <QCoreApplication>
 
@@ -8,7 +9,7 @@ namespace vantorix::cli {
 
 QString errorLine(const QString &message)
 {
-    return QStringLiteral("vantorix-cli: ") + message + QLatin1Char('\n');
+    return config::errorLine(QStringLiteral("vantorix-cli"), message);
 }
 
 CommandContext::CommandContext(const Command &command, TextEncoding encoding, QObject *parent)
@@ -30,7 +31,7 @@ bool CommandContext::readInput(StandardInput &input)
 
 int CommandContext::usageError(const QString &message)
 {
-    m_err.write(errorLine(message));
+    m_err.write(errorLine(config::withHelpHint(QStringLiteral("vantorix-cli"), message)));
     m_err.flush();
     return 2;
 }

@@ -79,7 +79,7 @@ private:
     int m_exitCode = 0;
 };
 
-// The one-line message format of every error.
+// An error line of vantorix-cli.
 QString errorLine(const QString &message);
 
 } // namespace vantorix::cli

@@ -20,13 +20,23 @@ int printText(const QString &program, const QString &text)
 {
     if (writeTo(1, text))
         return 0;
-    writeTo(2, program + QStringLiteral(": cannot write to standard output\n"));
+    writeTo(2, errorLine(program, QStringLiteral("cannot write to standard output")));
     return 1;
+}
+
+QString errorLine(const QString &program, const QString &message)
+{
+    return program + QStringLiteral(": ") + message + QLatin1Char('\n');
+}
+
+QString withHelpHint(const QString &program, const QString &message)
+{
+    return message + QStringLiteral("; see '%1 --help'").arg(program);
 }
 
 int printError(const QString &program, const QString &message, int exitCode)
 {
-    writeTo(2, program + QStringLiteral(": ") + message + QLatin1Char('\n'));
+    writeTo(2, errorLine(program, message));
     return exitCode;
 }
 

@@ -9,7 +9,12 @@ namespace vantorix::config {
 // device, a closed pipe).
 int printText(const QString &program, const QString &text);
 
-// "PROGRAM: MESSAGE" as a line on standard error; returns `exitCode`.
+// "PROGRAM: MESSAGE" and a line break: the one format of every error line.
+QString errorLine(const QString &program, const QString &message);
+// A usage error's message with the pointer to the help: "MESSAGE; see 'PROGRAM --help'".
+QString withHelpHint(const QString &program, const QString &message);
+
+// The error line on standard error (UTF-8); returns `exitCode`.
 int printError(const QString &program, const QString &message, int exitCode);
 
 } // namespace vantorix::config

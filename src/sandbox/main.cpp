@@ -13,7 +13,7 @@ int main(int argc, char *argv[])
     const QString program = QStringLiteral("vantorix-sandbox");
     const Result<SandboxCommand> command = parseSandboxArguments(app.arguments().mid(1));
     if (!command)
-        return config::printError(program, command.error() + QStringLiteral(" (see --help)"), 2);
+        return config::printError(program, config::withHelpHint(program, command.error()), 2);
     if (command->help)
         return config::printText(program, sandboxHelp());
     if (command->version)
