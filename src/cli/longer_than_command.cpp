@@ -1,8 +1,11 @@
 #include "cli/longer_than_command.h"
 
 #include "cli/command_context.h"
+#include "config/bound_option.h"
 #include "list/filters.h"
 #include "list/utf8_tools.h"
+
+#include <limits>
 
 namespace vantorix::cli {
 
@@ -36,9 +39,9 @@ int LongerThanCommand::prepare(CommandContext &ctx)
     const QString text = ctx.arguments.value(0);
     const std::optional<int> number = list::parseFlooredNumber(text);
     if (!number)
-        return ctx.usageError(
-            QStringLiteral("longer-than needs a number from -2147483648 to 2147483647, not '%1'")
-                .arg(text));
+        return ctx.usageError(QStringLiteral("longer-than: ") +
+                              config::notANumber(text, std::numeric_limits<int>::min(),
+                                                 std::numeric_limits<int>::max()));
     m_minLength = *number;
     return 0;
 }

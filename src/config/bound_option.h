@@ -59,6 +59,10 @@ Result<> applyEnvironment(const OptionTable<Target> &table, const ParsedOptions 
 
 // A whole number from `low` to `high`, as an option value.
 Result<qlonglong> wholeNumber(const QString &text, qlonglong low, qlonglong high);
+// A decimal number from `low` to `high`.
+Result<double> decimalNumber(const QString &text, double low, double high);
+// "'TEXT' is not a [whole ]number from LOW to HIGH": the one wording of a bad number.
+QString notANumber(const QString &text, double low, double high, bool whole = false);
 
 // "'TEXT' is not A, B or C": the one wording for a value outside its choices.
 QString notOneOf(const QString &text, const QStringList &choices);

@@ -70,11 +70,24 @@ Result<qlonglong> wholeNumber(const QString &text, qlonglong low, qlonglong high
     const bool digitsOnly = !text.isEmpty() && text.back().isDigit() &&
                             (text.front().isDigit() || text.front() == QLatin1Char('-'));
     if (!ok || !digitsOnly || value < low || value > high)
-        return failure(QStringLiteral("'%1' is not a whole number from %2 to %3")
-                           .arg(text)
-                           .arg(low)
-                           .arg(high));
+        return failure(notANumber(text, double(low), double(high), true));
     return value;
+}
+
+Result<double> decimalNumber(const QString &text, double low, double high)
+{
+    bool ok = false;
+    const double value = text.toDouble(&ok);
+    if (!ok || !(value >= low && value <= high))
+        return failure(notANumber(text, low, high));
+    return value;
+}
+
+QString notANumber(const QString &text, double low, double high, bool whole)
+{
+    return QStringLiteral("'%1' is not a %2number from %3 to %4")
+        .arg(text, whole ? QStringLiteral("whole ") : QString(), QString::number(low, 'g', 12),
+             QString::number(high, 'g', 12));
 }
 
 QString notOneOf(const QString &text, const QStringList &choices)

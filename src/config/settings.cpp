@@ -60,13 +60,11 @@ auto optionalNumber(std::optional<int> Settings::*field, qlonglong high)
 
 Result<> setMaxRate(Settings &settings, const QString &value)
 {
-    bool ok = false;
-    const double rate = value.toDouble(&ok);
-    if (!ok || !(rate > 0 && rate <= 1000))
-        return failure(QStringLiteral("'%1' is not a number of queries per second above 0 and "
-                                      "at most 1000")
-                           .arg(value));
-    settings.maxRate = rate;
+    // Below one query a minute and a half the learnt pace would stand still.
+    const Result<double> rate = decimalNumber(value, 0.01, 1000);
+    if (!rate)
+        return failure(rate.error());
+    settings.maxRate = *rate;
     return {};
 }
 
@@ -230,7 +228,8 @@ Result<LayoutChoice> parseLayoutChoice(const QString &text)
         {QStringLiteral("live"), LayoutChoice::Live},
     };
     if (!kChoices.contains(text))
-        return failure(QStringLiteral("'%1' is not auto, classic or live").arg(text));
+        return failure(notOneOf(
+            text, {QStringLiteral("auto"), QStringLiteral("classic"), QStringLiteral("live")}));
     return kChoices.value(text);
 }
 

@@ -47,11 +47,10 @@ BoundOption<SandboxCommand> decimal(const char *name, const char *valueName,
 {
     return {{QLatin1String(name), QLatin1String(valueName), description},
             [=](SandboxCommand &command, const QString &text) -> Result<> {
-                bool ok = false;
-                const double value = text.toDouble(&ok);
-                if (!ok || !(value >= 0.0 && value <= high))
-                    return failure(u"'%1' is not a number from 0 to %2"_s.arg(text).arg(high));
-                command.options.*field = value;
+                const Result<double> value = config::decimalNumber(text, 0.0, high);
+                if (!value)
+                    return failure(value.error());
+                command.options.*field = *value;
                 return {};
             }};
 }

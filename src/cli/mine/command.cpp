@@ -29,7 +29,8 @@ config::BoundOption<MineArgs> panelNumber(const char *name, const char *descript
     return {{QLatin1String(name), QStringLiteral("N"), QLatin1String(description)},
             [field](MineArgs &args, const QString &value) -> Result<> {
                 if (!list::parseFlooredNumber(value))
-                    return failure(QStringLiteral("'%1' is not a number").arg(value));
+                    return failure(config::notANumber(value, std::numeric_limits<int>::min(),
+                                                      std::numeric_limits<int>::max()));
                 args.*field = value;
                 return {};
             }};

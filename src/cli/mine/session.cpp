@@ -41,7 +41,7 @@ void MineSession::begin()
         m_ctx.announceLayout();
     m_ctx.onInterrupt([this] {
         m_stopped = true;
-        if (!m_run) {
+        if (!m_run->isActive()) {
             m_ctx.finish(0); // still reading the marker page: nothing mined yet
             return;
         }
