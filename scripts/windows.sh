@@ -60,12 +60,11 @@ fetch_sources() { # PACKAGE...
             exit 1
         fi
     done
-    for dsc in "$sources"/*.dsc; do
-        local name version
-        name="$(basename "$dsc" .dsc)"
-        name="${name%%_*}"
-        [ -d "$sources/$name" ] && continue
-        (cd "$sources" && dpkg-source --no-check -x "$dsc" "$name" >/dev/null)
+    for package in "$@"; do
+        [ -d "$sources/$package" ] && continue
+        local dsc
+        dsc="$(ls "$sources/${package}"_*.dsc | head -n1)"
+        (cd "$sources" && dpkg-source --no-check -x "$dsc" "$package" >/dev/null)
     done
 }
 
