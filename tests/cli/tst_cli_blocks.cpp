@@ -4,9 +4,13 @@
 #include "sandbox/sandbox_server.h"
 
 #include <QHash>
+#include <QHttpServer>
+#include <QHttpServerResponse>
+#include <QNetworkDatagram>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUdpSocket>
 #include <memory>
 
 using namespace vantorix::sandbox;
@@ -66,6 +70,9 @@ private Q_SLOTS:
     void throttledRuns_data();
     void throttledRuns();
     void badProxiesFile();
+    void captchaHostsNeverAskedFor();
+    void captchaRedirectsInNamespace_data();
+    void captchaRedirectsInNamespace();
 
 private:
     QByteArray m_unblocked;
@@ -179,6 +186,70 @@ void CliBlocksTest::badProxiesFile()
     const CliResult run = runCli({u"--proxies"_s, file, u"mine"_s, u"a"_s});
     QCOMPARE(run.exitCode, 2);
     QVERIFY2(run.err.contains("bad.txt line 2"), run.err.constData());
+}
+
+// A redirect to a captcha host, in any spelling, is a block: proven where no
+// route leaves the machine and the resolver records every lookup.
+void CliBlocksTest::captchaHostsNeverAskedFor()
+{
+#ifndef Q_OS_LINUX
+    QSKIP("needs Linux network namespaces");
+#else
+    QFile resolver(m_dir.filePath(u"resolv.conf"_s));
+    QVERIFY(resolver.open(QIODevice::WriteOnly) && resolver.write("nameserver 127.0.0.1\n") > 0);
+    resolver.close();
+    QProcess inside;
+    inside.setProcessChannelMode(QProcess::MergedChannels);
+    inside.start(u"unshare"_s,
+                 {u"--map-root-user"_s, u"--net"_s, u"--mount"_s, u"sh"_s, u"-c"_s,
+                  u"ip link set lo up && mount --bind \"$0\" /etc/resolv.conf || exit 99; "
+                  "exec env IN_NETNS=1 \"$1\" captchaRedirectsInNamespace"_s,
+                  resolver.fileName(), QCoreApplication::applicationFilePath()});
+    QVERIFY(inside.waitForFinished(300000));
+    const QByteArray output = inside.readAll();
+    if (inside.error() == QProcess::FailedToStart || inside.exitCode() == 99 ||
+        output.startsWith("unshare: "))
+        QSKIP("no network namespace here (unshare, ip or mount not permitted)");
+    QVERIFY2(inside.exitCode() == 0 && !output.contains("SKIP"), output.constData());
+#endif
+}
+
+void CliBlocksTest::captchaRedirectsInNamespace_data()
+{
+    QTest::addColumn<QByteArray>("location");
+    QTest::newRow("trailing dot") << "http://wappass.baidu.com./x"_ba;
+    QTest::newRow("a subdomain") << "http://m.wappass.baidu.com/x"_ba;
+    QTest::newRow("upper case, https, a port") << "https://SECCAPTCHA.Baidu.com:8443/x"_ba;
+    QTest::newRow("a subdomain, trailing dot") << "//a.seccaptcha.baidu.com./"_ba;
+}
+
+void CliBlocksTest::captchaRedirectsInNamespace()
+{
+    if (qEnvironmentVariableIsEmpty("IN_NETNS"))
+        QSKIP("run by captchaHostsNeverAskedFor inside a network namespace");
+    QFETCH(QByteArray, location);
+    QUdpSocket dns; // records every lookup and leaves it unanswered
+    QVERIFY(dns.bind(QHostAddress::LocalHost, 53));
+    QStringList lookups;
+    connect(&dns, &QUdpSocket::readyRead, &dns, [&] {
+        while (dns.hasPendingDatagrams())
+            lookups << QString::fromLatin1(dns.receiveDatagram().data().toHex());
+    });
+    QHttpServer web;
+    web.route(u"/s"_s, [&] {
+        QHttpServerResponse redirect(QHttpServerResponse::StatusCode::Found);
+        redirect.addHeader("Location", location);
+        return redirect;
+    });
+    const quint16 port = web.listen(QHostAddress::LocalHost, 0);
+    QVERIFY(port > 0);
+    const CliResult run =
+        runCli({u"--layout"_s, u"live"_s, u"--search-host"_s, u"127.0.0.1:%1"_s.arg(port),
+                u"mine"_s, u"x"_s, u"--delay"_s, u"0"_s, u"--retries"_s, u"0"_s, u"--quiet"_s});
+    QVERIFY2(run.exitCode == 3, run.err.constData());
+    QVERIFY2(run.err.contains("the seed query stayed blocked (captcha redirect"),
+             run.err.constData());
+    QVERIFY2(lookups.isEmpty(), qPrintable(lookups.join(u' ')));
 }
 
 QTEST_GUILESS_MAIN(CliBlocksTest)

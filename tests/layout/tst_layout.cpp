@@ -73,6 +73,8 @@ private Q_SLOTS:
     void choiceAndAddresses_data();
     void choiceAndAddresses();
     void httpsShellPageIsAskedAgainOverHttp();
+    void captchaHostsInAnySpelling_data();
+    void captchaHostsInAnySpelling();
 };
 
 void LayoutTest::relatedSearches_data()
@@ -267,6 +269,35 @@ void LayoutTest::httpsShellPageIsAskedAgainOverHttp()
     QCOMPARE(live->retryAddress(QUrl(u"http://www.baidu.com/s?wd=x"_s), shell), std::nullopt);
     QCOMPARE(live->retryAddress(https, k2026), std::nullopt);
     QCOMPARE(layoutFor({u"--sandbox"_s})->retryAddress(https, shell), std::nullopt);
+}
+
+void LayoutTest::captchaHostsInAnySpelling_data()
+{
+    QTest::addColumn<QByteArray>("location"); // as a redirect sends it
+    QTest::addColumn<bool>("block");
+    QTest::newRow("wappass") << "http://wappass.baidu.com/static/captcha/?x=1"_ba << true;
+    QTest::newRow("seccaptcha over https") << "https://seccaptcha.baidu.com/v1/x"_ba << true;
+    QTest::newRow("trailing dot") << "http://wappass.baidu.com./x"_ba << true;
+    QTest::newRow("upper case, a port") << "http://SecCaptcha.BAIDU.com:443/x"_ba << true;
+    QTest::newRow("a subdomain") << "http://m.wappass.baidu.com/x"_ba << true;
+    QTest::newRow("a subdomain, upper case, trailing dot")
+        << "//A.B.WAPPASS.baidu.COM./"_ba << true;
+    QTest::newRow("percent-encoded") << "http://wappass%2Ebaidu%2Ecom/x"_ba << true;
+    QTest::newRow("full-width letters") << "http://\xef\xbd\x97"
+                                           "appass.baidu.com/"_ba
+                                        << true;
+    QTest::newRow("user info before the host")
+        << "http://www.baidu.com@wappass.baidu.com/"_ba << true;
+    QTest::newRow("a name that only ends alike") << "http://xwappass.baidu.com/x"_ba << false;
+    QTest::newRow("a relative redirect") << "/s?wd=x"_ba << false;
+}
+
+void LayoutTest::captchaHostsInAnySpelling()
+{
+    QFETCH(QByteArray, location);
+    const QUrl target =
+        QUrl(u"http://www.baidu.com/s?wd=x"_s).resolved(QUrl::fromEncoded(location));
+    QTEST(layoutFor({})->isBlockAddress(target), "block");
 }
 
 QTEST_GUILESS_MAIN(LayoutTest)
