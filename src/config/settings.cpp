@@ -164,7 +164,8 @@ const OptionTable<Settings> &table()
                         setMaxRate});
         rows.push_back({optionSpec("proxies", "FILE",
                                    "send mining queries round-robin through the\n"
-                                   "http:// or socks5:// proxies in FILE, one a line",
+                                   "http:// or socks5:// proxies in FILE, one a line\n"
+                                   "(64 MB max)",
                                    "VANTORIX_PROXIES"),
                         [](Settings &s, const QString &value) -> Result<> {
                             Result<QStringList> proxies = readProxyList(value);

@@ -316,7 +316,7 @@ void MineCommandTest::seenFile_data()
     QTest::newRow("neither found nor queried, any case or line end") << "\xEF\xBB\xBF"
                                                                         "A\r\n\nzz\n"_ba
                                                                      << "b\nd\n"_ba << 0;
-    QTest::newRow("no such file") << QByteArray() << QByteArray() << 1;
+    QTest::newRow("no such file") << QByteArray() << QByteArray() << 2;
 }
 
 void MineCommandTest::seenFile()

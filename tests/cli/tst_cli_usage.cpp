@@ -1,7 +1,12 @@
 #include "cli_process.h"
 #include "environment.h"
 
+#include <QTemporaryDir>
 #include <QTest>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 using namespace Qt::StringLiterals;
 
@@ -11,7 +16,15 @@ class TestCliUsage : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { clearVantorixEnvironment(); }
+    void initTestCase()
+    {
+        clearVantorixEnvironment();
+#ifdef Q_OS_UNIX
+        QVERIFY(mkfifo(QFile::encodeName(m_dir.filePath(u"FIFO"_s)).constData(), 0600) == 0);
+#endif
+        QFile big(m_dir.filePath(u"BIG"_s)); // sparse: costs no disk
+        QVERIFY(big.open(QIODevice::WriteOnly) && big.resize((qint64(64) << 20) + 1));
+    }
 
     void runs_data()
     {
@@ -46,6 +59,13 @@ private Q_SLOTS:
         row("IPv6 loopback reached", u"hotwords baidu-today --hotlist-host [::1]:1"_s, 1,
             u"http://[::1]:1/"_s);
         row("GBK that is none refused", u"--encoding=gbk dedupe"_s, 1, u"GBK"_s, "ok\n\x81\x20\n");
+        row("--proxies over 64 MB", u"mine --proxies BIG"_s, 2, u"larger than 64 MB"_s);
+#ifdef Q_OS_UNIX
+        row("--state a FIFO: refused, not waited on", u"mine --state FIFO"_s, 2,
+            u"FIFO: not a regular file"_s);
+        row("--seen a device", u"mine --seen /dev/zero"_s, 2, u"/dev/zero: not a regular"_s);
+        row("--proxies a device", u"--proxies /dev/zero mine"_s, 2, u"not a regular file"_s);
+#endif
     }
     // A usage error: one line on stderr, nothing on stdout, no input read.
     void runs()
@@ -54,6 +74,10 @@ private Q_SLOTS:
         QFETCH(QByteArray, input);
         QFETCH(QByteArray, timeoutVariable);
         QFETCH(QByteArray, output);
+        for (QString &arg : args) {
+            if (arg == u"FIFO" || arg == u"BIG")
+                arg = m_dir.filePath(arg);
+        }
         qputenv("VANTORIX_TIMEOUT", timeoutVariable);
         const CliResult result = runCli(args, input);
         qunsetenv("VANTORIX_TIMEOUT");
@@ -106,6 +130,9 @@ private Q_SLOTS:
         process.setStandardOutputFile(u"/dev/full"_s);
         QCOMPARE(run(), 1);
     }
+
+private:
+    QTemporaryDir m_dir;
 };
 
 QTEST_GUILESS_MAIN(TestCliUsage)

@@ -105,9 +105,9 @@ QList<CommandOption> MineCommand::options() const
         {QStringLiteral("max-queries"), QStringLiteral("N"),
          QStringLiteral("make at most N queries (default 0: no cap)")},
         {QStringLiteral("state"), QStringLiteral("FILE"),
-         QStringLiteral("save the run in FILE after every query; resume from it")},
+         QStringLiteral("save the run in FILE after each query, resume from it (1 GB max)")},
         {QStringLiteral("seen"), QStringLiteral("FILE"),
-         QStringLiteral("keywords found before, one a line: not accepted again")},
+         QStringLiteral("keywords found before, one a line, not accepted again (1 GB max)")},
         {QStringLiteral("format"), QStringLiteral("lines|tsv|json|xlsx|csv"),
          QStringLiteral("lines: the keyword; tsv/json: keyword, generation, parent, source")},
         {QStringLiteral("output"), QStringLiteral("FILE"),
@@ -184,7 +184,7 @@ void MineCommand::start(CommandContext &ctx)
     if (ctx.isSet(QStringLiteral("seen"))) {
         Result<QStringList> known = readSeenFile(ctx.value(QStringLiteral("seen")), ctx.encoding());
         if (!known)
-            return ctx.finish(ctx.fail(known.error()));
+            return ctx.finish(ctx.usageError(known.error()));
         input.knownKeywords = std::move(known).value();
     }
     if (ctx.isSet(QStringLiteral("state"))) {

@@ -1,10 +1,10 @@
 #include "cli/mine/resume.h"
 
+#include "common/input_file.h"
 #include "list/filters.h"
 #include "list/keyword_list.h"
 
 #include <QCryptographicHash>
-#include <QFile>
 #include <QStringDecoder>
 
 namespace vantorix::cli {
@@ -51,10 +51,10 @@ QList<mining::RunSetting> runSettings(const mining::MiningInput &input,
 
 Result<QStringList> readSeenFile(const QString &path, TextEncoding encoding)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return failure(QStringLiteral("--seen %1: %2").arg(path, file.errorString()));
-    QByteArray bytes = file.readAll();
+    Result<QByteArray> read = readInputFile(path, kMaxSeenFileBytes);
+    if (!read)
+        return failure(QStringLiteral("--seen %1: %2").arg(path, read.error()));
+    QByteArray bytes = std::move(read).value();
     QString text;
     if (encoding == TextEncoding::Gbk) {
         text = QStringDecoder("GB18030").decode(bytes);
