@@ -58,14 +58,20 @@ auto optionalNumber(std::optional<int> Settings::*field, qlonglong high)
     };
 }
 
+// Queries per second --max-rate allows: below one query in 100 s a run
+// would crawl, and a pace's gap must stay a sane number of milliseconds.
+constexpr double kLowestMaxRate = 0.01;
+constexpr double kHighestMaxRate = 1000;
+
 Result<> setMaxRate(Settings &settings, const QString &value)
 {
     bool ok = false;
     const double rate = value.toDouble(&ok);
-    if (!ok || !(rate > 0 && rate <= 1000))
-        return failure(QStringLiteral("'%1' is not a number of queries per second above 0 and "
-                                      "at most 1000")
-                           .arg(value));
+    if (!ok || !(rate >= kLowestMaxRate && rate <= kHighestMaxRate))
+        return failure(QStringLiteral("'%1' is not a number of queries per second from %2 to %3")
+                           .arg(value)
+                           .arg(kLowestMaxRate)
+                           .arg(kHighestMaxRate));
     settings.maxRate = rate;
     return {};
 }
@@ -159,7 +165,7 @@ const OptionTable<Settings> &table()
                         }});
         rows.push_back({optionSpec("max-rate", "R",
                                    "queries per second one route never exceeds under\n"
-                                   "--pace auto (2)",
+                                   "--pace auto (2; from 0.01 to 1000)",
                                    "VANTORIX_MAX_RATE"),
                         setMaxRate});
         rows.push_back({optionSpec("proxies", "FILE",

@@ -49,6 +49,7 @@ private Q_SLOTS:
         row("unreadable number", u"longer-than abc"_s, 2, u"'abc'"_s);
         row("unknown encoding", u"--encoding latin1 dedupe"_s, 2, u"latin1"_s);
         row("bad network flag", u"--timeout soon dedupe"_s, 2, u"soon"_s);
+        row("--max-rate below one query in 100 s", u"--max-rate 1e-17 dedupe"_s, 2, u"0.01"_s);
         row("help for an unknown command", u"help sort"_s, 2, u"'sort'"_s);
         row("bad variable, network command", u"hotwords baidu-today"_s, 2, u"VANTORIX_TIMEOUT"_s,
             {}, "0");
