@@ -107,6 +107,9 @@ void CliBlocksTest::throttledRuns_data()
     QTest::newRow("proxies share the queries, a block moves on to the next")
         << 0.2 << 0.0 << u"socks5 http socks5"_s << u"--retries 5"_s << 0
         << u"through proxy 2|  proxy 3 socks5://"_s;
+    QTest::newRow("the only proxy dead: its failure names it")
+        << 0.0 << 0.0 << u"dead"_s << u"--retries 0"_s << 1
+        << u"seed page: |through proxy 1 (socks5://127.0.0.1:1)"_s;
     QTest::newRow("a dead proxy rests, the others carry the run")
         << 0.0 << 0.0 << u"socks5 dead http"_s << u"--retries 5"_s << 0 << u"failures, rested"_s;
     QTest::newRow("queries that stay blocked: exit 3")
@@ -161,7 +164,7 @@ void CliBlocksTest::throttledRuns()
     QVERIFY2(totals.hasMatch(), run.err.constData());
     // A dead proxy's requests never arrive.
     const QRegularExpressionMatch dead =
-        QRegularExpression(u"socks5://127.0.0.1:1: (\\d+) requests"_s).match(stderrText);
+        QRegularExpression(u"socks5://127.0.0.1:1: (\\d+) request"_s).match(stderrText);
     QCOMPARE(totals.captured(1).toInt(), total(web.queries) + dead.captured(1).toInt());
     QCOMPARE(totals.captured(2).toInt() + totals.captured(3).toInt(), total(web.blocks));
     for (qsizetype i = 0; i < lines.size(); ++i) {
