@@ -16,6 +16,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QByteArray kMarkerPage = "<!--[[v3.3--<div id=rs>--</div>]]-->";
+const QString kLongKeyword(5000, u'w'); // its query fails
 
 // `mine` with the given words (split at spaces; '' is an empty one), pointed at the site.
 QStringList mine(const QByteArray &words, const SearchSite &site)
@@ -122,6 +123,9 @@ void MineCommandTest::output_data()
     row("failed query named, the run goes on", "u")
         << true << QByteArray("broken\ne\nf\n") << 3
         << QByteArray("query 'broken' failed: HTTP status 500");
+    row("a long keyword is cut short in messages", "v")
+        << true << kLongKeyword.toUtf8() + '\n'
+        << 3 << "query '" + QByteArray(200, 'w') + "\xE2\x80\xA6' failed: HTTP status 500 (http://";
     row("failures in a row end the run", "u --max-failures 1")
         << true << QByteArray("broken\ne\n") << 3 << QByteArray("--max-failures 1");
     row("empty seed", "''") << true << QByteArray() << 0
@@ -140,14 +144,18 @@ void MineCommandTest::output()
     QFETCH(int, exitCode);
     QFETCH(QByteArray, err);
 
-    SearchSite site(u"s:a,b;?s:x,a;a:c,a;b:d;t:ab,X\r\ny,abc;ab:abd;u:broken,e;e:f"_s);
+    SearchSite site(u"s:a,b;?s:x,a;a:c,a;b:d;t:ab,X\r\ny,abc;ab:abd;u:broken,e;e:f;v:"_s +
+                    kLongKeyword);
     site.failKeyword(u"broken"_s);
+    site.failKeyword(kLongKeyword);
     site.spoilPage(u"a"_s);
     site.setMarkerPage(markerPage ? kMarkerPage : QByteArray(), markerPage ? 200 : 404);
     const CliResult run = runCli(mine(args + " --quiet", site));
     QVERIFY2(run.exitCode == exitCode, run.err.constData());
     QCOMPARE(run.out, out);
     QVERIFY2(run.err.contains(err), run.err.constData());
+    for (const QByteArray &line : run.err.split('\n'))
+        QVERIFY2(line.size() < 600, line.constData());
     if (exitCode == 3)
         QVERIFY(run.err.endsWith("vantorix-cli: 1 query failed\n"));
 }

@@ -1,5 +1,7 @@
 #include "cli/mine/output.h"
 
+#include "common/message_text.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QRegularExpression>
@@ -58,6 +60,11 @@ QString oneLine(const QString &text)
         return text;
     static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
     return QString(text).replace(lineBreak, QStringLiteral(" "));
+}
+
+QString quoted(const QString &keyword)
+{
+    return QLatin1Char('\'') + oneLine(clipped(keyword)) + QLatin1Char('\'');
 }
 
 QString mineRecord(MineFormat format, const QString &keyword, int generation, const QString &parent,

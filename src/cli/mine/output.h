@@ -15,6 +15,10 @@ std::optional<MineFormat> parseMineFormat(const QString &name);
 // that a keyword holding one still takes exactly one line.
 QString oneLine(const QString &text);
 
+// A keyword as every message on standard error quotes it: on one line, cut
+// to about 200 characters, in single quotes.
+QString quoted(const QString &keyword);
+
 // One accepted keyword as one output line, newline included: the keyword
 // alone (as oneLine() gives it), or keyword, generation, parent (the query
 // that found it) and source ("related" or "suggest") as tab-separated fields

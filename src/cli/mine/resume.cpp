@@ -1,6 +1,7 @@
 #include "cli/mine/resume.h"
 
 #include "common/input_file.h"
+#include "common/message_text.h"
 #include "list/filters.h"
 #include "list/keyword_list.h"
 
@@ -78,8 +79,9 @@ Result<MineResume> prepareResume(const QString &path, const mining::MiningInput 
     if (!*saved)
         return resume;
     if (const auto differs = mining::firstDifference((*saved)->settings, resume.settings))
-        return failure(QStringLiteral("--state %1 holds a run with %2 %3; this run has %2 %4")
-                           .arg(path, differs->name, differs->saved, differs->given));
+        return failure(
+            QStringLiteral("--state %1 holds a run with %2 %3; this run has %2 %4")
+                .arg(path, differs->name, clipped(differs->saved), clipped(differs->given)));
     resume.from = (*saved)->checkpoint;
     return resume;
 }

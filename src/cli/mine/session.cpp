@@ -182,7 +182,7 @@ void MineSession::onQueryFailed(const QString &keyword, int, const QString &erro
 {
     // The seed page's failure is the run's outcome, told at the end.
     if (m_run->queriesMade() > 0)
-        report(QStringLiteral("query '%1' failed: %2").arg(oneLine(keyword), error));
+        report(QStringLiteral("query %1 failed: %2").arg(quoted(keyword), error));
 }
 
 void MineSession::onBlocked(const QString &keyword, const QString &how, int route, qint64 retryInMs)
@@ -195,9 +195,9 @@ void MineSession::onBlocked(const QString &keyword, const QString &how, int rout
 void MineSession::onPageMalformed(const QString &keyword)
 {
     if (m_malformedPages++ == 0)
-        warn(QStringLiteral("the page of '%1' holds bytes that are invalid in its charset; they "
+        warn(QStringLiteral("the page of %1 holds bytes that are invalid in its charset; they "
                             "were read as stand-in characters")
-                 .arg(oneLine(keyword)));
+                 .arg(quoted(keyword)));
 }
 
 void MineSession::showProgress(bool force)

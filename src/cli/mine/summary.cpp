@@ -31,7 +31,7 @@ QString paceText(const mining::FetchScheduler &fetching)
 QString blockReport(const mining::FetchScheduler &fetching, const QString &keyword,
                     const QString &how, int route, qint64 retryInMs)
 {
-    QString line = QStringLiteral("query '%1' blocked (%2)").arg(oneLine(keyword), how);
+    QString line = QStringLiteral("query %1 blocked (%2)").arg(quoted(keyword), how);
     if (!fetching.routes().value(route).name.isEmpty())
         line += QStringLiteral(" through ") + proxyName(route);
     if (retryInMs < 0)
