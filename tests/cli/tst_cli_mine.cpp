@@ -107,6 +107,10 @@ void MineCommandTest::output_data()
                "{\"keyword\":\"x\",\"generation\":1,\"parent\":\"s\",\"source\":\"suggest\"}\n"
                "{\"keyword\":\"a\",\"generation\":1,\"parent\":\"s\",\"source\":\"suggest\"}\n")
         << 0 << QByteArray();
+    row("unreadable suggestions: one warning a run", "t --source both")
+        << true << QByteArray("ab\nx y\nabc\nabd\n") << 0
+        << "warning: 2 suggestion answers could not be read (empty, not JSON or cut off), the "
+           "first for 't'"_ba;
     row("limit", "s --limit 1") << true << QByteArray("a\nb\n") << 0 << QByteArray();
     row("longer-than; a line break shown as a space", "t --longer-than 2")
         << true << QByteArray("x y\nabc\n") << 0 << QByteArray();
@@ -149,6 +153,8 @@ void MineCommandTest::output()
     site.failKeyword(u"broken"_s);
     site.failKeyword(kLongKeyword);
     site.spoilPage(u"a"_s);
+    site.spoilPage(u"?t"_s);
+    site.spoilPage(u"?ab"_s);
     site.setMarkerPage(markerPage ? kMarkerPage : QByteArray(), markerPage ? 200 : 404);
     const CliResult run = runCli(mine(args + " --quiet", site));
     QVERIFY2(run.exitCode == exitCode, run.err.constData());

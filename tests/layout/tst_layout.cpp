@@ -174,28 +174,36 @@ void LayoutTest::suggestions_data()
 {
     QTest::addColumn<QString>("answer");
     QTest::addColumn<QStringList>("words");
+    QTest::addColumn<bool>("usable");
 
     QTest::newRow("the q of each g item, in order, lower-cased")
         << u"{\"q\":\"减肥\",\"p\":false,\"g\":[{\"type\":\"sug\",\"q\":\"减肥App\"},"
            u"{\"q\":\"\\u51cf\\u80a5\\ud83d\\ude00 \\\"x\\\"\"},{\"q\":\"减肥\"}],"
            u"\"slid\":\"1\"}"_s
-        << QStringList{u"减肥app"_s, u"减肥😀 \"x\""_s, u"减肥"_s};
-    QTest::newRow("items without a string q are passed over")
-        << u"{\"g\":[{\"type\":\"sug\"},{\"q\":7},\"q\",{\"q\":\"a\"}]}"_s << QStringList{u"a"_s};
-    QTest::newRow("no g: no suggestions") << u"{\"q\":\"x\",\"p\":false}"_s << QStringList{};
-    QTest::newRow("g not a list") << u"{\"g\":{\"q\":\"a\"}}"_s << QStringList{};
-    QTest::newRow("empty answer") << QString() << QStringList{};
-    QTest::newRow("cut off") << u"{\"g\":[{\"q\":\"a\"},{\"q\":\"b"_s << QStringList{};
-    QTest::newRow("a page, not JSON") << k2026 << QStringList{};
-    QTest::newRow("JSONP") << u"cb({\"g\":[{\"q\":\"a\"}]})"_s << QStringList{};
+        << QStringList{u"减肥app"_s, u"减肥😀 \"x\""_s, u"减肥"_s} << true;
+    QTest::newRow("items without a string q, blank ones, are passed over")
+        << u"{\"g\":[{\"type\":\"sug\"},{\"q\":7},\"q\",{\"q\":\" \\u3000\"},{\"q\":\"\"},"
+           u"{\"q\":\"a\"}]}"_s
+        << QStringList{u"a"_s} << true;
+    QTest::newRow("no g: no suggestions")
+        << u"{\"q\":\"x\",\"p\":false}"_s << QStringList{} << true;
+    QTest::newRow("g not a list") << u"{\"g\":{\"q\":\"a\"}}"_s << QStringList{} << true;
+    QTest::newRow("empty answer") << QString() << QStringList{} << false;
+    QTest::newRow("cut off") << u"{\"g\":[{\"q\":\"a\"},{\"q\":\"b"_s << QStringList{} << false;
+    QTest::newRow("a page, not JSON") << k2026 << QStringList{} << false;
+    QTest::newRow("JSONP") << u"cb({\"g\":[{\"q\":\"a\"}]})"_s << QStringList{} << false;
+    QTest::newRow("a list, not an object") << u"[{\"q\":\"a\"}]"_s << QStringList{} << false;
 }
 
 void LayoutTest::suggestions()
 {
     QFETCH(QString, answer);
     // One reader in both layouts.
-    for (const QString &choice : {u"--layout=live"_s, u"--layout=classic"_s})
-        QTEST(layoutFor({choice})->suggestions(answer), "words");
+    for (const QString &choice : {u"--layout=live"_s, u"--layout=classic"_s}) {
+        const layout::Suggestions read = layoutFor({choice})->suggestions(answer);
+        QTEST(read.words, "words");
+        QTEST(read.usable, "usable");
+    }
 }
 
 void LayoutTest::choiceAndAddresses_data()

@@ -62,6 +62,11 @@ QString oneLine(const QString &text)
     return QString(text).replace(lineBreak, QStringLiteral(" "));
 }
 
+QString counted(qsizetype count, const char *one, const char *many)
+{
+    return QString::number(count) + QLatin1Char(' ') + QLatin1String(count == 1 ? one : many);
+}
+
 QString quoted(const QString &keyword)
 {
     return QLatin1Char('\'') + oneLine(clipped(keyword)) + QLatin1Char('\'');

@@ -98,6 +98,8 @@ void MineSession::startRun(const QStringList &seedMarkers)
                          .arg(ms / 1000));
             });
     connect(m_run, &mining::MiningRun::pageMalformed, this, &MineSession::onPageMalformed);
+    connect(m_run, &mining::MiningRun::suggestionsUnusable, this,
+            &MineSession::onSuggestionsUnusable);
     connect(m_run, &mining::MiningRun::querying, this, [this](const QString &keyword) {
         m_querying = keyword;
         showProgress(false);
@@ -200,6 +202,12 @@ void MineSession::onPageMalformed(const QString &keyword)
                  .arg(quoted(keyword)));
 }
 
+void MineSession::onSuggestionsUnusable(const QString &keyword)
+{
+    if (m_unusableSuggestions++ == 0)
+        m_firstUnusable = keyword;
+}
+
 void MineSession::showProgress(bool force)
 {
     if (m_options.quiet || !m_run)
@@ -248,6 +256,11 @@ int MineSession::reportOutcome()
         warn(QStringLiteral("no related-searches block found on %1 %2")
                  .arg(pages)
                  .arg(pages == 1 ? QStringLiteral("page") : QStringLiteral("pages")));
+    // One warning a run, however many: the sign of a changed answer format.
+    if (m_unusableSuggestions > 0)
+        warn(QStringLiteral("%1 could not be read (empty, not JSON or cut off), the first for %2")
+                 .arg(counted(m_unusableSuggestions, "suggestion answer", "suggestion answers"),
+                      quoted(m_firstUnusable)));
     if (!m_ctx.out().flush() || m_outputFailed)
         return m_ctx.fail(QStringLiteral("cannot write to standard output"));
     if (!m_stateError.isEmpty())

@@ -11,11 +11,6 @@ QString rateText(double perSecond)
     return QString::number(perSecond, 'f', 1) + QStringLiteral(" q/s");
 }
 
-QString counted(qsizetype count, const char *one, const char *many)
-{
-    return QString::number(count) + QLatin1Char(' ') + QLatin1String(count == 1 ? one : many);
-}
-
 QString proxyName(int route)
 {
     return QStringLiteral("proxy ") + QString::number(route + 1);
