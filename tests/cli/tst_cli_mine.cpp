@@ -80,6 +80,7 @@ private Q_SLOTS:
     void unusableStateFile();
     void seenFile_data();
     void seenFile();
+    void resumedRunCountsInWords();
 };
 
 void MineCommandTest::output_data()
@@ -349,6 +350,18 @@ void MineCommandTest::seenFile()
         QVERIFY(!site.queries().contains(u"a"_s));
     else
         QVERIFY(run.err.contains("--seen"));
+}
+
+void MineCommandTest::resumedRunCountsInWords()
+{
+    SearchSite site(u"e:f"_s);
+    QTemporaryDir dir;
+    const QStringList args =
+        mine("e --max-queries 1 --state", site) + QStringList{dir.filePath(u"run.state"_s)};
+    QCOMPARE(runCli(args).exitCode, 0);
+    const CliResult resumed = runCli(args);
+    QVERIFY2(resumed.err.contains("resuming after query 1, 1 keyword found so far\n"),
+             resumed.err.constData());
 }
 
 QTEST_GUILESS_MAIN(MineCommandTest)

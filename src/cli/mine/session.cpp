@@ -118,9 +118,9 @@ void MineSession::startRun(const QStringList &seedMarkers)
         m_run->start(m_options.input);
     } else {
         const mining::RunCheckpoint &from = *m_options.resume->from;
-        note(QStringLiteral("resuming after query %1, %2 keywords found so far")
+        note(QStringLiteral("resuming after query %1, %2 found so far")
                  .arg(from.queriesMade)
-                 .arg(from.foundCount));
+                 .arg(counted(from.foundCount, "keyword", "keywords")));
         if (const Result<> resumed = m_run->resume(m_options.input, from); !resumed)
             return m_ctx.finish(m_ctx.usageError(
                 QStringLiteral("--state %1: %2").arg(m_options.resume->path, resumed.error())));
