@@ -201,6 +201,10 @@ void MineCommand::start(CommandContext &ctx)
     }
     options.raw = ctx.raw;
     options.quiet = ctx.isSet(QStringLiteral("quiet"));
+    if (options.sheet) {
+        if (const Result<> writable = options.sheet->checkOutput(); !writable)
+            return ctx.finish(ctx.fail(writable.error()));
+    }
 
     auto *session = new MineSession(ctx, std::move(options));
     session->begin();

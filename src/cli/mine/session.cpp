@@ -1,6 +1,7 @@
 #include "cli/mine/session.h"
 
 #include "cli/command_context.h"
+#include "cli/interrupt.h"
 #include "cli/mine/summary.h"
 #include "mining/readouts.h"
 #include "mining/seed_markers.h"
@@ -240,8 +241,13 @@ void MineSession::onFinished()
     if (m_options.raw)
         m_ctx.out().write(m_listIsSeenList ? m_run->seenList() : m_listText);
     if (m_options.sheet) {
-        if (const Result<> written = m_options.sheet->write(); !written)
+        const HeldAbort held; // a second stop signal gives up the file, not its temporary
+        const Result<spreadsheet::SheetWritten> written =
+            m_options.sheet->write([&held] { return held.requested(); });
+        if (!written)
             return m_ctx.finish(m_ctx.fail(written.error()));
+        if (const QString warning = written->warning(); !warning.isEmpty())
+            warn(warning);
     }
     m_ctx.finish(reportOutcome());
 }

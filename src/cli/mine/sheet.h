@@ -23,9 +23,12 @@ public:
     // error is a usage error.
     static Result<std::optional<MineSheet>> fromOptions(const CommandContext &ctx);
 
+    // Whether the file can be written, asked before the run mines anything;
+    // the error names the file.
+    Result<> checkOutput() const;
     void add(const QString &keyword, int generation, const QString &parent);
     // The error names the file.
-    Result<> write() const;
+    Result<spreadsheet::SheetWritten> write(const spreadsheet::StopCheck &stopped) const;
 
 private:
     struct Row
