@@ -69,7 +69,6 @@ private Q_SLOTS:
     void initTestCase();
     void throttledRuns_data();
     void throttledRuns();
-    void badProxiesFile();
     void captchaHostsNeverAskedFor();
     void captchaRedirectsInNamespace_data();
     void captchaRedirectsInNamespace();
@@ -179,18 +178,6 @@ void CliBlocksTest::throttledRuns()
     }
 }
 
-void CliBlocksTest::badProxiesFile()
-{
-    const QString file = m_dir.filePath(u"bad.txt"_s);
-    QFile list(file);
-    QVERIFY(list.open(QIODevice::WriteOnly));
-    list.write("socks5://127.0.0.1:1080\nftp://127.0.0.1:21\n");
-    list.close();
-    const CliResult run = runCli({u"--proxies"_s, file, u"mine"_s, u"a"_s});
-    QCOMPARE(run.exitCode, 2);
-    QVERIFY2(run.err.contains("bad.txt line 2"), run.err.constData());
-}
-
 // A redirect to a captcha host, in any spelling, is a block: proven where no
 // route leaves the machine and the resolver records every lookup.
 void CliBlocksTest::captchaHostsNeverAskedFor()
@@ -198,16 +185,14 @@ void CliBlocksTest::captchaHostsNeverAskedFor()
 #ifndef Q_OS_LINUX
     QSKIP("needs Linux network namespaces");
 #else
-    QFile resolver(m_dir.filePath(u"resolv.conf"_s));
-    QVERIFY(resolver.open(QIODevice::WriteOnly) && resolver.write("nameserver 127.0.0.1\n") > 0);
-    resolver.close();
     QProcess inside;
     inside.setProcessChannelMode(QProcess::MergedChannels);
     inside.start(u"unshare"_s,
                  {u"--map-root-user"_s, u"--net"_s, u"--mount"_s, u"sh"_s, u"-c"_s,
-                  u"ip link set lo up && mount --bind \"$0\" /etc/resolv.conf || exit 99; "
+                  u"echo nameserver 127.0.0.1 >\"$0\" && ip link set lo up && "
+                  "mount --bind \"$0\" /etc/resolv.conf || exit 99; "
                   "exec env IN_NETNS=1 \"$1\" captchaRedirectsInNamespace"_s,
-                  resolver.fileName(), QCoreApplication::applicationFilePath()});
+                  m_dir.filePath(u"resolv.conf"_s), QCoreApplication::applicationFilePath()});
     QVERIFY(inside.waitForFinished(300000));
     const QByteArray output = inside.readAll();
     if (inside.error() == QProcess::FailedToStart || inside.exitCode() == 99 ||
@@ -249,8 +234,7 @@ void CliBlocksTest::captchaRedirectsInNamespace()
     const CliResult run =
         runCli({u"--layout"_s, u"live"_s, u"--search-host"_s, u"127.0.0.1:%1"_s.arg(port),
                 u"mine"_s, u"x"_s, u"--delay"_s, u"0"_s, u"--retries"_s, u"0"_s, u"--quiet"_s});
-    QVERIFY2(run.exitCode == 3, run.err.constData());
-    QVERIFY2(run.err.contains("the seed query stayed blocked (captcha redirect"),
+    QVERIFY2(run.exitCode == 3 && run.err.contains("seed query stayed blocked (captcha redirect"),
              run.err.constData());
     QVERIFY2(lookups.isEmpty(), qPrintable(lookups.join(u' ')));
 }

@@ -24,6 +24,9 @@ private Q_SLOTS:
 #endif
         QFile big(m_dir.filePath(u"BIG"_s)); // sparse: costs no disk
         QVERIFY(big.open(QIODevice::WriteOnly) && big.resize((qint64(64) << 20) + 1));
+        QFile bad(m_dir.filePath(u"BAD"_s));
+        QVERIFY(bad.open(QIODevice::WriteOnly) &&
+                bad.write("socks5://127.0.0.1:1080\nftp://127.0.0.1:21\n") > 0);
     }
 
     void runs_data()
@@ -61,6 +64,7 @@ private Q_SLOTS:
             u"http://[::1]:1/"_s);
         row("GBK that is none refused", u"--encoding=gbk dedupe"_s, 1, u"GBK"_s, "ok\n\x81\x20\n");
         row("--proxies over 64 MB", u"mine --proxies BIG"_s, 2, u"larger than 64 MB"_s);
+        row("--proxies, a bad line named", u"--proxies BAD mine a"_s, 2, u"BAD line 2"_s);
 #ifdef Q_OS_UNIX
         row("--state a FIFO: refused, not waited on", u"mine --state FIFO"_s, 2,
             u"FIFO: not a regular file"_s);
@@ -76,7 +80,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, timeoutVariable);
         QFETCH(QByteArray, output);
         for (QString &arg : args) {
-            if (arg == u"FIFO" || arg == u"BIG")
+            if (arg == u"FIFO" || arg == u"BIG" || arg == u"BAD")
                 arg = m_dir.filePath(arg);
         }
         qputenv("VANTORIX_TIMEOUT", timeoutVariable);
