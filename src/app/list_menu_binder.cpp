@@ -48,7 +48,9 @@ void ListMenuBinder::exportSheet(spreadsheet::SheetFormat format)
         xlsx ? QStringLiteral("长尾词.xlsx") : QStringLiteral("长尾词.csv")};
     askWhereToSave(m_window, question, [keywords, format](const QString &path, const QString &) {
         const QList<QStringView> views(keywords.cbegin(), keywords.cend());
-        return spreadsheet::writeSheet(path, spreadsheet::keywordSheet(views), format);
+        const Result<spreadsheet::SheetWritten> written =
+            spreadsheet::writeSheet(path, spreadsheet::keywordSheet(views), format);
+        return written ? Result<>() : Result<>(failure(written.error()));
     });
 }
 

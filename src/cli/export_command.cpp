@@ -1,7 +1,9 @@
 #include "cli/export_command.h"
 
 #include "cli/command_context.h"
+#include "cli/interrupt.h"
 #include "cli/keyword_input.h"
+#include "list/output_file.h"
 #include "list/utf8_tools.h"
 
 namespace vantorix::cli {
@@ -35,9 +37,11 @@ QString ExportCommand::details() const
                           "title row with a filter and columns as wide as the text; each keyword\n"
                           "is a text cell, never a formula. The CSV file is UTF-8 with a byte\n"
                           "order mark, quoted as RFC 4180 asks; a keyword that begins with = + -\n"
-                          "@ or ' gets one leading ' so that a spreadsheet shows it as text (drop\n"
-                          "it to read the keyword back). FILE is replaced only once it is\n"
-                          "complete.\n\n") +
+                          "@ ', a tab or a carriage return gets one leading ' so that a\n"
+                          "spreadsheet shows it as text (drop it to read the keyword back). A\n"
+                          "cell holds at most 32767 characters: a longer keyword is cut, and a\n"
+                          "warning names its row. FILE is checked before the input is read, and\n"
+                          "replaced only once it is complete.\n\n") +
            layoutDetails();
 }
 
@@ -69,15 +73,22 @@ int ExportCommand::exportSheet(CommandContext &ctx, spreadsheet::SheetFormat for
     if (path.isEmpty())
         return ctx.usageError(
             QStringLiteral("export %1 needs the FILE to write").arg(ctx.arguments.value(0)));
+    if (const Result<> writable = list::checkOutputFile(path); !writable)
+        return ctx.fail(QStringLiteral("cannot write %1: %2").arg(path, writable.error()));
+    stopAtInterrupt();
     StandardInput input;
     if (!ctx.readInput(input))
         return 1;
     const KeywordText keywords =
         readKeywords(input.utf8(), ctx.raw ? list::TextLayout::List : list::TextLayout::Lines);
-    if (const Result<> written =
-            spreadsheet::writeSheet(path, spreadsheet::keywordSheet(keywords.keywords), format);
-        !written)
+    const HeldAbort held;
+    const Result<spreadsheet::SheetWritten> written =
+        spreadsheet::writeSheet(path, spreadsheet::keywordSheet(keywords.keywords), format,
+                                [&held] { return held.requested(); });
+    if (!written)
         return ctx.fail(QStringLiteral("cannot write %1: %2").arg(path, written.error()));
+    if (const QString warning = written->warning(); !warning.isEmpty())
+        ctx.fail(QStringLiteral("warning: ") + warning);
     return 0;
 }
 

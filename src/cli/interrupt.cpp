@@ -9,8 +9,13 @@ namespace vantorix::cli {
 
 namespace {
 
+// Touched from a signal handler, so lock-free atomics only.
 std::atomic<int> stopSignals{0};
-static_assert(std::atomic<int>::is_always_lock_free, "touched from a signal handler");
+std::atomic<int> abortAt{2};        // the stop signal that ends the process
+std::atomic<bool> abortHeld{false}; // a HeldAbort lives
+std::atomic<int> heldSignal{0};     // the signal it held back
+static_assert(std::atomic<int>::is_always_lock_free && std::atomic<bool>::is_always_lock_free,
+              "touched from a signal handler");
 
 // A terminal closing or a service manager stopping the process must not lose
 // what a run has mined, so those signals stop it like Ctrl-C does.
@@ -27,14 +32,15 @@ const int kStopSignals[] = {
 
 extern "C" void onStopSignal(int number)
 {
-    if (stopSignals.fetch_add(1) >= 1)
-        std::_Exit(128 + number);
+    if (stopSignals.fetch_add(1) + 1 >= abortAt.load()) {
+        if (!abortHeld.load())
+            std::_Exit(128 + number);
+        heldSignal.store(number);
+    }
     std::signal(number, onStopSignal); // some platforms reset the handler
 }
 
-} // namespace
-
-void watchInterrupts(QObject *parent, std::function<void()> handler)
+void catchStopSignals()
 {
     for (const int number : kStopSignals) {
         // A signal ignored by whoever started us (nohup, a background job)
@@ -42,6 +48,13 @@ void watchInterrupts(QObject *parent, std::function<void()> handler)
         if (std::signal(number, onStopSignal) == SIG_IGN)
             std::signal(number, SIG_IGN);
     }
+}
+
+} // namespace
+
+void watchInterrupts(QObject *parent, std::function<void()> handler)
+{
+    catchStopSignals();
     auto *timer = new QTimer(parent);
     timer->setInterval(100);
     QObject::connect(timer, &QTimer::timeout, timer, [timer, handler = std::move(handler)] {
@@ -51,6 +64,29 @@ void watchInterrupts(QObject *parent, std::function<void()> handler)
         handler();
     });
     timer->start();
+}
+
+void stopAtInterrupt()
+{
+    abortAt.store(1);
+    catchStopSignals();
+}
+
+HeldAbort::HeldAbort()
+{
+    abortHeld.store(true);
+}
+
+HeldAbort::~HeldAbort()
+{
+    abortHeld.store(false);
+    if (const int number = heldSignal.load())
+        std::_Exit(128 + number);
+}
+
+bool HeldAbort::requested() const
+{
+    return heldSignal.load() != 0;
 }
 
 } // namespace vantorix::cli

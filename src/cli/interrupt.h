@@ -12,4 +12,23 @@ namespace vantorix::cli {
 // Unix, and Ctrl-Break on Windows.
 void watchInterrupts(QObject *parent, std::function<void()> handler);
 
+// For a command that works outside the event loop: from now on the first
+// stop signal ends the process at once, as the second does above.
+void stopAtInterrupt();
+
+// While one lives, a stop signal that would end the process at once is held
+// back, so that a file being written can be given up cleanly, its temporary
+// files removed: the writer asks requested() as it goes. When it ends, a
+// signal held back ends the process as it would have.
+class HeldAbort
+{
+public:
+    HeldAbort();
+    ~HeldAbort();
+    HeldAbort(const HeldAbort &) = delete;
+    HeldAbort &operator=(const HeldAbort &) = delete;
+
+    bool requested() const;
+};
+
 } // namespace vantorix::cli

@@ -1,19 +1,18 @@
 #include "config/proxy_list.h"
 
+#include "common/input_file.h"
 #include "config/host_check.h"
-
-#include <QFile>
 
 namespace vantorix::config {
 
 Result<QStringList> readProxyList(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return failure(QStringLiteral("cannot read '%1': %2").arg(path, file.errorString()));
+    const Result<QByteArray> bytes = readInputFile(path, kMaxProxiesFileBytes);
+    if (!bytes)
+        return failure(QStringLiteral("cannot read '%1': %2").arg(path, bytes.error()));
     QStringList proxies;
     int number = 0;
-    for (const QByteArray &raw : file.readAll().split('\n')) {
+    for (const QByteArray &raw : bytes->split('\n')) {
         ++number;
         const QString line = QString::fromUtf8(raw).trimmed();
         if (line.isEmpty() || line.startsWith(QLatin1Char('#')))

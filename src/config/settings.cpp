@@ -58,10 +58,14 @@ auto optionalNumber(std::optional<int> Settings::*field, qlonglong high)
     };
 }
 
+// Queries per second --max-rate allows: below one query in 100 s a run
+// would crawl, and a pace's gap must stay a sane number of milliseconds.
+constexpr double kLowestMaxRate = 0.01;
+constexpr double kHighestMaxRate = 1000;
+
 Result<> setMaxRate(Settings &settings, const QString &value)
 {
-    // Below one query a minute and a half the learnt pace would stand still.
-    const Result<double> rate = decimalNumber(value, 0.01, 1000);
+    const Result<double> rate = decimalNumber(value, kLowestMaxRate, kHighestMaxRate);
     if (!rate)
         return failure(rate.error());
     settings.maxRate = *rate;
@@ -163,12 +167,13 @@ const OptionTable<Settings> &table()
                         }});
         rows.push_back({optionSpec("max-rate", "R",
                                    "queries per second one route never exceeds under\n"
-                                   "--pace auto (2)",
+                                   "--pace auto (2; from 0.01 to 1000)",
                                    "VANTORIX_MAX_RATE"),
                         setMaxRate});
         rows.push_back({optionSpec("proxies", "FILE",
                                    "send mining queries round-robin through the\n"
-                                   "http:// or socks5:// proxies in FILE, one a line",
+                                   "http:// or socks5:// proxies in FILE, one a line\n"
+                                   "(64 MB max)",
                                    "VANTORIX_PROXIES"),
                         [](Settings &s, const QString &value) -> Result<> {
                             Result<QStringList> proxies = readProxyList(value);

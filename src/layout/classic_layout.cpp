@@ -61,7 +61,7 @@ QUrl ClassicLayout::suggestUrl(const QString &keyword) const
     return suggestionUrl(m_settings.hosts.search, keyword);
 }
 
-QStringList ClassicLayout::suggestions(const QString &answerText) const
+Suggestions ClassicLayout::suggestions(const QString &answerText) const
 {
     return suggestionWords(answerText);
 }

@@ -75,7 +75,7 @@ QUrl LiveLayout::suggestUrl(const QString &keyword) const
     return suggestionUrl(m_hosts.search, keyword);
 }
 
-QStringList LiveLayout::suggestions(const QString &answerText) const
+Suggestions LiveLayout::suggestions(const QString &answerText) const
 {
     return suggestionWords(answerText);
 }

@@ -27,7 +27,7 @@ public:
     RelatedSearches relatedSearches(const QString &pageText,
                                     const QStringList &seedMarkers) const override;
     QUrl suggestUrl(const QString &keyword) const override;
-    QStringList suggestions(const QString &answerText) const override;
+    Suggestions suggestions(const QString &answerText) const override;
     std::optional<web::HotlistReading> hotlist(const HotwordSource &source) const override;
 
     const config::HostSettings &hosts() const { return m_hosts; }

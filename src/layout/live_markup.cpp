@@ -189,9 +189,18 @@ bool isVerificationPage(const QString &pageText)
 
 bool isCaptchaAddress(const QUrl &address)
 {
-    const QString host = address.host().toLower();
-    return host == QLatin1String("wappass.baidu.com") ||
-           host == QLatin1String("seccaptcha.baidu.com");
+    // QUrl folds case and full-width letters; the root's dot and any
+    // subdomain name the same hosts, which are never to be asked for.
+    QString host = address.host();
+    if (host.endsWith(QLatin1Char('.')))
+        host.chop(1);
+    for (const QLatin1String captcha :
+         {QLatin1String("wappass.baidu.com"), QLatin1String("seccaptcha.baidu.com")}) {
+        if (host.compare(captcha, Qt::CaseInsensitive) == 0 ||
+            host.endsWith(QLatin1Char('.') + captcha, Qt::CaseInsensitive))
+            return true;
+    }
+    return false;
 }
 
 } // namespace vantorix::layout

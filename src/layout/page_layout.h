@@ -21,6 +21,13 @@ struct RelatedSearches
     QStringList candidates;
 };
 
+// What one answer of the search box's suggestions gives a mining run.
+struct Suggestions
+{
+    bool usable = false; // the answer could be read (it may list nothing)
+    QStringList words;   // lower-cased, in order, none blank
+};
+
 // Which pages the program reads and how: the query address, how a result
 // page becomes the words of its related-searches block, where the search
 // box's suggestions come from and how they are read, and how each hot-word
@@ -57,9 +64,9 @@ public:
                                             const QStringList &seedMarkers) const = 0;
 
     // Where the search box's suggestions (下拉词) for a keyword are asked for,
-    // and the words of the answer, lower-cased, in order.
+    // and the words of the answer.
     virtual QUrl suggestUrl(const QString &keyword) const = 0;
-    virtual QStringList suggestions(const QString &answerText) const = 0;
+    virtual Suggestions suggestions(const QString &answerText) const = 0;
 
     // How the source is read; nullopt when this layout has no such list.
     virtual std::optional<web::HotlistReading> hotlist(const HotwordSource &source) const = 0;

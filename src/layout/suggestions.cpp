@@ -13,18 +13,18 @@ QUrl suggestionUrl(const QString &searchHost, const QString &keyword)
     return web::pageUrl(searchHost, "/sugrec?prod=pc&wd=" + keyword.toUtf8().toPercentEncoding());
 }
 
-QStringList suggestionWords(const QString &answer)
+Suggestions suggestionWords(const QString &answer)
 {
     // An answer that does not parse gives nothing rather than a guess: a
     // short list cannot be told from a cut-off one.
     const QJsonDocument document = QJsonDocument::fromJson(answer.toUtf8());
-    QStringList words;
+    Suggestions suggestions{document.isObject(), {}};
     for (const QJsonValue item : document.object().value(QLatin1String("g")).toArray()) {
-        const QJsonValue word = item.toObject().value(QLatin1String("q"));
-        if (word.isString())
-            words.append(word.toString().toLower());
+        const QString word = item.toObject().value(QLatin1String("q")).toString();
+        if (!word.trimmed().isEmpty())
+            suggestions.words.append(word.toLower());
     }
-    return words;
+    return suggestions;
 }
 
 } // namespace vantorix::layout

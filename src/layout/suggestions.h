@@ -1,7 +1,8 @@
 #pragma once
 
+#include "layout/page_layout.h"
+
 #include <QString>
-#include <QStringList>
 #include <QUrl>
 
 namespace vantorix::layout {
@@ -12,8 +13,9 @@ QUrl suggestionUrl(const QString &searchHost, const QString &keyword);
 
 // The suggested words of a /sugrec answer, {"q":…,"g":[{"q":"…"},…]}: the "q"
 // string of each item of "g", in order, lower-cased as every harvested word
-// is. Anything else (no "g", an empty answer, JSON that does not parse, an
-// item without a string "q") gives no word for that part.
-QStringList suggestionWords(const QString &answer);
+// is. A blank "q" (white space only), an item without a string "q" or an
+// object without "g" gives no word; an answer that is no JSON object (empty,
+// cut off, a page) is unusable.
+Suggestions suggestionWords(const QString &answer);
 
 } // namespace vantorix::layout

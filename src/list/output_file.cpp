@@ -1,10 +1,33 @@
 #include "list/output_file.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QTemporaryFile>
 
 namespace vantorix::list {
+
+Result<> checkOutputFile(const QString &path)
+{
+    const QFileInfo info(path);
+    if (info.isDir())
+        return failure(QStringLiteral("it is a folder"));
+    if (info.exists() && !info.isFile()) {
+        if (info.isWritable())
+            return {};
+        return failure(QStringLiteral("it cannot be written"));
+    }
+    const QDir folder = info.absoluteDir();
+    if (!folder.exists())
+        return failure(
+            QStringLiteral("there is no folder %1").arg(QDir::toNativeSeparators(folder.path())));
+    // The file is replaced through a new one beside it, as a probe is made.
+    QTemporaryFile probe(folder.filePath(info.fileName() + QStringLiteral(".XXXXXX")));
+    if (probe.open() || (info.exists() && info.isWritable()))
+        return {};
+    return failure(probe.errorString());
+}
 
 Result<> writeOutputFile(const QString &path, const std::function<Result<>(QIODevice &)> &write)
 {

@@ -248,7 +248,12 @@ void FetchScheduler::onFinished(quint64 id, const web::FetchResult &result)
             Q_EMIT resting(job.lastRoute, rest);
         }
         job.notBefore = at + failureWaitMs(job.attempts);
-        retryOrSettle(id, {failure(result.error), false});
+        // The fetcher names the page; a proxy that failed is named here.
+        const QString through = route.isProxy ? QStringLiteral(" through proxy %1 (%2)")
+                                                    .arg(job.lastRoute + 1)
+                                                    .arg(route.stats.name)
+                                              : QString();
+        retryOrSettle(id, {failure(result.error + through), false});
         return;
     }
     route.blocksInARow = route.failuresInARow = route.restsInARow = 0;

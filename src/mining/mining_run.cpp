@@ -178,8 +178,12 @@ QStringList MiningRun::candidates(const QueryOutcome &outcome, const PlannedQuer
     m_failuresInARow = 0;
     if (page->malformed)
         Q_EMIT pageMalformed(query.text);
-    if (query.kind == QueryKind::Suggest)
-        return m_layout->suggestions(page->text);
+    if (query.kind == QueryKind::Suggest) {
+        layout::Suggestions suggested = m_layout->suggestions(page->text);
+        if (!suggested.usable)
+            Q_EMIT suggestionsUnusable(query.text);
+        return std::move(suggested.words);
+    }
     const layout::RelatedSearches related =
         m_layout->relatedSearches(page->text, first ? m_seedMarkers : QStringList());
     // The empty keyword's page never holds a block.

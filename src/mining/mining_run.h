@@ -109,6 +109,8 @@ Q_SIGNALS:
     void queryFailed(const QString &keyword, int generation, const QString &error);
     // A page that held bytes invalid in its charset (read as stand-ins).
     void pageMalformed(const QString &keyword);
+    // A suggestion answer that could not be read (empty, not JSON, cut off).
+    void suggestionsUnusable(const QString &keyword);
     // A query has been processed and its harvest written out: the moment to
     // take a checkpoint.
     void checkpointReached();

@@ -1,5 +1,6 @@
 #include "mining/state_file.h"
 
+#include "common/input_file.h"
 #include "list/output_file.h"
 
 #include <QFile>
@@ -117,12 +118,12 @@ Result<> saveRun(const QString &path, const SavedRun &run)
 
 Result<std::optional<SavedRun>> loadSavedRun(const QString &path)
 {
-    QFile file(path);
-    if (!file.exists())
+    if (!QFile::exists(path))
         return std::optional<SavedRun>();
-    if (!file.open(QIODevice::ReadOnly))
-        return failure(file.errorString());
-    Result<SavedRun> run = parseSavedRun(file.readAll());
+    const Result<QByteArray> bytes = readInputFile(path, kMaxStateFileBytes);
+    if (!bytes)
+        return failure(bytes.error());
+    Result<SavedRun> run = parseSavedRun(*bytes);
     if (!run)
         return failure(run.error());
     return std::optional<SavedRun>(std::move(run).value());

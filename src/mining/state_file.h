@@ -26,8 +26,12 @@ struct SavedRun
 // that a process killed at any moment leaves either state, never a mix.
 Result<> saveRun(const QString &path, const SavedRun &run);
 
+// The most of a state file that is read: it holds every keyword of the run.
+inline constexpr qint64 kMaxStateFileBytes = qint64(1) << 30;
+
 // The run saved in the file; nullopt when there is no file. A file that is not
-// a complete state file is an error that says what is wrong with it.
+// a complete state file (or no regular file, or one over kMaxStateFileBytes)
+// is an error that says what is wrong with it.
 Result<std::optional<SavedRun>> loadSavedRun(const QString &path);
 // The same from the file's bytes.
 Result<SavedRun> parseSavedRun(const QByteArray &bytes);

@@ -18,39 +18,43 @@ bool needsQuotes(QStringView text)
     return false;
 }
 
-void appendField(QByteArray &out, const QString &text, CellKind kind)
+// Appends the field; false when its text was cut.
+bool appendField(QByteArray &out, const QString &value, CellKind kind)
 {
-    const bool quoted = needsQuotes(text);
-    if (quoted)
-        out += '"';
-    if (kind == CellKind::Text && (startsLikeFormula(text) || text.startsWith(u'\'')))
-        out += '\'';
-    if (quoted)
-        out += text.toUtf8().replace('"', QByteArrayView("\"\""));
+    const CellText cell =
+        kind == CellKind::Text ? textCell(value, SheetFormat::Csv) : CellText{value};
+    QByteArray utf8 = cell.text.toUtf8();
+    if (needsQuotes(cell.text))
+        out += '"' + utf8.replace('"', QByteArrayView("\"\"")) + '"';
     else
-        out += text.toUtf8();
-    if (quoted)
-        out += '"';
+        out += utf8;
+    return !cell.cut;
 }
 
 } // namespace
 
-Result<> writeCsv(const QString &path, const Sheet &sheet)
+Result<SheetWritten> writeCsv(const QString &path, const Sheet &sheet, const StopCheck &stopped)
 {
-    return list::writeOutputFile(path, [&sheet](QIODevice &device) -> Result<> {
+    SheetWritten outcome;
+    const Result<> result = list::writeOutputFile(path, [&](QIODevice &device) -> Result<> {
         QByteArray chunk("\xEF\xBB\xBF");
         chunk.reserve(kChunk + 4096);
         const auto record = [&](auto cellText) {
+            bool whole = true;
             for (int column = 0; column < sheet.columns.size(); ++column) {
                 if (column > 0)
                     chunk += ',';
-                appendField(chunk, cellText(column), sheet.columns[column].kind);
+                whole = appendField(chunk, cellText(column), sheet.columns[column].kind) && whole;
             }
             chunk += "\r\n";
+            return whole;
         };
         record([&](int column) { return sheet.columns[column].title; });
         for (qsizetype row = 0; row < sheet.rowCount; ++row) {
-            record([&](int column) { return sheet.cell(row, column); });
+            if (stopped && stopped())
+                return failure(QStringLiteral("stopped"));
+            if (!record([&](int column) { return sheet.cell(row, column); }))
+                outcome.cellCut(row);
             if (chunk.size() >= kChunk) {
                 if (Result<> written = list::writeAll(device, chunk); !written)
                     return written;
@@ -59,6 +63,9 @@ Result<> writeCsv(const QString &path, const Sheet &sheet)
         }
         return list::writeAll(device, chunk);
     });
+    if (!result)
+        return failure(result.error());
+    return outcome;
 }
 
 } // namespace vantorix::spreadsheet

@@ -11,6 +11,7 @@ namespace vantorix::spreadsheet {
 // begins like a formula gets one leading apostrophe (shown, never run); so
 // does one that begins with an apostrophe, which keeps the rule reversible:
 // drop the first apostrophe of a cell that begins with one to read it back.
-Result<> writeCsv(const QString &path, const Sheet &sheet);
+Result<SheetWritten> writeCsv(const QString &path, const Sheet &sheet,
+                              const StopCheck &stopped = {});
 
 } // namespace vantorix::spreadsheet

@@ -1,5 +1,6 @@
 #include "spreadsheet/sheet.h"
 
+#include "spreadsheet/cell_text.h"
 #include "spreadsheet/csv_writer.h"
 #include "spreadsheet/xlsx_writer.h"
 
@@ -21,9 +22,33 @@ std::optional<SheetFormat> parseSheetFormat(const QString &name)
     return std::nullopt;
 }
 
-Result<> writeSheet(const QString &path, const Sheet &sheet, SheetFormat format)
+void SheetWritten::cellCut(qsizetype row)
 {
-    return format == SheetFormat::Xlsx ? writeXlsx(path, sheet) : writeCsv(path, sheet);
+    if (cutCells++ == 0)
+        firstCutRow = row + 2;
+}
+
+QString SheetWritten::warning() const
+{
+    if (cutCells == 0)
+        return {};
+    if (cutCells == 1)
+        return QStringLiteral("row %1 held a cell longer than %2 characters, the most a "
+                              "spreadsheet cell holds; it was cut to that")
+            .arg(firstCutRow)
+            .arg(kMaxCellLength);
+    return QStringLiteral("%1 cells were longer than %2 characters, the most a spreadsheet cell "
+                          "holds, and were cut to that; the first in row %3")
+        .arg(cutCells)
+        .arg(kMaxCellLength)
+        .arg(firstCutRow);
+}
+
+Result<SheetWritten> writeSheet(const QString &path, const Sheet &sheet, SheetFormat format,
+                                const StopCheck &stopped)
+{
+    return format == SheetFormat::Xlsx ? writeXlsx(path, sheet, stopped)
+                                       : writeCsv(path, sheet, stopped);
 }
 
 } // namespace vantorix::spreadsheet

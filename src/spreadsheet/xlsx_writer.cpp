@@ -3,7 +3,9 @@
 #include "list/output_file.h"
 #include "spreadsheet/cell_text.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryFile>
 #include <algorithm>
 #include <xlsxwriter.h>
@@ -24,11 +26,14 @@ Result<> libraryError(lxw_error error, qsizetype row = -1)
     return failure(QStringLiteral("row %1: %2").arg(row + 2).arg(reason));
 }
 
-// Writes the workbook to the file `fileName`, which the library opens itself.
-Result<> writeWorkbook(const QByteArray &fileName, const Sheet &sheet)
+// Writes the workbook to the file `fileName`, which the library opens itself,
+// with its own scratch files in the folder `scratch`.
+Result<SheetWritten> writeWorkbook(const QByteArray &fileName, QByteArray scratch,
+                                   const Sheet &sheet, const StopCheck &stopped)
 {
     lxw_workbook_options options{};
     options.constant_memory = LXW_TRUE;
+    options.tmpdir = scratch.data();
     lxw_workbook *book = workbook_new_opt(fileName.constData(), &options);
     if (!book)
         return failure(QStringLiteral("cannot start a workbook"));
@@ -38,6 +43,7 @@ Result<> writeWorkbook(const QByteArray &fileName, const Sheet &sheet)
 
     const int columns = int(sheet.columns.size());
     QList<double> widths(columns);
+    SheetWritten written;
     Result<> result;
     for (int column = 0; column < columns && result; ++column) {
         const QString &title = sheet.columns[column].title;
@@ -47,20 +53,35 @@ Result<> writeWorkbook(const QByteArray &fileName, const Sheet &sheet)
             result = libraryError(e);
     }
     for (qsizetype row = 0; row < sheet.rowCount && result; ++row) {
+        if (stopped && stopped()) {
+            result = failure(QStringLiteral("stopped"));
+            break;
+        }
+        bool cut = false;
         for (int column = 0; column < columns && result; ++column) {
-            const QString text = sheet.cell(row, column);
-            widths[column] = std::max(widths[column], displayWidth(text));
+            const QString value = sheet.cell(row, column);
             const auto at = lxw_row_t(row + 1);
             lxw_error e = LXW_NO_ERROR;
-            if (sheet.columns[column].kind == CellKind::Number)
-                e = worksheet_write_number(worksheet, at, lxw_col_t(column), text.toDouble(),
+            if (sheet.columns[column].kind == CellKind::Number) {
+                widths[column] = std::max(widths[column], displayWidth(value));
+                e = worksheet_write_number(worksheet, at, lxw_col_t(column), value.toDouble(),
                                            nullptr);
-            else
+            } else {
+                const CellText cell = textCell(value, SheetFormat::Xlsx);
+                cut = cut || cell.cut;
+                widths[column] = std::max(widths[column], displayWidth(cell.text));
                 e = worksheet_write_string(worksheet, at, lxw_col_t(column),
-                                           text.toUtf8().constData(), nullptr);
+                                           cell.text.toUtf8().constData(), nullptr);
+            }
             if (e)
                 result = libraryError(e, row);
         }
+        if (cut)
+            written.cellCut(row);
+    }
+    if (stopped && stopped()) {
+        lxw_workbook_free(book); // no file is assembled for nothing
+        return failure(QStringLiteral("stopped"));
     }
     if (result) {
         worksheet_freeze_panes(worksheet, 1, 0);
@@ -70,44 +91,63 @@ Result<> writeWorkbook(const QByteArray &fileName, const Sheet &sheet)
             worksheet_set_column(worksheet, lxw_col_t(column), lxw_col_t(column),
                                  std::min(widths[column] + kPadding, kMaxColumnWidth), nullptr);
     }
-    // Closing also frees the workbook, so it happens on every path.
+    // Closing also frees the workbook, so it happens on every other path.
     const lxw_error closed = workbook_close(book);
     if (result && closed)
         result = libraryError(closed);
-    return result;
+    if (!result)
+        return failure(result.error());
+    return written;
 }
 
 } // namespace
 
-Result<> writeXlsx(const QString &path, const Sheet &sheet)
+Result<SheetWritten> writeXlsx(const QString &path, const Sheet &sheet, const StopCheck &stopped)
 {
     if (sheet.rowCount > kXlsxMaxRows)
-        return failure(QStringLiteral("a worksheet holds at most %1 rows, not %2")
+        return failure(QStringLiteral("a worksheet holds at most %1 keywords, not %2")
                            .arg(kXlsxMaxRows)
                            .arg(sheet.rowCount));
-    // The library writes a file by name; it is built in a temporary file and
-    // then copied, so that the target is replaced whole, or written into when
-    // it is no regular file.
-    QTemporaryFile built;
-    if (!built.open())
-        return failure(built.errorString());
+    // The library writes a file by name, so the workbook is built in a
+    // temporary file and then copied, and the target is replaced whole, or
+    // written into when it is no regular file. That file and the library's
+    // own scratch files live beside the target, on its disk, not in a
+    // temporary folder that may be small or held in memory.
+    const QFileInfo target(path);
+    const QString beside =
+        target.exists() && !target.isFile() ? QDir::tempPath() : target.absolutePath();
+    QTemporaryFile built(QDir(beside).filePath(target.fileName() + QStringLiteral(".XXXXXX")));
+    if (!built.open()) {
+        // A folder that lets us write the target but create no file.
+        built.setFileTemplate(QDir(QDir::tempPath()).filePath(QStringLiteral("vantorix.XXXXXX")));
+        if (!built.open())
+            return failure(built.errorString());
+    }
     built.close();
-    if (Result<> written = writeWorkbook(QFile::encodeName(built.fileName()), sheet); !written)
+    const Result<SheetWritten> written = writeWorkbook(
+        QFile::encodeName(built.fileName()),
+        QFile::encodeName(QFileInfo(built.fileName()).absolutePath()), sheet, stopped);
+    if (!written)
         return written;
     if (!built.open())
         return failure(built.errorString());
-    return list::writeOutputFile(path, [&built](QIODevice &device) -> Result<> {
+    const Result<> copied = list::writeOutputFile(path, [&](QIODevice &device) -> Result<> {
         QByteArray block(1 << 20, Qt::Uninitialized);
         while (true) {
+            if (stopped && stopped())
+                return failure(QStringLiteral("stopped"));
             const qint64 n = built.read(block.data(), block.size());
             if (n < 0)
                 return failure(built.errorString());
             if (n == 0)
                 return {};
-            if (Result<> written = list::writeAll(device, QByteArrayView(block).first(n)); !written)
-                return written;
+            if (Result<> done = list::writeAll(device, QByteArrayView(block).first(n)); !done)
+                return done;
         }
     });
+    if (!copied)
+        return failure(copied.error());
+    return written;
 }
 
 } // namespace vantorix::spreadsheet

@@ -13,6 +13,7 @@ inline constexpr qsizetype kXlsxMaxRows = 1048575;
 // text (Chinese characters counted double), text cells as strings, which
 // Excel never runs as formulas, and number columns as numbers. Rows are
 // streamed to the file, so memory stays flat however long the sheet is.
-Result<> writeXlsx(const QString &path, const Sheet &sheet);
+Result<SheetWritten> writeXlsx(const QString &path, const Sheet &sheet,
+                               const StopCheck &stopped = {});
 
 } // namespace vantorix::spreadsheet

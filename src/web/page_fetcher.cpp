@@ -1,5 +1,6 @@
 #include "web/page_fetcher.h"
 
+#include "common/message_text.h"
 #include "web/charset.h"
 
 #include <QHostAddress>
@@ -146,10 +147,10 @@ bool PageFetch::followRedirect(QNetworkReply *reply)
     const QUrl target = reply->url().resolved(location);
     if (m_stop && m_stop(target)) {
         m_stoppedAt = target;
-        m_gaveUp = QStringLiteral("redirected to ") + target.toDisplayString();
+        m_gaveUp = QStringLiteral("redirected to ") + clipped(target.toDisplayString());
     } else if (reply->url().scheme() == QLatin1String("https") &&
                target.scheme() != QLatin1String("https")) {
-        m_gaveUp = QStringLiteral("insecure redirect to ") + target.toDisplayString();
+        m_gaveUp = QStringLiteral("insecure redirect to ") + clipped(target.toDisplayString());
     } else if (++m_redirects > kMaxRedirects) {
         m_gaveUp = QStringLiteral("more than %1 redirects").arg(kMaxRedirects);
     } else {
@@ -206,8 +207,10 @@ void PageFetch::complete()
     FetchResult result;
     result.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     result.stoppedAt = m_stoppedAt;
-    // As sent: a display form would read GB18030 escapes as UTF-8 where they happen to fit.
-    const QString address = QString::fromLatin1(reply->url().toEncoded());
+    // As sent: a display form would read GB18030 escapes as UTF-8 where they
+    // happen to fit. Cut short, as a keyword of any length makes it long.
+    const QString sent = QString::fromLatin1(reply->url().toEncoded());
+    const QString address = clipped(sent);
     if (!m_gaveUp.isEmpty()) {
         result.error = m_gaveUp + QStringLiteral(" (") + address + QLatin1Char(')');
     } else if (result.status >= 400 || (reply->error() == QNetworkReply::NoError &&
@@ -220,7 +223,7 @@ void PageFetch::complete()
                            .arg(m_declaredBytes)
                            .arg(address);
     } else if (reply->error() != QNetworkReply::NoError) {
-        result.error = reply->errorString();
+        result.error = reply->errorString().replace(sent, address);
         if (!result.error.contains(address))
             result.error += QStringLiteral(" (") + address + QLatin1Char(')');
     } else {

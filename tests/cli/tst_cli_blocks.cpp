@@ -4,9 +4,13 @@
 #include "sandbox/sandbox_server.h"
 
 #include <QHash>
+#include <QHttpServer>
+#include <QHttpServerResponse>
+#include <QNetworkDatagram>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUdpSocket>
 #include <memory>
 
 using namespace vantorix::sandbox;
@@ -65,7 +69,9 @@ private Q_SLOTS:
     void initTestCase();
     void throttledRuns_data();
     void throttledRuns();
-    void badProxiesFile();
+    void captchaHostsNeverAskedFor();
+    void captchaRedirectsInNamespace_data();
+    void captchaRedirectsInNamespace();
 
 private:
     QByteArray m_unblocked;
@@ -100,6 +106,9 @@ void CliBlocksTest::throttledRuns_data()
     QTest::newRow("proxies share the queries, a block moves on to the next")
         << 0.2 << 0.0 << u"socks5 http socks5"_s << u"--retries 5"_s << 0
         << u"through proxy 2|  proxy 3 socks5://"_s;
+    QTest::newRow("the only proxy dead: its failure names it")
+        << 0.0 << 0.0 << u"dead"_s << u"--retries 0"_s << 1
+        << u"seed page: |through proxy 1 (socks5://127.0.0.1:1)"_s;
     QTest::newRow("a dead proxy rests, the others carry the run")
         << 0.0 << 0.0 << u"socks5 dead http"_s << u"--retries 5"_s << 0 << u"failures, rested"_s;
     QTest::newRow("queries that stay blocked: exit 3")
@@ -154,7 +163,7 @@ void CliBlocksTest::throttledRuns()
     QVERIFY2(totals.hasMatch(), run.err.constData());
     // A dead proxy's requests never arrive.
     const QRegularExpressionMatch dead =
-        QRegularExpression(u"socks5://127.0.0.1:1: (\\d+) requests"_s).match(stderrText);
+        QRegularExpression(u"socks5://127.0.0.1:1: (\\d+) request"_s).match(stderrText);
     QCOMPARE(totals.captured(1).toInt(), total(web.queries) + dead.captured(1).toInt());
     QCOMPARE(totals.captured(2).toInt() + totals.captured(3).toInt(), total(web.blocks));
     for (qsizetype i = 0; i < lines.size(); ++i) {
@@ -169,16 +178,65 @@ void CliBlocksTest::throttledRuns()
     }
 }
 
-void CliBlocksTest::badProxiesFile()
+// A redirect to a captcha host, in any spelling, is a block: proven where no
+// route leaves the machine and the resolver records every lookup.
+void CliBlocksTest::captchaHostsNeverAskedFor()
 {
-    const QString file = m_dir.filePath(u"bad.txt"_s);
-    QFile list(file);
-    QVERIFY(list.open(QIODevice::WriteOnly));
-    list.write("socks5://127.0.0.1:1080\nftp://127.0.0.1:21\n");
-    list.close();
-    const CliResult run = runCli({u"--proxies"_s, file, u"mine"_s, u"a"_s});
-    QCOMPARE(run.exitCode, 2);
-    QVERIFY2(run.err.contains("bad.txt line 2"), run.err.constData());
+#ifndef Q_OS_LINUX
+    QSKIP("needs Linux network namespaces");
+#else
+    QProcess inside;
+    inside.setProcessChannelMode(QProcess::MergedChannels);
+    inside.start(u"unshare"_s,
+                 {u"--map-root-user"_s, u"--net"_s, u"--mount"_s, u"sh"_s, u"-c"_s,
+                  u"echo nameserver 127.0.0.1 >\"$0\" && ip link set lo up && "
+                  "mount --bind \"$0\" /etc/resolv.conf || exit 99; "
+                  "exec env IN_NETNS=1 \"$1\" captchaRedirectsInNamespace"_s,
+                  m_dir.filePath(u"resolv.conf"_s), QCoreApplication::applicationFilePath()});
+    QVERIFY(inside.waitForFinished(300000));
+    const QByteArray output = inside.readAll();
+    if (inside.error() == QProcess::FailedToStart || inside.exitCode() == 99 ||
+        output.startsWith("unshare: "))
+        QSKIP("no network namespace here (unshare, ip or mount not permitted)");
+    QVERIFY2(inside.exitCode() == 0 && !output.contains("SKIP"), output.constData());
+#endif
+}
+
+void CliBlocksTest::captchaRedirectsInNamespace_data()
+{
+    QTest::addColumn<QByteArray>("location");
+    QTest::newRow("trailing dot") << "http://wappass.baidu.com./x"_ba;
+    QTest::newRow("a subdomain") << "http://m.wappass.baidu.com/x"_ba;
+    QTest::newRow("upper case, https, a port") << "https://SECCAPTCHA.Baidu.com:8443/x"_ba;
+    QTest::newRow("a subdomain, trailing dot") << "//a.seccaptcha.baidu.com./"_ba;
+}
+
+void CliBlocksTest::captchaRedirectsInNamespace()
+{
+    if (qEnvironmentVariableIsEmpty("IN_NETNS"))
+        QSKIP("run by captchaHostsNeverAskedFor inside a network namespace");
+    QFETCH(QByteArray, location);
+    QUdpSocket dns; // records every lookup and leaves it unanswered
+    QVERIFY(dns.bind(QHostAddress::LocalHost, 53));
+    QStringList lookups;
+    connect(&dns, &QUdpSocket::readyRead, &dns, [&] {
+        while (dns.hasPendingDatagrams())
+            lookups << QString::fromLatin1(dns.receiveDatagram().data().toHex());
+    });
+    QHttpServer web;
+    web.route(u"/s"_s, [&] {
+        QHttpServerResponse redirect(QHttpServerResponse::StatusCode::Found);
+        redirect.addHeader("Location", location);
+        return redirect;
+    });
+    const quint16 port = web.listen(QHostAddress::LocalHost, 0);
+    QVERIFY(port > 0);
+    const CliResult run =
+        runCli({u"--layout"_s, u"live"_s, u"--search-host"_s, u"127.0.0.1:%1"_s.arg(port),
+                u"mine"_s, u"x"_s, u"--delay"_s, u"0"_s, u"--retries"_s, u"0"_s, u"--quiet"_s});
+    QVERIFY2(run.exitCode == 3 && run.err.contains("seed query stayed blocked (captcha redirect"),
+             run.err.constData());
+    QVERIFY2(lookups.isEmpty(), qPrintable(lookups.join(u' ')));
 }
 
 QTEST_GUILESS_MAIN(CliBlocksTest)

@@ -16,6 +16,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QByteArray kMarkerPage = "<!--[[v3.3--<div id=rs>--</div>]]-->";
+const QString kLongKeyword(5000, u'w'); // its query fails
 
 // `mine` with the given words (split at spaces; '' is an empty one), pointed at the site.
 QStringList mine(const QByteArray &words, const SearchSite &site)
@@ -79,6 +80,7 @@ private Q_SLOTS:
     void unusableStateFile();
     void seenFile_data();
     void seenFile();
+    void resumedRunCountsInWords();
 };
 
 void MineCommandTest::output_data()
@@ -106,6 +108,10 @@ void MineCommandTest::output_data()
                "{\"keyword\":\"x\",\"generation\":1,\"parent\":\"s\",\"source\":\"suggest\"}\n"
                "{\"keyword\":\"a\",\"generation\":1,\"parent\":\"s\",\"source\":\"suggest\"}\n")
         << 0 << QByteArray();
+    row("unreadable suggestions: one warning a run", "t --source both")
+        << true << QByteArray("ab\nx y\nabc\nabd\n") << 0
+        << "warning: 2 suggestion answers could not be read (empty, not JSON or cut off), the "
+           "first for 't'"_ba;
     row("limit", "s --limit 1") << true << QByteArray("a\nb\n") << 0 << QByteArray();
     row("longer-than; a line break shown as a space", "t --longer-than 2")
         << true << QByteArray("x y\nabc\n") << 0 << QByteArray();
@@ -122,6 +128,9 @@ void MineCommandTest::output_data()
     row("failed query named, the run goes on", "u")
         << true << QByteArray("broken\ne\nf\n") << 3
         << QByteArray("query 'broken' failed: HTTP status 500");
+    row("a long keyword is cut short in messages", "v")
+        << true << kLongKeyword.toUtf8() + '\n'
+        << 3 << "query '" + QByteArray(200, 'w') + "\xE2\x80\xA6' failed: HTTP status 500 (http://";
     row("failures in a row end the run", "u --max-failures 1")
         << true << QByteArray("broken\ne\n") << 3 << QByteArray("--max-failures 1");
     row("empty seed", "''") << true << QByteArray() << 0
@@ -140,14 +149,20 @@ void MineCommandTest::output()
     QFETCH(int, exitCode);
     QFETCH(QByteArray, err);
 
-    SearchSite site(u"s:a,b;?s:x,a;a:c,a;b:d;t:ab,X\r\ny,abc;ab:abd;u:broken,e;e:f"_s);
+    SearchSite site(u"s:a,b;?s:x,a;a:c,a;b:d;t:ab,X\r\ny,abc;ab:abd;u:broken,e;e:f;v:"_s +
+                    kLongKeyword);
     site.failKeyword(u"broken"_s);
+    site.failKeyword(kLongKeyword);
     site.spoilPage(u"a"_s);
+    site.spoilPage(u"?t"_s);
+    site.spoilPage(u"?ab"_s);
     site.setMarkerPage(markerPage ? kMarkerPage : QByteArray(), markerPage ? 200 : 404);
     const CliResult run = runCli(mine(args + " --quiet", site));
     QVERIFY2(run.exitCode == exitCode, run.err.constData());
     QCOMPARE(run.out, out);
     QVERIFY2(run.err.contains(err), run.err.constData());
+    for (const QByteArray &line : run.err.split('\n'))
+        QVERIFY2(line.size() < 600, line.constData());
     if (exitCode == 3)
         QVERIFY(run.err.endsWith("vantorix-cli: 1 query failed\n"));
 }
@@ -316,7 +331,7 @@ void MineCommandTest::seenFile_data()
     QTest::newRow("neither found nor queried, any case or line end") << "\xEF\xBB\xBF"
                                                                         "A\r\n\nzz\n"_ba
                                                                      << "b\nd\n"_ba << 0;
-    QTest::newRow("no such file") << QByteArray() << QByteArray() << 1;
+    QTest::newRow("no such file") << QByteArray() << QByteArray() << 2;
 }
 
 void MineCommandTest::seenFile()
@@ -335,6 +350,18 @@ void MineCommandTest::seenFile()
         QVERIFY(!site.queries().contains(u"a"_s));
     else
         QVERIFY(run.err.contains("--seen"));
+}
+
+void MineCommandTest::resumedRunCountsInWords()
+{
+    SearchSite site(u"e:f"_s);
+    QTemporaryDir dir;
+    const QStringList args =
+        mine("e --max-queries 1 --state", site) + QStringList{dir.filePath(u"run.state"_s)};
+    QCOMPARE(runCli(args).exitCode, 0);
+    const CliResult resumed = runCli(args);
+    QVERIFY2(resumed.err.contains("resuming after query 1, 1 keyword found so far\n"),
+             resumed.err.constData());
 }
 
 QTEST_GUILESS_MAIN(MineCommandTest)

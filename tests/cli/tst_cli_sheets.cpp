@@ -4,6 +4,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#ifdef Q_OS_UNIX
+#include <csignal>
+#endif
+
 using namespace Qt::StringLiterals;
 
 // `export xlsx|csv FILE` and `group`, run as a process on real input.
@@ -19,12 +23,21 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QByteArray>("input");
         QTest::addColumn<QStringList>("keywords");
+        QTest::addColumn<QByteArray>("err");
         QTest::newRow("xlsx from lines, empty ones left out")
             << QStringList{u"export"_s, u"xlsx"_s} << QByteArray("减肥茶\r\n=SUM(1,2)\n\na,\"b\"\n")
-            << QStringList{u"减肥茶"_s, u"=SUM(1,2)"_s, u"a,\"b\""_s};
+            << QStringList{u"减肥茶"_s, u"=SUM(1,2)"_s, u"a,\"b\""_s} << QByteArray();
         QTest::newRow("csv from the raw list keeps a lone LF")
             << QStringList{u"--raw"_s, u"export"_s, u"csv"_s} << QByteArray("line\nbreak\r\n@x\r\n")
-            << QStringList{u"line\nbreak"_s, u"@x"_s};
+            << QStringList{u"line\nbreak"_s, u"@x"_s} << QByteArray();
+        QTest::newRow("xlsx: control characters kept apart, a long keyword cut")
+            << QStringList{u"export"_s, u"xlsx"_s}
+            << "nul\0byte\nctl\x01"
+               "ch\nctl_x0001_ch\n"_ba +
+                   QByteArray(40000, 'k')
+            << QStringList{u"nul\0byte"_s, u"ctl\u0001ch"_s, u"ctl_x0001_ch"_s,
+                           QString(32767, u'k')}
+            << "vantorix-cli: warning: row 5 held a cell longer than 32767 characters"_ba;
     }
     void exportWritesTheKeywords()
     {
@@ -38,6 +51,8 @@ private Q_SLOTS:
         const CliResult run = runCli(args, input);
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.out, QByteArray());
+        QFETCH(QByteArray, err);
+        QVERIFY2(err.isEmpty() ? run.err.isEmpty() : run.err.startsWith(err), run.err.constData());
         const SheetReadBack back = readSheetBack(format, path);
         QVERIFY2(back.error.isEmpty(), qPrintable(back.error));
         QStringList cells;
@@ -84,22 +99,60 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("args");
         QTest::addColumn<int>("exitCode");
-        QTest::newRow("xlsx without a file") << u"export xlsx"_s << 2;
-        QTest::newRow("comma with a file") << u"export comma f"_s << 2;
+        QTest::addColumn<QString>("err"); // what standard error says
+        QTest::newRow("xlsx without a file") << u"export xlsx"_s << 2 << u"needs the FILE"_s;
+        QTest::newRow("comma with a file") << u"export comma f"_s << 2 << u"takes no file"_s;
         QTest::newRow("a folder that is not there")
-            << u"export csv /nonexistent/folder/f.csv"_s << 1;
-        QTest::newRow("group --min-size 0") << u"group --min-size 0"_s << 2;
-        QTest::newRow("mine csv without --output") << u"mine --format csv"_s << 2;
-        QTest::newRow("group --raw --format tsv") << u"group --raw --format tsv"_s << 2;
+            << u"export csv /nonexistent/folder/f.csv"_s << 1
+            << u"cannot write /nonexistent/folder/f.csv: there is no folder /nonexistent/folder"_s;
+        QTest::newRow("group --min-size 0") << u"group --min-size 0"_s << 2 << u"--min-size"_s;
+        QTest::newRow("mine csv without --output") << u"mine --format csv"_s << 2 << u"--output"_s;
+        QTest::newRow("group --raw --format tsv")
+            << u"group --raw --format tsv"_s << 2 << u"exclude each other"_s;
+        // Told before the first query, which would fail: nothing is mined.
+        const QString mine = u"--search-host 127.0.0.1:1 mine --format xlsx --output "_s;
+        QTest::newRow("mine into a folder that is not there")
+            << mine + u"/nonexistent/f.xlsx"_s << 1 << u"there is no folder /nonexistent\n"_s;
+        QTest::newRow("mine into a folder") << mine + u"."_s << 1 << u"write .: it is a folder"_s;
+#ifdef Q_OS_LINUX
+        QTest::newRow("mine where no file can be made")
+            << mine + u"/proc/f.xlsx"_s << 1 << u"cannot write /proc/f.xlsx: "_s;
+#endif
     }
     void usageAndWriteErrors()
     {
         QFETCH(QString, args);
         QFETCH(int, exitCode);
+        QFETCH(QString, err);
         const CliResult run = runCli(args.split(u' '), "减肥茶\n");
         QCOMPARE(run.exitCode, exitCode);
         QCOMPARE(run.out, QByteArray());
-        QVERIFY(run.err.startsWith("vantorix-cli: "));
+        QVERIFY2(run.err.startsWith("vantorix-cli: ") && run.err.count('\n') == 1 &&
+                     QString::fromUtf8(run.err).contains(err),
+                 run.err.constData());
+    }
+
+    // A stop signal while the workbook is written: its temporary file, made
+    // beside the output, goes with it.
+    void stopSignalLeavesNoTemporaryFile()
+    {
+#ifndef Q_OS_UNIX
+        QSKIP("sends SIGTERM");
+#else
+        QByteArray keywords;
+        for (int i = 0; i < 1000000; ++i)
+            keywords += "关键词" + QByteArray::number(i) + '\n';
+        QTemporaryDir out;
+        const QDir folder(out.path());
+        const CliResult run =
+            runCli({u"export"_s, u"xlsx"_s, folder.filePath(u"k.xlsx"_s)}, keywords, CliInput::File,
+                   [&](QProcess &process) {
+                       QTRY_VERIFY_WITH_TIMEOUT(!folder.isEmpty(QDir::Files | QDir::Hidden), 60000);
+                       ::kill(pid_t(process.processId()), SIGTERM);
+                   });
+        QCOMPARE(run.exitCode, 128 + SIGTERM);
+        QCOMPARE(folder.entryList(QDir::Files | QDir::Hidden), QStringList());
+#endif
     }
 
     void group_data()

@@ -1,7 +1,12 @@
 #include "cli_process.h"
 #include "environment.h"
 
+#include <QTemporaryDir>
 #include <QTest>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 using namespace Qt::StringLiterals;
 
@@ -11,7 +16,18 @@ class TestCliUsage : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { clearVantorixEnvironment(); }
+    void initTestCase()
+    {
+        clearVantorixEnvironment();
+#ifdef Q_OS_UNIX
+        QVERIFY(mkfifo(QFile::encodeName(m_dir.filePath(u"FIFO"_s)).constData(), 0600) == 0);
+#endif
+        QFile big(m_dir.filePath(u"BIG"_s)); // sparse: costs no disk
+        QVERIFY(big.open(QIODevice::WriteOnly) && big.resize((qint64(64) << 20) + 1));
+        QFile bad(m_dir.filePath(u"BAD"_s));
+        QVERIFY(bad.open(QIODevice::WriteOnly) &&
+                bad.write("socks5://127.0.0.1:1080\nftp://127.0.0.1:21\n") > 0);
+    }
 
     void runs_data()
     {
@@ -36,6 +52,7 @@ private Q_SLOTS:
         row("unreadable number", u"longer-than abc"_s, 2, u"'abc'"_s);
         row("unknown encoding", u"--encoding latin1 dedupe"_s, 2, u"latin1"_s);
         row("bad network flag", u"--timeout soon dedupe"_s, 2, u"soon"_s);
+        row("--max-rate below one query in 100 s", u"--max-rate 1e-17 dedupe"_s, 2, u"0.01"_s);
         row("help for an unknown command", u"help sort"_s, 2, u"'sort'"_s);
         row("bad variable, network command", u"hotwords baidu-today"_s, 2, u"VANTORIX_TIMEOUT"_s,
             {}, "0");
@@ -46,6 +63,14 @@ private Q_SLOTS:
         row("IPv6 loopback reached", u"hotwords baidu-today --hotlist-host [::1]:1"_s, 1,
             u"http://[::1]:1/"_s);
         row("GBK that is none refused", u"--encoding=gbk dedupe"_s, 1, u"GBK"_s, "ok\n\x81\x20\n");
+        row("--proxies over 64 MB", u"mine --proxies BIG"_s, 2, u"larger than 64 MB"_s);
+        row("--proxies, a bad line named", u"--proxies BAD mine a"_s, 2, u"BAD line 2"_s);
+#ifdef Q_OS_UNIX
+        row("--state a FIFO: refused, not waited on", u"mine --state FIFO"_s, 2,
+            u"FIFO: not a regular file"_s);
+        row("--seen a device", u"mine --seen /dev/zero"_s, 2, u"/dev/zero: not a regular"_s);
+        row("--proxies a device", u"--proxies /dev/zero mine"_s, 2, u"not a regular file"_s);
+#endif
     }
     // A usage error: one line on stderr, nothing on stdout, no input read.
     void runs()
@@ -54,6 +79,10 @@ private Q_SLOTS:
         QFETCH(QByteArray, input);
         QFETCH(QByteArray, timeoutVariable);
         QFETCH(QByteArray, output);
+        for (QString &arg : args) {
+            if (arg == u"FIFO" || arg == u"BIG" || arg == u"BAD")
+                arg = m_dir.filePath(arg);
+        }
         qputenv("VANTORIX_TIMEOUT", timeoutVariable);
         const CliResult result = runCli(args, input);
         qunsetenv("VANTORIX_TIMEOUT");
@@ -106,6 +135,9 @@ private Q_SLOTS:
         process.setStandardOutputFile(u"/dev/full"_s);
         QCOMPARE(run(), 1);
     }
+
+private:
+    QTemporaryDir m_dir;
 };
 
 QTEST_GUILESS_MAIN(TestCliUsage)

@@ -140,8 +140,8 @@ void live(const QByteArray &input)
     (void)layout::boardWordList(page);
     (void)layout::hotRanksWordList(page);
     (void)layout::isHttpsShellPage(page);
-    for (const QString &word : layout::suggestionWords(page))
-        CHECK(word == word.toLower());
+    for (const QString &word : layout::suggestionWords(page).words)
+        CHECK(word == word.toLower() && !word.trimmed().isEmpty());
     // A field whole before the cut reads the same from the cut-off text.
     const QStringList whole = layout::stringFields(page, key);
     const QStringList cut = layout::stringFields(QStringView(page).left(page.size() / 2), key);

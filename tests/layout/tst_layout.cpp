@@ -73,6 +73,8 @@ private Q_SLOTS:
     void choiceAndAddresses_data();
     void choiceAndAddresses();
     void httpsShellPageIsAskedAgainOverHttp();
+    void captchaHostsInAnySpelling_data();
+    void captchaHostsInAnySpelling();
 };
 
 void LayoutTest::relatedSearches_data()
@@ -172,28 +174,36 @@ void LayoutTest::suggestions_data()
 {
     QTest::addColumn<QString>("answer");
     QTest::addColumn<QStringList>("words");
+    QTest::addColumn<bool>("usable");
 
     QTest::newRow("the q of each g item, in order, lower-cased")
         << u"{\"q\":\"减肥\",\"p\":false,\"g\":[{\"type\":\"sug\",\"q\":\"减肥App\"},"
            u"{\"q\":\"\\u51cf\\u80a5\\ud83d\\ude00 \\\"x\\\"\"},{\"q\":\"减肥\"}],"
            u"\"slid\":\"1\"}"_s
-        << QStringList{u"减肥app"_s, u"减肥😀 \"x\""_s, u"减肥"_s};
-    QTest::newRow("items without a string q are passed over")
-        << u"{\"g\":[{\"type\":\"sug\"},{\"q\":7},\"q\",{\"q\":\"a\"}]}"_s << QStringList{u"a"_s};
-    QTest::newRow("no g: no suggestions") << u"{\"q\":\"x\",\"p\":false}"_s << QStringList{};
-    QTest::newRow("g not a list") << u"{\"g\":{\"q\":\"a\"}}"_s << QStringList{};
-    QTest::newRow("empty answer") << QString() << QStringList{};
-    QTest::newRow("cut off") << u"{\"g\":[{\"q\":\"a\"},{\"q\":\"b"_s << QStringList{};
-    QTest::newRow("a page, not JSON") << k2026 << QStringList{};
-    QTest::newRow("JSONP") << u"cb({\"g\":[{\"q\":\"a\"}]})"_s << QStringList{};
+        << QStringList{u"减肥app"_s, u"减肥😀 \"x\""_s, u"减肥"_s} << true;
+    QTest::newRow("items without a string q, blank ones, are passed over")
+        << u"{\"g\":[{\"type\":\"sug\"},{\"q\":7},\"q\",{\"q\":\" \\u3000\"},{\"q\":\"\"},"
+           u"{\"q\":\"a\"}]}"_s
+        << QStringList{u"a"_s} << true;
+    QTest::newRow("no g: no suggestions")
+        << u"{\"q\":\"x\",\"p\":false}"_s << QStringList{} << true;
+    QTest::newRow("g not a list") << u"{\"g\":{\"q\":\"a\"}}"_s << QStringList{} << true;
+    QTest::newRow("empty answer") << QString() << QStringList{} << false;
+    QTest::newRow("cut off") << u"{\"g\":[{\"q\":\"a\"},{\"q\":\"b"_s << QStringList{} << false;
+    QTest::newRow("a page, not JSON") << k2026 << QStringList{} << false;
+    QTest::newRow("JSONP") << u"cb({\"g\":[{\"q\":\"a\"}]})"_s << QStringList{} << false;
+    QTest::newRow("a list, not an object") << u"[{\"q\":\"a\"}]"_s << QStringList{} << false;
 }
 
 void LayoutTest::suggestions()
 {
     QFETCH(QString, answer);
     // One reader in both layouts.
-    for (const QString &choice : {u"--layout=live"_s, u"--layout=classic"_s})
-        QTEST(layoutFor({choice})->suggestions(answer), "words");
+    for (const QString &choice : {u"--layout=live"_s, u"--layout=classic"_s}) {
+        const layout::Suggestions read = layoutFor({choice})->suggestions(answer);
+        QTEST(read.words, "words");
+        QTEST(read.usable, "usable");
+    }
 }
 
 void LayoutTest::choiceAndAddresses_data()
@@ -267,6 +277,33 @@ void LayoutTest::httpsShellPageIsAskedAgainOverHttp()
     QCOMPARE(live->retryAddress(QUrl(u"http://www.baidu.com/s?wd=x"_s), shell), std::nullopt);
     QCOMPARE(live->retryAddress(https, k2026), std::nullopt);
     QCOMPARE(layoutFor({u"--sandbox"_s})->retryAddress(https, shell), std::nullopt);
+}
+
+void LayoutTest::captchaHostsInAnySpelling_data()
+{
+    QTest::addColumn<QByteArray>("location"); // as a redirect sends it
+    QTest::addColumn<bool>("block");
+    QTest::newRow("wappass") << "https://wappass.baidu.com/static/captcha/?x=1"_ba << true;
+    QTest::newRow("trailing dot") << "http://wappass.baidu.com./x"_ba << true;
+    QTest::newRow("upper case, a port") << "http://SecCaptcha.BAIDU.com:443/x"_ba << true;
+    QTest::newRow("a subdomain") << "http://m.wappass.baidu.com/x"_ba << true;
+    QTest::newRow("a subdomain, upper case, trailing dot")
+        << "//A.B.WAPPASS.baidu.COM./"_ba << true;
+    QTest::newRow("full-width letters") << "http://\xef\xbd\x97"
+                                           "appass.baidu.com/"_ba
+                                        << true;
+    QTest::newRow("user info before the host")
+        << "http://www.baidu.com@wappass.baidu.com/"_ba << true;
+    QTest::newRow("a name that only ends alike") << "http://xwappass.baidu.com/x"_ba << false;
+    QTest::newRow("a relative redirect") << "/s?wd=x"_ba << false;
+}
+
+void LayoutTest::captchaHostsInAnySpelling()
+{
+    QFETCH(QByteArray, location);
+    const QUrl target =
+        QUrl(u"http://www.baidu.com/s?wd=x"_s).resolved(QUrl::fromEncoded(location));
+    QTEST(layoutFor({})->isBlockAddress(target), "block");
 }
 
 QTEST_GUILESS_MAIN(LayoutTest)

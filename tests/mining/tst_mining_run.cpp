@@ -53,7 +53,7 @@ public:
     {
         return m_classic->suggestUrl(keyword);
     }
-    QStringList suggestions(const QString &answer) const override
+    layout::Suggestions suggestions(const QString &answer) const override
     {
         return m_classic->suggestions(answer);
     }

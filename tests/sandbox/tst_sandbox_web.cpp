@@ -141,7 +141,7 @@ private Q_SLOTS:
         QStringList suggestions = server.graph().suggestions(keyword);
         for (QString &word : suggestions)
             word = word.toLower();
-        QCOMPARE(layout->suggestions(QString::fromUtf8(suggested.body)), suggestions);
+        QCOMPARE(layout->suggestions(QString::fromUtf8(suggested.body)).words, suggestions);
         QCOMPARE(suggestions.isEmpty(), keyword.isEmpty());
         QVERIFY(keyword.isEmpty() || suggestions != expected);
     }

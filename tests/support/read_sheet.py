@@ -1,10 +1,12 @@
 """Prints a spreadsheet file's cells as JSON, read the way other programs read
-it: XLSX with openpyxl, CSV with Python's csv module.
+it: XLSX with openpyxl (its _xHHHH_ escapes decoded, as Excel does and openpyxl
+does not), CSV with Python's csv module.
 
 Usage: read_sheet.py xlsx|csv FILE
 """
 import csv
 import json
+import re
 import sys
 
 kind, path = sys.argv[1], sys.argv[2]
@@ -14,7 +16,9 @@ if kind == "xlsx":
     from openpyxl.utils import get_column_letter
 
     sheet = openpyxl.load_workbook(path).active
-    out["rows"] = [["" if v is None else str(v) for v in row]
+    def shown(value):
+        return re.sub("_x([0-9A-Fa-f]{4})_", lambda m: chr(int(m.group(1), 16)), str(value))
+    out["rows"] = [["" if v is None else shown(v) for v in row]
                    for row in sheet.iter_rows(values_only=True)]
     out["freeze"] = sheet.freeze_panes
     out["filter"] = sheet.auto_filter.ref

@@ -122,7 +122,8 @@ QByteArray SearchSite::suggestions(const QHttpServerRequest &request, int &statu
     QJsonObject answer{{QStringLiteral("q"), keyword.mid(1)}};
     if (!items.isEmpty())
         answer.insert(QStringLiteral("g"), items);
-    return QJsonDocument(answer).toJson(QJsonDocument::Compact);
+    const QByteArray json = QJsonDocument(answer).toJson(QJsonDocument::Compact);
+    return m_spoilt.contains(keyword) ? json.left(json.size() / 2) : json;
 }
 
 QByteArray SearchSite::answer(const QHttpServerRequest &request, int &status, QString &keyword)

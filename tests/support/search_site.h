@@ -21,7 +21,8 @@ public:
     void setRelated(const QString &keyword, const QStringList &links);
     // The next `times` queries of the keyword answer 500.
     void failKeyword(const QString &keyword, int times = 1000000);
-    // The keyword's page ends in a byte that is not GBK.
+    // The keyword's page ends in a byte that is not GBK; "?keyword": its
+    // suggestions are cut off.
     void spoilPage(const QString &keyword) { m_spoilt.insert(keyword); }
     void setMarkerPage(const QByteArray &body, int status = 200);
     // Answers of the keyword (or of the marker page, keyword "/banben.htm")

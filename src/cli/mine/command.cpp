@@ -149,11 +149,11 @@ const config::OptionTable<MineArgs> &MineCommand::optionTable() const
             &MineArgs::maxQueries, 0, std::numeric_limits<int>::max()),
         config::textOption<MineArgs>(
             {QStringLiteral("state"), QStringLiteral("FILE"),
-             QStringLiteral("save the run in FILE after every query; resume from it")},
+             QStringLiteral("save the run in FILE after each query, resume from it (1 GB max)")},
             &MineArgs::state),
         config::textOption<MineArgs>(
             {QStringLiteral("seen"), QStringLiteral("FILE"),
-             QStringLiteral("keywords found before, one a line: not accepted again")},
+             QStringLiteral("keywords found before, one a line, not accepted again (1 GB max)")},
             &MineArgs::seen),
         {{QStringLiteral("format"), QStringLiteral("lines|tsv|json|xlsx|csv"),
           QStringLiteral("lines: the keyword; tsv/json: keyword, generation, parent, source")},
@@ -205,7 +205,7 @@ void MineCommand::start(CommandContext &ctx)
     if (!given.seen.isEmpty()) {
         Result<QStringList> known = readSeenFile(given.seen, ctx.encoding());
         if (!known)
-            return ctx.finish(ctx.fail(known.error()));
+            return ctx.finish(ctx.usageError(known.error()));
         input.knownKeywords = std::move(known).value();
     }
     if (!given.state.isEmpty()) {
@@ -221,6 +221,10 @@ void MineCommand::start(CommandContext &ctx)
     }
     options.raw = ctx.raw;
     options.quiet = given.quiet;
+    if (options.sheet) {
+        if (const Result<> writable = options.sheet->checkOutput(); !writable)
+            return ctx.finish(ctx.fail(writable.error()));
+    }
 
     auto *session = new MineSession(ctx, std::move(options));
     session->begin();

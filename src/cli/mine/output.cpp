@@ -1,5 +1,7 @@
 #include "cli/mine/output.h"
 
+#include "common/message_text.h"
+
 #include <QRegularExpression>
 
 namespace vantorix::cli {
@@ -10,6 +12,16 @@ QString oneLine(const QString &text)
         return text;
     static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
     return QString(text).replace(lineBreak, QStringLiteral(" "));
+}
+
+QString counted(qsizetype count, const char *one, const char *many)
+{
+    return QString::number(count) + QLatin1Char(' ') + QLatin1String(count == 1 ? one : many);
+}
+
+QString quoted(const QString &keyword)
+{
+    return QLatin1Char('\'') + oneLine(clipped(keyword)) + QLatin1Char('\'');
 }
 
 QString mineRecord(RecordFormat format, const QString &keyword, int generation,

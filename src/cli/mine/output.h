@@ -10,6 +10,13 @@ namespace vantorix::cli {
 // that a keyword holding one still takes exactly one line.
 QString oneLine(const QString &text);
 
+// "1 keyword", "3 keywords": a count and its noun.
+QString counted(qsizetype count, const char *one, const char *many);
+
+// A keyword as every message on standard error quotes it: on one line, cut
+// to about 200 characters, in single quotes.
+QString quoted(const QString &keyword);
+
 // One accepted keyword as one output line, newline included: the keyword
 // alone (as oneLine() gives it), or keyword, generation, parent (the query
 // that found it) and source ("related" or "suggest") as tab-separated fields

@@ -2,6 +2,7 @@
 
 #include "cli/mine/output.h"
 #include "cli/text_io.h"
+#include "common/message_text.h"
 #include "mining/readouts.h"
 
 #include <cstdio>
@@ -49,7 +50,7 @@ void MineProgress::show(int foundCount, qint64 seconds, const QString &keyword, 
     const QString line = mining::countText(foundCount) + QStringLiteral("  ") +
                          mining::elapsedText(seconds) +
                          (pace.isEmpty() ? QString() : QStringLiteral("  ") + pace) +
-                         QStringLiteral("  正在查询：") + oneLine(keyword);
+                         QStringLiteral("  正在查询：") + oneLine(clipped(keyword));
     if (!m_terminal) {
         if (line != m_last)
             m_err.write(line + QLatin1Char('\n'));

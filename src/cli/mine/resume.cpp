@@ -1,10 +1,11 @@
 #include "cli/mine/resume.h"
 
+#include "common/input_file.h"
+#include "common/message_text.h"
 #include "list/filters.h"
 #include "list/keyword_list.h"
 
 #include <QCryptographicHash>
-#include <QFile>
 #include <QStringDecoder>
 
 namespace vantorix::cli {
@@ -51,10 +52,10 @@ QList<mining::RunSetting> runSettings(const mining::MiningInput &input,
 
 Result<QStringList> readSeenFile(const QString &path, TextEncoding encoding)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return failure(QStringLiteral("--seen %1: %2").arg(path, file.errorString()));
-    QByteArray bytes = file.readAll();
+    Result<QByteArray> read = readInputFile(path, kMaxSeenFileBytes);
+    if (!read)
+        return failure(QStringLiteral("--seen %1: %2").arg(path, read.error()));
+    QByteArray bytes = std::move(read).value();
     QString text;
     if (encoding == TextEncoding::Gbk) {
         text = QStringDecoder("GB18030").decode(bytes);
@@ -78,8 +79,9 @@ Result<MineResume> prepareResume(const QString &path, const mining::MiningInput 
     if (!*saved)
         return resume;
     if (const auto differs = mining::firstDifference((*saved)->settings, resume.settings))
-        return failure(QStringLiteral("--state %1 holds a run with %2 %3; this run has %2 %4")
-                           .arg(path, differs->name, differs->saved, differs->given));
+        return failure(
+            QStringLiteral("--state %1 holds a run with %2 %3; this run has %2 %4")
+                .arg(path, differs->name, clipped(differs->saved), clipped(differs->given)));
     resume.from = (*saved)->checkpoint;
     return resume;
 }

@@ -9,8 +9,12 @@
 
 namespace vantorix::cli {
 
+// The most of a --seen file that is read.
+inline constexpr qint64 kMaxSeenFileBytes = qint64(1) << 30;
+
 // `mine --seen FILE`: the keywords of the file, one a line (LF or CRLF), in
-// the chosen encoding; empty lines are skipped.
+// the chosen encoding; empty lines are skipped. A file that is no regular
+// file, or one over kMaxSeenFileBytes, fails.
 Result<QStringList> readSeenFile(const QString &path, TextEncoding encoding);
 
 // `mine --state FILE`: the settings that decide what a run finds, as the

@@ -1,6 +1,7 @@
 #include "cli/mine/session.h"
 
 #include "cli/command_context.h"
+#include "cli/interrupt.h"
 #include "cli/mine/summary.h"
 #include "mining/readouts.h"
 #include "mining/seed_markers.h"
@@ -90,6 +91,8 @@ void MineSession::createRun()
                          .arg(ms / 1000));
             });
     connect(m_run, &mining::MiningRun::pageMalformed, this, &MineSession::onPageMalformed);
+    connect(m_run, &mining::MiningRun::suggestionsUnusable, this,
+            &MineSession::onSuggestionsUnusable);
     connect(m_run, &mining::MiningRun::querying, this, [this](const QString &keyword) {
         m_querying = keyword;
         showProgress(false);
@@ -121,9 +124,9 @@ void MineSession::startRun(const QStringList &seedMarkers)
         m_run->start(m_options.input);
     } else {
         const mining::RunCheckpoint &from = *m_options.resume->from;
-        note(QStringLiteral("resuming after query %1, %2 keywords found so far")
+        note(QStringLiteral("resuming after query %1, %2 found so far")
                  .arg(from.queriesMade)
-                 .arg(from.foundCount));
+                 .arg(counted(from.foundCount, "keyword", "keywords")));
         if (const Result<> resumed = m_run->resume(m_options.input, from); !resumed)
             return m_ctx.finish(m_ctx.usageError(
                 QStringLiteral("--state %1: %2").arg(m_options.resume->path, resumed.error())));
@@ -187,7 +190,7 @@ void MineSession::onQueryFailed(const QString &keyword, int, const QString &erro
 {
     // The seed page's failure is the run's outcome, told at the end.
     if (m_run->queriesMade() > 0)
-        report(QStringLiteral("query '%1' failed: %2").arg(oneLine(keyword), error));
+        report(QStringLiteral("query %1 failed: %2").arg(quoted(keyword), error));
 }
 
 void MineSession::onBlocked(const QString &keyword, const QString &how, int route, qint64 retryInMs)
@@ -200,9 +203,15 @@ void MineSession::onBlocked(const QString &keyword, const QString &how, int rout
 void MineSession::onPageMalformed(const QString &keyword)
 {
     if (m_malformedPages++ == 0)
-        warn(QStringLiteral("the page of '%1' holds bytes that are invalid in its charset; they "
+        warn(QStringLiteral("the page of %1 holds bytes that are invalid in its charset; they "
                             "were read as stand-in characters")
-                 .arg(oneLine(keyword)));
+                 .arg(quoted(keyword)));
+}
+
+void MineSession::onSuggestionsUnusable(const QString &keyword)
+{
+    if (m_unusableSuggestions++ == 0)
+        m_firstUnusable = keyword;
 }
 
 void MineSession::showProgress(bool force)
@@ -237,8 +246,13 @@ void MineSession::onFinished()
     if (m_options.raw)
         m_ctx.out().write(m_listIsSeenList ? m_run->seenList() : m_listText);
     if (m_options.sheet) {
-        if (const Result<> written = m_options.sheet->write(); !written)
+        const HeldAbort held; // a second stop signal gives up the file, not its temporary
+        const Result<spreadsheet::SheetWritten> written =
+            m_options.sheet->write([&held] { return held.requested(); });
+        if (!written)
             return m_ctx.finish(m_ctx.fail(written.error()));
+        if (const QString warning = written->warning(); !warning.isEmpty())
+            warn(warning);
     }
     m_ctx.finish(reportOutcome());
 }
@@ -253,6 +267,11 @@ int MineSession::reportOutcome()
         warn(QStringLiteral("no related-searches block found on %1 %2")
                  .arg(pages)
                  .arg(pages == 1 ? QStringLiteral("page") : QStringLiteral("pages")));
+    // One warning a run, however many: the sign of a changed answer format.
+    if (m_unusableSuggestions > 0)
+        warn(QStringLiteral("%1 could not be read (empty, not JSON or cut off), the first for %2")
+                 .arg(counted(m_unusableSuggestions, "suggestion answer", "suggestion answers"),
+                      quoted(m_firstUnusable)));
     if (!m_ctx.out().flush() || m_outputFailed)
         return m_ctx.fail(QStringLiteral("cannot write to standard output"));
     if (!m_stateError.isEmpty())

@@ -51,6 +51,7 @@ private:
     void onQueryFailed(const QString &keyword, int generation, const QString &error);
     void onBlocked(const QString &keyword, const QString &how, int route, qint64 retryInMs);
     void onPageMalformed(const QString &keyword);
+    void onSuggestionsUnusable(const QString &keyword);
     void onFinished();
     // Reports how the run went on standard error and gives the exit status.
     int reportOutcome();
@@ -75,6 +76,10 @@ private:
     QElapsedTimer m_clock; // from the run's start
     bool m_outputFailed = false;
     bool m_stopped = false;
+
+    // Suggestion answers that could not be read, and the keyword of the first.
+    int m_unusableSuggestions = 0;
+    QString m_firstUnusable;
 };
 
 } // namespace vantorix::cli

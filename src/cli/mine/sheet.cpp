@@ -1,5 +1,6 @@
 #include "cli/mine/sheet.h"
 
+#include "list/output_file.h"
 #include "list/root_groups.h"
 
 namespace vantorix::cli {
@@ -24,12 +25,19 @@ Result<std::optional<MineSheet>> MineSheet::fromArgs(std::optional<spreadsheet::
     return std::optional<MineSheet>(MineSheet(*format, path));
 }
 
+Result<> MineSheet::checkOutput() const
+{
+    if (const Result<> writable = list::checkOutputFile(m_path); !writable)
+        return failure(QStringLiteral("cannot write %1: %2").arg(m_path, writable.error()));
+    return {};
+}
+
 void MineSheet::add(const QString &keyword, int generation, const QString &parent)
 {
     m_rows.append({keyword, generation, parent});
 }
 
-Result<> MineSheet::write() const
+Result<spreadsheet::SheetWritten> MineSheet::write(const spreadsheet::StopCheck &stopped) const
 {
     QList<QStringView> keywords;
     keywords.reserve(m_rows.size());
@@ -62,9 +70,11 @@ Result<> MineSheet::write() const
                                        }
                                        return groupOf[i];
                                    }};
-    if (Result<> written = spreadsheet::writeSheet(m_path, sheet, m_format); !written)
+    Result<spreadsheet::SheetWritten> written =
+        spreadsheet::writeSheet(m_path, sheet, m_format, stopped);
+    if (!written)
         return failure(QStringLiteral("cannot write %1: %2").arg(m_path, written.error()));
-    return {};
+    return written;
 }
 
 } // namespace vantorix::cli

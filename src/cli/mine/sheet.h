@@ -22,9 +22,12 @@ public:
     static Result<std::optional<MineSheet>> fromArgs(std::optional<spreadsheet::SheetFormat> format,
                                                      const QString &path);
 
+    // Whether the file can be written, asked before the run mines anything;
+    // the error names the file.
+    Result<> checkOutput() const;
     void add(const QString &keyword, int generation, const QString &parent);
     // The error names the file.
-    Result<> write() const;
+    Result<spreadsheet::SheetWritten> write(const spreadsheet::StopCheck &stopped) const;
 
 private:
     struct Row

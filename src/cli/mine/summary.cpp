@@ -11,11 +11,6 @@ QString rateText(double perSecond)
     return QString::number(perSecond, 'f', 1) + QStringLiteral(" q/s");
 }
 
-QString counted(qsizetype count, const char *one, const char *many)
-{
-    return QString::number(count) + QLatin1Char(' ') + QLatin1String(count == 1 ? one : many);
-}
-
 QString proxyName(int route)
 {
     return QStringLiteral("proxy ") + QString::number(route + 1);
@@ -31,7 +26,7 @@ QString paceText(const mining::FetchScheduler &fetching)
 QString blockReport(const mining::FetchScheduler &fetching, const QString &keyword,
                     const QString &how, int route, qint64 retryInMs)
 {
-    QString line = QStringLiteral("query '%1' blocked (%2)").arg(oneLine(keyword), how);
+    QString line = QStringLiteral("query %1 blocked (%2)").arg(quoted(keyword), how);
     if (!fetching.routes().value(route).name.isEmpty())
         line += QStringLiteral(" through ") + proxyName(route);
     if (retryInMs < 0)
