@@ -26,6 +26,17 @@ int usageError(TextEncoding encoding, const QString &message)
                    errorLine(config::withHelpHint(QStringLiteral("vantorix-cli"), message)), 2);
 }
 
+QString unknownCommand(const QString &name, const CommandRegistry &registry)
+{
+    QStringList names{QStringLiteral("help")};
+    for (const auto &command : registry.commands())
+        names.append(command->name());
+    QString message = QStringLiteral("unknown command '%1'").arg(name);
+    if (const QString near = config::closestName(name, names); !near.isEmpty())
+        message += QStringLiteral(" (did you mean '%1'?)").arg(near);
+    return message;
+}
+
 // --help, `help` and `help NAME`.
 int showHelp(const CommandLine &line, const CommandRegistry &registry)
 {
@@ -37,9 +48,11 @@ int showHelp(const CommandLine &line, const CommandRegistry &registry)
     }
     if (name.isEmpty())
         return printTo(1, line.global.encoding, generalHelp(registry), 0);
+    if (name == QLatin1String("help"))
+        return printTo(1, line.global.encoding, helpCommandHelp(), 0);
     if (const Command *command = registry.find(name))
         return printTo(1, line.global.encoding, commandHelp(*command), 0);
-    return usageError(line.global.encoding, QStringLiteral("unknown command '%1'").arg(name));
+    return usageError(line.global.encoding, unknownCommand(name, registry));
 }
 
 QString argumentCountError(const Command &command, qsizetype given)
@@ -97,7 +110,7 @@ int runCli(QCoreApplication &app)
         return usageError(encoding, QStringLiteral("no command given"));
     Command *command = registry.find(first->commandName);
     if (!command)
-        return usageError(encoding, QStringLiteral("unknown command '%1'").arg(first->commandName));
+        return usageError(encoding, unknownCommand(first->commandName, registry));
 
     const Result<CommandLine> line = parseForCommand(args, *command);
     if (!line)

@@ -54,6 +54,11 @@ public:
     virtual QString arguments() const { return {}; }
     // Further paragraphs for `help NAME`.
     virtual QString details() const { return {}; }
+    // A few command lines that show its use, one a line, for `help NAME`.
+    virtual QStringList examples() const { return {}; }
+    // Whether it reads a keyword list on standard input (the general help
+    // says how).
+    virtual bool readsKeywordList() const { return false; }
     virtual QList<CommandOption> options() const { return {}; }
     // Takes the command's own flags from the command line before it runs; a
     // bad value is a usage error.

@@ -11,6 +11,13 @@ public:
     ContainsCommand() : TextFilterCommand(list::TextFilter::Containing) {}
 
     QString name() const override { return QStringLiteral("contains"); }
+    QStringList examples() const override
+    {
+        return {
+            QStringLiteral("vantorix-cli contains 减肥 < keywords.txt"),
+            QStringLiteral("vantorix-cli --encoding gbk contains 价格 < gbk.txt"),
+        };
+    }
     QString summary() const override
     {
         return QStringLiteral("keep the keywords that contain TEXT");

@@ -19,8 +19,7 @@ QString DedupeCommand::details() const
     return QStringLiteral("Keeps the first copy of every keyword where it first stood. Keywords\n"
                           "are compared exactly: letter case and spaces count. Empty lines and\n"
                           "lines of spaces only are dropped. With --raw the result starts with\n"
-                          "an empty line (a leading CRLF), as the window's list does.\n\n") +
-           layoutDetails();
+                          "an empty line (a leading CRLF), as the window's list does.\n");
 }
 
 void DedupeCommand::transform(QByteArrayView utf8, list::TextLayout layout, list::ByteSink &out)

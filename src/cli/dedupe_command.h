@@ -9,6 +9,13 @@ class DedupeCommand : public ListToolCommand
 {
 public:
     QString name() const override;
+    QStringList examples() const override
+    {
+        return {
+            QStringLiteral("vantorix-cli dedupe < keywords.txt > unique.txt"),
+            QStringLiteral("vantorix-cli --raw dedupe < list.txt"),
+        };
+    }
     QString summary() const override;
     QString details() const override;
 

@@ -11,6 +11,13 @@ public:
     ExcludesCommand() : TextFilterCommand(list::TextFilter::NotContaining) {}
 
     QString name() const override { return QStringLiteral("excludes"); }
+    QStringList examples() const override
+    {
+        return {
+            QStringLiteral("vantorix-cli excludes 广告 < keywords.txt"),
+            QStringLiteral("vantorix-cli dedupe < a.txt | vantorix-cli excludes 免费"),
+        };
+    }
     QString summary() const override
     {
         return QStringLiteral("drop the keywords that contain TEXT");

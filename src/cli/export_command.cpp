@@ -41,8 +41,7 @@ QString ExportCommand::details() const
                           "spreadsheet shows it as text (drop it to read the keyword back). A\n"
                           "cell holds at most 32767 characters: a longer keyword is cut, and a\n"
                           "warning names its row. FILE is checked before the input is read, and\n"
-                          "replaced only once it is complete.\n\n") +
-           layoutDetails();
+                          "replaced only once it is complete.\n");
 }
 
 int ExportCommand::run(CommandContext &ctx)

@@ -13,6 +13,13 @@ class ExportCommand : public ListToolCommand
 public:
     int run(CommandContext &ctx) override;
     QString name() const override;
+    QStringList examples() const override
+    {
+        return {
+            QStringLiteral("vantorix-cli export comma < keywords.txt"),
+            QStringLiteral("vantorix-cli export xlsx 长尾词.xlsx < keywords.txt"),
+        };
+    }
     QString summary() const override;
     QString details() const override;
     QString arguments() const override;

@@ -19,6 +19,13 @@ class GroupCommand : public CommandWithOptions<GroupArgs>
 {
 public:
     QString name() const override { return QStringLiteral("group"); }
+    QStringList examples() const override
+    {
+        return {
+            QStringLiteral("vantorix-cli group < keywords.txt"),
+            QStringLiteral("vantorix-cli group --min-size 5 --format tsv < keywords.txt"),
+        };
+    }
     QString summary() const override;
     QString details() const override;
     int run(CommandContext &ctx) override;

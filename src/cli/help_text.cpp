@@ -25,6 +25,18 @@ QString globalOptionHelp()
                                           "value may be negative: mine --limit -5)"));
 }
 
+QString keywordListHelp()
+{
+    return QStringLiteral(
+        "\nKeyword lists (dedupe, shuffle, contains, excludes, longer-than, export,\n"
+        "group): input is read from standard input, one keyword a line; a line ends\n"
+        "at LF or CRLF and a lone CR stays part of its keyword. Output is one keyword\n"
+        "a line, ending in LF. With --raw, standard input is the exact list text\n"
+        "(keywords separated by CRLF) and standard output is exactly the text the\n"
+        "window's list holds after the same tool. Text is UTF-8, or GBK with\n"
+        "--encoding gbk; bytes that are not UTF-8 pass through unchanged.\n");
+}
+
 QString networkOptionHelp()
 {
     return QStringLiteral("\nNetwork options (environment variable in brackets):\n") +
@@ -39,14 +51,14 @@ QString generalHelp(const CommandRegistry &registry)
         QStringLiteral("Usage: vantorix-cli [OPTIONS] COMMAND [ARGUMENTS]\n"
                        "\n"
                        "Long-tail keyword tool for the command line: mining, hot-word lists and\n"
-                       "the keyword list tools. List tools read keywords from standard input, one\n"
-                       "a line (LF or CRLF), and write the result to standard output.\n"
+                       "the keyword list tools.\n"
                        "\n"
                        "Commands:\n");
     for (const auto &command : registry.commands())
         text += config::helpRow(synopsis(*command), command->summary());
     text += config::helpRow(QStringLiteral("help [COMMAND]"),
                             QStringLiteral("show help for a command"));
+    text += keywordListHelp();
     text += QStringLiteral("\nOptions, before or after the command:\n") + globalOptionHelp() +
             networkOptionHelp() +
             QStringLiteral(
@@ -64,12 +76,24 @@ QString commandHelp(const Command &command)
                    QStringLiteral("\n\n") + summary + QStringLiteral(".\n");
     if (!command.details().isEmpty())
         text += QLatin1Char('\n') + command.details().trimmed() + QLatin1Char('\n');
+    if (command.readsKeywordList())
+        text += QStringLiteral("\nInput and output: see 'vantorix-cli --help' (keyword lists).\n");
     if (!command.options().isEmpty())
         text += QStringLiteral("\nOptions:\n") + config::optionHelp(command.options());
     text += QStringLiteral("\nGlobal options:\n") + globalOptionHelp();
     if (command.isAsynchronous())
         text += networkOptionHelp();
+    if (!command.examples().isEmpty())
+        text += QStringLiteral("\nExamples:\n  ") +
+                command.examples().join(QStringLiteral("\n  ")) + QLatin1Char('\n');
     return text;
+}
+
+QString helpCommandHelp()
+{
+    return QStringLiteral("Usage: vantorix-cli help [COMMAND]\n\n"
+                          "Shows the help of COMMAND, or the general help without one.\n\n"
+                          "Examples:\n  vantorix-cli help mine\n  vantorix-cli help\n");
 }
 
 QString versionText()

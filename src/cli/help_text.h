@@ -12,6 +12,9 @@ QString generalHelp(const CommandRegistry &registry);
 // `vantorix-cli help NAME` and `vantorix-cli NAME --help`.
 QString commandHelp(const Command &command);
 
+// `vantorix-cli help help`.
+QString helpCommandHelp();
+
 // `vantorix-cli --version`.
 QString versionText();
 

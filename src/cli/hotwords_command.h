@@ -15,6 +15,13 @@ class HotwordsCommand : public CommandWithOptions<HotwordsArgs>
 {
 public:
     QString name() const override { return QStringLiteral("hotwords"); }
+    QStringList examples() const override
+    {
+        return {
+            QStringLiteral("vantorix-cli hotwords baidu-today"),
+            QStringLiteral("vantorix-cli --sandbox hotwords sogou-week --dump-file words.txt"),
+        };
+    }
     QString summary() const override;
     QString arguments() const override { return QStringLiteral("SOURCE"); }
     QString details() const override;

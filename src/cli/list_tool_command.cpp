@@ -21,15 +21,4 @@ int ListToolCommand::run(CommandContext &ctx)
     return 0;
 }
 
-QString ListToolCommand::layoutDetails()
-{
-    return QStringLiteral(
-        "Input is read from standard input, one keyword a line; a line ends at LF\n"
-        "or CRLF and a lone CR stays part of its keyword. Output is one keyword a\n"
-        "line, ending in LF. With --raw, standard input is the exact list text\n"
-        "(keywords separated by CRLF) and standard output is exactly the text the\n"
-        "window's list holds after the same tool. Text is UTF-8, or GBK with\n"
-        "--encoding gbk; bytes that are not UTF-8 pass through unchanged.\n");
-}
-
 } // namespace vantorix::cli

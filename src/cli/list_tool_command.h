@@ -12,6 +12,7 @@ class ListToolCommand : public Command
 {
 public:
     int run(CommandContext &ctx) override;
+    bool readsKeywordList() const override { return true; }
 
 protected:
     // Checks the arguments before any input is read; 0 to go on, or the exit
@@ -19,9 +20,6 @@ protected:
     virtual int prepare(CommandContext &ctx);
     // The tool itself, on the input as UTF-8.
     virtual void transform(QByteArrayView utf8, list::TextLayout layout, list::ByteSink &out) = 0;
-
-    // Shared wording of the help texts.
-    static QString layoutDetails();
 };
 
 } // namespace vantorix::cli

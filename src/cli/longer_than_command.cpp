@@ -30,8 +30,7 @@ QString LongerThanCommand::details() const
                           "counts as one; a character outside the Basic Multilingual Plane counts\n"
                           "as two. N is a decimal number, rounded down (2.9 is 2, -0.5 is -1);\n"
                           "a negative N keeps every line, empty ones included. Put '--' before a\n"
-                          "negative number: vantorix-cli longer-than -- -1\n\n") +
-           layoutDetails();
+                          "negative number: vantorix-cli longer-than -- -1\n");
 }
 
 int LongerThanCommand::prepare(CommandContext &ctx)

@@ -9,6 +9,13 @@ class LongerThanCommand : public ListToolCommand
 {
 public:
     QString name() const override;
+    QStringList examples() const override
+    {
+        return {
+            QStringLiteral("vantorix-cli longer-than 4 < keywords.txt"),
+            QStringLiteral("vantorix-cli longer-than -- -1 < keywords.txt"),
+        };
+    }
     QString summary() const override;
     QString details() const override;
     QString arguments() const override;

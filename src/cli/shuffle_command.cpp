@@ -17,8 +17,7 @@ QString ShuffleCommand::summary() const
 QString ShuffleCommand::details() const
 {
     return QStringLiteral("Every order is equally likely. Empty lines are dropped; lines of\n"
-                          "spaces and repeated keywords stay.\n\n") +
-           layoutDetails();
+                          "spaces and repeated keywords stay.\n");
 }
 
 void ShuffleCommand::transform(QByteArrayView utf8, list::TextLayout layout, list::ByteSink &out)

@@ -9,6 +9,13 @@ class ShuffleCommand : public ListToolCommand
 {
 public:
     QString name() const override;
+    QStringList examples() const override
+    {
+        return {
+            QStringLiteral("vantorix-cli shuffle < keywords.txt > shuffled.txt"),
+            QStringLiteral("vantorix-cli dedupe < a.txt | vantorix-cli shuffle"),
+        };
+    }
     QString summary() const override;
     QString details() const override;
 

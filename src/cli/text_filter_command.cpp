@@ -13,8 +13,7 @@ QString TextFilterCommand::details() const
     return kept +
            QStringLiteral(", in their order and unchanged.\n"
                           "TEXT is trimmed of spaces and letter case is ignored; when nothing is\n"
-                          "left of it the keywords are written back unchanged.\n\n") +
-           layoutDetails();
+                          "left of it the keywords are written back unchanged.\n");
 }
 
 int TextFilterCommand::prepare(CommandContext &ctx)

@@ -64,6 +64,10 @@ Result<double> decimalNumber(const QString &text, double low, double high);
 // "'TEXT' is not a [whole ]number from LOW to HIGH": the one wording of a bad number.
 QString notANumber(const QString &text, double low, double high, bool whole = false);
 
+// The name among `names` that `typed` most likely meant (a small typing
+// distance), or empty.
+QString closestName(const QString &typed, const QStringList &names);
+
 // "'TEXT' is not A, B or C": the one wording for a value outside its choices.
 QString notOneOf(const QString &text, const QStringList &choices);
 

@@ -3,6 +3,7 @@
 #include "config/bound_option.h"
 
 #include <QCommandLineParser>
+#include <algorithm>
 
 namespace vantorix::config {
 
@@ -11,15 +12,41 @@ namespace {
 constexpr qsizetype kHelpIndent = 26;
 constexpr qsizetype kHelpWidth = 80 - kHelpIndent - 3; // of the description column
 
-QString unknownOption(const QStringList &arguments, const QString &name)
+int editDistance(const QString &a, const QString &b)
+{
+    QList<int> row(b.size() + 1);
+    for (qsizetype j = 0; j <= b.size(); ++j)
+        row[j] = int(j);
+    for (qsizetype i = 1; i <= a.size(); ++i) {
+        int diagonal = row[0];
+        row[0] = int(i);
+        for (qsizetype j = 1; j <= b.size(); ++j) {
+            const int above = row[j];
+            row[j] =
+                std::min({above + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
+            diagonal = above;
+        }
+    }
+    return row[b.size()];
+}
+
+QString unknownOption(const QStringList &arguments, const QString &name,
+                      const QList<OptionSpec> &options)
 {
     // Single-dash words parse as long options, so "-5" arrives as "5".
     const QString dashed = arguments.contains(QLatin1Char('-') + name)
                                ? QStringLiteral("-") + name
                                : QStringLiteral("--") + name;
     QString message = QStringLiteral("unknown option '%1'").arg(dashed);
-    if (name.startsWith(QLatin1Char('.')) || (!name.isEmpty() && name.front().isDigit()))
+    if (name.startsWith(QLatin1Char('.')) || (!name.isEmpty() && name.front().isDigit())) {
         message += QStringLiteral("; put '--' before a negative number");
+    } else {
+        QStringList names;
+        for (const OptionSpec &spec : options)
+            names.append(spec.name);
+        if (const QString near = closestName(name, names); !near.isEmpty())
+            message += QStringLiteral(" (did you mean --%1?)").arg(near);
+    }
     return message;
 }
 
@@ -50,7 +77,7 @@ Result<ParsedOptions> parseOptions(const QStringList &arguments, const QList<Opt
         result.values.insert(spec.name, parser.value(spec.name));
     }
     if (!parser.unknownOptionNames().isEmpty())
-        return failure(unknownOption(arguments, parser.unknownOptionNames().constFirst()));
+        return failure(unknownOption(arguments, parser.unknownOptionNames().constFirst(), options));
     if (!parsed) {
         // Qt words it as a sentence; ours are clauses after "program: ".
         QString message = parser.errorText();
@@ -90,6 +117,20 @@ QString notANumber(const QString &text, double low, double high, bool whole)
              QString::number(high, 'g', 12));
 }
 
+QString closestName(const QString &typed, const QStringList &names)
+{
+    QString best;
+    int bestDistance = std::max<int>(2, int(typed.size()) / 3) + 1;
+    for (const QString &name : names) {
+        const int distance = editDistance(typed.toLower(), name);
+        if (distance < bestDistance) {
+            best = name;
+            bestDistance = distance;
+        }
+    }
+    return best;
+}
+
 QString notOneOf(const QString &text, const QStringList &choices)
 {
     QString list = choices.value(0);
@@ -111,7 +152,8 @@ OptionSpec helpOption()
 
 OptionSpec versionOption()
 {
-    return {QStringLiteral("version"), {}, QStringLiteral("show the version")};
+    return {
+        QStringLiteral("version"), {}, QStringLiteral("show the version"), {}, QStringLiteral("V")};
 }
 
 QString helpRow(const QString &left, const QString &right)

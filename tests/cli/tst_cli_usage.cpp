@@ -44,7 +44,14 @@ private Q_SLOTS:
                                 << status << mentions << (status == 2 ? QByteArray("") : output);
         };
         row("no command", {}, 2, u"no command"_s);
-        row("unknown command", u"sort"_s, 2, u"'sort'"_s);
+        row("unknown command, the closest one suggested", u"mien"_s, 2, u"did you mean 'mine'?"_s);
+        row("unknown option, the closest one suggested", u"mine --limt 5"_s, 2,
+            u"did you mean --limit?"_s);
+        row("help help", u"help help"_s, 0, {}, {}, {},
+            "Usage: vantorix-cli help [COMMAND]\n\n"
+            "Shows the help of COMMAND, or the general help without one.\n\nExamples:\n"
+            "  vantorix-cli help mine\n  vantorix-cli help\n");
+        row("-V is --version", u"-V"_s, 0, {}, {}, {}, "vantorix-cli " VANTORIX_VERSION "\n");
         row("unknown option before the command", u"--frobnicate live dedupe"_s, 2,
             u"unknown option '--frobnicate'"_s);
         row("another command's option", u"--limit 5 dedupe"_s, 2, u"for 'dedupe'"_s);

@@ -38,6 +38,14 @@ class MineCommand : public CommandWithOptions<MineArgs>
 {
 public:
     QString name() const override { return QStringLiteral("mine"); }
+    QStringList examples() const override
+    {
+        return {
+            QStringLiteral("vantorix-cli --sandbox mine 减肥 --limit 200"),
+            QStringLiteral("vantorix-cli mine 减肥 --limit 5000 --state run.state"),
+            QStringLiteral("vantorix-cli mine 英语培训 --format xlsx --output 英语培训.xlsx"),
+        };
+    }
     QString summary() const override;
     QString arguments() const override { return QStringLiteral("[SEED]"); }
     QString details() const override;
