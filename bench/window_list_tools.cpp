@@ -3,13 +3,13 @@
 // Usage: bench_window_list_tools [LINES] [ROUNDS]
 
 #include "app/binders.h"
-#include "app/export_file.h"
 #include "app/keyword_list_box.h"
 #include "app/main_window.h"
 #include "config/settings.h"
 #include "list/export_text.h"
 #include "list/keyword_list.h"
 #include "list/root_groups.h"
+#include "list/text_file.h"
 #include "spreadsheet/sheet.h"
 
 #include <QAbstractButton>
@@ -129,14 +129,14 @@ int main(int argc, char *argv[])
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("export.txt"));
     for (const auto encoding :
-         {vantorix::app::ExportEncoding::Utf8, vantorix::app::ExportEncoding::Gbk}) {
-        const bool gbk = encoding == vantorix::app::ExportEncoding::Gbk;
+         {vantorix::list::TextEncoding::Utf8, vantorix::list::TextEncoding::Gbk}) {
+        const bool gbk = encoding == vantorix::list::TextEncoding::Gbk;
         report(
             gbk ? "export, comma, GBK file (no dialog)" : "export, comma, UTF-8 file (no dialog)",
             measure(rounds, reset, [&] {
                 const QString text =
                     vantorix::list::exportText(box->text(), vantorix::list::ExportSeparator::Comma);
-                static_cast<void>(vantorix::app::writeExportFile(path, text, encoding));
+                static_cast<void>(vantorix::list::writeTextFile(path, text, encoding));
             }));
     }
     // The list menu's tools, as its binder runs them once a file is chosen.

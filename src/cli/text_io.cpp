@@ -9,12 +9,6 @@
 
 namespace vantorix::cli {
 
-namespace {
-
-const char *const kGbkCodec = "GB18030";
-
-} // namespace
-
 bool parseEncoding(const QString &name, TextEncoding *out)
 {
     const QString key = name.toLower();
@@ -60,12 +54,11 @@ bool StandardInput::read(TextEncoding encoding, QString *error)
         m_utf8 = raw;
         return true;
     }
-    QStringDecoder decoder(kGbkCodec);
+    QStringDecoder decoder(list::kGbkCodec);
     const QString text = decoder.decode(raw);
     // Malformed GBK decodes silently to stand-in characters; refuse it rather
     // than write back bytes the user never had.
-    QStringEncoder encoder(kGbkCodec);
-    if (decoder.hasError() || QByteArrayView(QByteArray(encoder.encode(text))) != raw) {
+    if (decoder.hasError() || QByteArrayView(list::encodeText(text, TextEncoding::Gbk)) != raw) {
         *error = QStringLiteral("standard input is not valid GBK text");
         return false;
     }
@@ -75,7 +68,7 @@ bool StandardInput::read(TextEncoding encoding, QString *error)
 }
 
 OutputStream::OutputStream(int descriptor, TextEncoding encoding, qsizetype chunkSize)
-    : m_encoding(encoding), m_fromUtf8(QStringDecoder::Utf8), m_toGbk(kGbkCodec),
+    : m_encoding(encoding), m_fromUtf8(QStringDecoder::Utf8), m_toGbk(list::kGbkCodec),
       m_sink([this](QByteArrayView utf8) { return deliver(utf8); }, chunkSize)
 {
     m_file.open(descriptor, QIODevice::WriteOnly | QIODevice::Unbuffered);

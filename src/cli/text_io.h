@@ -1,6 +1,7 @@
 #pragma once
 
 #include "list/byte_sink.h"
+#include "list/text_file.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -11,7 +12,7 @@
 namespace vantorix::cli {
 
 // The encoding of standard input and output (--encoding).
-enum class TextEncoding { Utf8, Gbk };
+using list::TextEncoding;
 
 // "utf-8"/"utf8" or "gbk"/"gb18030", any letter case.
 bool parseEncoding(const QString &name, TextEncoding *out);
