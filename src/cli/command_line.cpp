@@ -16,9 +16,11 @@ Result<CommandLine> parseWith(const QStringList &args, const QList<config::Optio
     line.commandName = line.options.positional.value(0);
     line.arguments = line.options.positional.mid(1);
     if (line.options.isSet(QStringLiteral("encoding"))) {
-        const QString name = line.options.value(QStringLiteral("encoding"));
-        if (!parseEncoding(name, &line.encoding))
-            return failure(QStringLiteral("unknown encoding '%1' (use utf-8 or gbk)").arg(name));
+        const Result<TextEncoding> encoding =
+            parseEncoding(line.options.value(QStringLiteral("encoding")));
+        if (!encoding)
+            return failure(encoding.error());
+        line.encoding = *encoding;
     }
     return line;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/result.h"
 #include "list/byte_sink.h"
 #include "list/text_file.h"
 
@@ -15,7 +16,7 @@ namespace vantorix::cli {
 using list::TextEncoding;
 
 // "utf-8"/"utf8" or "gbk"/"gb18030", any letter case.
-bool parseEncoding(const QString &name, TextEncoding *out);
+Result<TextEncoding> parseEncoding(const QString &name);
 
 // Puts the standard streams in binary mode where the platform translates
 // line ends, so CRLF and LF reach the caller exactly.
@@ -31,9 +32,8 @@ public:
     StandardInput(const StandardInput &) = delete;
     StandardInput &operator=(const StandardInput &) = delete;
 
-    // False, with the reason in `error`, when the input cannot be read or is
-    // not text in the chosen encoding.
-    bool read(TextEncoding encoding, QString *error);
+    // Fails when the input cannot be read or is not text in the chosen encoding.
+    Result<> read(TextEncoding encoding);
 
     QByteArrayView utf8() const { return m_utf8; }
 
