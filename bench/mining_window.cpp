@@ -51,10 +51,10 @@ int main(int argc, char *argv[])
     settings.sandbox = true;
     const QString limit = args.value(2, QStringLiteral("20000"));
 
-    app::MainWindow window;
-    app::installBinders(window, settings);
-    window.show();
-    auto *binder = window.findChild<app::MiningBinder *>();
+    const auto window = app::MainWindow::create().value();
+    app::installBinders(*window, settings);
+    window->show();
+    auto *binder = window->findChild<app::MiningBinder *>();
     mining::MiningRun *run = binder->run();
 
     QElapsedTimer clock;
@@ -80,16 +80,16 @@ int main(int argc, char *argv[])
         std::printf(
             "done: %d keywords, %d queries, %.2f s, list %lld characters, peak RSS %ld MB\n",
             run->foundCount(), queries, ms / 1000.0,
-            qlonglong(window.controls().Text1->text().size()), peakRssKb() / 1024);
+            qlonglong(window->controls().Text1->text().size()), peakRssKb() / 1024);
         QApplication::quit();
     });
 
-    auto *start = window.controls().Command4;
+    auto *start = window->controls().Command4;
     // Start once the marker page has released the button.
     auto tryStart = [&] {
         if (!start->isEnabled())
             return false;
-        window.controls().Text4->setText(limit);
+        window->controls().Text4->setText(limit);
         clock.start();
         start->click();
         return true;

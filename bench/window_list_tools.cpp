@@ -3,13 +3,13 @@
 // Usage: bench_window_list_tools [LINES] [ROUNDS]
 
 #include "app/binders.h"
-#include "app/export_file.h"
 #include "app/keyword_list_box.h"
 #include "app/main_window.h"
 #include "config/settings.h"
 #include "list/export_text.h"
 #include "list/keyword_list.h"
 #include "list/root_groups.h"
+#include "list/text_file.h"
 #include "spreadsheet/sheet.h"
 
 #include <QAbstractButton>
@@ -83,16 +83,16 @@ int main(int argc, char *argv[])
     const int lines = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 100000;
     const int rounds = argc > 2 ? QString::fromLocal8Bit(argv[2]).toInt() : 5;
 
-    MainWindow window;
+    const auto window = MainWindow::create().value();
     vantorix::config::Settings settings;
-    vantorix::app::installBinders(window, settings);
-    window.show();
-    KeywordListBox *box = window.controls().Text1;
+    vantorix::app::installBinders(*window, settings);
+    window->show();
+    KeywordListBox *box = window->controls().Text1;
     const QString list = makeList(lines);
     const auto reset = [&] { box->pasteBack(list); };
     const auto click = [&](const char *name) {
         return
-            [&window, name] { window.findChild<QAbstractButton *>(QLatin1String(name))->click(); };
+            [&window, name] { window->findChild<QAbstractButton *>(QLatin1String(name))->click(); };
     };
 
     std::printf("%d lines (%lld characters), %d rounds, milliseconds\n\n", lines,
@@ -116,11 +116,11 @@ int main(int argc, char *argv[])
                                     },
                                     [&] { box->undo(); }));
 
-    window.controls().Text9->setText(QStringLiteral("seo"));
+    window->controls().Text9->setText(QStringLiteral("seo"));
     report("contains \"seo\" (Command15)", measure(rounds, reset, click("Command15")));
-    window.controls().Text2->setText(QStringLiteral("减肥"));
+    window->controls().Text2->setText(QStringLiteral("减肥"));
     report("not containing \"减肥\" (Command8)", measure(rounds, reset, click("Command8")));
-    window.controls().Text8->setText(QStringLiteral("8"));
+    window->controls().Text8->setText(QStringLiteral("8"));
     report("longer than 8 (Command13)", measure(rounds, reset, click("Command13")));
     report("remove duplicates (Command6)", measure(rounds, reset, click("Command6")));
     report("shuffle (Command2)", measure(rounds, reset, click("Command2")));
@@ -129,14 +129,14 @@ int main(int argc, char *argv[])
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("export.txt"));
     for (const auto encoding :
-         {vantorix::app::ExportEncoding::Utf8, vantorix::app::ExportEncoding::Gbk}) {
-        const bool gbk = encoding == vantorix::app::ExportEncoding::Gbk;
+         {vantorix::list::TextEncoding::Utf8, vantorix::list::TextEncoding::Gbk}) {
+        const bool gbk = encoding == vantorix::list::TextEncoding::Gbk;
         report(
             gbk ? "export, comma, GBK file (no dialog)" : "export, comma, UTF-8 file (no dialog)",
             measure(rounds, reset, [&] {
                 const QString text =
                     vantorix::list::exportText(box->text(), vantorix::list::ExportSeparator::Comma);
-                static_cast<void>(vantorix::app::writeExportFile(path, text, encoding));
+                static_cast<void>(vantorix::list::writeTextFile(path, text, encoding));
             }));
     }
     // The list menu's tools, as its binder runs them once a file is chosen.

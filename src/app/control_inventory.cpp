@@ -1,5 +1,7 @@
 #include "app/control_inventory.h"
 
+#include "mining/defaults.h"
+
 namespace vantorix::app {
 
 namespace {
@@ -39,11 +41,11 @@ constexpr ControlSpec kInventory[] = {
     {"Check4", K::CheckBox, u"查询关键词包含：", "Frame1", 120, 1440, 1815, 255, 7, C::Blue, NoFlags, NoIcon},
     {"Text5", K::TextBox, u"未开启", "Frame1", 1920, 1320, 1455, 375, 8, C::Default, Disabled, NoIcon},
     {"Label10", K::Label, u"关键词长度大于：", "Frame1", 3480, 1440, 1455, 255, 12, C::Blue, NoFlags, NoIcon},
-    {"Text6", K::TextBox, u"0", "Frame1", 4920, 1320, 735, 375, 9, C::Blue, NoFlags, NoIcon},
+    {"Text6", K::TextBox, mining::kDefaultLongerThanText.utf16(), "Frame1", 4920, 1320, 735, 375, 9, C::Blue, NoFlags, NoIcon},
     {"Label11", K::Label, u"搜索词：", "Frame1", 120, 2040, 855, 255, 10, C::Default, NoFlags, NoIcon},
-    {"Text3", K::TextBox, u"减肥", "Frame1", 960, 1920, 1455, 375, 4, C::Red, NoFlags, NoIcon},
+    {"Text3", K::TextBox, mining::kDefaultSeed.utf16(), "Frame1", 960, 1920, 1455, 375, 4, C::Red, NoFlags, NoIcon},
     {"Label8", K::Label, u"关键词数量：", "Frame1", 2760, 2040, 1215, 255, 11, C::Blue, NoFlags, NoIcon},
-    {"Text4", K::TextBox, u"1000", "Frame1", 3960, 1920, 855, 390, 6, C::Blue, NoFlags, NoIcon},
+    {"Text4", K::TextBox, mining::kDefaultLimitText.utf16(), "Frame1", 3960, 1920, 855, 390, 6, C::Blue, NoFlags, NoIcon},
     {"Command4", K::Button, u"开始挖掘", "Frame1", 120, 2520, 1095, 375, 5, C::Default, NoFlags, QStyle::SP_MediaPlay},
     {"Command5", K::Button, u"停止挖掘", "Frame1", 1560, 2520, 1095, 375, 3, C::Default, NoFlags, QStyle::SP_MediaStop},
 

@@ -1,43 +1,12 @@
 #include "app/keyword_list_box.h"
 
-#include "list/keyword_list.h"
+#include "list/raw_text.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QScopedValueRollback>
 
 namespace vantorix::app {
-
-namespace {
-
-bool isBreak(QChar c)
-{
-    return c == u'\r' || c == u'\n' || c == QChar::ParagraphSeparator;
-}
-
-// Whether the document's raw text (blocks joined by U+2029) is what `exact`
-// looks like in the box: CRLF, a lone CR and a lone LF each one line break.
-bool showsAs(QStringView exact, QStringView raw)
-{
-    qsizetype i = 0;
-    qsizetype j = 0;
-    while (i < exact.size() && j < raw.size()) {
-        const QChar c = exact[i];
-        if (isBreak(c)) {
-            if (raw[j] != QChar::ParagraphSeparator)
-                return false;
-            i += (c == u'\r' && i + 1 < exact.size() && exact[i + 1] == u'\n') ? 2 : 1;
-        } else {
-            if (raw[j] != c)
-                return false;
-            ++i;
-        }
-        ++j;
-    }
-    return i == exact.size() && j == raw.size();
-}
-
-} // namespace
 
 KeywordListBox::KeywordListBox(QWidget *parent) : QPlainTextEdit(parent)
 {
@@ -60,21 +29,13 @@ QString KeywordListBox::text() const
     const QString raw = document()->toRawText();
     const int steps = document()->availableUndoSteps();
     for (auto it = m_written.crbegin(); it != m_written.crend(); ++it) {
-        if (it->undoSteps == steps && showsAs(it->text, raw)) {
+        if (it->undoSteps == steps && list::rawTextShows(raw, it->text)) {
             m_current = it->text;
             m_touched = false;
             return m_current;
         }
     }
-    QString rebuilt;
-    rebuilt.reserve(raw.size() + raw.size() / 8);
-    for (const QChar c : raw) {
-        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator)
-            rebuilt += list::kSeparator;
-        else
-            rebuilt += c;
-    }
-    return rebuilt;
+    return list::listFromRawText(raw);
 }
 
 void KeywordListBox::pasteBack(const QString &list, History history)

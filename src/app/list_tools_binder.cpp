@@ -1,7 +1,6 @@
 #include "app/list_tools_binder.h"
 
 #include "app/busy_button.h"
-#include "app/export_file.h"
 #include "app/keyword_list_box.h"
 #include "app/main_window.h"
 #include "app/save_dialog.h"
@@ -11,6 +10,7 @@
 #include "list/keyword_list.h"
 #include "list/piece_tool.h"
 #include "list/shuffle.h"
+#include "list/text_file.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -95,9 +95,9 @@ void ListToolsBinder::exportList()
                     QStringLiteral("txt"),
                     QStringLiteral("长尾词.txt")},
                    [text](const QString &path, const QString &filter) {
-                       return writeExportFile(path, text,
-                                              filter == kGbkFilter ? ExportEncoding::Gbk
-                                                                   : ExportEncoding::Utf8);
+                       return list::writeTextFile(path, text,
+                                                  filter == kGbkFilter ? list::TextEncoding::Gbk
+                                                                       : list::TextEncoding::Utf8);
                    });
 }
 

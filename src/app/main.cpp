@@ -88,8 +88,10 @@ int main(int argc, char *argv[])
     }
 
     // Each feature plugs its behaviour into the window through installBinders().
-    app::MainWindow window;
-    app::installBinders(window, settings);
-    window.show();
+    const Result<std::unique_ptr<app::MainWindow>> window = app::MainWindow::create();
+    if (!window)
+        return config::printError(kProgram, window.error(), 1);
+    app::installBinders(**window, settings);
+    (*window)->show();
     return QApplication::exec();
 }

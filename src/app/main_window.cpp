@@ -28,7 +28,17 @@ constexpr int kPanelOverhangTwips = 300;
 
 } // namespace
 
-MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
+Result<std::unique_ptr<MainWindow>> MainWindow::create()
+{
+    std::unique_ptr<MainWindow> window(new MainWindow);
+    const Result<Controls> found = findControls(*window);
+    if (!found)
+        return failure(found.error());
+    window->adopt(*found);
+    return window;
+}
+
+MainWindow::MainWindow()
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -54,11 +64,11 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
     clock->setInterval(1000);
     connect(clock, &QTimer::timeout, this, &MainWindow::showClock);
     clock->start();
+}
 
-    const Result<Controls> found = findControls(*this);
-    if (!found)
-        qFatal("%s", qPrintable(found.error()));
-    m_controls = *found;
+void MainWindow::adopt(const Controls &controls)
+{
+    m_controls = controls;
     connect(m_controls.WebBrowser1, &BrowserPanel::focusWidgetReplaced, this,
             &MainWindow::applyTabOrder);
 

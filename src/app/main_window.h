@@ -1,8 +1,10 @@
 #pragma once
 
 #include "app/controls.h"
+#include "common/result.h"
 
 #include <QWidget>
+#include <memory>
 
 namespace vantorix::app {
 
@@ -12,10 +14,11 @@ class MainWindow : public QWidget
 {
     Q_OBJECT
 public:
-    explicit MainWindow(QWidget *parent = nullptr);
+    // The window, or which control it lacks.
+    static Result<std::unique_ptr<MainWindow>> create();
 
-    // The controls the binders work with; a window that lacks one never
-    // gets this far.
+    // The controls the binders work with; a window that lacks one is never
+    // created.
     const Controls &controls() const { return m_controls; }
 
     // The title set at start-up, which the clock rebuilds the caption from.
@@ -32,6 +35,8 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    MainWindow();
+    void adopt(const Controls &controls);
     void buildControls();
     void applyTabOrder();
     void makeOptionGroupsOneStop();

@@ -22,11 +22,10 @@ CommandContext::~CommandContext() = default;
 
 bool CommandContext::readInput(StandardInput &input)
 {
-    QString error;
-    if (input.read(m_encoding, &error))
-        return true;
-    fail(error);
-    return false;
+    const Result<> read = input.read(m_encoding);
+    if (!read)
+        fail(read.error());
+    return read.ok();
 }
 
 int CommandContext::usageError(const QString &message)

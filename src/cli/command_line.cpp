@@ -41,9 +41,10 @@ const config::OptionTable<GlobalArgs> &globalOptionTable()
         {{QStringLiteral("encoding"), QStringLiteral("utf-8|gbk"),
           QStringLiteral("encoding of standard input and output (utf-8)")},
          [](GlobalArgs &args, const QString &name) -> Result<> {
-             if (!parseEncoding(name, &args.encoding))
-                 return failure(
-                     config::notOneOf(name, {QStringLiteral("utf-8"), QStringLiteral("gbk")}));
+             const Result<TextEncoding> encoding = parseEncoding(name);
+             if (!encoding)
+                 return failure(encoding.error());
+             args.encoding = *encoding;
              return {};
          }},
         switchOption(config::helpOption(), &GlobalArgs::help),

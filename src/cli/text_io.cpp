@@ -1,5 +1,7 @@
 #include "cli/text_io.h"
 
+#include "config/bound_option.h"
+
 #include <cstdio>
 
 #ifdef Q_OS_WIN
@@ -9,22 +11,14 @@
 
 namespace vantorix::cli {
 
-namespace {
-
-const char *const kGbkCodec = "GB18030";
-
-} // namespace
-
-bool parseEncoding(const QString &name, TextEncoding *out)
+Result<TextEncoding> parseEncoding(const QString &name)
 {
     const QString key = name.toLower();
     if (key == QLatin1String("utf-8") || key == QLatin1String("utf8"))
-        *out = TextEncoding::Utf8;
-    else if (key == QLatin1String("gbk") || key == QLatin1String("gb18030"))
-        *out = TextEncoding::Gbk;
-    else
-        return false;
-    return true;
+        return TextEncoding::Utf8;
+    if (key == QLatin1String("gbk") || key == QLatin1String("gb18030"))
+        return TextEncoding::Gbk;
+    return failure(config::notOneOf(name, {QStringLiteral("utf-8"), QStringLiteral("gbk")}));
 }
 
 void useBinaryStandardStreams()
@@ -36,46 +30,39 @@ void useBinaryStandardStreams()
 #endif
 }
 
-bool StandardInput::read(TextEncoding encoding, QString *error)
+Result<> StandardInput::read(TextEncoding encoding)
 {
-    if (!m_file.open(0, QIODevice::ReadOnly)) {
-        *error = QStringLiteral("cannot read standard input: ") + m_file.errorString();
-        return false;
-    }
+    if (!m_file.open(0, QIODevice::ReadOnly))
+        return failure(QStringLiteral("cannot read standard input: ") + m_file.errorString());
     QByteArrayView raw;
     const qint64 size = m_file.isSequential() ? 0 : m_file.size();
     if (const uchar *mapped = size > 0 ? m_file.map(0, size) : nullptr) {
         raw = QByteArrayView(reinterpret_cast<const char *>(mapped), size);
     } else {
         m_bytes = m_file.readAll();
-        if (m_file.error() != QFileDevice::NoError) {
-            *error = QStringLiteral("cannot read standard input: ") + m_file.errorString();
-            return false;
-        }
+        if (m_file.error() != QFileDevice::NoError)
+            return failure(QStringLiteral("cannot read standard input: ") + m_file.errorString());
         raw = m_bytes;
     }
     if (encoding == TextEncoding::Utf8) {
         if (raw.startsWith("\xEF\xBB\xBF"))
             raw = raw.sliced(3);
         m_utf8 = raw;
-        return true;
+        return {};
     }
-    QStringDecoder decoder(kGbkCodec);
+    QStringDecoder decoder(list::kGbkCodec);
     const QString text = decoder.decode(raw);
     // Malformed GBK decodes silently to stand-in characters; refuse it rather
     // than write back bytes the user never had.
-    QStringEncoder encoder(kGbkCodec);
-    if (decoder.hasError() || QByteArrayView(QByteArray(encoder.encode(text))) != raw) {
-        *error = QStringLiteral("standard input is not valid GBK text");
-        return false;
-    }
+    if (decoder.hasError() || QByteArrayView(list::encodeText(text, TextEncoding::Gbk)) != raw)
+        return failure(QStringLiteral("standard input is not valid GBK text"));
     m_bytes = text.toUtf8();
     m_utf8 = m_bytes;
-    return true;
+    return {};
 }
 
 OutputStream::OutputStream(int descriptor, TextEncoding encoding, qsizetype chunkSize)
-    : m_encoding(encoding), m_fromUtf8(QStringDecoder::Utf8), m_toGbk(kGbkCodec),
+    : m_encoding(encoding), m_fromUtf8(QStringDecoder::Utf8), m_toGbk(list::kGbkCodec),
       m_sink([this](QByteArrayView utf8) { return deliver(utf8); }, chunkSize)
 {
     m_file.open(descriptor, QIODevice::WriteOnly | QIODevice::Unbuffered);

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "common/result.h"
 #include "list/byte_sink.h"
+#include "list/text_file.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -11,10 +13,10 @@
 namespace vantorix::cli {
 
 // The encoding of standard input and output (--encoding).
-enum class TextEncoding { Utf8, Gbk };
+using list::TextEncoding;
 
 // "utf-8"/"utf8" or "gbk"/"gb18030", any letter case.
-bool parseEncoding(const QString &name, TextEncoding *out);
+Result<TextEncoding> parseEncoding(const QString &name);
 
 // Puts the standard streams in binary mode where the platform translates
 // line ends, so CRLF and LF reach the caller exactly.
@@ -30,9 +32,8 @@ public:
     StandardInput(const StandardInput &) = delete;
     StandardInput &operator=(const StandardInput &) = delete;
 
-    // False, with the reason in `error`, when the input cannot be read or is
-    // not text in the chosen encoding.
-    bool read(TextEncoding encoding, QString *error);
+    // Fails when the input cannot be read or is not text in the chosen encoding.
+    Result<> read(TextEncoding encoding);
 
     QByteArrayView utf8() const { return m_utf8; }
 

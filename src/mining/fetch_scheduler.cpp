@@ -201,7 +201,7 @@ std::optional<QString> FetchScheduler::blockIn(const web::FetchResult &result) c
 {
     if (!result.stoppedAt.isEmpty())
         return QStringLiteral("captcha redirect to ") + result.stoppedAt.host();
-    if (result.ok && m_layout->isBlockPage(result.text))
+    if (result.page && m_layout->isBlockPage(result.page->text))
         return QStringLiteral("verification page");
     return std::nullopt;
 }
@@ -215,8 +215,9 @@ void FetchScheduler::onFinished(quint64 id, const web::FetchResult &result)
     job.fetch = nullptr;
     Route &route = m_routes[size_t(job.lastRoute)];
     const qint64 at = now();
-    if (result.ok && !job.sentOn) {
-        if (const std::optional<QUrl> other = m_layout->retryAddress(job.address, result.text)) {
+    if (result.page && !job.sentOn) {
+        if (const std::optional<QUrl> other =
+                m_layout->retryAddress(job.address, result.page->text)) {
             job.sentOn = true;
             job.address = *other;
             --job.attempts; // the page that sent us on costs no try
@@ -238,7 +239,7 @@ void FetchScheduler::onFinished(quint64 id, const web::FetchResult &result)
         retryOrSettle(id, {failure(*how), true});
         return;
     }
-    if (!result.ok) {
+    if (!result.page) {
         ++route.stats.failures;
         if (route.isProxy && ++route.failuresInARow >= kFailuresBeforeRest) {
             const qint64 rest = restMs(route.restsInARow++);
@@ -253,12 +254,12 @@ void FetchScheduler::onFinished(quint64 id, const web::FetchResult &result)
                                                     .arg(job.lastRoute + 1)
                                                     .arg(route.stats.name)
                                               : QString();
-        retryOrSettle(id, {failure(result.error + through), false});
+        retryOrSettle(id, {failure(result.page.error() + through), false});
         return;
     }
     route.blocksInARow = route.failuresInARow = route.restsInARow = 0;
     route.pace.answered();
-    settle(id, {QueryPage{result.text, result.malformed}, false});
+    settle(id, {result.page, false});
 }
 
 void FetchScheduler::retryOrSettle(quint64 id, QueryOutcome outcome)

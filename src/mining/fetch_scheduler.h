@@ -16,17 +16,10 @@
 
 namespace vantorix::mining {
 
-// A result page that arrived.
-struct QueryPage
-{
-    QString text;           // decoded body
-    bool malformed = false; // it held bytes invalid in its charset
-};
-
 // What became of a query after its tries: its page, or why it has none.
 struct QueryOutcome
 {
-    Result<QueryPage> page = failure(QString());
+    Result<web::DecodedPage> page = failure(QString());
     bool blocked = false; // no page because the engine answered with blocks to the end
 };
 

@@ -156,7 +156,7 @@ qsizetype MiningRun::enqueue(const QStringList &keywords, int generation)
 QStringList MiningRun::candidates(const QueryOutcome &outcome, const PlannedQuery &query,
                                   bool first)
 {
-    const Result<QueryPage> &page = outcome.page;
+    const Result<web::DecodedPage> &page = outcome.page;
     if (!page) {
         if (outcome.blocked) {
             ++m_stayedBlocked;

@@ -21,9 +21,9 @@ void fetchSeedMarkers(web::PageFetcher &fetcher, const QString &publisherHost, Q
     web::PageFetch *fetch = fetcher.get(web::markerPageUrl(publisherHost));
     QObject::connect(fetch, &web::PageFetch::finished, context,
                      [done = std::move(done)](const web::FetchResult &result) {
-                         if (!result.ok)
-                             return done(failure(result.error));
-                         done(parseSeedMarkers(result.text));
+                         if (!result.page)
+                             return done(failure(result.page.error()));
+                         done(parseSeedMarkers(result.page->text));
                      });
 }
 

@@ -1,12 +1,11 @@
 #include "web/dump_file.h"
 
 #include "list/keyword_list.h"
-#include "list/output_file.h"
+#include "list/text_file.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
-#include <QStringEncoder>
 
 namespace vantorix::web {
 
@@ -45,10 +44,8 @@ Result<> writeDumpFile(const QString &wordList, const config::Settings &settings
         return cannotWrite(path,
                            QStringLiteral("no folder %1").arg(QDir::toNativeSeparators(folder)));
     }
-    QStringEncoder encoder("GB18030");
-    const QByteArray bytes = encoder.encode(wordList + list::kSeparator);
-    if (const Result<> written = list::writeOutputFile(
-            path, [&bytes](QIODevice &file) { return list::writeAll(file, bytes); });
+    if (const Result<> written =
+            list::writeTextFile(path, wordList + list::kSeparator, list::TextEncoding::Gbk);
         !written)
         return cannotWrite(path, written.error());
     return {};

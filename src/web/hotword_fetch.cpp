@@ -20,10 +20,10 @@ void HotwordFetch::pageArrived(const FetchResult &result)
 {
     m_fetch = nullptr;
     deleteLater();
-    if (!result.ok)
-        Q_EMIT finished(failure(result.error));
+    if (!result.page)
+        Q_EMIT finished(failure(result.page.error()));
     else
-        Q_EMIT finished(m_reading.wordList(result.text));
+        Q_EMIT finished(m_reading.wordList(result.page->text));
 }
 
 } // namespace vantorix::web

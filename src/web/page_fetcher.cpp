@@ -212,25 +212,24 @@ void PageFetch::complete()
     const QString sent = QString::fromLatin1(reply->url().toEncoded());
     const QString address = clipped(sent);
     if (!m_gaveUp.isEmpty()) {
-        result.error = m_gaveUp + QStringLiteral(" (") + address + QLatin1Char(')');
+        result.page = failure(m_gaveUp + QStringLiteral(" (") + address + QLatin1Char(')'));
     } else if (result.status >= 400 || (reply->error() == QNetworkReply::NoError &&
                                         (result.status < 200 || result.status > 299))) {
-        result.error = QStringLiteral("HTTP status %1 (%2)").arg(result.status).arg(address);
+        result.page =
+            failure(QStringLiteral("HTTP status %1 (%2)").arg(result.status).arg(address));
     } else if (reply->error() == QNetworkReply::NoError && m_body.size() < m_declaredBytes) {
         // Qt may end a reply whose connection closed mid-body without an error.
-        result.error = QStringLiteral("connection closed after %1 of %2 bytes (%3)")
-                           .arg(m_body.size())
-                           .arg(m_declaredBytes)
-                           .arg(address);
+        result.page = failure(QStringLiteral("connection closed after %1 of %2 bytes (%3)")
+                                  .arg(m_body.size())
+                                  .arg(m_declaredBytes)
+                                  .arg(address));
     } else if (reply->error() != QNetworkReply::NoError) {
-        result.error = reply->errorString().replace(sent, address);
-        if (!result.error.contains(address))
-            result.error += QStringLiteral(" (") + address + QLatin1Char(')');
+        QString error = reply->errorString().replace(sent, address);
+        if (!error.contains(address))
+            error += QStringLiteral(" (") + address + QLatin1Char(')');
+        result.page = failure(std::move(error));
     } else {
-        result.ok = true;
-        DecodedPage page = decodePage(m_body, reply->rawHeader("Content-Type"));
-        result.text = std::move(page.text);
-        result.malformed = page.malformed;
+        result.page = decodePage(m_body, reply->rawHeader("Content-Type"));
     }
     m_body = QByteArray();
     reply->deleteLater();

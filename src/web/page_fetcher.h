@@ -1,6 +1,8 @@
 #pragma once
 
+#include "common/result.h"
 #include "config/settings.h"
+#include "web/charset.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -17,13 +19,11 @@ namespace vantorix::web {
 
 struct FetchResult
 {
-    bool ok = false;
+    // The body decoded by its declared charset (GB18030 by default), or why
+    // the fetch failed, for messages on the command line.
+    Result<DecodedPage> page = failure(QString());
     int status = 0; // HTTP status, 0 when none arrived
-    QString text;   // body decoded by its declared charset (GB18030 by default)
-    QString error;  // why it failed, for messages on the command line
-    // The body held bytes invalid in its charset.
-    bool malformed = false;
-    // The redirect the fetch was told not to follow (then not ok); empty otherwise.
+    // The redirect the fetch was told not to follow (then a failure); empty otherwise.
     QUrl stoppedAt;
 };
 

@@ -186,12 +186,11 @@ private Q_SLOTS:
     {
         QFETCH(QString, name);
         QFETCH(bool, otherKind);
-        MainWindow window;
-        QVERIFY(findControls(window).ok());
-        delete window.findChild<QWidget *>(name);
+        const auto window = MainWindow::create().value();
+        delete window->findChild<QWidget *>(name);
         if (otherKind)
-            (new QWidget(&window))->setObjectName(name);
-        const auto found = findControls(window);
+            (new QWidget(window.get()))->setObjectName(name);
+        const auto found = findControls(*window);
         QVERIFY(!found.ok());
         QVERIFY2(found.error().endsWith(name), qPrintable(found.error()));
     }

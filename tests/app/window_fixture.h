@@ -36,7 +36,7 @@ struct WindowFixture
 
     bool open()
     {
-        window = std::make_unique<vantorix::app::MainWindow>();
+        window = vantorix::app::MainWindow::create().value();
         vantorix::app::installBinders(*window, settings);
         window->show();
         return QTest::qWaitForWindowExposed(window.get(), 60000);

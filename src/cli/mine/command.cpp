@@ -5,6 +5,7 @@
 #include "cli/mine/session.h"
 #include "cli/mine/sheet.h"
 #include "list/filters.h"
+#include "mining/defaults.h"
 #include "mining/fetch_policy.h"
 #include "mining/jcf.h"
 
@@ -13,11 +14,6 @@
 namespace vantorix::cli {
 
 namespace {
-
-// The window's initial values of the mining panel.
-const QString kDefaultSeed = QStringLiteral("减肥");
-const QString kDefaultLimit = QStringLiteral("1000");
-const QString kDefaultLongerThan = QStringLiteral("0");
 
 // Failures in a row that end a run early.
 constexpr int kDefaultMaxFailures = 20;
@@ -116,7 +112,8 @@ QString MineCommand::details() const
 }
 
 MineArgs::MineArgs()
-    : limit(kDefaultLimit), longerThan(kDefaultLongerThan), maxFailures(kDefaultMaxFailures)
+    : limit(mining::kDefaultLimitText.toString()),
+      longerThan(mining::kDefaultLongerThanText.toString()), maxFailures(kDefaultMaxFailures)
 {
 }
 
@@ -179,7 +176,7 @@ void MineCommand::start(CommandContext &ctx)
     const auto usageError = [&ctx](const QString &message) { ctx.finish(ctx.usageError(message)); };
     MineOptions options;
     mining::MiningInput &input = options.input;
-    input.seed = ctx.arguments.value(0, kDefaultSeed);
+    input.seed = ctx.arguments.value(0, mining::kDefaultSeed.toString());
     input.limitText = given.limit;
     input.minLengthText = given.longerThan;
     // Without --contains the filter is off, as the window's unchecked box.

@@ -58,7 +58,7 @@ Result<QStringList> readSeenFile(const QString &path, TextEncoding encoding)
     QByteArray bytes = std::move(read).value();
     QString text;
     if (encoding == TextEncoding::Gbk) {
-        text = QStringDecoder("GB18030").decode(bytes);
+        text = QStringDecoder(list::kGbkCodec).decode(bytes);
     } else {
         if (bytes.startsWith("\xEF\xBB\xBF"))
             bytes.remove(0, 3);
