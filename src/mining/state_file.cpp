@@ -13,7 +13,29 @@ namespace {
 
 // The first member tells a state file from any other JSON file.
 const QString kFormatKey = QStringLiteral("vantorix mining state");
-constexpr int kFormatVersion = 1;
+constexpr int kFormatVersion = 2;
+
+// FNV-1a: enough to tell a record cut or garbled by a kill from a whole one.
+quint32 checksum(QByteArrayView bytes)
+{
+    quint32 hash = 2166136261u;
+    for (const char byte : bytes)
+        hash = (hash ^ quint8(byte)) * 16777619u;
+    return hash;
+}
+
+QJsonValue queryJson(const PlannedQuery &query)
+{
+    return QJsonArray{query.text, query.kind == QueryKind::Suggest ? 1 : 0};
+}
+
+std::optional<PlannedQuery> queryFrom(const QJsonValue &value)
+{
+    const QJsonArray pair = value.toArray();
+    if (pair.size() != 2 || !pair[0].isString() || !(pair[1] == 0 || pair[1] == 1))
+        return std::nullopt;
+    return PlannedQuery{pair[0].toString(), pair[1] == 1 ? QueryKind::Suggest : QueryKind::Related};
+}
 
 QJsonArray stringArray(const QStringList &strings)
 {
@@ -29,7 +51,12 @@ QJsonObject toJson(const SavedRun &run)
     for (const auto &[name, value] : run.settings)
         settings.append(QJsonArray{name, value});
     const RunCheckpoint &at = run.checkpoint;
+    QJsonArray unanswered;
+    for (const PlannedQuery &query : at.unanswered)
+        unanswered.append(queryJson(query));
     return {{kFormatKey, kFormatVersion},
+            {QStringLiteral("committed"), double(run.committed)},
+            {QStringLiteral("unanswered"), unanswered},
             {QStringLiteral("settings"), settings},
             {QStringLiteral("generation"), at.generation},
             {QStringLiteral("keywords"), stringArray(at.keywords)},
@@ -90,6 +117,25 @@ public:
         }
         return pairs;
     }
+    QList<PlannedQuery> queries(const char *name)
+    {
+        QList<PlannedQuery> queries;
+        for (const QJsonValue item : array(name)) {
+            const std::optional<PlannedQuery> query = queryFrom(item);
+            if (!query && m_problem.isEmpty())
+                m_problem = QStringLiteral("\"%1\" holds a non-query").arg(QLatin1String(name));
+            if (query)
+                queries.append(*query);
+        }
+        return queries;
+    }
+    qint64 length(const char *name)
+    {
+        const double number = take(name, QJsonValue::Double).toDouble();
+        if (m_problem.isEmpty() && (number < -1 || number > 9e15 || number != qint64(number)))
+            m_problem = QStringLiteral("\"%1\" is not a length").arg(QLatin1String(name));
+        return qint64(number);
+    }
     const QString &problem() const { return m_problem; }
 
 private:
@@ -106,15 +152,105 @@ private:
     QString m_problem;
 };
 
+// A record's fields, in this order.
+QJsonArray stepJson(const QueryStep &step, qint64 committed)
+{
+    return {step.generation,
+            step.retried,
+            step.found,
+            step.foundCount,
+            step.queriesMade,
+            step.failedQueries,
+            step.stayedBlocked,
+            step.failuresInARow,
+            step.pagesWithoutBlock,
+            step.firstError,
+            step.firstBlocked,
+            step.unanswered ? queryJson(*step.unanswered) : QJsonValue(),
+            double(committed)};
+}
+
+std::optional<QueryStep> stepFrom(const QJsonArray &fields, qint64 &committed)
+{
+    if (fields.size() != 13 || !fields[1].isBool() || !fields[2].isString() ||
+        !fields[9].isString() || !fields[10].isBool() || !fields[12].isDouble())
+        return std::nullopt;
+    QueryStep step;
+    int *counts[] = {&step.generation,       &step.foundCount,    &step.queriesMade,
+                     &step.failedQueries,    &step.stayedBlocked, &step.failuresInARow,
+                     &step.pagesWithoutBlock};
+    const int at[] = {0, 3, 4, 5, 6, 7, 8};
+    for (size_t i = 0; i < std::size(at); ++i) {
+        const double number = fields[at[i]].toDouble(-1);
+        if (number < 0 || number > 1e9 || number != int(number))
+            return std::nullopt;
+        *counts[i] = int(number);
+    }
+    step.retried = fields[1].toBool();
+    step.found = fields[2].toString();
+    step.firstError = fields[9].toString();
+    step.firstBlocked = fields[10].toBool();
+    if (!fields[11].isNull()) {
+        step.unanswered = queryFrom(fields[11]);
+        if (!step.unanswered)
+            return std::nullopt;
+    }
+    committed = qint64(fields[12].toDouble());
+    if (committed < -1 || double(committed) != fields[12].toDouble())
+        return std::nullopt;
+    return step;
+}
+
+Result<SavedRun> parseSnapshot(const QByteArray &bytes);
+
+// Applies the records, one a line, that follow the snapshot.
+Result<> applyRecords(SavedRun &run, QByteArrayView records)
+{
+    int number = 0;
+    for (qsizetype from = 0;;) {
+        const qsizetype end = records.indexOf('\n', from);
+        if (end < 0)
+            return {}; // nothing, or a record cut off
+        const QByteArrayView line = records.sliced(from, end - from);
+        from = end + 1;
+        ++number;
+        const QByteArrayView payload = line.size() > 9 ? line.sliced(9) : QByteArrayView();
+        bool hex = false;
+        const bool intact = line.size() > 9 && line[8] == ' ' &&
+                            line.first(8).toByteArray().toUInt(&hex, 16) == checksum(payload) &&
+                            hex;
+        if (!intact) {
+            if (from == records.size())
+                return {}; // the last record, torn by a kill
+            return failure(QStringLiteral("record %1 is damaged").arg(number));
+        }
+        qint64 committed = -1;
+        const std::optional<QueryStep> step =
+            stepFrom(QJsonDocument::fromJson(payload.toByteArray()).array(), committed);
+        if (!step || step->queriesMade != run.checkpoint.queriesMade + 1)
+            return failure(QStringLiteral("record %1 does not follow the one before").arg(number));
+        applyStep(run.checkpoint, *step);
+        run.committed = committed;
+    }
+}
+
 } // namespace
 
 Result<> saveRun(const QString &path, const SavedRun &run)
 {
-    const QByteArray bytes = QJsonDocument(toJson(run)).toJson(QJsonDocument::Compact);
+    const QByteArray bytes = QJsonDocument(toJson(run)).toJson(QJsonDocument::Compact) + '\n';
     return list::writeOutputFile(path,
                                  [&bytes](QIODevice &file) { return list::writeAll(file, bytes); });
 }
 
+QByteArray stepRecord(const QueryStep &step, qint64 committed)
+{
+    const QByteArray payload =
+        QJsonDocument(stepJson(step, committed)).toJson(QJsonDocument::Compact);
+    return QByteArray::number(checksum(payload), 16).rightJustified(8, '0') + ' ' + payload + '\n';
+}
+
+// The one place the state file is read.
 Result<std::optional<SavedRun>> loadSavedRun(const QString &path)
 {
     QFile file(path);
@@ -129,6 +265,19 @@ Result<std::optional<SavedRun>> loadSavedRun(const QString &path)
 }
 
 Result<SavedRun> parseSavedRun(const QByteArray &bytes)
+{
+    const qsizetype end = bytes.indexOf('\n');
+    Result<SavedRun> run = parseSnapshot(end < 0 ? bytes : bytes.left(end));
+    if (!run || end < 0)
+        return run;
+    if (Result<> applied = applyRecords(*run, QByteArrayView(bytes).sliced(end + 1)); !applied)
+        return failure(QStringLiteral("a damaged mining state file: ") + applied.error());
+    return run;
+}
+
+namespace {
+
+Result<SavedRun> parseSnapshot(const QByteArray &bytes)
 {
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
@@ -157,10 +306,14 @@ Result<SavedRun> parseSavedRun(const QByteArray &bytes)
     at.stayedBlocked = read.count("stayedBlocked");
     at.failuresInARow = read.count("failuresInARow");
     at.pagesWithoutBlock = read.count("pagesWithoutBlock");
+    at.unanswered = read.queries("unanswered");
+    run.committed = read.length("committed");
     if (!read.problem().isEmpty())
         return failure(QStringLiteral("a damaged mining state file: ") + read.problem());
     return run;
 }
+
+} // namespace
 
 std::optional<SettingDifference> firstDifference(const QList<RunSetting> &saved,
                                                  const QList<RunSetting> &settings)

@@ -3,12 +3,16 @@
 
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
 #ifdef Q_OS_UNIX
 #include <csignal>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 using namespace Qt::StringLiterals;
@@ -42,15 +46,6 @@ QString resumeGraph()
                 graph += (j ? u","_s : u";%1k%2:"_s.arg(source).arg(i)) +
                          u"k%1"_s.arg((i * 7 + j * 11 + source.size()) % 30);
     return graph;
-}
-
-// Queries a saved run had made; -1 before the file exists.
-int queriesSaved(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return -1;
-    return QJsonDocument::fromJson(file.readAll()).object().value(u"queriesMade"_s).toInt(-1);
 }
 
 } // namespace
@@ -209,51 +204,105 @@ void MineCommandTest::stopSignals()
 void MineCommandTest::killedAndResumed_data()
 {
     QTest::addColumn<QString>("options");
-    QTest::newRow("tsv") << u"--format tsv"_s;
-    QTest::newRow("tsv, three in flight") << u"--format tsv --concurrency 3"_s;
-    QTest::newRow("raw, two in flight") << u"--raw --concurrency 2"_s;
+    QTest::addColumn<bool>("toFile"); // --output: byte for byte; else nothing lost
+    QTest::newRow("tsv into a file") << u"--format tsv"_s << true;
+    QTest::newRow("lines into a file, three in flight") << u"--concurrency 3"_s << true;
+    QTest::newRow("json to a pipe that closes, two in flight")
+        << u"--format json --concurrency 2"_s << false;
 }
 
-// Killed (SIGKILL) while waiting on the seed, on its suggestions and twice
-// later, each time resumed: the outputs put together are the output of a run
-// never interrupted, and a run resumed once more finds nothing to add.
+// Stopped 30 times at random moments (SIGKILL, SIGTERM, and a pipe closed by
+// its reader), each time resumed, then run to the end: the --output file is
+// the one an uninterrupted run writes; on standard output a query's records
+// may come twice but none is missing. A run resumed once more adds nothing.
 void MineCommandTest::killedAndResumed()
 {
+#ifdef Q_OS_UNIX
     QFETCH(QString, options);
+    QFETCH(bool, toFile);
     SearchSite site(resumeGraph());
+    for (int i = 0; i < 30; ++i)
+        for (const QString &key : {u"k%1"_s, u"?k%1"_s})
+            site.setDelay(key.arg(i), 15);
     QTemporaryDir dir;
-    const QStringList args =
-        mine("s --source both --expand questions --quiet", site) + options.split(u' ');
-    const QString state = dir.filePath(u"run.state"_s);
-    const CliResult whole = runCli(args + QStringList{u"--state"_s, dir.filePath(u"whole"_s)});
+    const QString out = dir.filePath(u"out"_s);
+    const QStringList args = mine("s --source both --expand questions --quiet", site) +
+                             options.split(u' ') +
+                             (toFile ? QStringList{u"--output"_s, out} : QStringList());
+    // Standard output goes into a FIFO that the test reads and may close.
+    const QByteArray fifo = dir.filePath(u"fifo"_s).toLocal8Bit();
+    QVERIFY(::mkfifo(fifo.constData(), 0600) == 0);
+    int reader = -1;
+    QByteArray printed;
+    auto drain = [&] {
+        char buffer[4096];
+        for (ssize_t got; reader >= 0 && (got = ::read(reader, buffer, sizeof buffer)) > 0;)
+            printed.append(buffer, got);
+    };
+    auto run = [&](const QString &state, const std::function<void(QProcess &)> &whileRunning) {
+        reader = ::open(fifo.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        CliResult result = runCli(
+            args + QStringList{u"--state"_s, state}, {}, CliInput::File,
+            [&](QProcess &p) {
+                if (whileRunning)
+                    whileRunning(p);
+                for (; p.state() == QProcess::Running; QTest::qWait(10))
+                    drain();
+            },
+            QString::fromLocal8Bit(fifo));
+        drain();
+        if (reader >= 0)
+            ::close(reader);
+        QFile file(out);
+        if (toFile && file.open(QIODevice::ReadOnly))
+            result.out = file.readAll();
+        return result;
+    };
+    const CliResult whole = run(dir.filePath(u"whole"_s), {});
     QCOMPARE(whole.exitCode, 0);
-    const QStringList asked = site.queries(); // in query order with one in flight
-    QVERIFY(asked.size() > 100);
+    const QByteArray wholeOut = toFile ? whole.out : std::exchange(printed, QByteArray());
+    QVERIFY(wholeOut.count('\n') > 20);
 
-    QByteArray out;
-    for (qsizetype at : {qsizetype(0), qsizetype(1), asked.size() / 3, asked.size() * 2 / 3}) {
-        while (asked.count(asked[at]) > 1)
-            ++at; // a keyword asked once, so that only this query waits
-        site.setDelay(asked[at], 60000);
-        const qsizetype before = site.queries().size();
-        const CliResult killed =
-            runCli(args + QStringList{u"--state"_s, state}, {}, CliInput::File, [&](QProcess &p) {
-                // Every query before it processed and saved, this one waited on.
-                QTRY_VERIFY_WITH_TIMEOUT(queriesSaved(state) == at &&
-                                             site.queries().mid(before).contains(asked[at]),
-                                         30000);
-                p.kill();
-            });
-        QVERIFY(killed.crashed);
-        out += killed.out;
-        site.setDelay(asked[at], 0);
+    const QString state = dir.filePath(u"run.state"_s);
+    QRandomGenerator random(22);
+    for (int i = 0; i < 30; ++i) {
+        run(state, [&](QProcess &p) {
+            const qint64 until = random.bounded(40, 250);
+            for (QElapsedTimer clock;
+                 clock.isValid() ? clock.elapsed() < until : (clock.start(), true);
+                 QTest::qWait(10))
+                drain();
+            const auto pid = pid_t(p.processId());
+            if (p.state() != QProcess::Running || pid <= 0)
+                return;
+            if (i % 3 == 2) {
+                // Everything written so far is read, then nobody reads.
+                ::kill(pid, SIGSTOP);
+                QTest::qWait(20);
+                drain();
+                ::close(std::exchange(reader, -1));
+                ::kill(pid, SIGCONT);
+            } else {
+                ::kill(pid, i % 3 ? SIGTERM : SIGKILL);
+            }
+        });
     }
-    const CliResult last = runCli(args + QStringList{u"--state"_s, state});
+    const CliResult last = run(state, {});
     QCOMPARE(last.exitCode, 0);
-    QCOMPARE(out + last.out, whole.out);
-    const CliResult again = runCli(args + QStringList{u"--state"_s, state});
+    if (toFile) {
+        QCOMPARE(last.out, wholeOut);
+    } else {
+        QStringList kept; // each record at its first showing
+        for (const QString &line : QString::fromUtf8(printed).split(u'\n'))
+            if (!kept.contains(line))
+                kept << line;
+        QCOMPARE(kept.join(u'\n'), QString::fromUtf8(wholeOut));
+    }
+    printed.clear();
+    const CliResult again = run(state, {});
     QCOMPARE(again.exitCode, 0);
-    QCOMPARE(again.out, options.startsWith(u"--raw"_s) ? whole.out : QByteArray());
+    QCOMPARE(toFile ? again.out : printed, toFile ? wholeOut : QByteArray());
+#endif
 }
 
 void MineCommandTest::unusableStateFile_data()

@@ -149,7 +149,7 @@ const config::OptionTable<MineArgs> &MineCommand::optionTable() const
             &MineArgs::maxQueries, 0, std::numeric_limits<int>::max()),
         config::textOption<MineArgs>(
             {QStringLiteral("state"), QStringLiteral("FILE"),
-             QStringLiteral("save the run in FILE after every query; resume from it")},
+             QStringLiteral("record the run in FILE after every query; resume from it")},
             &MineArgs::state),
         config::textOption<MineArgs>(
             {QStringLiteral("seen"), QStringLiteral("FILE"),
@@ -160,7 +160,8 @@ const config::OptionTable<MineArgs> &MineCommand::optionTable() const
          setFormat},
         config::textOption<MineArgs>(
             {QStringLiteral("output"), QStringLiteral("FILE"),
-             QStringLiteral("xlsx/csv: those and the root group, into FILE at the end")},
+             QStringLiteral("write the keywords into FILE (xlsx/csv: with the root group, at the "
+                            "end)")},
             &MineArgs::output),
         config::numberOption<MineArgs>(
             {QStringLiteral("max-failures"), QStringLiteral("K"),
@@ -213,12 +214,24 @@ void MineCommand::start(CommandContext &ctx)
         if (options.sheet)
             return usageError(config::excludeEachOther(
                 QStringLiteral("state"), QStringLiteral("format ") + given.formatName));
+        Result<std::shared_ptr<QLockFile>> lock = lockStateFile(given.state);
+        if (!lock)
+            return ctx.finish(ctx.fail(lock.error()));
+        // How the keywords are written decides what a resumed run must write.
+        const QList<mining::RunSetting> output{
+            {QStringLiteral("--format"), recordFormatNames().at(int(options.format))},
+            {QStringLiteral("--raw"), ctx.raw ? QStringLiteral("yes") : QStringLiteral("no")},
+            {QStringLiteral("--output"),
+             given.output.isEmpty() ? QStringLiteral("(standard output)") : given.output}};
         Result<MineResume> resume =
-            prepareResume(given.state, input, options.policy, ctx.layout->name());
+            prepareResume(given.state, input, options.policy, ctx.layout->name(), output);
         if (!resume)
             return usageError(resume.error());
         options.resume = std::move(resume).value();
+        options.resume->lock = std::move(lock).value();
     }
+    if (!options.sheet && !given.output.isEmpty())
+        options.outputPath = given.output;
     options.raw = ctx.raw;
     options.quiet = given.quiet;
 
