@@ -65,11 +65,15 @@ private Q_SLOTS:
     }
     void output_data();
     void output();
-    void unwritableOutputStopsTheRun();
+    void unwritableOutput_data();
+    void unwritableOutput();
     void stopSignals_data();
     void stopSignals();
     void killedAndResumed_data();
     void killedAndResumed();
+    void oneRunPerStateFile();
+    void failuresAskedAgain_data();
+    void failuresAskedAgain();
     void unusableStateFile_data();
     void unusableStateFile();
     void seenFile_data();
@@ -147,15 +151,41 @@ void MineCommandTest::output()
         QVERIFY(run.err.endsWith("vantorix-cli: 1 query failed\n"));
 }
 
-// Nobody reads the keywords any more: the run stops at the first failed write.
-void MineCommandTest::unwritableOutputStopsTheRun()
+void MineCommandTest::unwritableOutput_data()
+{
+    QTest::addColumn<QString>("state"); // "": none; a name: in the test's folder
+    QTest::addColumn<QString>("stdout");
+    QTest::addColumn<QStringList>("queries");
+    QTest::addColumn<QByteArray>("err");
+    QTest::newRow("a full disk") << QString() << u"/dev/full"_s << QStringList{u"s"_s}
+                                 << "cannot write to standard output"_ba;
+    QTest::newRow("a full disk, resumable")
+        << u"run.state"_s << u"/dev/full"_s << QStringList{u"s"_s}
+        << "cannot write to standard output"_ba;
+    QTest::newRow("no folder for the state") << u"none/run.state"_s << QString() << QStringList{}
+                                             << "cannot create files in its folder"_ba;
+}
+
+// The first failed write ends the run (mining on would only load the search
+// engine), before any query when the state cannot be kept; resumed where the
+// writes work, the run prints every keyword.
+void MineCommandTest::unwritableOutput()
 {
 #ifdef Q_OS_LINUX
+    QFETCH(QString, state);
+    QFETCH(QString, stdout);
     SearchSite site(u"s:a,b;a:c;b:d"_s);
-    const CliResult run = runCli(mine("s", site), {}, CliInput::File, {}, u"/dev/full"_s);
+    QTemporaryDir dir;
+    const QStringList args =
+        mine("s --quiet", site) +
+        (state.isEmpty() ? QStringList() : QStringList{u"--state"_s, dir.filePath(state)});
+    const CliResult run = runCli(args, {}, CliInput::File, {}, stdout);
     QCOMPARE(run.exitCode, 1);
-    QVERIFY(run.err.contains("cannot write to standard output"));
-    QCOMPARE(site.queries(), QStringList{u"s"_s});
+    QTEST(site.queries(), "queries");
+    QFETCH(QByteArray, err);
+    QVERIFY2(run.err.contains(err), run.err.constData());
+    if (!state.isEmpty() && !stdout.isEmpty())
+        QCOMPARE(runCli(args).out, "a\nb\nc\nd\n"_ba);
 #else
     QSKIP("writes to /dev/full");
 #endif
@@ -165,13 +195,16 @@ void MineCommandTest::stopSignals_data()
 {
     QTest::addColumn<int>("signal");
     QTest::addColumn<bool>("twice");
+    QTest::addColumn<QString>("delay"); // --delay; else the page of a comes late
     QTest::addColumn<QByteArray>("out");
     QTest::addColumn<int>("exitCode");
 #ifdef Q_OS_UNIX
-    QTest::newRow("Ctrl-C") << SIGINT << false << crlf("|a|b||c|") << 0;
-    QTest::newRow("SIGTERM") << SIGTERM << false << crlf("|a|b||c|") << 0;
-    QTest::newRow("SIGHUP") << SIGHUP << false << crlf("|a|b||c|") << 0;
-    QTest::newRow("second Ctrl-C") << SIGINT << true << QByteArray() << 130;
+    QTest::newRow("Ctrl-C") << SIGINT << false << QString() << crlf("|a|b||c|") << 0;
+    QTest::newRow("SIGTERM") << SIGTERM << false << QString() << crlf("|a|b||c|") << 0;
+    QTest::newRow("SIGHUP") << SIGHUP << false << QString() << crlf("|a|b||c|") << 0;
+    QTest::newRow("second Ctrl-C") << SIGINT << true << QString() << QByteArray() << 130;
+    QTest::newRow("SIGTERM in a pace wait: a is not asked")
+        << SIGTERM << false << u"30000"_s << crlf("a|b|") << 0;
 #endif
 }
 
@@ -182,12 +215,16 @@ void MineCommandTest::stopSignals()
 #ifdef Q_OS_UNIX
     QFETCH(int, signal);
     QFETCH(bool, twice);
+    QFETCH(QString, delay);
     QFETCH(QByteArray, out);
     QFETCH(int, exitCode);
     SearchSite site(u"s:a,b;a:c;b:d"_s);
-    site.setDelay(u"a"_s, twice ? 30000 : 3000);
-    const CliResult run = runCli(mine("s --raw", site), {}, CliInput::File, [&](QProcess &process) {
-        QTRY_VERIFY_WITH_TIMEOUT(site.queries().contains(u"a"_s), 10000);
+    if (delay.isEmpty())
+        site.setDelay(u"a"_s, twice ? 30000 : 3000);
+    const QStringList args = mine("s --raw", site) +
+                             (delay.isEmpty() ? QStringList() : QStringList{u"--delay"_s, delay});
+    const CliResult run = runCli(args, {}, CliInput::File, [&](QProcess &process) {
+        QTRY_VERIFY_WITH_TIMEOUT(site.queries().contains(delay.isEmpty() ? u"a"_s : u"s"_s), 10000);
         ::kill(pid_t(process.processId()), signal);
         QByteArray err;
         QTRY_VERIFY_WITH_TIMEOUT((err += process.readAllStandardError()).contains("stopping"),
@@ -197,7 +234,8 @@ void MineCommandTest::stopSignals()
     });
     QCOMPARE(run.exitCode, exitCode);
     QCOMPARE(run.out, out);
-    QCOMPARE(site.queries(), (QStringList{u"s"_s, u"a"_s}));
+    const QStringList asked = delay.isEmpty() ? QStringList{u"s"_s, u"a"_s} : QStringList{u"s"_s};
+    QCOMPARE(site.queries(), asked);
 #endif
 }
 
@@ -305,6 +343,63 @@ void MineCommandTest::killedAndResumed()
 #endif
 }
 
+// A second run on the file is refused at once; the lock of a killed run is
+// taken over.
+void MineCommandTest::oneRunPerStateFile()
+{
+#ifdef Q_OS_UNIX
+    SearchSite site(u"s:a,b;a:c;b:d"_s);
+    site.setDelay(u"a"_s, 60000);
+    QTemporaryDir dir;
+    const QStringList args = mine("s --quiet --state", site) + QStringList{dir.filePath(u"st"_s)};
+    CliResult second;
+    const CliResult first = runCli(args, {}, CliInput::File, [&](QProcess &p) {
+        QTRY_VERIFY_WITH_TIMEOUT(site.queries().contains(u"a"_s), 10000);
+        second = runCli(args);
+        p.kill();
+    });
+    QVERIFY(first.crashed);
+    QCOMPARE(second.exitCode, 1);
+    QVERIFY2(second.err.contains("in use by another run"), second.err.constData());
+    QCOMPARE(site.queries(), (QStringList{u"s"_s, u"a"_s}));
+    site.setDelay(u"a"_s, 0);
+    const CliResult taken = runCli(args);
+    QCOMPARE(taken.exitCode, 0);
+    QCOMPARE(first.out + taken.out, "a\nb\nc\nd\n"_ba);
+#endif
+}
+
+void MineCommandTest::failuresAskedAgain_data()
+{
+    QTest::addColumn<QString>("options");
+    QTest::addColumn<QByteArray>("firstOut");
+    QTest::addColumn<QByteArray>("out"); // of both runs
+    QTest::newRow("a failed query") << u"s"_s << "a\nb\nd\n"_ba
+                                    << "a\nb\nd\nc\ne\n"_ba;
+    QTest::newRow("stopped by --max-failures") << u"s --max-failures 1"_s << "a\nb\n"_ba
+                                               << "a\nb\nc\nd\ne\n"_ba;
+    QTest::newRow("the seed failed") << u"a"_s << QByteArray() << "c\ne\n"_ba;
+}
+
+// A run that ended incomplete goes on, once the site answers, with the
+// queries that failed: the two runs print what one clean run prints.
+void MineCommandTest::failuresAskedAgain()
+{
+    QFETCH(QString, options);
+    QFETCH(QByteArray, firstOut);
+    SearchSite site(u"s:a,b;a:c;b:d;c:e"_s);
+    site.failKeyword(u"a"_s, 1);
+    QTemporaryDir dir;
+    const QStringList args =
+        mine("--quiet --state", site) + QStringList{dir.filePath(u"st"_s)} + options.split(u' ');
+    const CliResult failed = runCli(args);
+    QCOMPARE(failed.exitCode, firstOut.isEmpty() ? 1 : 3);
+    QCOMPARE(failed.out, firstOut);
+    const CliResult resumed = runCli(args);
+    QCOMPARE(resumed.exitCode, 0);
+    QTEST(QByteArray(failed.out + resumed.out), "out");
+}
+
 void MineCommandTest::unusableStateFile_data()
 {
     QTest::addColumn<QString>("pattern"); // in the saved file; "" cuts it in half
@@ -347,7 +442,7 @@ void MineCommandTest::unusableStateFile()
     QFile file(state);
     QVERIFY(file.open(QIODevice::ReadWrite));
     QString text = QString::fromUtf8(file.readAll());
-    text = pattern.isEmpty() ? text.left(text.size() / 2)
+    text = pattern.isEmpty() ? text.left(text.indexOf(u'\n') / 2)
                              : text.replace(QRegularExpression(pattern), replacement);
     QVERIFY(file.resize(0) && file.write(text.toUtf8()) >= 0 && file.flush());
     const CliResult refused = run(args);
