@@ -6,6 +6,7 @@ namespace {
 
 // Small snapshots are not worth rewriting after every few records.
 constexpr qint64 kLeastRecordBytes = 64 * 1024;
+constexpr qint64 kRecordsPerSnapshot = 4;
 
 } // namespace
 
@@ -31,7 +32,9 @@ Result<> RunJournal::snapshot(const RunCheckpoint &at, qint64 committed)
 Result<> RunJournal::record(const QueryStep &step, qint64 committed,
                             const std::function<RunCheckpoint()> &checkpoint)
 {
-    if (m_recordBytes > std::max(m_snapshotBytes, kLeastRecordBytes))
+    // Records may outweigh the snapshot several times before it is worth
+    // rewriting: the snapshots written stay a fraction of the run's output.
+    if (m_recordBytes > std::max(kRecordsPerSnapshot * m_snapshotBytes, kLeastRecordBytes))
         return snapshot(checkpoint(), committed);
     const QByteArray line = stepRecord(step, committed);
     // Flushed to the system at once: a killed process loses nothing written.

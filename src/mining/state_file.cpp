@@ -1,5 +1,6 @@
 #include "mining/state_file.h"
 
+#include "list/keyword_list.h"
 #include "list/output_file.h"
 
 #include <QFile>
@@ -45,6 +46,28 @@ QJsonArray stringArray(const QStringList &strings)
     return array;
 }
 
+// The harvests of a generation end the seen-list, and the generation's
+// keywords are the harvests just before them: where they are, they are
+// saved as their length, so that a snapshot holds each keyword about once.
+QJsonValue nextGenerationJson(const RunCheckpoint &at)
+{
+    if (at.queriesMade > 1 && !at.nextGeneration.isEmpty() &&
+        at.seenList.endsWith(at.nextGeneration))
+        return double(at.nextGeneration.size());
+    return at.nextGeneration;
+}
+
+QJsonValue keywordsJson(const RunCheckpoint &at)
+{
+    const QString joined = list::joinList(at.keywords);
+    const qsizetype end = at.seenList.size() - at.nextGeneration.size();
+    if (at.generation > 1 && at.nextGeneration.size() + joined.size() <= at.seenList.size() &&
+        QStringView(at.seenList).sliced(end - joined.size(), joined.size()) == joined &&
+        at.seenList.endsWith(at.nextGeneration))
+        return double(joined.size());
+    return stringArray(at.keywords);
+}
+
 QJsonObject toJson(const SavedRun &run)
 {
     QJsonArray settings;
@@ -59,9 +82,9 @@ QJsonObject toJson(const SavedRun &run)
             {QStringLiteral("unanswered"), unanswered},
             {QStringLiteral("settings"), settings},
             {QStringLiteral("generation"), at.generation},
-            {QStringLiteral("keywords"), stringArray(at.keywords)},
+            {QStringLiteral("keywords"), keywordsJson(at)},
             {QStringLiteral("position"), at.position},
-            {QStringLiteral("nextGeneration"), at.nextGeneration},
+            {QStringLiteral("nextGeneration"), nextGenerationJson(at)},
             {QStringLiteral("seenList"), at.seenList},
             {QStringLiteral("firstHarvest"), at.firstHarvest},
             {QStringLiteral("firstError"), at.firstError},
@@ -293,10 +316,26 @@ Result<SavedRun> parseSnapshot(const QByteArray &bytes)
     run.settings = read.settings();
     RunCheckpoint &at = run.checkpoint;
     at.generation = read.count("generation");
-    at.keywords = read.texts("keywords");
+    const QJsonValue keywords = object.value(QLatin1String("keywords"));
+    const QJsonValue next = object.value(QLatin1String("nextGeneration"));
+    at.keywords = keywords.isDouble() ? QStringList() : read.texts("keywords");
     at.position = read.count("position");
-    at.nextGeneration = read.text("nextGeneration");
+    at.nextGeneration = next.isDouble() ? QString() : read.text("nextGeneration");
     at.seenList = read.text("seenList");
+    // Lengths of places at the seen-list's end.
+    const double nextSize = next.isDouble() ? next.toDouble() : 0;
+    const double keywordsSize = keywords.isDouble() ? keywords.toDouble() : 0;
+    if (nextSize < 0 || keywordsSize < 0 || nextSize != qsizetype(nextSize) ||
+        keywordsSize != qsizetype(keywordsSize) ||
+        nextSize + keywordsSize > double(at.seenList.size()))
+        return failure(QStringLiteral("a damaged mining state file: a place outside the "
+                                      "seen-list"));
+    const qsizetype nextAt = at.seenList.size() - qsizetype(nextSize);
+    if (next.isDouble())
+        at.nextGeneration = at.seenList.sliced(nextAt);
+    if (keywords.isDouble())
+        at.keywords = list::splitList(
+            at.seenList.sliced(nextAt - qsizetype(keywordsSize), qsizetype(keywordsSize)));
     at.firstHarvest = read.text("firstHarvest");
     at.firstError = read.text("firstError");
     at.firstBlocked = read.flag("firstBlocked");

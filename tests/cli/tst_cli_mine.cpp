@@ -441,7 +441,8 @@ void MineCommandTest::unusableStateFile()
     QCOMPARE(run(u"s"_s).exitCode, 0);
     QFile file(state);
     QVERIFY(file.open(QIODevice::ReadWrite));
-    QString text = QString::fromUtf8(file.readAll());
+    // The snapshot alone, of the run's start, is a state file too.
+    QString text = QString::fromUtf8(file.readLine());
     text = pattern.isEmpty() ? text.left(text.indexOf(u'\n') / 2)
                              : text.replace(QRegularExpression(pattern), replacement);
     QVERIFY(file.resize(0) && file.write(text.toUtf8()) >= 0 && file.flush());

@@ -264,9 +264,6 @@ void MineSession::onFinished()
     m_progress.close();
     if (m_options.raw)
         print(m_listIsSeenList ? m_run->seenList() : m_listText);
-    // Compacted for the next resume.
-    if (m_journal)
-        snapshot();
     if (m_options.sheet) {
         if (const Result<> written = m_options.sheet->write(); !written)
             return m_ctx.finish(m_ctx.fail(written.error()));
