@@ -63,7 +63,7 @@ QJsonValue keywordsJson(const RunCheckpoint &at)
     const qsizetype end = at.seenList.size() - at.nextGeneration.size();
     if (at.generation > 1 && at.nextGeneration.size() + joined.size() <= at.seenList.size() &&
         QStringView(at.seenList).sliced(end - joined.size(), joined.size()) == joined &&
-        at.seenList.endsWith(at.nextGeneration))
+        at.seenList.endsWith(at.nextGeneration) && list::splitList(joined) == at.keywords)
         return double(joined.size());
     return stringArray(at.keywords);
 }
