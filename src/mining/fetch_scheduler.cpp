@@ -39,7 +39,8 @@ qint64 failureWaitMs(int attempts)
 FetchScheduler::FetchScheduler(web::PageFetcher *direct,
                                std::shared_ptr<const layout::PageLayout> layout,
                                const FetchPolicy &policy, QObject *parent)
-    : QObject(parent), m_layout(std::move(layout)), m_retries(std::max(0, policy.retries))
+    : QObject(parent), m_layout(std::move(layout)), m_retries(std::max(0, policy.retries)),
+      m_timeoutMs(qint64(policy.timeoutSeconds) * 1000)
 {
     const Pace pace =
         policy.autoPace ? Pace::learning(policy.maxRate) : Pace::fixed(policy.delayMs);
@@ -98,6 +99,38 @@ void FetchScheduler::cancelAll()
     m_wake.stop();
 }
 
+void FetchScheduler::halt()
+{
+    m_halted = true;
+    pump();
+}
+
+void FetchScheduler::reopen()
+{
+    if (m_exhausted)
+        return;
+    m_halted = false;
+    pump();
+}
+
+void FetchScheduler::abandonWaiting()
+{
+    while (m_halted && !m_waiting.empty()) {
+        const quint64 id = m_waiting.front().second;
+        m_waiting.erase(m_waiting.begin());
+        QueryOutcome outcome;
+        outcome.abandoned = true;
+        settle(id, outcome);
+    }
+}
+
+bool FetchScheduler::allRestingLongerThanTimeout(qint64 at) const
+{
+    return std::all_of(m_routes.begin(), m_routes.end(), [&](const Route &route) {
+        return route.isProxy && route.restsInARow > 0 && route.pausedUntil - at > m_timeoutMs;
+    });
+}
+
 QList<RouteStats> FetchScheduler::routes() const
 {
     QList<RouteStats> all;
@@ -130,6 +163,13 @@ void FetchScheduler::wait(quint64 id)
 void FetchScheduler::pump()
 {
     m_wake.stop();
+    if (m_halted) {
+        // Settled from the event loop: the caller may be in the middle of
+        // processing an outcome.
+        if (!m_waiting.empty())
+            QMetaObject::invokeMethod(this, &FetchScheduler::abandonWaiting, Qt::QueuedConnection);
+        return;
+    }
     const qint64 at = now();
     qint64 next = kNever;
     for (auto it = m_waiting.begin(); it != m_waiting.end();) {
@@ -241,12 +281,18 @@ void FetchScheduler::onFinished(quint64 id, const web::FetchResult &result)
     }
     if (!result.page) {
         ++route.stats.failures;
+        route.stats.lastError = result.page.error();
         if (route.isProxy && ++route.failuresInARow >= kFailuresBeforeRest) {
             const qint64 rest = restMs(route.restsInARow++);
             route.failuresInARow = 0;
             route.pausedUntil = std::max(route.pausedUntil, at + rest);
             ++route.stats.rests;
             Q_EMIT resting(job.lastRoute, rest);
+            if (!m_exhausted && allRestingLongerThanTimeout(at)) {
+                m_exhausted = true;
+                m_halted = true;
+                Q_EMIT exhaustedRoutes();
+            }
         }
         job.notBefore = at + failureWaitMs(job.attempts);
         // The fetcher names the page; a proxy that failed is named here.

@@ -20,7 +20,8 @@ namespace vantorix::mining {
 struct QueryOutcome
 {
     Result<web::DecodedPage> page = failure(QString());
-    bool blocked = false; // no page because the engine answered with blocks to the end
+    bool blocked = false;   // no page because the engine answered with blocks to the end
+    bool abandoned = false; // never asked, or not asked again, because of halt()
 };
 
 // One way out to the engine and what it has met so far.
@@ -31,7 +32,8 @@ struct RouteStats
     int blocks = 0;
     int failures = 0;
     int rests = 0;
-    double rate = 0; // the pace in force, queries per second; 0 when unpaced
+    double rate = 0;   // the pace in force, queries per second; 0 when unpaced
+    QString lastError; // of its last failed request
 };
 
 // Sends queries out through one or more routes (this machine, or each proxy
@@ -55,6 +57,15 @@ public:
     // Forgets a query, aborting its request; settled() will not come.
     void cancel(quint64 id);
     void cancelAll();
+    // Starts nothing more: every query not on its way now, and every one that
+    // would be tried again, settles as abandoned (from the event loop, never
+    // inside this call). Requests on their way finish.
+    void halt();
+    // Takes queries again after halt().
+    void reopen();
+    // Every route out is a proxy resting longer than the time-out: the
+    // scheduler halted for good.
+    bool exhausted() const { return m_exhausted; }
 
     QList<RouteStats> routes() const;
     bool isPaced() const;
@@ -68,6 +79,8 @@ Q_SIGNALS:
     void blocked(const QString &keyword, const QString &how, int route, qint64 retryInMs);
     // A proxy failed too often in a row and takes no requests for `ms`.
     void resting(int route, qint64 ms);
+    // Every proxy is resting longer than the time-out; the scheduler halted.
+    void exhaustedRoutes();
 
 private:
     struct Route
@@ -104,11 +117,16 @@ private:
     void onFinished(quint64 id, const web::FetchResult &result);
     void retryOrSettle(quint64 id, QueryOutcome outcome);
     void settle(quint64 id, QueryOutcome outcome);
+    void abandonWaiting();
+    bool allRestingLongerThanTimeout(qint64 at) const;
     // The block a fetch met, if any.
     std::optional<QString> blockIn(const web::FetchResult &result) const;
 
     std::shared_ptr<const layout::PageLayout> m_layout;
     int m_retries;
+    qint64 m_timeoutMs;
+    bool m_halted = false;
+    bool m_exhausted = false;
     std::vector<Route> m_routes;
     std::map<quint64, Job> m_jobs;
     std::vector<std::pair<qsizetype, quint64>> m_waiting; // (order, id), sorted

@@ -28,6 +28,7 @@ MiningRun::MiningRun(web::PageFetcher *fetcher, std::shared_ptr<const layout::Pa
       m_layout(std::move(layout))
 {
     connect(&m_queue, &QueryQueue::arrived, this, &MiningRun::advance);
+    connect(&m_scheduler, &FetchScheduler::exhaustedRoutes, this, &MiningRun::requestStop);
 }
 
 void MiningRun::begin(const MiningInput &input)
@@ -46,8 +47,11 @@ void MiningRun::begin(const MiningInput &input)
     m_startTime = currentWholeSecond();
     Q_EMIT started(m_startTime);
     m_queue.clear();
+    m_scheduler.reopen();
     m_index = 0;
     m_announced = -1;
+    m_unanswered.clear();
+    m_retrying = 0;
 }
 
 bool MiningRun::start(const MiningInput &input)
@@ -82,30 +86,34 @@ Result<> MiningRun::resume(const MiningInput &input, const RunCheckpoint &at)
     const QList<PlannedQuery> plan = planQueries(
         at.keywords, input.source, at.generation <= 1 ? input.expansion : Expansion::None);
     const bool atStart = at.generation == 0 && at.position == 0;
+    // Nothing came of the run but the first query's failure: it starts again.
+    const bool nothingYet = at.generation == 0 && !at.firstError.isEmpty() && at.foundCount == 0 &&
+                            at.nextGeneration.isEmpty();
     if (at.generation < 0 || at.position < 0 || at.position > plan.size() ||
         (at.generation == 0 && at.keywords != QStringList{input.seed}) ||
         (at.queriesMade == 0) != atStart ||
         !(at.nextGeneration.isEmpty() || at.nextGeneration.endsWith(list::kSeparator)))
         return failure(QStringLiteral("the position does not fit the run's settings"));
-    if (atStart) {
+    if (atStart || nothingYet) {
         start(input);
         return {};
     }
     begin(input);
     m_foundCount = at.foundCount;
-    m_failuresInARow = at.failuresInARow;
+    // The failures are asked again, so they count afresh: a run stopped by
+    // them goes on once the network is back.
+    m_failuresInARow = 0;
+    m_failedQueries = 0;
+    m_stayedBlocked = 0;
     m_pagesWithoutBlock = at.pagesWithoutBlock;
     m_queriesMade = at.queriesMade;
-    m_failedQueries = at.failedQueries;
-    m_stayedBlocked = at.stayedBlocked;
     m_firstHarvest = at.firstHarvest;
     m_firstError = at.firstError;
     m_firstBlocked = at.firstBlocked;
     m_seen.reset(at.seenList);
-    // The stops the run had raised itself; a stop asked from outside is not
-    // kept, so an interrupted run goes on.
-    if ((m_foundCount > 0 && m_foundCount >= m_maxCount) ||
-        (m_maxFailuresInARow > 0 && m_failuresInARow >= m_maxFailuresInARow))
+    // The limit the run had reached; a stop asked from outside is not kept,
+    // so an interrupted run goes on.
+    if (m_foundCount > 0 && m_foundCount >= m_maxCount)
         m_runState = StopRequested;
     // What a reader of the list saw so far, written again.
     Q_EMIT firstHarvest(m_firstHarvest);
@@ -116,10 +124,12 @@ Result<> MiningRun::resume(const MiningInput &input, const RunCheckpoint &at)
     m_generation = at.generation;
     m_keywords = at.keywords;
     m_position = at.position;
-    for (const PlannedQuery &query : plan.mid(at.position))
+    m_unanswered = at.unanswered;
+    m_retrying = m_unanswered.size();
+    for (const PlannedQuery &query : m_unanswered + plan.mid(at.position))
         m_queue.append(query, query.kind == QueryKind::Related ? m_layout->searchUrl(query.text)
                                                                : m_layout->suggestUrl(query.text));
-    m_generationEnd = plan.size() - at.position;
+    m_generationEnd = m_retrying + plan.size() - at.position;
     m_nextGeneration = at.nextGeneration;
     m_nextQueued = enqueue(harvestKeywords(m_nextGeneration), m_generation + 1);
     advance();
@@ -128,9 +138,9 @@ Result<> MiningRun::resume(const MiningInput &input, const RunCheckpoint &at)
 
 RunCheckpoint MiningRun::checkpoint() const
 {
-    return {m_generation,    m_keywords,      m_position,       m_nextGeneration,   m_seen.text(),
-            m_firstHarvest,  m_firstError,    m_firstBlocked,   m_foundCount,       m_queriesMade,
-            m_failedQueries, m_stayedBlocked, m_failuresInARow, m_pagesWithoutBlock};
+    return {m_generation,    m_keywords,      m_position,       m_nextGeneration,    m_seen.text(),
+            m_firstHarvest,  m_firstError,    m_firstBlocked,   m_foundCount,        m_queriesMade,
+            m_failedQueries, m_stayedBlocked, m_failuresInARow, m_pagesWithoutBlock, m_unanswered};
 }
 
 bool MiningRun::needsSeedMarkers(const RunCheckpoint *resumeFrom) const
@@ -141,6 +151,7 @@ bool MiningRun::needsSeedMarkers(const RunCheckpoint *resumeFrom) const
 void MiningRun::requestStop()
 {
     m_runState = StopRequested;
+    m_scheduler.halt();
 }
 
 qsizetype MiningRun::enqueue(const QStringList &keywords, int generation)
@@ -244,9 +255,22 @@ void MiningRun::advance()
         const std::optional<QueryOutcome> outcome = m_queue.take(m_index);
         if (!outcome)
             return; // arrived() brings us back
+        if (outcome->abandoned) {
+            finish(); // stopped before it was asked: it stays where it was
+            return;
+        }
         const QString found = harvest(candidates(*outcome, query, first), query);
+        const bool retried = m_retrying > 0;
+        if (retried) {
+            --m_retrying;
+            m_unanswered.removeFirst();
+        } else {
+            ++m_position;
+        }
+        const bool answered = bool(outcome->page);
+        if (!answered)
+            m_unanswered.append(query);
         ++m_queriesMade;
-        ++m_position;
         ++m_index;
         // The next generation's entries, known now that every reply before
         // them has been processed.
@@ -260,6 +284,18 @@ void MiningRun::advance()
             m_seen.append(found);
             Q_EMIT listReplaced(m_seen.text());
         }
+        m_lastStep = {m_generation,
+                      retried,
+                      found,
+                      m_foundCount,
+                      m_queriesMade,
+                      m_failedQueries,
+                      m_stayedBlocked,
+                      m_failuresInARow,
+                      m_pagesWithoutBlock,
+                      first ? m_firstError : QString(),
+                      first && m_firstBlocked,
+                      answered ? std::nullopt : std::optional<PlannedQuery>(query)};
         Q_EMIT checkpointReached();
     }
 }

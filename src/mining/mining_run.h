@@ -51,17 +51,24 @@ public:
     bool start(const MiningInput &input);
     // Goes on with a run that stood at `checkpoint` when it was started with
     // `input`: it ends as that run would have, announcing only what comes
-    // after. Fails while a run is in progress or when the checkpoint does not
-    // fit the input.
+    // after. Queries that brought no page are asked again first (their
+    // harvests join the generation under way), with the counts of failures
+    // starting again from zero; a run whose first query brought no page and
+    // that found nothing starts afresh. Fails while a run is in progress or
+    // when the checkpoint does not fit the input.
     Result<> resume(const MiningInput &input, const RunCheckpoint &checkpoint);
     // Where the run stands: taken after checkpointReached(), it resumes the run
     // from there.
     RunCheckpoint checkpoint() const;
+    // What the last processed query changed: applied to the checkpoint before
+    // it, it gives the checkpoint after it.
+    const QueryStep &lastStep() const { return m_lastStep; }
     // Whether the run's first query is cut with the publisher's marker pair,
     // so that the marker page is worth reading first; not for a run resumed
     // past that query.
     bool needsSeedMarkers(const RunCheckpoint *resumeFrom = nullptr) const;
-    // The stop button: the run ends before its next query.
+    // The stop button: the run ends before its next query; a query still
+    // waiting for its pace, a back-off or a proxy's rest is not asked.
     void requestStop();
 
     bool isActive() const { return m_active; }
@@ -162,6 +169,11 @@ private:
     QString m_nextGeneration;
     qsizetype m_nextQueued = 0;
     qsizetype m_announced = -1;
+    // Queries that brought no page; the first m_retrying of them are queued
+    // at the front, asked again.
+    QList<PlannedQuery> m_unanswered;
+    qsizetype m_retrying = 0;
+    QueryStep m_lastStep;
 };
 
 } // namespace vantorix::mining

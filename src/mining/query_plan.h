@@ -38,6 +38,8 @@ struct PlannedQuery
 {
     QString text; // what is asked: a keyword or one of its variants
     QueryKind kind;
+
+    bool operator==(const PlannedQuery &) const = default;
 };
 
 // The queries of one generation in the order they are made: for each keyword

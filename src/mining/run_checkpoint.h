@@ -1,7 +1,11 @@
 #pragma once
 
+#include "mining/query_plan.h"
+
+#include <QList>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace vantorix::mining {
 
@@ -23,6 +27,34 @@ struct RunCheckpoint
     int stayedBlocked = 0;
     int failuresInARow = 0;
     int pagesWithoutBlock = 0;
+    // Queries that failed or stayed blocked, oldest first: a resumed run asks
+    // them again before going on.
+    QList<PlannedQuery> unanswered;
+
+    bool operator==(const RunCheckpoint &) const = default;
 };
+
+// What processing one query changed in the checkpoint: small, so that a run
+// can record each query without writing the whole checkpoint again.
+struct QueryStep
+{
+    int generation = 0;   // of the query; a new one starts with this query
+    bool retried = false; // the query was the oldest unanswered one, asked again
+    QString found;        // its harvest
+    int foundCount = 0;   // the counts after it
+    int queriesMade = 0;
+    int failedQueries = 0;
+    int stayedBlocked = 0;
+    int failuresInARow = 0;
+    int pagesWithoutBlock = 0;
+    QString firstError; // set by the run's first query only
+    bool firstBlocked = false;
+    std::optional<PlannedQuery> unanswered; // the query itself, when it brought no page
+
+    bool operator==(const QueryStep &) const = default;
+};
+
+// The checkpoint taken after `step`, from the one taken before it.
+void applyStep(RunCheckpoint &at, const QueryStep &step);
 
 } // namespace vantorix::mining

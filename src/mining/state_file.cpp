@@ -1,6 +1,7 @@
 #include "mining/state_file.h"
 
 #include "common/input_file.h"
+#include "list/keyword_list.h"
 #include "list/output_file.h"
 
 #include <QFile>
@@ -14,7 +15,29 @@ namespace {
 
 // The first member tells a state file from any other JSON file.
 const QString kFormatKey = QStringLiteral("vantorix mining state");
-constexpr int kFormatVersion = 1;
+constexpr int kFormatVersion = 2;
+
+// FNV-1a: enough to tell a record cut or garbled by a kill from a whole one.
+quint32 checksum(QByteArrayView bytes)
+{
+    quint32 hash = 2166136261u;
+    for (const char byte : bytes)
+        hash = (hash ^ quint8(byte)) * 16777619u;
+    return hash;
+}
+
+QJsonValue queryJson(const PlannedQuery &query)
+{
+    return QJsonArray{query.text, query.kind == QueryKind::Suggest ? 1 : 0};
+}
+
+std::optional<PlannedQuery> queryFrom(const QJsonValue &value)
+{
+    const QJsonArray pair = value.toArray();
+    if (pair.size() != 2 || !pair[0].isString() || !(pair[1] == 0 || pair[1] == 1))
+        return std::nullopt;
+    return PlannedQuery{pair[0].toString(), pair[1] == 1 ? QueryKind::Suggest : QueryKind::Related};
+}
 
 QJsonArray stringArray(const QStringList &strings)
 {
@@ -24,18 +47,45 @@ QJsonArray stringArray(const QStringList &strings)
     return array;
 }
 
+// The harvests of a generation end the seen-list, and the generation's
+// keywords are the harvests just before them: where they are, they are
+// saved as their length, so that a snapshot holds each keyword about once.
+QJsonValue nextGenerationJson(const RunCheckpoint &at)
+{
+    if (at.queriesMade > 1 && !at.nextGeneration.isEmpty() &&
+        at.seenList.endsWith(at.nextGeneration))
+        return double(at.nextGeneration.size());
+    return at.nextGeneration;
+}
+
+QJsonValue keywordsJson(const RunCheckpoint &at)
+{
+    const QString joined = list::joinList(at.keywords);
+    const qsizetype end = at.seenList.size() - at.nextGeneration.size();
+    if (at.generation > 1 && at.nextGeneration.size() + joined.size() <= at.seenList.size() &&
+        QStringView(at.seenList).sliced(end - joined.size(), joined.size()) == joined &&
+        at.seenList.endsWith(at.nextGeneration) && list::splitList(joined) == at.keywords)
+        return double(joined.size());
+    return stringArray(at.keywords);
+}
+
 QJsonObject toJson(const SavedRun &run)
 {
     QJsonArray settings;
     for (const auto &[name, value] : run.settings)
         settings.append(QJsonArray{name, value});
     const RunCheckpoint &at = run.checkpoint;
+    QJsonArray unanswered;
+    for (const PlannedQuery &query : at.unanswered)
+        unanswered.append(queryJson(query));
     return {{kFormatKey, kFormatVersion},
+            {QStringLiteral("committed"), double(run.committed)},
+            {QStringLiteral("unanswered"), unanswered},
             {QStringLiteral("settings"), settings},
             {QStringLiteral("generation"), at.generation},
-            {QStringLiteral("keywords"), stringArray(at.keywords)},
+            {QStringLiteral("keywords"), keywordsJson(at)},
             {QStringLiteral("position"), at.position},
-            {QStringLiteral("nextGeneration"), at.nextGeneration},
+            {QStringLiteral("nextGeneration"), nextGenerationJson(at)},
             {QStringLiteral("seenList"), at.seenList},
             {QStringLiteral("firstHarvest"), at.firstHarvest},
             {QStringLiteral("firstError"), at.firstError},
@@ -91,6 +141,25 @@ public:
         }
         return pairs;
     }
+    QList<PlannedQuery> queries(const char *name)
+    {
+        QList<PlannedQuery> queries;
+        for (const QJsonValue item : array(name)) {
+            const std::optional<PlannedQuery> query = queryFrom(item);
+            if (!query && m_problem.isEmpty())
+                m_problem = QStringLiteral("\"%1\" holds a non-query").arg(QLatin1String(name));
+            if (query)
+                queries.append(*query);
+        }
+        return queries;
+    }
+    qint64 length(const char *name)
+    {
+        const double number = take(name, QJsonValue::Double).toDouble();
+        if (m_problem.isEmpty() && (number < -1 || number > 9e15 || number != qint64(number)))
+            m_problem = QStringLiteral("\"%1\" is not a length").arg(QLatin1String(name));
+        return qint64(number);
+    }
     const QString &problem() const { return m_problem; }
 
 private:
@@ -107,15 +176,105 @@ private:
     QString m_problem;
 };
 
+// A record's fields, in this order.
+QJsonArray stepJson(const QueryStep &step, qint64 committed)
+{
+    return {step.generation,
+            step.retried,
+            step.found,
+            step.foundCount,
+            step.queriesMade,
+            step.failedQueries,
+            step.stayedBlocked,
+            step.failuresInARow,
+            step.pagesWithoutBlock,
+            step.firstError,
+            step.firstBlocked,
+            step.unanswered ? queryJson(*step.unanswered) : QJsonValue(),
+            double(committed)};
+}
+
+std::optional<QueryStep> stepFrom(const QJsonArray &fields, qint64 &committed)
+{
+    if (fields.size() != 13 || !fields[1].isBool() || !fields[2].isString() ||
+        !fields[9].isString() || !fields[10].isBool() || !fields[12].isDouble())
+        return std::nullopt;
+    QueryStep step;
+    int *counts[] = {&step.generation,       &step.foundCount,    &step.queriesMade,
+                     &step.failedQueries,    &step.stayedBlocked, &step.failuresInARow,
+                     &step.pagesWithoutBlock};
+    const int at[] = {0, 3, 4, 5, 6, 7, 8};
+    for (size_t i = 0; i < std::size(at); ++i) {
+        const double number = fields[at[i]].toDouble(-1);
+        if (number < 0 || number > 1e9 || number != int(number))
+            return std::nullopt;
+        *counts[i] = int(number);
+    }
+    step.retried = fields[1].toBool();
+    step.found = fields[2].toString();
+    step.firstError = fields[9].toString();
+    step.firstBlocked = fields[10].toBool();
+    if (!fields[11].isNull()) {
+        step.unanswered = queryFrom(fields[11]);
+        if (!step.unanswered)
+            return std::nullopt;
+    }
+    committed = qint64(fields[12].toDouble());
+    if (committed < -1 || double(committed) != fields[12].toDouble())
+        return std::nullopt;
+    return step;
+}
+
+Result<SavedRun> parseSnapshot(const QByteArray &bytes);
+
+// Applies the records, one a line, that follow the snapshot.
+Result<> applyRecords(SavedRun &run, QByteArrayView records)
+{
+    int number = 0;
+    for (qsizetype from = 0;;) {
+        const qsizetype end = records.indexOf('\n', from);
+        if (end < 0)
+            return {}; // nothing, or a record cut off
+        const QByteArrayView line = records.sliced(from, end - from);
+        from = end + 1;
+        ++number;
+        const QByteArrayView payload = line.size() > 9 ? line.sliced(9) : QByteArrayView();
+        bool hex = false;
+        const bool intact = line.size() > 9 && line[8] == ' ' &&
+                            line.first(8).toByteArray().toUInt(&hex, 16) == checksum(payload) &&
+                            hex;
+        if (!intact) {
+            if (from == records.size())
+                return {}; // the last record, torn by a kill
+            return failure(QStringLiteral("record %1 is damaged").arg(number));
+        }
+        qint64 committed = -1;
+        const std::optional<QueryStep> step =
+            stepFrom(QJsonDocument::fromJson(payload.toByteArray()).array(), committed);
+        if (!step || step->queriesMade != run.checkpoint.queriesMade + 1)
+            return failure(QStringLiteral("record %1 does not follow the one before").arg(number));
+        applyStep(run.checkpoint, *step);
+        run.committed = committed;
+    }
+}
+
 } // namespace
 
 Result<> saveRun(const QString &path, const SavedRun &run)
 {
-    const QByteArray bytes = QJsonDocument(toJson(run)).toJson(QJsonDocument::Compact);
+    const QByteArray bytes = QJsonDocument(toJson(run)).toJson(QJsonDocument::Compact) + '\n';
     return list::writeOutputFile(path,
                                  [&bytes](QIODevice &file) { return list::writeAll(file, bytes); });
 }
 
+QByteArray stepRecord(const QueryStep &step, qint64 committed)
+{
+    const QByteArray payload =
+        QJsonDocument(stepJson(step, committed)).toJson(QJsonDocument::Compact);
+    return QByteArray::number(checksum(payload), 16).rightJustified(8, '0') + ' ' + payload + '\n';
+}
+
+// The one place the state file is read.
 Result<std::optional<SavedRun>> loadSavedRun(const QString &path)
 {
     if (!QFile::exists(path))
@@ -131,6 +290,19 @@ Result<std::optional<SavedRun>> loadSavedRun(const QString &path)
 
 Result<SavedRun> parseSavedRun(const QByteArray &bytes)
 {
+    const qsizetype end = bytes.indexOf('\n');
+    Result<SavedRun> run = parseSnapshot(end < 0 ? bytes : bytes.left(end));
+    if (!run || end < 0)
+        return run;
+    if (Result<> applied = applyRecords(*run, QByteArrayView(bytes).sliced(end + 1)); !applied)
+        return failure(QStringLiteral("a damaged mining state file: ") + applied.error());
+    return run;
+}
+
+namespace {
+
+Result<SavedRun> parseSnapshot(const QByteArray &bytes)
+{
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (document.isNull())
@@ -145,10 +317,26 @@ Result<SavedRun> parseSavedRun(const QByteArray &bytes)
     run.settings = read.settings();
     RunCheckpoint &at = run.checkpoint;
     at.generation = read.count("generation");
-    at.keywords = read.texts("keywords");
+    const QJsonValue keywords = object.value(QLatin1String("keywords"));
+    const QJsonValue next = object.value(QLatin1String("nextGeneration"));
+    at.keywords = keywords.isDouble() ? QStringList() : read.texts("keywords");
     at.position = read.count("position");
-    at.nextGeneration = read.text("nextGeneration");
+    at.nextGeneration = next.isDouble() ? QString() : read.text("nextGeneration");
     at.seenList = read.text("seenList");
+    // Lengths of places at the seen-list's end.
+    const double nextSize = next.isDouble() ? next.toDouble() : 0;
+    const double keywordsSize = keywords.isDouble() ? keywords.toDouble() : 0;
+    if (nextSize < 0 || keywordsSize < 0 || nextSize != qsizetype(nextSize) ||
+        keywordsSize != qsizetype(keywordsSize) ||
+        nextSize + keywordsSize > double(at.seenList.size()))
+        return failure(QStringLiteral("a damaged mining state file: a place outside the "
+                                      "seen-list"));
+    const qsizetype nextAt = at.seenList.size() - qsizetype(nextSize);
+    if (next.isDouble())
+        at.nextGeneration = at.seenList.sliced(nextAt);
+    if (keywords.isDouble())
+        at.keywords = list::splitList(
+            at.seenList.sliced(nextAt - qsizetype(keywordsSize), qsizetype(keywordsSize)));
     at.firstHarvest = read.text("firstHarvest");
     at.firstError = read.text("firstError");
     at.firstBlocked = read.flag("firstBlocked");
@@ -158,10 +346,14 @@ Result<SavedRun> parseSavedRun(const QByteArray &bytes)
     at.stayedBlocked = read.count("stayedBlocked");
     at.failuresInARow = read.count("failuresInARow");
     at.pagesWithoutBlock = read.count("pagesWithoutBlock");
+    at.unanswered = read.queries("unanswered");
+    run.committed = read.length("committed");
     if (!read.problem().isEmpty())
         return failure(QStringLiteral("a damaged mining state file: ") + read.problem());
     return run;
 }
+
+} // namespace
 
 std::optional<SettingDifference> firstDifference(const QList<RunSetting> &saved,
                                                  const QList<RunSetting> &settings)

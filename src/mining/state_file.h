@@ -15,23 +15,32 @@ namespace vantorix::mining {
 using RunSetting = std::pair<QString, QString>;
 
 // A mining run as saved between two queries: the settings it was started
-// with, and where it stood.
+// with, where it stood, and how much of its output file (-1: none) holds what
+// it found by then.
 struct SavedRun
 {
     QList<RunSetting> settings;
     RunCheckpoint checkpoint;
+    qint64 committed = -1;
 };
 
-// Writes the file whole under a new name and renames it over the old one, so
-// that a process killed at any moment leaves either state, never a mix.
-Result<> saveRun(const QString &path, const SavedRun &run);
+// A state file is a journal: a snapshot of the run on its first line, then
+// one checksummed line per query processed since. A line cut off by a kill
+// (the last one) is ignored; one damaged before the end is an error.
 
 // The most of a state file that is read: it holds every keyword of the run.
 inline constexpr qint64 kMaxStateFileBytes = qint64(1) << 30;
 
-// The run saved in the file; nullopt when there is no file. A file that is not
-// a complete state file (or no regular file, or one over kMaxStateFileBytes)
-// is an error that says what is wrong with it.
+// Writes the snapshot alone as the whole file, under a new name renamed over
+// the old one, so that a process killed at any moment leaves either file.
+Result<> saveRun(const QString &path, const SavedRun &run);
+// The line that records `step`, to be appended to the file.
+QByteArray stepRecord(const QueryStep &step, qint64 committed);
+
+// The run saved in the file, its snapshot with every whole record applied;
+// nullopt when there is no file. A file that is not a state file (or no regular file, or one over
+// kMaxStateFileBytes) is an error
+// that says what is wrong with it.
 Result<std::optional<SavedRun>> loadSavedRun(const QString &path);
 // The same from the file's bytes.
 Result<SavedRun> parseSavedRun(const QByteArray &bytes);

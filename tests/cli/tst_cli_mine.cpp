@@ -3,12 +3,16 @@
 
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
 #ifdef Q_OS_UNIX
 #include <csignal>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 using namespace Qt::StringLiterals;
@@ -45,15 +49,6 @@ QString resumeGraph()
     return graph;
 }
 
-// Queries a saved run had made; -1 before the file exists.
-int queriesSaved(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return -1;
-    return QJsonDocument::fromJson(file.readAll()).object().value(u"queriesMade"_s).toInt(-1);
-}
-
 } // namespace
 
 class MineCommandTest : public QObject
@@ -71,11 +66,15 @@ private Q_SLOTS:
     }
     void output_data();
     void output();
-    void unwritableOutputStopsTheRun();
+    void unwritableOutput_data();
+    void unwritableOutput();
     void stopSignals_data();
     void stopSignals();
     void killedAndResumed_data();
     void killedAndResumed();
+    void oneRunPerStateFile();
+    void failuresAskedAgain_data();
+    void failuresAskedAgain();
     void unusableStateFile_data();
     void unusableStateFile();
     void seenFile_data();
@@ -167,15 +166,41 @@ void MineCommandTest::output()
         QVERIFY(run.err.endsWith("vantorix-cli: 1 query failed\n"));
 }
 
-// Nobody reads the keywords any more: the run stops at the first failed write.
-void MineCommandTest::unwritableOutputStopsTheRun()
+void MineCommandTest::unwritableOutput_data()
+{
+    QTest::addColumn<QString>("state"); // "": none; a name: in the test's folder
+    QTest::addColumn<QString>("stdout");
+    QTest::addColumn<QStringList>("queries");
+    QTest::addColumn<QByteArray>("err");
+    QTest::newRow("a full disk") << QString() << u"/dev/full"_s << QStringList{u"s"_s}
+                                 << "cannot write to standard output"_ba;
+    QTest::newRow("a full disk, resumable")
+        << u"run.state"_s << u"/dev/full"_s << QStringList{u"s"_s}
+        << "cannot write to standard output"_ba;
+    QTest::newRow("no folder for the state") << u"none/run.state"_s << QString() << QStringList{}
+                                             << "cannot create files in its folder"_ba;
+}
+
+// The first failed write ends the run (mining on would only load the search
+// engine), before any query when the state cannot be kept; resumed where the
+// writes work, the run prints every keyword.
+void MineCommandTest::unwritableOutput()
 {
 #ifdef Q_OS_LINUX
+    QFETCH(QString, state);
+    QFETCH(QString, stdout);
     SearchSite site(u"s:a,b;a:c;b:d"_s);
-    const CliResult run = runCli(mine("s", site), {}, CliInput::File, {}, u"/dev/full"_s);
+    QTemporaryDir dir;
+    const QStringList args =
+        mine("s --quiet", site) +
+        (state.isEmpty() ? QStringList() : QStringList{u"--state"_s, dir.filePath(state)});
+    const CliResult run = runCli(args, {}, CliInput::File, {}, stdout);
     QCOMPARE(run.exitCode, 1);
-    QVERIFY(run.err.contains("cannot write to standard output"));
-    QCOMPARE(site.queries(), QStringList{u"s"_s});
+    QTEST(site.queries(), "queries");
+    QFETCH(QByteArray, err);
+    QVERIFY2(run.err.contains(err), run.err.constData());
+    if (!state.isEmpty() && !stdout.isEmpty())
+        QCOMPARE(runCli(args).out, "a\nb\nc\nd\n"_ba);
 #else
     QSKIP("writes to /dev/full");
 #endif
@@ -185,13 +210,16 @@ void MineCommandTest::stopSignals_data()
 {
     QTest::addColumn<int>("signal");
     QTest::addColumn<bool>("twice");
+    QTest::addColumn<QString>("delay"); // --delay; else the page of a comes late
     QTest::addColumn<QByteArray>("out");
     QTest::addColumn<int>("exitCode");
 #ifdef Q_OS_UNIX
-    QTest::newRow("Ctrl-C") << SIGINT << false << crlf("|a|b||c|") << 0;
-    QTest::newRow("SIGTERM") << SIGTERM << false << crlf("|a|b||c|") << 0;
-    QTest::newRow("SIGHUP") << SIGHUP << false << crlf("|a|b||c|") << 0;
-    QTest::newRow("second Ctrl-C") << SIGINT << true << QByteArray() << 130;
+    QTest::newRow("Ctrl-C") << SIGINT << false << QString() << crlf("|a|b||c|") << 0;
+    QTest::newRow("SIGTERM") << SIGTERM << false << QString() << crlf("|a|b||c|") << 0;
+    QTest::newRow("SIGHUP") << SIGHUP << false << QString() << crlf("|a|b||c|") << 0;
+    QTest::newRow("second Ctrl-C") << SIGINT << true << QString() << QByteArray() << 130;
+    QTest::newRow("SIGTERM in a pace wait: a is not asked")
+        << SIGTERM << false << u"30000"_s << crlf("a|b|") << 0;
 #endif
 }
 
@@ -202,12 +230,16 @@ void MineCommandTest::stopSignals()
 #ifdef Q_OS_UNIX
     QFETCH(int, signal);
     QFETCH(bool, twice);
+    QFETCH(QString, delay);
     QFETCH(QByteArray, out);
     QFETCH(int, exitCode);
     SearchSite site(u"s:a,b;a:c;b:d"_s);
-    site.setDelay(u"a"_s, twice ? 30000 : 3000);
-    const CliResult run = runCli(mine("s --raw", site), {}, CliInput::File, [&](QProcess &process) {
-        QTRY_VERIFY_WITH_TIMEOUT(site.queries().contains(u"a"_s), 10000);
+    if (delay.isEmpty())
+        site.setDelay(u"a"_s, twice ? 30000 : 3000);
+    const QStringList args = mine("s --raw", site) +
+                             (delay.isEmpty() ? QStringList() : QStringList{u"--delay"_s, delay});
+    const CliResult run = runCli(args, {}, CliInput::File, [&](QProcess &process) {
+        QTRY_VERIFY_WITH_TIMEOUT(site.queries().contains(delay.isEmpty() ? u"a"_s : u"s"_s), 10000);
         ::kill(pid_t(process.processId()), signal);
         QByteArray err;
         QTRY_VERIFY_WITH_TIMEOUT((err += process.readAllStandardError()).contains("stopping"),
@@ -217,58 +249,170 @@ void MineCommandTest::stopSignals()
     });
     QCOMPARE(run.exitCode, exitCode);
     QCOMPARE(run.out, out);
-    QCOMPARE(site.queries(), (QStringList{u"s"_s, u"a"_s}));
+    const QStringList asked = delay.isEmpty() ? QStringList{u"s"_s, u"a"_s} : QStringList{u"s"_s};
+    QCOMPARE(site.queries(), asked);
 #endif
 }
 
 void MineCommandTest::killedAndResumed_data()
 {
     QTest::addColumn<QString>("options");
-    QTest::newRow("tsv") << u"--format tsv"_s;
-    QTest::newRow("tsv, three in flight") << u"--format tsv --concurrency 3"_s;
-    QTest::newRow("raw, two in flight") << u"--raw --concurrency 2"_s;
+    QTest::addColumn<bool>("toFile"); // --output: byte for byte; else nothing lost
+    QTest::newRow("tsv into a file") << u"--format tsv"_s << true;
+    QTest::newRow("lines into a file, three in flight") << u"--concurrency 3"_s << true;
+    QTest::newRow("json to a pipe that closes, two in flight")
+        << u"--format json --concurrency 2"_s << false;
 }
 
-// Killed (SIGKILL) while waiting on the seed, on its suggestions and twice
-// later, each time resumed: the outputs put together are the output of a run
-// never interrupted, and a run resumed once more finds nothing to add.
+// Stopped 30 times at random moments (SIGKILL, SIGTERM, and a pipe closed by
+// its reader), each time resumed, then run to the end: the --output file is
+// the one an uninterrupted run writes; on standard output a query's records
+// may come twice but none is missing. A run resumed once more adds nothing.
 void MineCommandTest::killedAndResumed()
 {
+#ifdef Q_OS_UNIX
     QFETCH(QString, options);
+    QFETCH(bool, toFile);
     SearchSite site(resumeGraph());
+    for (int i = 0; i < 30; ++i)
+        for (const QString &key : {u"k%1"_s, u"?k%1"_s})
+            site.setDelay(key.arg(i), 15);
+    QTemporaryDir dir;
+    const QString out = dir.filePath(u"out"_s);
+    const QStringList args = mine("s --source both --expand questions --quiet", site) +
+                             options.split(u' ') +
+                             (toFile ? QStringList{u"--output"_s, out} : QStringList());
+    // Standard output goes into a FIFO that the test reads and may close.
+    const QByteArray fifo = dir.filePath(u"fifo"_s).toLocal8Bit();
+    QVERIFY(::mkfifo(fifo.constData(), 0600) == 0);
+    int reader = -1;
+    QByteArray printed;
+    auto drain = [&] {
+        char buffer[4096];
+        for (ssize_t got; reader >= 0 && (got = ::read(reader, buffer, sizeof buffer)) > 0;)
+            printed.append(buffer, got);
+    };
+    auto run = [&](const QString &state, const std::function<void(QProcess &)> &whileRunning) {
+        reader = ::open(fifo.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        CliResult result = runCli(
+            args + QStringList{u"--state"_s, state}, {}, CliInput::File,
+            [&](QProcess &p) {
+                if (whileRunning)
+                    whileRunning(p);
+                for (; p.state() == QProcess::Running; QTest::qWait(10))
+                    drain();
+            },
+            QString::fromLocal8Bit(fifo));
+        drain();
+        if (reader >= 0)
+            ::close(reader);
+        QFile file(out);
+        if (toFile && file.open(QIODevice::ReadOnly))
+            result.out = file.readAll();
+        return result;
+    };
+    const CliResult whole = run(dir.filePath(u"whole"_s), {});
+    QCOMPARE(whole.exitCode, 0);
+    const QByteArray wholeOut = toFile ? whole.out : std::exchange(printed, QByteArray());
+    QVERIFY(wholeOut.count('\n') > 20);
+
+    const QString state = dir.filePath(u"run.state"_s);
+    QRandomGenerator random(22);
+    for (int i = 0; i < 30; ++i) {
+        run(state, [&](QProcess &p) {
+            const qint64 until = random.bounded(40, 250);
+            for (QElapsedTimer clock;
+                 clock.isValid() ? clock.elapsed() < until : (clock.start(), true);
+                 QTest::qWait(10))
+                drain();
+            const auto pid = pid_t(p.processId());
+            if (p.state() != QProcess::Running || pid <= 0)
+                return;
+            if (i % 3 == 2) {
+                // Everything written so far is read, then nobody reads.
+                ::kill(pid, SIGSTOP);
+                QTest::qWait(20);
+                drain();
+                ::close(std::exchange(reader, -1));
+                ::kill(pid, SIGCONT);
+            } else {
+                ::kill(pid, i % 3 ? SIGTERM : SIGKILL);
+            }
+        });
+    }
+    const CliResult last = run(state, {});
+    QCOMPARE(last.exitCode, 0);
+    if (toFile) {
+        QCOMPARE(last.out, wholeOut);
+    } else {
+        QStringList kept; // each record at its first showing
+        for (const QString &line : QString::fromUtf8(printed).split(u'\n'))
+            if (!kept.contains(line))
+                kept << line;
+        QCOMPARE(kept.join(u'\n'), QString::fromUtf8(wholeOut));
+    }
+    printed.clear();
+    const CliResult again = run(state, {});
+    QCOMPARE(again.exitCode, 0);
+    QCOMPARE(toFile ? again.out : printed, toFile ? wholeOut : QByteArray());
+#endif
+}
+
+// A second run on the file is refused at once; the lock of a killed run is
+// taken over.
+void MineCommandTest::oneRunPerStateFile()
+{
+#ifdef Q_OS_UNIX
+    SearchSite site(u"s:a,b;a:c;b:d"_s);
+    site.setDelay(u"a"_s, 60000);
+    QTemporaryDir dir;
+    const QStringList args = mine("s --quiet --state", site) + QStringList{dir.filePath(u"st"_s)};
+    CliResult second;
+    const CliResult first = runCli(args, {}, CliInput::File, [&](QProcess &p) {
+        QTRY_VERIFY_WITH_TIMEOUT(site.queries().contains(u"a"_s), 10000);
+        second = runCli(args);
+        p.kill();
+    });
+    QVERIFY(first.crashed);
+    QCOMPARE(second.exitCode, 1);
+    QVERIFY2(second.err.contains("in use by another run"), second.err.constData());
+    QCOMPARE(site.queries(), (QStringList{u"s"_s, u"a"_s}));
+    site.setDelay(u"a"_s, 0);
+    const CliResult taken = runCli(args);
+    QCOMPARE(taken.exitCode, 0);
+    QCOMPARE(first.out + taken.out, "a\nb\nc\nd\n"_ba);
+#endif
+}
+
+void MineCommandTest::failuresAskedAgain_data()
+{
+    QTest::addColumn<QString>("options");
+    QTest::addColumn<QByteArray>("firstOut");
+    QTest::addColumn<QByteArray>("out"); // of both runs
+    QTest::newRow("a failed query") << u"s"_s << "a\nb\nd\n"_ba
+                                    << "a\nb\nd\nc\ne\n"_ba;
+    QTest::newRow("stopped by --max-failures") << u"s --max-failures 1"_s << "a\nb\n"_ba
+                                               << "a\nb\nc\nd\ne\n"_ba;
+    QTest::newRow("the seed failed") << u"a"_s << QByteArray() << "c\ne\n"_ba;
+}
+
+// A run that ended incomplete goes on, once the site answers, with the
+// queries that failed: the two runs print what one clean run prints.
+void MineCommandTest::failuresAskedAgain()
+{
+    QFETCH(QString, options);
+    QFETCH(QByteArray, firstOut);
+    SearchSite site(u"s:a,b;a:c;b:d;c:e"_s);
+    site.failKeyword(u"a"_s, 1);
     QTemporaryDir dir;
     const QStringList args =
-        mine("s --source both --expand questions --quiet", site) + options.split(u' ');
-    const QString state = dir.filePath(u"run.state"_s);
-    const CliResult whole = runCli(args + QStringList{u"--state"_s, dir.filePath(u"whole"_s)});
-    QCOMPARE(whole.exitCode, 0);
-    const QStringList asked = site.queries(); // in query order with one in flight
-    QVERIFY(asked.size() > 100);
-
-    QByteArray out;
-    for (qsizetype at : {qsizetype(0), qsizetype(1), asked.size() / 3, asked.size() * 2 / 3}) {
-        while (asked.count(asked[at]) > 1)
-            ++at; // a keyword asked once, so that only this query waits
-        site.setDelay(asked[at], 60000);
-        const qsizetype before = site.queries().size();
-        const CliResult killed =
-            runCli(args + QStringList{u"--state"_s, state}, {}, CliInput::File, [&](QProcess &p) {
-                // Every query before it processed and saved, this one waited on.
-                QTRY_VERIFY_WITH_TIMEOUT(queriesSaved(state) == at &&
-                                             site.queries().mid(before).contains(asked[at]),
-                                         30000);
-                p.kill();
-            });
-        QVERIFY(killed.crashed);
-        out += killed.out;
-        site.setDelay(asked[at], 0);
-    }
-    const CliResult last = runCli(args + QStringList{u"--state"_s, state});
-    QCOMPARE(last.exitCode, 0);
-    QCOMPARE(out + last.out, whole.out);
-    const CliResult again = runCli(args + QStringList{u"--state"_s, state});
-    QCOMPARE(again.exitCode, 0);
-    QCOMPARE(again.out, options.startsWith(u"--raw"_s) ? whole.out : QByteArray());
+        mine("--quiet --state", site) + QStringList{dir.filePath(u"st"_s)} + options.split(u' ');
+    const CliResult failed = runCli(args);
+    QCOMPARE(failed.exitCode, firstOut.isEmpty() ? 1 : 3);
+    QCOMPARE(failed.out, firstOut);
+    const CliResult resumed = runCli(args);
+    QCOMPARE(resumed.exitCode, 0);
+    QTEST(QByteArray(failed.out + resumed.out), "out");
 }
 
 void MineCommandTest::unusableStateFile_data()
@@ -312,8 +456,9 @@ void MineCommandTest::unusableStateFile()
     QCOMPARE(run(u"s"_s).exitCode, 0);
     QFile file(state);
     QVERIFY(file.open(QIODevice::ReadWrite));
-    QString text = QString::fromUtf8(file.readAll());
-    text = pattern.isEmpty() ? text.left(text.size() / 2)
+    // The snapshot alone, of the run's start, is a state file too.
+    QString text = QString::fromUtf8(file.readLine());
+    text = pattern.isEmpty() ? text.left(text.indexOf(u'\n') / 2)
                              : text.replace(QRegularExpression(pattern), replacement);
     QVERIFY(file.resize(0) && file.write(text.toUtf8()) >= 0 && file.flush());
     const CliResult refused = run(args);

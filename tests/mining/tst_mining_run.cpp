@@ -494,11 +494,18 @@ void MiningRunTest::resumedRunEndsAsIfNeverStopped()
     Rig whole(graph, {concurrency, 0, 0});
     QList<mining::RunCheckpoint> checkpoints;
     QList<qsizetype> acceptedBefore;
+    // Each query's step, applied to the checkpoint before it, gives the one after.
+    mining::RunCheckpoint folded;
+    folded.keywords = {in.seed};
+    bool stepsFold = true;
     connect(&whole.run, &MiningRun::checkpointReached, this, [&] {
         checkpoints << whole.run.checkpoint();
         acceptedBefore << whole.accepted.size();
+        mining::applyStep(folded, whole.run.lastStep());
+        stepsFold = stepsFold && folded == checkpoints.last();
     });
     QVERIFY(whole.mine(in));
+    QVERIFY(stepsFold);
     QVERIFY(whole.accepted.size() > 20);
     QVERIFY(checkpoints.size() > 50);
 

@@ -96,19 +96,26 @@ QString MineCommand::details() const
         "--max-queries N ends the run before query N+1 (every source and variant\n"
         "query counts; retries do not).\n"
         "\n"
-        "Resuming: --state FILE saves the run after every query (a new file\n"
-        "renamed over the old one). Run the same command again and it goes on\n"
-        "where it stopped, printing only the keywords not printed before, and\n"
-        "ends as a run never interrupted would have. A FILE saved with another\n"
-        "seed, --source, --expand, --limit, --longer-than, --contains,\n"
-        "--max-queries, --max-failures, --layout or --seen, or a damaged one, is a\n"
-        "usage error; with --format xlsx|csv it is too. --seen FILE (one keyword a\n"
-        "line, in --encoding) counts those keywords as found before: they are\n"
-        "neither accepted nor queried.\n"
+        "Resuming: --state FILE records the run after every query. Run the same\n"
+        "command again and it goes on where it stopped, asking again the queries\n"
+        "that failed or stayed blocked, and ends as a run never interrupted would\n"
+        "have. With --output OUT the keywords go into OUT, and a resumed run cuts\n"
+        "OUT back to what was recorded: OUT ends as an uninterrupted run writes\n"
+        "it. On standard output a killed run may print a query's keywords again\n"
+        "when resumed, but never loses one; use --output for long runs. One run\n"
+        "at a time per FILE (FILE.lock; a lock left by a killed run is taken\n"
+        "over). A FILE saved with another seed, --source, --expand, --limit,\n"
+        "--longer-than, --contains, --max-queries, --max-failures, --layout,\n"
+        "--seen, --format, --raw or --output, or a damaged one, is a usage error;\n"
+        "with --format xlsx|csv it is too. --seen FILE (one keyword a line, in\n"
+        "--encoding) counts those keywords as found before: they are neither\n"
+        "accepted nor queried. A stop signal ends a pace wait, back-off or\n"
+        "proxy rest at once.\n"
         "Exit status: 0 when the run ends, 1 when the seed page could not be\n"
-        "fetched or the output could not be written, 2 on a usage error, 3 when\n"
-        "the run is incomplete because queries failed or stayed blocked (the\n"
-        "output still holds every keyword that was reached).");
+        "fetched, the output could not be written, or the --state file is in use\n"
+        "or cannot be written, 2 on a usage error, 3 when the run is incomplete\n"
+        "because queries failed or stayed blocked, or every proxy kept failing\n"
+        "(the output still holds every keyword that was reached).");
 }
 
 MineArgs::MineArgs()
@@ -146,7 +153,7 @@ const config::OptionTable<MineArgs> &MineCommand::optionTable() const
             &MineArgs::maxQueries, 0, std::numeric_limits<int>::max()),
         config::textOption<MineArgs>(
             {QStringLiteral("state"), QStringLiteral("FILE"),
-             QStringLiteral("save the run in FILE after each query, resume from it (1 GB max)")},
+             QStringLiteral("record the run in FILE after every query; resume from it (1 GB max)")},
             &MineArgs::state),
         config::textOption<MineArgs>(
             {QStringLiteral("seen"), QStringLiteral("FILE"),
@@ -157,7 +164,8 @@ const config::OptionTable<MineArgs> &MineCommand::optionTable() const
          setFormat},
         config::textOption<MineArgs>(
             {QStringLiteral("output"), QStringLiteral("FILE"),
-             QStringLiteral("xlsx/csv: those and the root group, into FILE at the end")},
+             QStringLiteral("write the keywords into FILE (xlsx/csv: with the root group, at the "
+                            "end)")},
             &MineArgs::output),
         config::numberOption<MineArgs>(
             {QStringLiteral("max-failures"), QStringLiteral("K"),
@@ -210,12 +218,24 @@ void MineCommand::start(CommandContext &ctx)
         if (options.sheet)
             return usageError(config::excludeEachOther(
                 QStringLiteral("state"), QStringLiteral("format ") + given.formatName));
+        Result<std::shared_ptr<QLockFile>> lock = lockStateFile(given.state);
+        if (!lock)
+            return ctx.finish(ctx.fail(lock.error()));
+        // How the keywords are written decides what a resumed run must write.
+        const QList<mining::RunSetting> output{
+            {QStringLiteral("--format"), recordFormatNames().at(int(options.format))},
+            {QStringLiteral("--raw"), ctx.raw ? QStringLiteral("yes") : QStringLiteral("no")},
+            {QStringLiteral("--output"),
+             given.output.isEmpty() ? QStringLiteral("(standard output)") : given.output}};
         Result<MineResume> resume =
-            prepareResume(given.state, input, options.policy, ctx.layout->name());
+            prepareResume(given.state, input, options.policy, ctx.layout->name(), output);
         if (!resume)
             return usageError(resume.error());
         options.resume = std::move(resume).value();
+        options.resume->lock = std::move(lock).value();
     }
+    if (!options.sheet && !given.output.isEmpty())
+        options.outputPath = given.output;
     options.raw = ctx.raw;
     options.quiet = given.quiet;
     if (options.sheet) {

@@ -69,10 +69,31 @@ Result<QStringList> readSeenFile(const QString &path, TextEncoding encoding)
     return keywords;
 }
 
-Result<MineResume> prepareResume(const QString &path, const mining::MiningInput &input,
-                                 const mining::FetchPolicy &policy, const QString &layout)
+Result<std::shared_ptr<QLockFile>> lockStateFile(const QString &path)
 {
-    MineResume resume{path, runSettings(input, policy, layout), std::nullopt};
+    auto lock = std::make_shared<QLockFile>(path + QStringLiteral(".lock"));
+    lock->setStaleLockTime(0); // stale only when its process is gone
+    if (lock->tryLock(0))
+        return lock;
+    if (lock->error() == QLockFile::LockFailedError) {
+        qint64 pid = 0;
+        QString host, application;
+        lock->getLockInfo(&pid, &host, &application);
+        return failure(QStringLiteral("--state %1 is in use by another run (process %2 on %3); "
+                                      "one run at a time per state file")
+                           .arg(path)
+                           .arg(pid)
+                           .arg(host));
+    }
+    return failure(
+        QStringLiteral("--state %1: cannot create files in its folder (%2.lock)").arg(path, path));
+}
+
+Result<MineResume> prepareResume(const QString &path, const mining::MiningInput &input,
+                                 const mining::FetchPolicy &policy, const QString &layout,
+                                 const QList<mining::RunSetting> &output)
+{
+    MineResume resume{path, runSettings(input, policy, layout) + output, std::nullopt, -1, {}};
     Result<std::optional<mining::SavedRun>> saved = mining::loadSavedRun(path);
     if (!saved)
         return failure(QStringLiteral("--state %1: %2").arg(path, saved.error()));
@@ -83,6 +104,7 @@ Result<MineResume> prepareResume(const QString &path, const mining::MiningInput 
             QStringLiteral("--state %1 holds a run with %2 %3; this run has %2 %4")
                 .arg(path, differs->name, clipped(differs->saved), clipped(differs->given)));
     resume.from = (*saved)->checkpoint;
+    resume.committed = (*saved)->committed;
     return resume;
 }
 

@@ -5,6 +5,8 @@
 #include "mining/mining_run.h"
 #include "mining/state_file.h"
 
+#include <QLockFile>
+#include <memory>
 #include <optional>
 
 namespace vantorix::cli {
@@ -17,19 +19,29 @@ inline constexpr qint64 kMaxSeenFileBytes = qint64(1) << 30;
 // file, or one over kMaxSeenFileBytes, fails.
 Result<QStringList> readSeenFile(const QString &path, TextEncoding encoding);
 
-// `mine --state FILE`: the settings that decide what a run finds, as the
-// file records them, and where a run saved there stood.
+// `mine --state FILE`: the settings that decide what a run finds and how it
+// is written, as the file records them, where a run saved there stood, and
+// the lock that keeps other runs off the file.
 struct MineResume
 {
     QString path;
     QList<mining::RunSetting> settings;
     std::optional<mining::RunCheckpoint> from; // none: the run starts afresh
+    qint64 committed = -1;                     // bytes of --output that hold what was found by then
+    std::shared_ptr<QLockFile> lock;
 };
+
+// Takes FILE.lock beside the state file, taking over one left by a process
+// that is gone. Fails when another run holds it, or when no file can be
+// created in the state file's folder.
+Result<std::shared_ptr<QLockFile>> lockStateFile(const QString &path);
 
 // The settings of the run about to start, read back from the file if it
 // exists. A file that cannot be used (damaged, or saved by a run with other
-// settings, which the error names) fails.
+// settings, which the error names) fails. `output` are the settings of how
+// the keywords are written.
 Result<MineResume> prepareResume(const QString &path, const mining::MiningInput &input,
-                                 const mining::FetchPolicy &policy, const QString &layout);
+                                 const mining::FetchPolicy &policy, const QString &layout,
+                                 const QList<mining::RunSetting> &output);
 
 } // namespace vantorix::cli

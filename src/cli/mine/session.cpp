@@ -38,6 +38,18 @@ MineSession::MineSession(CommandContext &ctx, MineOptions options)
 
 void MineSession::begin()
 {
+    if (!m_options.outputPath.isEmpty()) {
+        // A resumed run cuts off what was written after its last record.
+        const bool resumed = m_options.resume && m_options.resume->from && !m_options.raw;
+        Result<std::unique_ptr<KeywordFile>> file = KeywordFile::open(
+            m_options.outputPath, resumed ? m_options.resume->committed : -1, m_ctx.encoding());
+        if (!file)
+            return m_ctx.finish(m_ctx.fail(file.error()));
+        m_file = std::move(file).value();
+    }
+    if (m_options.resume)
+        m_journal = std::make_unique<mining::RunJournal>(m_options.resume->path,
+                                                         m_options.resume->settings);
     if (!m_options.quiet)
         m_ctx.announceLayout();
     m_ctx.onInterrupt([this] {
@@ -132,9 +144,9 @@ void MineSession::startRun(const QStringList &seedMarkers)
                 QStringLiteral("--state %1: %2").arg(m_options.resume->path, resumed.error())));
     }
     // Saved at once, so that a run killed before its first answer is still
-    // known by its settings.
-    if (m_options.resume && m_run->isActive())
-        saveState();
+    // known by its settings, and a resumed one starts from a whole file.
+    if (m_journal && m_run->isActive())
+        snapshot();
     if (m_stopped)
         m_run->requestStop();
     showProgress(true);
@@ -142,18 +154,28 @@ void MineSession::startRun(const QStringList &seedMarkers)
 
 void MineSession::saveState()
 {
-    if (m_stateError.isEmpty()) {
-        const Result<> saved = mining::saveRun(m_options.resume->path,
-                                               {m_options.resume->settings, m_run->checkpoint()});
-        if (!saved) {
-            m_stateError = saved.error();
-            m_run->requestStop();
-        }
-    }
-    // A query's keywords go out once the state that counts them is saved: a
-    // run killed in between would otherwise print them again when resumed.
+    // Written before they are recorded: a kill in between repeats them on
+    // resume (cut off again in --output), but never loses them.
     if (!m_pending.isEmpty())
         print(std::exchange(m_pending, QString()));
+    if (m_outputFailed || !m_stateError.isEmpty())
+        return;
+    const Result<> saved =
+        m_journal->record(m_run->lastStep(), committed(), [this] { return m_run->checkpoint(); });
+    if (!saved) {
+        m_stateError = saved.error();
+        m_run->requestStop();
+    }
+}
+
+void MineSession::snapshot()
+{
+    if (m_outputFailed || !m_stateError.isEmpty())
+        return;
+    if (const Result<> saved = m_journal->snapshot(m_run->checkpoint(), committed()); !saved) {
+        m_stateError = saved.error();
+        m_run->requestStop();
+    }
 }
 
 void MineSession::onAccepted(const QString &keyword, int generation, const QString &parent,
@@ -177,10 +199,16 @@ void MineSession::print(const QString &records)
 {
     if (m_outputFailed)
         return;
-    m_ctx.out().write(records);
+    bool written = true;
+    if (m_file) {
+        written = m_file->write(records);
+    } else {
+        m_ctx.out().write(records);
+        written = m_ctx.out().flush();
+    }
     // Nobody reads the keywords any more (a closed pipe, a full disk): mining
     // on would only load the search engine.
-    if (!m_ctx.out().flush()) {
+    if (!written) {
         m_outputFailed = true;
         m_run->requestStop();
     }
@@ -244,7 +272,7 @@ void MineSession::onFinished()
     showProgress(true);
     m_progress.close();
     if (m_options.raw)
-        m_ctx.out().write(m_listIsSeenList ? m_run->seenList() : m_listText);
+        print(m_listIsSeenList ? m_run->seenList() : m_listText);
     if (m_options.sheet) {
         const HeldAbort held; // a second stop signal gives up the file, not its temporary
         const Result<spreadsheet::SheetWritten> written =
@@ -272,6 +300,9 @@ int MineSession::reportOutcome()
         warn(QStringLiteral("%1 could not be read (empty, not JSON or cut off), the first for %2")
                  .arg(counted(m_unusableSuggestions, "suggestion answer", "suggestion answers"),
                       quoted(m_firstUnusable)));
+    if (m_file && m_outputFailed)
+        return m_ctx.fail(QStringLiteral("cannot write to %1: %2")
+                              .arg(m_options.outputPath, m_file->errorString()));
     if (!m_ctx.out().flush() || m_outputFailed)
         return m_ctx.fail(QStringLiteral("cannot write to standard output"));
     if (!m_stateError.isEmpty())
@@ -288,6 +319,14 @@ int MineSession::reportOutcome()
                                 m_clock.elapsed()};
         for (const QString &line : summaryLines(m_run->fetching(), counts))
             note(line);
+    }
+    if (m_run->fetching().exhausted()) {
+        QStringList proxies;
+        for (const mining::RouteStats &route : m_run->fetching().routes())
+            proxies << QStringLiteral("%1 (%2)").arg(route.name, route.lastError);
+        report(QStringLiteral("every proxy failed, each resting longer than the time-out: ") +
+               proxies.join(QStringLiteral(", ")));
+        return 3;
     }
     if (!firstError.isEmpty() && !m_run->firstBlocked())
         return m_ctx.fail(QStringLiteral("seed page: ") + firstError);

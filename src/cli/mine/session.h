@@ -1,10 +1,12 @@
 #pragma once
 
+#include "cli/mine/keyword_file.h"
 #include "cli/mine/output.h"
 #include "cli/mine/progress.h"
 #include "cli/mine/resume.h"
 #include "cli/mine/sheet.h"
 #include "mining/mining_run.h"
+#include "mining/run_journal.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -26,6 +28,7 @@ struct MineOptions
     bool quiet = false;
     mining::FetchPolicy policy;
     std::optional<MineSheet> sheet;   // written at the end instead of standard output
+    QString outputPath;               // --output in the other formats
     std::optional<MineResume> resume; // --state
 };
 
@@ -44,10 +47,15 @@ private:
     void startRun(const QStringList &seedMarkers);
     void onAccepted(const QString &keyword, int generation, const QString &parent,
                     mining::QueryKind source);
-    // Saves the run in the --state file (a failure ends the run), then prints
-    // the keywords the query found.
+    // Writes out the keywords the query found, then records the query in the
+    // --state file; a failure of either ends the run, and what was not
+    // written is not recorded.
     void saveState();
+    // Rewrites the --state file whole.
+    void snapshot();
     void print(const QString &records);
+    // Bytes of --output written; -1 without one.
+    qint64 committed() const { return m_file ? m_file->length() : -1; }
     void onQueryFailed(const QString &keyword, int generation, const QString &error);
     void onBlocked(const QString &keyword, const QString &how, int route, qint64 retryInMs);
     void onPageMalformed(const QString &keyword);
@@ -66,6 +74,8 @@ private:
     web::PageFetcher *m_fetcher;
     mining::MiningRun *m_run = nullptr;
     MineProgress m_progress;
+    std::unique_ptr<KeywordFile> m_file; // --output, in the lines, tsv and json formats
+    std::unique_ptr<mining::RunJournal> m_journal;
     QString m_listText;            // the first harvest appended to an empty list
     bool m_listIsSeenList = false; // replaced since by the seen-list
     QString m_querying;            // keyword being queried

@@ -13,11 +13,8 @@ MineSheet::MineSheet(spreadsheet::SheetFormat format, QString path)
 Result<std::optional<MineSheet>> MineSheet::fromArgs(std::optional<spreadsheet::SheetFormat> format,
                                                      const QString &path)
 {
-    if (!format) {
-        if (!path.isEmpty())
-            return failure(QStringLiteral("--output goes with --format xlsx or csv"));
-        return std::optional<MineSheet>();
-    }
+    if (!format)
+        return std::optional<MineSheet>(); // the keywords' own output
     if (path.isEmpty())
         return failure(QStringLiteral("--format %1 needs --output FILE")
                            .arg(*format == spreadsheet::SheetFormat::Xlsx ? QStringLiteral("xlsx")

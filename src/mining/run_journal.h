@@ -1,0 +1,34 @@
+#pragma once
+
+#include "common/result.h"
+#include "mining/state_file.h"
+
+#include <QFile>
+#include <functional>
+
+namespace vantorix::mining {
+
+// Keeps a run's state file: a record appended per query, and a snapshot
+// written whole now and then, so that the bytes written stay in proportion
+// to what the run finds rather than growing with each query.
+class RunJournal
+{
+public:
+    RunJournal(QString path, QList<RunSetting> settings);
+
+    // Writes a snapshot as the whole file and appends to it from now on.
+    Result<> snapshot(const RunCheckpoint &at, qint64 committed);
+    // Appends the record of `step`; once the records outweigh the snapshot 4 times,
+    // writes a snapshot of `checkpoint()` instead.
+    Result<> record(const QueryStep &step, qint64 committed,
+                    const std::function<RunCheckpoint()> &checkpoint);
+
+private:
+    QString m_path;
+    QList<RunSetting> m_settings;
+    QFile m_file;
+    qint64 m_snapshotBytes = 0;
+    qint64 m_recordBytes = 0;
+};
+
+} // namespace vantorix::mining
