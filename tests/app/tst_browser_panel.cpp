@@ -1,6 +1,5 @@
 #include "app/browser_panel.h"
-#include "app/mining_binder.h"
-#include "mining/mining_run.h"
+#include "data_table.h"
 #include "search_site.h"
 #include "window_fixture.h"
 
@@ -12,8 +11,6 @@
 #include <QWebEngineScript>
 
 using namespace Qt::StringLiterals;
-using vantorix::app::MiningBinder;
-using vantorix::mining::MiningRun;
 
 // Opens nothing: records what would have gone to the system's browser.
 class SystemBrowser : public QObject
@@ -75,11 +72,8 @@ private:
     }
     QString mine()
     {
-        QSignalSpy finished(f.window->findChild<MiningBinder *>()->run(), &MiningRun::finished);
         f.list()->clearList();
-        f.c().Text3->setText(u"s"_s);
-        QTest::mouseClick(f.c().Command4, Qt::LeftButton);
-        return finished.wait(60000) ? f.list()->text() : u"<no run>"_s;
+        return f.mine(u"s"_s) ? f.list()->text() : u"<no run>"_s;
     }
 
 private Q_SLOTS:
@@ -126,9 +120,7 @@ private Q_SLOTS:
 
     void newWindowOpensTheFocusedHttpLink_data()
     {
-        QTest::addColumn<QString>("body");
-        QTest::addColumn<bool>("asksForAWindow");
-        QTest::addColumn<QString>("opened");
+        columns<QString, bool, QString>("body", "asksForAWindow", "opened");
         const QString ready = u"<body onload=\"document.title='ready'\">"_s;
         const QString exact = u"http://127.0.0.1:9/next?a=1&b=%E5%87%8F#top"_s;
         QTest::newRow("http") << ready + link(exact) << true << exact;
@@ -177,9 +169,8 @@ private Q_SLOTS:
 
     void seedMarkersFromThePage_data()
     {
-        QTest::addColumn<QString>("page"); // served as the marker page; empty: refused
-        QTest::addColumn<bool>("followLink");
-        QTest::addColumn<QString>("list");
+        // page: served as the marker page; empty: refused
+        columns<QString, bool, QString>("page", "followLink", "list");
         const QString builtIn = u"\r\na\r\nb\r\n\r\n"_s;
         QTest::newRow("blocks for two versions: v3.3's")
             << u"/banben.htm"_s << false << u"\r\nfurniture\r\n\r\n"_s;

@@ -1,10 +1,7 @@
 #include "sheet_reader.h"
 #include "window_fixture.h"
 
-#include <QApplication>
-#include <QContextMenuEvent>
 #include <QFileDialog>
-#include <QMenu>
 #include <QTemporaryDir>
 
 using namespace Qt::StringLiterals;
@@ -17,27 +14,6 @@ private:
     WindowFixture f;
     QTemporaryDir dir;
 
-    // Right-clicks the list box and picks `item` from the menu that opens.
-    bool pick(const QString &item)
-    {
-        QWidget *viewport = f.list()->viewport();
-        const QPoint at(10, 10);
-        QContextMenuEvent click(QContextMenuEvent::Mouse, at, viewport->mapToGlobal(at));
-        QApplication::sendEvent(viewport, &click);
-        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-        if (!menu)
-            return false;
-        const QList<QAction *> actions = menu->actions();
-        for (QAction *action : actions) {
-            if (action->text() == item) {
-                action->trigger();
-                menu->close();
-                return true;
-            }
-        }
-        return false;
-    }
-
 private Q_SLOTS:
     void init() { QVERIFY(f.open()); }
     void cleanup() { f.window.reset(); }
@@ -47,7 +23,7 @@ private Q_SLOTS:
         const QString list = u"手机价格\r\n减肥茶\r\n减肥药\r\n\r\n减肥方法"_s;
         const QString grouped = u"减肥茶\r\n减肥药\r\n减肥方法\r\n手机价格\r\n"_s;
         f.list()->pasteBack(list);
-        QVERIFY(pick(u"按词根分组"_s));
+        f.contextMenu(f.list()->viewport(), u"按词根分组"_s);
         QCOMPARE(f.list()->text(), grouped);
         QCOMPARE(WindowFixture::clipboardText(), grouped);
         f.list()->undo();
@@ -58,7 +34,7 @@ private Q_SLOTS:
     {
         const QString list = u"减肥茶\r\n\r\nline\nbreak\r\n=1+1\r\n"_s;
         f.list()->pasteBack(list);
-        QVERIFY(pick(u"导出为 Excel…"_s));
+        f.contextMenu(f.list()->viewport(), u"导出为 Excel…"_s);
         // The same save dialog as the text export: window-modal, no loop of its own.
         QFileDialog *dialog = nullptr;
         QTRY_VERIFY((dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())));

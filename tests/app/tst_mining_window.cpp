@@ -1,14 +1,10 @@
-#include "app/mining_binder.h"
-#include "mining/mining_run.h"
+#include "data_table.h"
 #include "sandbox/sandbox_server.h"
 #include "search_site.h"
 #include "window_fixture.h"
 
 #include <QCheckBox>
-#include <QContextMenuEvent>
-#include <QMenu>
 #include <QRegularExpression>
-#include <QSignalSpy>
 #include <QTimer>
 
 using namespace vantorix;
@@ -24,48 +20,21 @@ private:
     WindowFixture f;
     std::unique_ptr<SearchSite> site;
 
-    MiningRun *run() const { return f.window->findChild<app::MiningBinder *>()->run(); }
     bool openOn(const QString &graph)
     {
         site = std::make_unique<SearchSite>(graph);
         f.settings.hosts.setAll(site->host());
         return f.openReady();
     }
-    void startFrom(const QString &seed)
+    bool labelMatches(QLabel *label, const QString &pattern)
     {
-        f.c().Text3->setText(seed);
-        QTest::mouseClick(f.c().Command4, Qt::LeftButton);
-    }
-    // Starts a run from "s"; with `stopAtOnce` the stop button follows at once.
-    bool mine(bool stopAtOnce = false)
-    {
-        QSignalSpy finished(run(), &MiningRun::finished);
-        startFrom(u"s"_s);
-        if (stopAtOnce)
-            QTest::mouseClick(f.c().Command5, Qt::LeftButton);
-        return finished.wait(60000);
-    }
-
-    // The start button's right-click menu: its items, and the checked one.
-    QMenu *sourceMenu(QStringList &items, QString &checked)
-    {
-        const QPoint at(5, 5);
-        QContextMenuEvent click(QContextMenuEvent::Mouse, at, f.c().Command4->mapToGlobal(at));
-        QApplication::sendEvent(f.c().Command4, &click);
-        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-        for (const QAction *action : menu ? menu->actions() : QList<QAction *>()) {
-            items << action->text();
-            if (action->isChecked())
-                checked = action->text();
-        }
-        return menu;
+        return QRegularExpression(pattern).match(label->text()).hasMatch();
     }
 
 private Q_SLOTS:
     void sourceMenuChoosesWhatIsMined_data()
     {
-        QTest::addColumn<QString>("choice");
-        QTest::addColumn<QString>("list");
+        columns<QString, QString>("choice", "list");
         QTest::newRow("related searches at first") << u"相关搜索"_s << u"\r\na\r\n\r\n"_s;
         QTest::newRow("suggestions") << u"下拉词"_s << u"\r\nb\r\n\r\n"_s;
         QTest::newRow("both: the related block first") << u"两者"_s << u"\r\na\r\n\r\nb\r\n"_s;
@@ -74,22 +43,11 @@ private Q_SLOTS:
     {
         QFETCH(QString, choice);
         QVERIFY(openOn(u"s:a;?s:b"_s));
-        QStringList items;
-        QString checked;
-        QMenu *menu = sourceMenu(items, checked);
-        QVERIFY(menu);
-        QCOMPARE(items, (QStringList{u"相关搜索"_s, u"下拉词"_s, u"两者"_s}));
-        QCOMPARE(checked, u"相关搜索"_s);
-        menu->actions().at(items.indexOf(choice))->trigger();
-        menu->close();
+        QCOMPARE(f.contextMenu(f.c().Command4, choice), u"相关搜索"_s);
         QVERIFY(f.c().Command4->toolTip().contains(choice));
-        QVERIFY(mine());
+        QVERIFY(f.mine(u"s"_s));
         QTEST(f.list()->text(), "list");
-        // The choice stays for the window's life.
-        items.clear();
-        QVERIFY((menu = sourceMenu(items, checked)));
-        menu->close();
-        QCOMPARE(checked, choice);
+        QCOMPARE(f.contextMenu(f.c().Command4), choice); // for the window's life
     }
 
     void runReadsThePanelAndWritesItsReadOuts()
@@ -101,13 +59,13 @@ private Q_SLOTS:
         QVERIFY(f.c().Text5->isEnabled());
         QCOMPARE(f.c().Text5->text(), QString());
         f.c().Text5->setText(u"X"_s);
-        QVERIFY(mine());
+        QVERIFY(f.mine(u"s"_s));
         QCOMPARE(f.list()->text(), u"\r\nxa\r\n\r\nxd\r\n"_s);
         QCOMPARE(WindowFixture::clipboardText(), f.list()->text());
         QCOMPARE(f.c().Label2->text(), QString()); // the generation's last, empty query
         QCOMPARE(f.c().Label7->text(), u"2 个"_s);
         QVERIFY(f.c().Label5->text().startsWith(u"开始时间："_s));
-        QCOMPARE(run()->runState(), MiningRun::Idle);
+        QCOMPARE(f.run()->runState(), MiningRun::Idle);
         QVERIFY(f.othersShown().isEmpty());
         f.c().Check4->click();
         QCOMPARE(f.c().Text5->text(), u"未开启"_s);
@@ -119,10 +77,10 @@ private Q_SLOTS:
         QVERIFY(openOn(u"s:a,b;a:c"_s));
         f.list()->setPlainText(u"old"_s);
         WindowFixture::setClipboardText(u"untouched"_s);
-        QVERIFY(mine(true));
+        QVERIFY(f.mine(u"s"_s, [&] { QTest::mouseClick(f.c().Command5, Qt::LeftButton); }));
         QCOMPARE(f.list()->text(), u"olda\r\nb\r\n"_s);
         QCOMPARE(WindowFixture::clipboardText(), u"untouched"_s);
-        QCOMPARE(run()->runState(), MiningRun::StopRequested);
+        QCOMPARE(f.run()->runState(), MiningRun::StopRequested);
     }
 
     void elapsedTimeCountsWhileRunning()
@@ -130,11 +88,9 @@ private Q_SLOTS:
         QVERIFY(openOn(u"s:a"_s));
         site->setDelay(u"s"_s, 2300);
         QCOMPARE(f.c().Label6->text(), u"已查询："_s);
-        QSignalSpy finished(run(), &MiningRun::finished);
-        startFrom(u"s"_s);
-        const QRegularExpression counting(u"^已查询：[12] 秒$"_s);
-        QTRY_VERIFY_WITH_TIMEOUT(counting.match(f.c().Label6->text()).hasMatch(), 3000);
-        QVERIFY(finished.wait(60000));
+        QVERIFY(f.mine(u"s"_s, [&] {
+            QTRY_VERIFY_WITH_TIMEOUT(labelMatches(f.c().Label6, u"^已查询：[12] 秒$"_s), 3000);
+        }));
         // The last value stays once the run is over.
         const QString last = f.c().Label6->text();
         QSignalSpy tick(f.c().Timer1, &QTimer::timeout);
@@ -152,11 +108,10 @@ private Q_SLOTS:
         f.settings.layout = config::LayoutChoice::Live;
         f.settings.retries = 1;
         QVERIFY(f.openReady());
-        QSignalSpy finished(run(), &MiningRun::finished);
-        startFrom(u"减肥"_s);
-        const QRegularExpression backingOff(u"^访问受限，[12] 秒后重试：减肥$"_s);
-        QTRY_VERIFY_WITH_TIMEOUT(backingOff.match(f.c().Label2->text()).hasMatch(), 10000);
-        QVERIFY(finished.wait(60000));
+        QVERIFY(f.mine(u"减肥"_s, [&] {
+            QTRY_VERIFY_WITH_TIMEOUT(
+                labelMatches(f.c().Label2, u"^访问受限，[12] 秒后重试：减肥$"_s), 10000);
+        }));
         QCOMPARE(f.c().Label2->text(), u"访问受限，1 个查询仍被拦截"_s);
         QVERIFY(f.othersShown().isEmpty());
     }

@@ -3,18 +3,24 @@
 #include "app/binders.h"
 #include "app/keyword_list_box.h"
 #include "app/main_window.h"
+#include "app/mining_binder.h"
 #include "config/settings.h"
 #include "environment.h"
 #include "hosts.h"
+#include "mining/mining_run.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTcpServer>
 #include <QTest>
+#include <functional>
 #include <memory>
 
 // A shown window with every binder installed, as the program builds it.
@@ -56,6 +62,44 @@ struct WindowFixture
     }
 
     const vantorix::app::Controls &c() const { return window->controls(); }
+    vantorix::mining::MiningRun *run() const
+    {
+        return window->findChild<vantorix::app::MiningBinder *>()->run();
+    }
+    // Starts a run from `seed` with the start button, calls `meanwhile`, and
+    // waits for the run's end.
+    bool mine(const QString &seed, const std::function<void()> &meanwhile = {}, int waitMs = 60000)
+    {
+        QSignalSpy finished(run(), &vantorix::mining::MiningRun::finished);
+        c().Text3->setText(seed);
+        QTest::mouseClick(c().Command4, Qt::LeftButton);
+        if (meanwhile)
+            meanwhile();
+        return finished.wait(waitMs);
+    }
+    // Right-clicks `widget` and triggers the item `pick` of the menu that
+    // opens, if given; returns the item that was checked.
+    static QString contextMenu(QWidget *widget, const QString &pick = {})
+    {
+        const QPoint at(10, 10);
+        QContextMenuEvent click(QContextMenuEvent::Mouse, at, widget->mapToGlobal(at));
+        QApplication::sendEvent(widget, &click);
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        if (!menu)
+            return QStringLiteral("<no menu>");
+        QString checked;
+        QAction *picked = nullptr;
+        for (QAction *action : menu->actions()) {
+            if (action->isChecked())
+                checked = action->text();
+            if (action->text() == pick)
+                picked = action;
+        }
+        if (picked)
+            picked->trigger();
+        menu->close();
+        return checked;
+    }
     vantorix::app::KeywordListBox *list() const { return c().Text1; }
     static QString clipboardText() { return QGuiApplication::clipboard()->text(); }
     static void setClipboardText(const QString &text)

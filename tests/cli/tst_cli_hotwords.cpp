@@ -1,4 +1,5 @@
 #include "cli_process.h"
+#include "data_table.h"
 #include "environment.h"
 #include "gbk.h"
 #include "hosts.h"
@@ -57,11 +58,10 @@ private Q_SLOTS:
     {
         // Arguments separated by '|': SITE is the test's site, DUMP a fresh
         // dump file, DIR the test's folder.
-        QTest::addColumn<QString>("args");
-        QTest::addColumn<int>("exitCode");
-        QTest::addColumn<QByteArray>("out");
-        QTest::addColumn<QByteArray>("err");  // standard error on success, a part of it on failure
-        QTest::addColumn<QByteArray>("dump"); // null: no file written
+        // err: standard error on success, a part of it on failure
+        // dump: none when no file is written
+        columns<QString, int, QByteArray, QByteArray, QByteArray>("args", "exitCode", "out", "err",
+                                                                  "dump");
         const QByteArray classic = "layout: classic\n";
         for (const layout::HotwordSource &source : layout::hotwordSources()) {
             const QStringList words = sandboxWords(source.name);
@@ -112,8 +112,7 @@ private Q_SLOTS:
         QCOMPARE(run.exitCode, exitCode);
         QCOMPARE(run.out, out);
         QVERIFY2(exitCode == 0 ? run.err == err : run.err.contains(err), run.err.constData());
-        QFile file(dumpPath);
-        QCOMPARE(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(), dump);
+        QCOMPARE(readFile(dumpPath), dump);
     }
 
 private:

@@ -1,4 +1,5 @@
 #include "cli_process.h"
+#include "data_table.h"
 #include "environment.h"
 #include "gbk.h"
 
@@ -21,9 +22,7 @@ private Q_SLOTS:
 
     void tools_data()
     {
-        QTest::addColumn<QStringList>("args");
-        QTest::addColumn<QByteArray>("input");
-        QTest::addColumn<QByteArray>("output");
+        columns<QStringList, QByteArray, QByteArray>("args", "input", "output");
         // The arguments separated by '|'.
         const auto row = [](const char *tag, const char *args, const QByteArray &input,
                             const QByteArray &output) {

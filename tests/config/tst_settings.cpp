@@ -1,4 +1,5 @@
 #include "config/settings.h"
+#include "data_table.h"
 
 #include <QTest>
 
@@ -13,8 +14,7 @@ private Q_SLOTS:
     // The one option parser, its result rendered "name=value ... | positional ...".
     void parser_data()
     {
-        QTest::addColumn<QString>("args");
-        QTest::addColumn<QString>("result");
+        columns<QString, QString>("args", "result");
         QTest::newRow("both forms, anywhere") << u"a --limit 5 --raw"_s << u"limit=5 raw= | a"_s;
         QTest::newRow("last of repeated") << u"--limit=1 -limit=2 -h"_s << u"limit=2 help= |"_s;
         QTest::newRow("negative value") << u"--limit -5"_s << u"limit=-5 |"_s;
@@ -40,8 +40,7 @@ private Q_SLOTS:
 
     void values_data()
     {
-        QTest::addColumn<QString>("arg");
-        QTest::addColumn<bool>("valid");
+        columns<QString, bool>("arg", "valid");
         for (const char *host : {"www.baidu.com", "127.0.0.1:8080", "[::1]:8080", "[::1]", "a_b-c",
                                  "http://x", "https://top.baidu.com", "HTTPS://[::1]:8443"})
             QTest::newRow(host) << u"--search-host="_s + QLatin1String(host) << true;

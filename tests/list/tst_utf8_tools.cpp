@@ -1,3 +1,4 @@
+#include "data_table.h"
 #include "list/piece_set.h"
 #include "list_tool_pairs.h"
 
@@ -45,12 +46,6 @@ QByteArray randomText(QRandomGenerator &random, int tokens)
     return text;
 }
 
-void compareAllTools(const QByteArray &utf8, const QString &where)
-{
-    const std::optional<QString> difference = listToolsDisagree(utf8, kNeedles);
-    QVERIFY2(!difference, qPrintable(where + u": "_s + difference.value_or(QString())));
-}
-
 } // namespace
 
 // The UTF-8 tools against the QString tools they must agree with.
@@ -72,43 +67,28 @@ private Q_SLOTS:
         QTest::newRow("match across a separator") << "a\r\nk\r\n"_ba;
         QTest::newRow("malformed bytes read as U+FFFD")
             << "\xFF\n\xC3\x9F\xFF\n\xEF\xBF\xBD\n\xFF\xC3\x9F\n\xE5\x87\n"_ba;
+        for (const int tokens : {6, 25, 120}) {
+            QRandomGenerator random{quint32(tokens)};
+            for (int round = 0; round < 60; ++round)
+                QTest::addRow("%d random tokens, round %d", tokens, round)
+                    << randomText(random, tokens);
+        }
+        // Longer than one vector step, so the wide search and its tail both
+        // meet matches, near both ends.
+        for (int offset = 0; offset < 40; ++offset)
+            QTest::addRow("a match at offset %d", offset)
+                << QByteArray(offset, 'x') + "Seo" + QByteArray(40 - offset, 'y') + "\nseo\n";
     }
     void agreesWithTextTools()
     {
         QFETCH(QByteArray, text);
-        compareAllTools(text, QString::fromLatin1(QTest::currentDataTag()));
-    }
-
-    void agreesOnRandomText_data()
-    {
-        QTest::addColumn<int>("tokens");
-        QTest::newRow("short") << 6;
-        QTest::newRow("medium") << 25;
-        QTest::newRow("long") << 120;
-    }
-    void agreesOnRandomText()
-    {
-        QFETCH(int, tokens);
-        QRandomGenerator random{quint32(tokens)};
-        for (int round = 0; round < 60 && !QTest::currentTestFailed(); ++round)
-            compareAllTools(randomText(random, tokens), QStringLiteral("round %1").arg(round));
-    }
-
-    // Longer than one vector step, so the wide search and its tail both meet
-    // matches, near both ends.
-    void findsMatchesAtEveryOffset()
-    {
-        for (int offset = 0; offset < 40 && !QTest::currentTestFailed(); ++offset) {
-            const QByteArray text =
-                QByteArray(offset, 'x') + "Seo" + QByteArray(40 - offset, 'y') + "\nseo\n";
-            compareAllTools(text, QStringLiteral("offset %1").arg(offset));
-        }
+        const std::optional<QString> difference = listToolsDisagree(text, kNeedles);
+        QVERIFY2(!difference, qPrintable(difference.value_or(QString())));
     }
 
     void pieceSetMatchesQSet_data()
     {
-        QTest::addColumn<TextLayout>("layout");
-        QTest::addColumn<bool>("tagsCollide");
+        columns<TextLayout, bool>("layout", "tagsCollide");
         QTest::newRow("lines") << TextLayout::Lines << false;
         QTest::newRow("list") << TextLayout::List << false;
         QTest::newRow("lines, every tag colliding") << TextLayout::Lines << true;

@@ -1,3 +1,4 @@
+#include "data_table.h"
 #include "layout/classic_layout.h"
 #include "mining/jcf.h"
 #include "mining/readouts.h"
@@ -9,10 +10,8 @@
 using namespace vantorix::mining;
 using namespace Qt::StringLiterals;
 
-namespace {
-
 // A related-searches block holding the link texts `texts` (',' separated).
-QString links(const QString &texts)
+static QString links(const QString &texts)
 {
     QString block;
     for (const QString &text : texts.split(u','))
@@ -20,98 +19,83 @@ QString links(const QString &texts)
     return block;
 }
 
-} // namespace
-
 class HarvestTest : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void harvest_data();
-    void harvest();
-    void framedLookupMatchesTextSearch();
-    void readouts();
-};
+    void harvest_data()
+    {
+        // expected: ',' separated
+        columns<QString, int, QString, QString, QString>("block", "minLength", "filter", "seen",
+                                                         "expected");
 
-void HarvestTest::harvest_data()
-{
-    QTest::addColumn<QString>("block");
-    QTest::addColumn<int>("minLength");
-    QTest::addColumn<QString>("filter");
-    QTest::addColumn<QString>("seen");
-    QTest::addColumn<QString>("expected"); // ',' separated
+        const QString off = kFilterOff;
+        QTest::newRow("short link skipped by characters, later ones kept")
+            << links(u"减肥茶,减肥,fghi"_s) << 2 << off << QString() << u"减肥茶,fghi"_s;
+        QTest::newRow("empty link skipped with negative minimum")
+            << links(u",a"_s) << -1 << off << QString() << u"a"_s;
+        QTest::newRow("start marker without end marker ends the scan")
+            << links(u"abc"_s) + u"<a href=\"y&f=1\">dangling"_s << 0 << off << QString()
+            << u"abc"_s;
+        QTest::newRow("filter text holding 未开启 is off")
+            << links(u"abc,xyz"_s) << 0 << u"(未开启)"_s << QString() << u"abc,xyz"_s;
+        QTest::newRow("filter ignores case")
+            << links(u"xaby,xy,减肥ab"_s) << 0 << u"AB"_s << QString() << u"xaby,减肥ab"_s;
+        QTest::newRow("seen test: whole line, any case")
+            << links(u"alpha,pha,beta"_s) << 0 << off << u"\r\nALPHA\r\nalphabet\r\n"_s
+            << u"pha,beta"_s;
+        QTest::newRow("twin links in one block both kept")
+            << links(u"abc,abc"_s) << 0 << off << QString() << u"abc,abc"_s;
+    }
+    void harvest()
+    {
+        QFETCH(QString, block);
+        QFETCH(int, minLength);
+        QFETCH(QString, filter);
+        QFETCH(QString, seen);
+        SeenKeywords seenKeywords;
+        seenKeywords.reset(seen);
+        QStringList accepted;
+        const QString result = jcf(vantorix::layout::classicLinkTexts(block), {minLength, filter},
+                                   seenKeywords, [&](const QString &word) { accepted << word; });
+        QTEST(accepted.join(u','), "expected");
+        QCOMPARE(result, accepted.isEmpty() ? QString() : accepted.join(u"\r\n") + u"\r\n");
+    }
 
-    const QString off = kFilterOff;
-    QTest::newRow("short link skipped by characters, later ones kept")
-        << links(u"减肥茶,减肥,fghi"_s) << 2 << off << QString() << u"减肥茶,fghi"_s;
-    QTest::newRow("empty link skipped with negative minimum")
-        << links(u",a"_s) << -1 << off << QString() << u"a"_s;
-    QTest::newRow("start marker without end marker ends the scan")
-        << links(u"abc"_s) + u"<a href=\"y&f=1\">dangling"_s << 0 << off << QString() << u"abc"_s;
-    QTest::newRow("filter text holding 未开启 is off")
-        << links(u"abc,xyz"_s) << 0 << u"(未开启)"_s << QString() << u"abc,xyz"_s;
-    QTest::newRow("filter ignores case")
-        << links(u"xaby,xy,减肥ab"_s) << 0 << u"AB"_s << QString() << u"xaby,减肥ab"_s;
-    QTest::newRow("seen test: whole line, any case")
-        << links(u"alpha,pha,beta"_s) << 0 << off << u"\r\nALPHA\r\nalphabet\r\n"_s
-        << u"pha,beta"_s;
-    QTest::newRow("twin links in one block both kept")
-        << links(u"abc,abc"_s) << 0 << off << QString() << u"abc,abc"_s;
-}
-
-void HarvestTest::harvest()
-{
-    QFETCH(QString, block);
-    QFETCH(int, minLength);
-    QFETCH(QString, filter);
-    QFETCH(QString, seen);
-    QFETCH(QString, expected);
-
-    SeenKeywords seenKeywords;
-    seenKeywords.reset(seen);
-    QStringList accepted;
-    const QString result = jcf(vantorix::layout::classicLinkTexts(block), {minLength, filter},
-                               seenKeywords, [&](const QString &word) { accepted << word; });
-    QCOMPARE(accepted.join(u','), expected);
-    QCOMPARE(result, accepted.isEmpty() ? QString() : accepted.join(u"\r\n") + u"\r\n");
-}
-
-// The index must answer exactly as a case-insensitive search of the text for
-// CRLF + word + CRLF, whatever line breaks and letter cases the pieces hold,
-// also where a CRLF is split between two appends.
-void HarvestTest::framedLookupMatchesTextSearch()
-{
-    QRandomGenerator random(1);
-    const QStringList atoms = u"a|A|b|\r\n|\r|\n|Σ|σ|减"_s.split(u'|');
-    auto randomText = [&](int maxAtoms) {
-        QString text;
-        const int n = int(random.bounded(maxAtoms + 1));
-        for (int i = 0; i < n; ++i)
-            text += atoms[random.bounded(int(atoms.size()))];
-        return text;
-    };
-
-    SeenKeywords seen;
-    for (int round = 0; round < 12; ++round) {
-        seen.reset(randomText(6)); // forgets all that came before
-        for (int step = 0; step < 40; ++step) {
-            seen.append(randomText(6));
-            for (int probe = 0; probe < 20; ++probe) {
-                const QString word = randomText(3);
-                QCOMPARE(seen.containsFramed(word),
-                         seen.text().contains(u"\r\n" + word + u"\r\n", Qt::CaseInsensitive));
+    // The index must answer exactly as a case-insensitive search of the text
+    // for CRLF + word + CRLF, whatever line breaks and letter cases the pieces
+    // hold, also where a CRLF is split between two appends.
+    void framedLookupMatchesTextSearch()
+    {
+        QRandomGenerator random(1);
+        const QStringList atoms = u"a|A|b|\r\n|\r|\n|Σ|σ|减"_s.split(u'|');
+        auto randomText = [&](int maxAtoms) {
+            QString text;
+            const int n = int(random.bounded(maxAtoms + 1));
+            for (int i = 0; i < n; ++i)
+                text += atoms[random.bounded(int(atoms.size()))];
+            return text;
+        };
+        SeenKeywords seen;
+        for (int round = 0; round < 12; ++round) {
+            seen.reset(randomText(6)); // forgets all that came before
+            for (int step = 0; step < 40; ++step) {
+                seen.append(randomText(6));
+                for (int probe = 0; probe < 20; ++probe) {
+                    const QString word = randomText(3);
+                    QCOMPARE(seen.containsFramed(word),
+                             seen.text().contains(u"\r\n" + word + u"\r\n", Qt::CaseInsensitive));
+                }
             }
         }
     }
-}
 
-void HarvestTest::readouts()
-{
-    QCOMPARE(countText(37), u"37 个"_s);
-    QCOMPARE(elapsedText(75), u"已查询：75 秒"_s);
-    // The clock may be set back during a run.
-    const QDateTime start = QDateTime::currentDateTime();
-    QCOMPARE(elapsedSeconds(start, start.addSecs(-75)), 75);
-}
+    void elapsedTimeWithTheClockSetBack()
+    {
+        const QDateTime start = QDateTime::currentDateTime();
+        QCOMPARE(elapsedSeconds(start, start.addSecs(-75)), 75);
+    }
+};
 
 QTEST_GUILESS_MAIN(HarvestTest)
 #include "tst_harvest.moc"

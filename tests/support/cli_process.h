@@ -25,3 +25,8 @@ CliResult runCli(const QStringList &args, const QByteArray &input = {},
                  CliInput how = CliInput::File,
                  const std::function<void(QProcess &)> &whileRunning = {},
                  const QString &outputFile = {});
+
+// Writes `bytes` into a new file at `path`, for a test's input files.
+bool writeFile(const QString &path, const QByteArray &bytes);
+// A file's bytes; null when it cannot be read.
+QByteArray readFile(const QString &path);

@@ -4,6 +4,7 @@
 #include <QTcpSocket>
 #include <QUrl>
 #include <QtEndian>
+#include <functional>
 
 namespace {
 
@@ -13,8 +14,9 @@ namespace {
 class Tunnel : public QObject
 {
 public:
-    Tunnel(QTcpSocket *client, const QHostAddress &source)
-        : QObject(client), m_client(client), m_source(source)
+    Tunnel(QTcpSocket *client, const QHostAddress &source,
+           std::function<void(QString &, quint16 &)> route)
+        : QObject(client), m_client(client), m_source(source), m_route(std::move(route))
     {
         connect(client, &QTcpSocket::readyRead, this, &Tunnel::fromClient);
         connect(client, &QTcpSocket::disconnected, this, &Tunnel::close);
@@ -80,8 +82,9 @@ private:
         open(url.host(), quint16(url.port(80)));
     }
 
-    void open(const QString &host, quint16 port)
+    void open(QString host, quint16 port)
     {
+        m_route(host, port);
         m_stage = Stage::Connecting;
         m_server = new QTcpSocket(this);
         m_server->bind(m_source);
@@ -135,6 +138,7 @@ private:
     QTcpSocket *m_client;
     QPointer<QTcpSocket> m_server;
     QHostAddress m_source;
+    std::function<void(QString &, quint16 &)> m_route;
     QByteArray m_pending;
     Stage m_stage = Stage::Start;
     bool m_http = false;
@@ -155,6 +159,11 @@ QString ForwardingProxy::url(const QString &scheme) const
 
 void ForwardingProxy::accept()
 {
-    while (QTcpSocket *client = nextPendingConnection())
-        new Tunnel(client, m_source);
+    while (QTcpSocket *client = nextPendingConnection()) {
+        new Tunnel(client, m_source, [this](QString &host, quint16 &port) {
+            asked.append(host + u':' + QString::number(port));
+            if (m_divertTo != 0)
+                std::tie(host, port) = std::pair(QStringLiteral("127.0.0.1"), m_divertTo);
+        });
+    }
 }

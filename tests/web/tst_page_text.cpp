@@ -1,3 +1,5 @@
+#include "cli_process.h"
+#include "data_table.h"
 #include "gbk.h"
 #include "layout/classic_hotlists.h"
 #include "web/charset.h"
@@ -25,11 +27,9 @@ class TestPageText : public QObject
 private Q_SLOTS:
     void extract_data()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("start");
-        QTest::addColumn<QString>("end");
-        QTest::addColumn<QString>("expected");
-        QTest::addColumn<bool>("all"); // ExtractAllBetween, else ExtractBetween
+        // all: ExtractAllBetween, else ExtractBetween
+        columns<QString, QString, QString, QString, bool>("text", "start", "end", "expected",
+                                                          "all");
         const auto row = [](const char *tag, bool all, const char *text, const char *start,
                             const char *end, const char *expected) {
             QTest::newRow(tag) << QString::fromUtf8(text) << QString::fromUtf8(start)
@@ -69,23 +69,21 @@ private Q_SLOTS:
 
     void wordList_data()
     {
-        QTest::addColumn<QString>("source");
-        QTest::addColumn<QString>("page");
-        QTest::addColumn<QString>("expected");
+        columns<QString, QString, QString>("source", "page", "expected");
         QTest::newRow("Baidu: nothing after a second section start")
             << u"baidu-week"_s
-            << u"最近七日<a href=\"1\" target=\"_blank\">一</a>最近七日"
-               u"<a href=\"2\" target=\"_blank\">二</a></table>"_s
+            << uR"(最近七日<a href="1" target="_blank">一</a>最近七日<a href="2" target="_blank">二</a>)"
+               u"</table>"_s
             << u"一\r\n"_s;
         // Cells before the section, linking elsewhere, outside a cell or empty
         // give nothing.
         QTest::newRow("Sogou: only cells linking to the web search")
             << u"sogou-today"_s
-            << u"<td><a href=\"http://s/web\">head</a></td><h2>今日搜索</h2><table>"
-               u"<td><a href=\"http://s/web?q=1\">Word One</a></td>"
-               u"<td><a href=\"http://www.sogou.com/web?q=2\">real host</a></td>"
-               u"<a href=\"http://s/web\">z</a><td><a href=\"http://s/web\"></a></td>"
-               u"<td><a href=\"http://s/web?q=3\">热词</a></td></table></html>"_s
+            << uR"(<td><a href="http://s/web">head</a></td><h2>今日搜索</h2><table>)"
+               uR"(<td><a href="http://s/web?q=1">Word One</a></td>)"
+               uR"(<td><a href="http://www.sogou.com/web?q=2">real host</a></td>)"
+               uR"(<a href="http://s/web">z</a><td><a href="http://s/web"></a></td>)"
+               uR"(<td><a href="http://s/web?q=3">热词</a></td></table></html>)"_s
             << u"word one\r\n热词\r\n"_s;
     }
     void wordList()
@@ -99,9 +97,7 @@ private Q_SLOTS:
 
     void decode_data()
     {
-        QTest::addColumn<QByteArray>("contentType");
-        QTest::addColumn<QByteArray>("body");
-        QTest::addColumn<QString>("expected");
+        columns<QByteArray, QByteArray, QString>("contentType", "body", "expected");
         const QString words = u"最近七日 热词€"_s;
         const auto row = [](const char *tag, const QByteArray &contentType, const QByteArray &body,
                             const QString &expected) {
@@ -130,9 +126,9 @@ private Q_SLOTS:
 
     void dumpFile_data()
     {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QByteArray>("before"); // null: no such file
-        QTest::addColumn<QString>("error");     // empty: written
+        // before: null for no such file
+        // error: empty when written
+        columns<QString, QByteArray, QString>("name", "before", "error");
         QTest::newRow("a new file") << u"1.txt"_s << QByteArray() << QString();
         QTest::newRow("a longer file replaced")
             << u"1.txt"_s << "a long first list\r\n"_ba << QString();
@@ -147,17 +143,12 @@ private Q_SLOTS:
         QTemporaryDir dir;
         config::Settings settings;
         settings.dumpFile = dir.filePath(name);
-        QFile file(settings.dumpFile);
-        if (!before.isNull())
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(before) == before.size());
-        file.close();
+        QVERIFY(before.isNull() || writeFile(settings.dumpFile, before));
         const Result<> written = writeDumpFile(u"减肥\r\n"_s, settings);
         QVERIFY2(written.error().contains(error), qPrintable(written.error()));
         QCOMPARE(written.ok(), error.isEmpty());
-        if (written) {
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            QCOMPARE(file.readAll(), gbk(u"减肥\r\n\r\n"_s));
-        }
+        if (written)
+            QCOMPARE(readFile(settings.dumpFile), gbk(u"减肥\r\n\r\n"_s));
         QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size(),
                  written || !before.isNull() ? 1 : 0);
     }
