@@ -292,9 +292,8 @@ int MineSession::reportOutcome()
     // Pages that arrived and held nothing the layout knows: the first sign
     // that the engine has changed its page layout.
     if (const int pages = m_run->pagesWithoutBlock(); pages > 0)
-        warn(QStringLiteral("no related-searches block found on %1 %2")
-                 .arg(pages)
-                 .arg(pages == 1 ? QStringLiteral("page") : QStringLiteral("pages")));
+        warn(QStringLiteral("no related-searches block found on ") +
+             counted(pages, "page", "pages"));
     // One warning a run, however many: the sign of a changed answer format.
     if (m_unusableSuggestions > 0)
         warn(QStringLiteral("%1 could not be read (empty, not JSON or cut off), the first for %2")
@@ -345,11 +344,9 @@ int MineSession::reportOutcome()
         report(QStringLiteral("stopped: too many failed queries in a row (--max-failures %1)")
                    .arg(maxInARow));
     if (stayedBlocked > 0)
-        report(stayedBlocked == 1 ? QStringLiteral("1 query stayed blocked")
-                                  : QStringLiteral("%1 queries stayed blocked").arg(stayedBlocked));
+        report(counted(stayedBlocked, "query", "queries") + QStringLiteral(" stayed blocked"));
     if (failed > 0)
-        report(failed == 1 ? QStringLiteral("1 query failed")
-                           : QStringLiteral("%1 queries failed").arg(failed));
+        report(counted(failed, "query", "queries") + QStringLiteral(" failed"));
     return 3; // incomplete: queries failed or stayed blocked
 }
 
