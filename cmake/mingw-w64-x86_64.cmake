@@ -18,7 +18,7 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 # Tests run under Wine (ctest, add_test).
-find_program(VANTORIX_WINE wine64 wine)
+find_program(VANTORIX_WINE NAMES wine64 wine PATHS /usr/lib/wine)
 if(VANTORIX_WINE)
     set(CMAKE_CROSSCOMPILING_EMULATOR ${VANTORIX_WINE})
 endif()
