@@ -71,6 +71,7 @@ int runCommand(QCoreApplication &app, Command &command, const CommandLine &line,
     CommandContext ctx(command, line.global.encoding, &app);
     ctx.settings = settings;
     ctx.raw = line.global.raw;
+    ctx.encodingChosen = line.global.encodingGiven;
     ctx.arguments = line.arguments;
     ctx.given = line.options;
 

@@ -22,10 +22,27 @@ CommandContext::~CommandContext() = default;
 
 bool CommandContext::readInput(StandardInput &input)
 {
-    const Result<> read = input.read(m_encoding);
-    if (!read)
+    const Result<InputEncoding> read =
+        input.read(encodingChosen ? std::optional(m_encoding) : std::nullopt);
+    if (!read) {
         fail(read.error());
-    return read.ok();
+        return false;
+    }
+    if (read->guessed) {
+        m_encoding = read->encoding;
+        m_out.setEncoding(m_encoding);
+        m_err.write(errorLine(QStringLiteral("note: standard input is not UTF-8 but reads as "
+                                             "GB18030, so it is read and written as GB18030 "
+                                             "(--encoding utf-8 keeps UTF-8)")));
+    } else if (read->firstMalformed >= 0) {
+        m_err.write(
+            errorLine(QStringLiteral("warning: standard input is not valid UTF-8 (first bad "
+                                     "byte at offset %1); bad bytes are kept and match "
+                                     "as U+FFFD")
+                          .arg(read->firstMalformed)));
+    }
+    m_err.flush();
+    return true;
 }
 
 int CommandContext::usageError(const QString &message)

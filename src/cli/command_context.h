@@ -35,6 +35,9 @@ public:
     void announceLayout();
     // --raw: exact list text in and out instead of lines.
     bool raw = false;
+    // --encoding was given; without it, standard input that is not UTF-8 but
+    // GB18030 is read, and answered, in GB18030.
+    bool encodingChosen = true;
 
     TextEncoding encoding() const { return m_encoding; }
     const Command &command() const { return m_command; }
@@ -45,8 +48,9 @@ public:
     // for a switch).
     config::ParsedOptions given;
 
-    // Reads all of standard input; on failure reports it on stderr and
-    // returns false (the command then returns 1).
+    // Reads all of standard input, saying on stderr what it guessed or how
+    // it is not UTF-8; on failure reports it there and returns false (the
+    // command then returns 1).
     bool readInput(StandardInput &input);
 
     OutputStream &out() { return m_out; }

@@ -39,12 +39,14 @@ const config::OptionTable<GlobalArgs> &globalOptionTable()
                                                  "window's list would hold them")},
                                  &GlobalArgs::raw),
         {{QStringLiteral("encoding"), QStringLiteral("utf-8|gbk"),
-          QStringLiteral("encoding of standard input and output (utf-8)")},
+          QStringLiteral("encoding of standard input and output (utf-8;\n"
+                         "input that is not UTF-8 but GB18030 is read as GB18030)")},
          [](GlobalArgs &args, const QString &name) -> Result<> {
              const Result<TextEncoding> encoding = parseEncoding(name);
              if (!encoding)
                  return failure(encoding.error());
              args.encoding = *encoding;
+             args.encodingGiven = true;
              return {};
          }},
         switchOption(config::helpOption(), &GlobalArgs::help),

@@ -11,6 +11,7 @@ struct GlobalArgs
 {
     bool raw = false;
     TextEncoding encoding = TextEncoding::Utf8;
+    bool encodingGiven = false; // else standard input may turn out to be GB18030
     bool help = false;
     bool version = false;
 };

@@ -1,6 +1,7 @@
 #include "cli/text_io.h"
 
 #include "config/bound_option.h"
+#include "list/encoding_check.h"
 
 #include <cstdio>
 
@@ -30,7 +31,7 @@ void useBinaryStandardStreams()
 #endif
 }
 
-Result<> StandardInput::read(TextEncoding encoding)
+Result<InputEncoding> StandardInput::read(std::optional<TextEncoding> chosen)
 {
     if (!m_file.open(0, QIODevice::ReadOnly))
         return failure(QStringLiteral("cannot read standard input: ") + m_file.errorString());
@@ -44,11 +45,19 @@ Result<> StandardInput::read(TextEncoding encoding)
             return failure(QStringLiteral("cannot read standard input: ") + m_file.errorString());
         raw = m_bytes;
     }
-    if (encoding == TextEncoding::Utf8) {
+    InputEncoding read{chosen.value_or(TextEncoding::Utf8)};
+    if (!chosen && raw.startsWith("\xEF\xBB\xBF"))
+        chosen = TextEncoding::Utf8;
+    if (!chosen) {
+        read.firstMalformed = list::firstMalformedUtf8(raw);
+        if (read.firstMalformed >= 0 && list::isWholeGb18030(raw))
+            read = {TextEncoding::Gbk, true};
+    }
+    if (read.encoding == TextEncoding::Utf8) {
         if (raw.startsWith("\xEF\xBB\xBF"))
             raw = raw.sliced(3);
         m_utf8 = raw;
-        return {};
+        return read;
     }
     QStringDecoder decoder(list::kGbkCodec);
     const QString text = decoder.decode(raw);
@@ -58,7 +67,7 @@ Result<> StandardInput::read(TextEncoding encoding)
         return failure(QStringLiteral("standard input is not valid GBK text"));
     m_bytes = text.toUtf8();
     m_utf8 = m_bytes;
-    return {};
+    return read;
 }
 
 OutputStream::OutputStream(int descriptor, TextEncoding encoding, qsizetype chunkSize)

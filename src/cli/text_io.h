@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <optional>
 
 namespace vantorix::cli {
 
@@ -22,6 +23,14 @@ Result<TextEncoding> parseEncoding(const QString &name);
 // line ends, so CRLF and LF reach the caller exactly.
 void useBinaryStandardStreams();
 
+// How standard input was read.
+struct InputEncoding
+{
+    TextEncoding encoding = TextEncoding::Utf8;
+    bool guessed = false;          // GB18030 taken for input that is not UTF-8
+    qsizetype firstMalformed = -1; // UTF-8 input: the first byte that is not UTF-8
+};
+
 // All of standard input, as UTF-8. A file is mapped rather than copied.
 // GBK input is converted; UTF-8 input is taken byte for byte (malformed
 // sequences pass through untouched) after dropping a leading byte order mark.
@@ -32,8 +41,10 @@ public:
     StandardInput(const StandardInput &) = delete;
     StandardInput &operator=(const StandardInput &) = delete;
 
-    // Fails when the input cannot be read or is not text in the chosen encoding.
-    Result<> read(TextEncoding encoding);
+    // Reads in the chosen encoding, or with none chosen as UTF-8, unless the
+    // bytes are not UTF-8 but GB18030 through and through. Fails when the
+    // input cannot be read or is not text in the chosen encoding.
+    Result<InputEncoding> read(std::optional<TextEncoding> chosen);
 
     QByteArrayView utf8() const { return m_utf8; }
 
@@ -56,6 +67,8 @@ public:
 
     void write(const QString &text);
     list::ByteSink &utf8Sink() { return m_sink; }
+    // Before anything is written: the input turned out to be in `encoding`.
+    void setEncoding(TextEncoding encoding) { m_encoding = encoding; }
 
     // Writes out what is buffered; false once anything could not be written.
     bool flush();
