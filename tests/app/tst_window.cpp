@@ -158,27 +158,6 @@ private Q_SLOTS:
         QCOMPARE(centredTopLeft({755, 536}, screen, {0, 0, 1920, 1040}), QPoint(582, 272));
         QCOMPARE(centredTopLeft({755, 1200}, screen, {0, 30, 1920, 1050}), QPoint(582, 30));
     }
-
-    // The window refuses to start without a control a binder needs.
-    void missingControlFails_data()
-    {
-        columns<QString, bool>("name", "otherKind");
-        QTest::newRow("label gone") << "Label7" << false;
-        QTest::newRow("button of another kind") << "Command10" << true;
-        QTest::newRow("hot-word option gone") << "Option6" << false;
-    }
-    void missingControlFails()
-    {
-        QFETCH(QString, name);
-        QFETCH(bool, otherKind);
-        const auto window = MainWindow::create().value();
-        delete window->findChild<QWidget *>(name);
-        if (otherKind)
-            (new QWidget(window.get()))->setObjectName(name);
-        const auto found = findControls(*window);
-        QVERIFY(!found.ok());
-        QVERIFY2(found.error().endsWith(name), qPrintable(found.error()));
-    }
 };
 
 QTEST_MAIN(WindowTest)

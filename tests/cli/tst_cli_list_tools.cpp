@@ -52,12 +52,11 @@ private Q_SLOTS:
     {
         QFETCH(QStringList, args);
         QFETCH(QByteArray, input);
-        QFETCH(QByteArray, output);
         for (const CliInput how : {CliInput::File, CliInput::Pipe}) {
             const CliResult result = runCli(args, input, how);
             QCOMPARE(result.err, QByteArray());
             QCOMPARE(result.exitCode, 0);
-            QCOMPARE(result.out, output);
+            QTEST(result.out, "output");
         }
     }
 

@@ -1,4 +1,5 @@
 #include "cli_process.h"
+#include "data_table.h"
 #include "search_site.h"
 
 #include <QJsonDocument>
@@ -64,450 +65,421 @@ private Q_SLOTS:
             std::signal(signal, SIG_DFL);
 #endif
     }
-    void output_data();
-    void output();
-    void unwritableOutput_data();
-    void unwritableOutput();
-    void stopSignals_data();
-    void stopSignals();
-    void killedAndResumed_data();
-    void killedAndResumed();
-    void oneRunPerStateFile();
-    void failuresAskedAgain_data();
-    void failuresAskedAgain();
-    void unusableStateFile_data();
-    void unusableStateFile();
-    void seenFile_data();
-    void seenFile();
-    void resumedRunCountsInWords();
-};
 
-void MineCommandTest::output_data()
-{
-    QTest::addColumn<QByteArray>("args");
-    QTest::addColumn<bool>("markerPage");
-    QTest::addColumn<QByteArray>("out");
-    QTest::addColumn<int>("exitCode");
-    QTest::addColumn<QByteArray>("err"); // part of standard error
+    void output_data()
+    {
+        // err: part of standard error
+        columns<QByteArray, bool, QByteArray, int, QByteArray>("args", "markerPage", "out",
+                                                               "exitCode", "err");
+        auto row = [](const char *name, const char *args) -> QTestData & {
+            return QTest::newRow(name) << QByteArray(args);
+        };
+        row("lines; a spoilt page is named", "s")
+            << true << QByteArray("a\nb\nc\nd\n") << 0 << QByteArray("page of 'a' holds bytes");
+        row("raw", "s --raw") << true << crlf("|a|b||c|d|") << 0 << QByteArray();
+        row("tsv, both sources", "s --format tsv --source both")
+            << true
+            << QByteArray("a\t1\ts\trelated\nb\t1\ts\trelated\nx\t1\ts\tsuggest\nc\t2\ta\trelated\n"
+                          "d\t2\tb\trelated\n")
+            << 0 << QByteArray();
+        row("json, suggestions", "--format=json s --source=suggest")
+            << true
+            << QByteArray(
+                   "{\"keyword\":\"x\",\"generation\":1,\"parent\":\"s\",\"source\":\"suggest\"}\n"
+                   "{\"keyword\":\"a\",\"generation\":1,\"parent\":\"s\",\"source\":\"suggest\"}\n")
+            << 0 << QByteArray();
+        row("unreadable suggestions: one warning a run", "t --source both")
+            << true << QByteArray("ab\nx y\nabc\nabd\n") << 0
+            << "warning: 2 suggestion answers could not be read (empty, not JSON or cut off), the "
+               "first for 't'"_ba;
+        row("longer-than; a line break shown as a space", "t --longer-than 2")
+            << true << QByteArray("x y\nabc\n") << 0 << QByteArray();
+        row("markers option wins over the page", "s --markers <p>--</p>")
+            << true << QByteArray("furniture\n") << 0 << QByteArray();
+        row("markers missing from the seed page", "s --markers <nothere>--</div>")
+            << true << QByteArray() << 0 << QByteArray();
+        row("empty start marker", "s --markers --</div>")
+            << true << QByteArray() << 0 << QByteArray("warning: the seed's start marker is empty");
+        row("marker page fails: built-in markers", "s")
+            << false << QByteArray("a\nb\nc\nd\n") << 0 << QByteArray();
+        row("seed page fails", "broken") << true << QByteArray() << 1 << QByteArray("seed page");
+        row("failed query named, the run goes on", "u")
+            << true << QByteArray("broken\ne\nf\n") << 3
+            << QByteArray("query 'broken' failed: HTTP status 500");
+        row("a long keyword is cut short in messages", "v")
+            << true << kLongKeyword.toUtf8() + '\n'
+            << 3
+            << "query '" + QByteArray(200, 'w') + "\xE2\x80\xA6' failed: HTTP status 500 (http://";
+        row("failures in a row end the run", "u --max-failures 1")
+            << true << QByteArray("broken\ne\n") << 3 << QByteArray("--max-failures 1");
+        row("empty seed", "''") << true << QByteArray() << 0
+                                << QByteArray("warning: the seed is empty");
+        for (const char *usage :
+             {"--limit many", "--raw --format tsv", "--markers <p>", "--retries x",
+              "--max-failures -1", "a b", "--source web", "--expand all", "--max-queries x",
+              "--state f --format csv --output f.csv"})
+            row(usage, usage) << true << QByteArray() << 2 << QByteArray("vantorix-cli: ");
+    }
+    void output()
+    {
+        QFETCH(QByteArray, args);
+        QFETCH(bool, markerPage);
+        QFETCH(QByteArray, out);
+        QFETCH(int, exitCode);
+        QFETCH(QByteArray, err);
 
-    auto row = [](const char *name, const char *args) -> QTestData & {
-        return QTest::newRow(name) << QByteArray(args);
-    };
-    row("lines; a spoilt page is named", "s")
-        << true << QByteArray("a\nb\nc\nd\n") << 0 << QByteArray("page of 'a' holds bytes");
-    row("raw", "s --raw") << true << crlf("|a|b||c|d|") << 0 << QByteArray();
-    row("tsv, both sources", "s --format tsv --source both")
-        << true
-        << QByteArray("a\t1\ts\trelated\nb\t1\ts\trelated\nx\t1\ts\tsuggest\nc\t2\ta\trelated\n"
-                      "d\t2\tb\trelated\n")
-        << 0 << QByteArray();
-    row("json, suggestions", "--format=json s --source=suggest")
-        << true
-        << QByteArray(
-               "{\"keyword\":\"x\",\"generation\":1,\"parent\":\"s\",\"source\":\"suggest\"}\n"
-               "{\"keyword\":\"a\",\"generation\":1,\"parent\":\"s\",\"source\":\"suggest\"}\n")
-        << 0 << QByteArray();
-    row("unreadable suggestions: one warning a run", "t --source both")
-        << true << QByteArray("ab\nx y\nabc\nabd\n") << 0
-        << "warning: 2 suggestion answers could not be read (empty, not JSON or cut off), the "
-           "first for 't'"_ba;
-    row("limit", "s --limit 1") << true << QByteArray("a\nb\n") << 0 << QByteArray();
-    row("longer-than; a line break shown as a space", "t --longer-than 2")
-        << true << QByteArray("x y\nabc\n") << 0 << QByteArray();
-    row("contains", "t --contains B") << true << QByteArray("ab\nabc\nabd\n") << 0 << QByteArray();
-    row("markers option wins over the page", "s --markers <p>--</p>")
-        << true << QByteArray("furniture\n") << 0 << QByteArray();
-    row("markers missing from the seed page", "s --markers <nothere>--</div>")
-        << true << QByteArray() << 0 << QByteArray();
-    row("empty start marker", "s --markers --</div>")
-        << true << QByteArray() << 0 << QByteArray("warning: the seed's start marker is empty");
-    row("marker page fails: built-in markers", "s")
-        << false << QByteArray("a\nb\nc\nd\n") << 0 << QByteArray();
-    row("seed page fails", "broken") << true << QByteArray() << 1 << QByteArray("seed page");
-    row("failed query named, the run goes on", "u")
-        << true << QByteArray("broken\ne\nf\n") << 3
-        << QByteArray("query 'broken' failed: HTTP status 500");
-    row("a long keyword is cut short in messages", "v")
-        << true << kLongKeyword.toUtf8() + '\n'
-        << 3 << "query '" + QByteArray(200, 'w') + "\xE2\x80\xA6' failed: HTTP status 500 (http://";
-    row("failures in a row end the run", "u --max-failures 1")
-        << true << QByteArray("broken\ne\n") << 3 << QByteArray("--max-failures 1");
-    row("empty seed", "''") << true << QByteArray() << 0
-                            << QByteArray("warning: the seed is empty");
-    for (const char *usage : {"--limit many", "--raw --format tsv", "--markers <p>", "--retries x",
-                              "--max-failures -1", "a b", "--source web", "--expand all",
-                              "--max-queries x", "--state f --format csv --output f.csv"})
-        row(usage, usage) << true << QByteArray() << 2 << QByteArray("vantorix-cli: ");
-}
+        SearchSite site(u"s:a,b;?s:x,a;a:c,a;b:d;t:ab,X\r\ny,abc;ab:abd;u:broken,e;e:f;v:"_s +
+                        kLongKeyword);
+        site.failKeyword(u"broken"_s);
+        site.failKeyword(kLongKeyword);
+        site.spoilPage(u"a"_s);
+        site.spoilPage(u"?t"_s);
+        site.spoilPage(u"?ab"_s);
+        site.setMarkerPage(markerPage ? kMarkerPage : QByteArray(), markerPage ? 200 : 404);
+        const CliResult run = runCli(mine(args + " --quiet", site));
+        QVERIFY2(run.exitCode == exitCode, run.err.constData());
+        QCOMPARE(run.out, out);
+        QVERIFY2(run.err.contains(err), run.err.constData());
+        for (const QByteArray &line : run.err.split('\n'))
+            QVERIFY2(line.size() < 600, line.constData());
+        if (exitCode == 3)
+            QVERIFY(run.err.endsWith("vantorix-cli: 1 query failed\n"));
+    }
 
-void MineCommandTest::output()
-{
-    QFETCH(QByteArray, args);
-    QFETCH(bool, markerPage);
-    QFETCH(QByteArray, out);
-    QFETCH(int, exitCode);
-    QFETCH(QByteArray, err);
-
-    SearchSite site(u"s:a,b;?s:x,a;a:c,a;b:d;t:ab,X\r\ny,abc;ab:abd;u:broken,e;e:f;v:"_s +
-                    kLongKeyword);
-    site.failKeyword(u"broken"_s);
-    site.failKeyword(kLongKeyword);
-    site.spoilPage(u"a"_s);
-    site.spoilPage(u"?t"_s);
-    site.spoilPage(u"?ab"_s);
-    site.setMarkerPage(markerPage ? kMarkerPage : QByteArray(), markerPage ? 200 : 404);
-    const CliResult run = runCli(mine(args + " --quiet", site));
-    QVERIFY2(run.exitCode == exitCode, run.err.constData());
-    QCOMPARE(run.out, out);
-    QVERIFY2(run.err.contains(err), run.err.constData());
-    for (const QByteArray &line : run.err.split('\n'))
-        QVERIFY2(line.size() < 600, line.constData());
-    if (exitCode == 3)
-        QVERIFY(run.err.endsWith("vantorix-cli: 1 query failed\n"));
-}
-
-void MineCommandTest::unwritableOutput_data()
-{
-    QTest::addColumn<QString>("state"); // "": none; a name: in the test's folder
-    QTest::addColumn<QString>("stdout");
-    QTest::addColumn<QStringList>("queries");
-    QTest::addColumn<QByteArray>("err");
-    QTest::newRow("a full disk") << QString() << u"/dev/full"_s << QStringList{u"s"_s}
-                                 << "cannot write to standard output"_ba;
-    QTest::newRow("a full disk, resumable")
-        << u"run.state"_s << u"/dev/full"_s << QStringList{u"s"_s}
-        << "cannot write to standard output"_ba;
-    QTest::newRow("no folder for the state") << u"none/run.state"_s << QString() << QStringList{}
-                                             << "cannot create files in its folder"_ba;
-}
-
-// The first failed write ends the run (mining on would only load the search
-// engine), before any query when the state cannot be kept; resumed where the
-// writes work, the run prints every keyword.
-void MineCommandTest::unwritableOutput()
-{
+    void unwritableOutput_data()
+    {
+        // state: "": none; a name: in the test's folder
+        columns<QString, QString, QStringList, QByteArray>("state", "stdout", "queries", "err");
+        QTest::newRow("a full disk") << QString() << u"/dev/full"_s << QStringList{u"s"_s}
+                                     << "cannot write to standard output"_ba;
+        QTest::newRow("a full disk, resumable")
+            << u"run.state"_s << u"/dev/full"_s << QStringList{u"s"_s}
+            << "cannot write to standard output"_ba;
+        QTest::newRow("no folder for the state")
+            << u"none/run.state"_s << QString() << QStringList{}
+            << "cannot create files in its folder"_ba;
+    }
+    // The first failed write ends the run (mining on would only load the search
+    // engine), before any query when the state cannot be kept; resumed where the
+    // writes work, the run prints every keyword.
+    void unwritableOutput()
+    {
 #ifdef Q_OS_LINUX
-    QFETCH(QString, state);
-    QFETCH(QString, stdout);
-    SearchSite site(u"s:a,b;a:c;b:d"_s);
-    QTemporaryDir dir;
-    const QStringList args =
-        mine("s --quiet", site) +
-        (state.isEmpty() ? QStringList() : QStringList{u"--state"_s, dir.filePath(state)});
-    const CliResult run = runCli(args, {}, CliInput::File, {}, stdout);
-    QCOMPARE(run.exitCode, 1);
-    QTEST(site.queries(), "queries");
-    QFETCH(QByteArray, err);
-    QVERIFY2(run.err.contains(err), run.err.constData());
-    if (!state.isEmpty() && !stdout.isEmpty())
-        QCOMPARE(runCli(args).out, "a\nb\nc\nd\n"_ba);
+        QFETCH(QString, state);
+        QFETCH(QString, stdout);
+        SearchSite site(u"s:a,b;a:c;b:d"_s);
+        QTemporaryDir dir;
+        const QStringList args =
+            mine("s --quiet", site) +
+            (state.isEmpty() ? QStringList() : QStringList{u"--state"_s, dir.filePath(state)});
+        const CliResult run = runCli(args, {}, CliInput::File, {}, stdout);
+        QCOMPARE(run.exitCode, 1);
+        QTEST(site.queries(), "queries");
+        QFETCH(QByteArray, err);
+        QVERIFY2(run.err.contains(err), run.err.constData());
+        if (!state.isEmpty() && !stdout.isEmpty())
+            QCOMPARE(runCli(args).out, "a\nb\nc\nd\n"_ba);
 #else
-    QSKIP("writes to /dev/full");
+        QSKIP("writes to /dev/full");
 #endif
-}
+    }
 
-void MineCommandTest::stopSignals_data()
-{
-    QTest::addColumn<int>("signal");
-    QTest::addColumn<bool>("twice");
-    QTest::addColumn<QString>("delay"); // --delay; else the page of a comes late
-    QTest::addColumn<QByteArray>("out");
-    QTest::addColumn<int>("exitCode");
+    void stopSignals_data()
+    {
+        // delay: --delay; else the page of a comes late
+        columns<int, bool, QString, QByteArray, int>("signal", "twice", "delay", "out", "exitCode");
 #ifdef Q_OS_UNIX
-    QTest::newRow("Ctrl-C") << SIGINT << false << QString() << crlf("|a|b||c|") << 0;
-    QTest::newRow("SIGTERM") << SIGTERM << false << QString() << crlf("|a|b||c|") << 0;
-    QTest::newRow("SIGHUP") << SIGHUP << false << QString() << crlf("|a|b||c|") << 0;
-    QTest::newRow("second Ctrl-C") << SIGINT << true << QString() << QByteArray() << 130;
-    QTest::newRow("SIGTERM in a pace wait: a is not asked")
-        << SIGTERM << false << u"30000"_s << crlf("a|b|") << 0;
+        QTest::newRow("Ctrl-C") << SIGINT << false << QString() << crlf("|a|b||c|") << 0;
+        QTest::newRow("SIGTERM") << SIGTERM << false << QString() << crlf("|a|b||c|") << 0;
+        QTest::newRow("SIGHUP") << SIGHUP << false << QString() << crlf("|a|b||c|") << 0;
+        QTest::newRow("second Ctrl-C") << SIGINT << true << QString() << QByteArray() << 130;
+        QTest::newRow("SIGTERM in a pace wait: a is not asked")
+            << SIGTERM << false << u"30000"_s << crlf("a|b|") << 0;
 #endif
-}
-
-// Once, the query in flight finishes and what was mined is printed; twice
-// aborts at once.
-void MineCommandTest::stopSignals()
-{
+    }
+    // Once, the query in flight finishes and what was mined is printed; twice
+    // aborts at once.
+    void stopSignals()
+    {
 #ifdef Q_OS_UNIX
-    QFETCH(int, signal);
-    QFETCH(bool, twice);
-    QFETCH(QString, delay);
-    QFETCH(QByteArray, out);
-    QFETCH(int, exitCode);
-    SearchSite site(u"s:a,b;a:c;b:d"_s);
-    if (delay.isEmpty())
-        site.setDelay(u"a"_s, twice ? 30000 : 3000);
-    const QStringList args = mine("s --raw", site) +
-                             (delay.isEmpty() ? QStringList() : QStringList{u"--delay"_s, delay});
-    const CliResult run = runCli(args, {}, CliInput::File, [&](QProcess &process) {
-        QTRY_VERIFY_WITH_TIMEOUT(site.queries().contains(delay.isEmpty() ? u"a"_s : u"s"_s), 10000);
-        ::kill(pid_t(process.processId()), signal);
-        QByteArray err;
-        QTRY_VERIFY_WITH_TIMEOUT((err += process.readAllStandardError()).contains("stopping"),
-                                 10000);
-        if (twice)
-            ::kill(pid_t(process.processId()), SIGINT);
-    });
-    QCOMPARE(run.exitCode, exitCode);
-    QCOMPARE(run.out, out);
-    const QStringList asked = delay.isEmpty() ? QStringList{u"s"_s, u"a"_s} : QStringList{u"s"_s};
-    QCOMPARE(site.queries(), asked);
-#endif
-}
-
-void MineCommandTest::killedAndResumed_data()
-{
-    QTest::addColumn<QString>("options");
-    QTest::addColumn<bool>("toFile"); // --output: byte for byte; else nothing lost
-    QTest::newRow("tsv into a file") << u"--format tsv"_s << true;
-    QTest::newRow("lines into a file, three in flight") << u"--concurrency 3"_s << true;
-    QTest::newRow("json to a pipe that closes, two in flight")
-        << u"--format json --concurrency 2"_s << false;
-}
-
-// Stopped 30 times at random moments (SIGKILL, SIGTERM, and a pipe closed by
-// its reader), each time resumed, then run to the end: the --output file is
-// the one an uninterrupted run writes; on standard output a query's records
-// may come twice but none is missing. A run resumed once more adds nothing.
-void MineCommandTest::killedAndResumed()
-{
-#ifdef Q_OS_UNIX
-    QFETCH(QString, options);
-    QFETCH(bool, toFile);
-    SearchSite site(resumeGraph());
-    for (int i = 0; i < 30; ++i)
-        for (const QString &key : {u"k%1"_s, u"?k%1"_s})
-            site.setDelay(key.arg(i), 15);
-    QTemporaryDir dir;
-    const QString out = dir.filePath(u"out"_s);
-    const QStringList args = mine("s --source both --expand questions --quiet", site) +
-                             options.split(u' ') +
-                             (toFile ? QStringList{u"--output"_s, out} : QStringList());
-    // Standard output goes into a FIFO that the test reads and may close.
-    const QByteArray fifo = dir.filePath(u"fifo"_s).toLocal8Bit();
-    QVERIFY(::mkfifo(fifo.constData(), 0600) == 0);
-    int reader = -1;
-    QByteArray printed;
-    auto drain = [&] {
-        char buffer[4096];
-        for (ssize_t got; reader >= 0 && (got = ::read(reader, buffer, sizeof buffer)) > 0;)
-            printed.append(buffer, got);
-    };
-    auto run = [&](const QString &state, const std::function<void(QProcess &)> &whileRunning) {
-        reader = ::open(fifo.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-        CliResult result = runCli(
-            args + QStringList{u"--state"_s, state}, {}, CliInput::File,
-            [&](QProcess &p) {
-                if (whileRunning)
-                    whileRunning(p);
-                for (; p.state() == QProcess::Running; QTest::qWait(10))
-                    drain();
-            },
-            QString::fromLocal8Bit(fifo));
-        drain();
-        if (reader >= 0)
-            ::close(reader);
-        QFile file(out);
-        if (toFile && file.open(QIODevice::ReadOnly))
-            result.out = file.readAll();
-        return result;
-    };
-    const CliResult whole = run(dir.filePath(u"whole"_s), {});
-    QCOMPARE(whole.exitCode, 0);
-    const QByteArray wholeOut = toFile ? whole.out : std::exchange(printed, QByteArray());
-    QVERIFY(wholeOut.count('\n') > 20);
-
-    const QString state = dir.filePath(u"run.state"_s);
-    QRandomGenerator random(22);
-    for (int i = 0; i < 30; ++i) {
-        run(state, [&](QProcess &p) {
-            const qint64 until = random.bounded(40, 250);
-            for (QElapsedTimer clock;
-                 clock.isValid() ? clock.elapsed() < until : (clock.start(), true);
-                 QTest::qWait(10))
-                drain();
-            const auto pid = pid_t(p.processId());
-            if (p.state() != QProcess::Running || pid <= 0)
-                return;
-            if (i % 3 == 2) {
-                // Everything written so far is read, then nobody reads.
-                ::kill(pid, SIGSTOP);
-                QTest::qWait(20);
-                drain();
-                ::close(std::exchange(reader, -1));
-                ::kill(pid, SIGCONT);
-            } else {
-                ::kill(pid, i % 3 ? SIGTERM : SIGKILL);
-            }
+        QFETCH(int, signal);
+        QFETCH(bool, twice);
+        QFETCH(QString, delay);
+        QFETCH(QByteArray, out);
+        QFETCH(int, exitCode);
+        SearchSite site(u"s:a,b;a:c;b:d"_s);
+        if (delay.isEmpty())
+            site.setDelay(u"a"_s, twice ? 30000 : 3000);
+        const QStringList args =
+            mine("s --raw", site) +
+            (delay.isEmpty() ? QStringList() : QStringList{u"--delay"_s, delay});
+        const CliResult run = runCli(args, {}, CliInput::File, [&](QProcess &process) {
+            QTRY_VERIFY_WITH_TIMEOUT(site.queries().contains(delay.isEmpty() ? u"a"_s : u"s"_s),
+                                     10000);
+            ::kill(pid_t(process.processId()), signal);
+            QByteArray err;
+            QTRY_VERIFY_WITH_TIMEOUT((err += process.readAllStandardError()).contains("stopping"),
+                                     10000);
+            if (twice)
+                ::kill(pid_t(process.processId()), SIGINT);
         });
-    }
-    const CliResult last = run(state, {});
-    QCOMPARE(last.exitCode, 0);
-    if (toFile) {
-        QCOMPARE(last.out, wholeOut);
-    } else {
-        QStringList kept; // each record at its first showing
-        for (const QString &line : QString::fromUtf8(printed).split(u'\n'))
-            if (!kept.contains(line))
-                kept << line;
-        QCOMPARE(kept.join(u'\n'), QString::fromUtf8(wholeOut));
-    }
-    printed.clear();
-    const CliResult again = run(state, {});
-    QCOMPARE(again.exitCode, 0);
-    QCOMPARE(toFile ? again.out : printed, toFile ? wholeOut : QByteArray());
+        QCOMPARE(run.exitCode, exitCode);
+        QCOMPARE(run.out, out);
+        const QStringList asked =
+            delay.isEmpty() ? QStringList{u"s"_s, u"a"_s} : QStringList{u"s"_s};
+        QCOMPARE(site.queries(), asked);
 #endif
-}
+    }
 
-// A second run on the file is refused at once; the lock of a killed run is
-// taken over.
-void MineCommandTest::oneRunPerStateFile()
-{
+    void killedAndResumed_data()
+    {
+        // toFile: --output: byte for byte; else nothing lost
+        columns<QString, bool>("options", "toFile");
+        QTest::newRow("tsv into a file") << u"--format tsv"_s << true;
+        QTest::newRow("lines into a file, three in flight") << u"--concurrency 3"_s << true;
+        QTest::newRow("json to a pipe that closes, two in flight")
+            << u"--format json --concurrency 2"_s << false;
+    }
+    // Stopped 30 times at random moments (SIGKILL, SIGTERM, and a pipe closed by
+    // its reader), each time resumed, then run to the end: the --output file is
+    // the one an uninterrupted run writes; on standard output a query's records
+    // may come twice but none is missing. A run resumed once more adds nothing.
+    void killedAndResumed()
+    {
 #ifdef Q_OS_UNIX
-    SearchSite site(u"s:a,b;a:c;b:d"_s);
-    site.setDelay(u"a"_s, 60000);
-    QTemporaryDir dir;
-    const QStringList args = mine("s --quiet --state", site) + QStringList{dir.filePath(u"st"_s)};
-    CliResult second;
-    const CliResult first = runCli(args, {}, CliInput::File, [&](QProcess &p) {
-        QTRY_VERIFY_WITH_TIMEOUT(site.queries().contains(u"a"_s), 10000);
-        second = runCli(args);
-        p.kill();
-    });
-    QVERIFY(first.crashed);
-    QCOMPARE(second.exitCode, 1);
-    QVERIFY2(second.err.contains("in use by another run"), second.err.constData());
-    QCOMPARE(site.queries(), (QStringList{u"s"_s, u"a"_s}));
-    site.setDelay(u"a"_s, 0);
-    const CliResult taken = runCli(args);
-    QCOMPARE(taken.exitCode, 0);
-    QCOMPARE(first.out + taken.out, "a\nb\nc\nd\n"_ba);
+        QFETCH(QString, options);
+        QFETCH(bool, toFile);
+        SearchSite site(resumeGraph());
+        for (int i = 0; i < 30; ++i)
+            for (const QString &key : {u"k%1"_s, u"?k%1"_s})
+                site.setDelay(key.arg(i), 15);
+        QTemporaryDir dir;
+        const QString out = dir.filePath(u"out"_s);
+        const QStringList args = mine("s --source both --expand questions --quiet", site) +
+                                 options.split(u' ') +
+                                 (toFile ? QStringList{u"--output"_s, out} : QStringList());
+        // Standard output goes into a FIFO that the test reads and may close.
+        const QByteArray fifo = dir.filePath(u"fifo"_s).toLocal8Bit();
+        QVERIFY(::mkfifo(fifo.constData(), 0600) == 0);
+        int reader = -1;
+        QByteArray printed;
+        auto drain = [&] {
+            char buffer[4096];
+            for (ssize_t got; reader >= 0 && (got = ::read(reader, buffer, sizeof buffer)) > 0;)
+                printed.append(buffer, got);
+        };
+        auto run = [&](const QString &state, const std::function<void(QProcess &)> &whileRunning) {
+            reader = ::open(fifo.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+            CliResult result = runCli(
+                args + QStringList{u"--state"_s, state}, {}, CliInput::File,
+                [&](QProcess &p) {
+                    if (whileRunning)
+                        whileRunning(p);
+                    for (; p.state() == QProcess::Running; QTest::qWait(10))
+                        drain();
+                },
+                QString::fromLocal8Bit(fifo));
+            drain();
+            if (reader >= 0)
+                ::close(reader);
+            QFile file(out);
+            if (toFile && file.open(QIODevice::ReadOnly))
+                result.out = file.readAll();
+            return result;
+        };
+        const CliResult whole = run(dir.filePath(u"whole"_s), {});
+        QCOMPARE(whole.exitCode, 0);
+        const QByteArray wholeOut = toFile ? whole.out : std::exchange(printed, QByteArray());
+        QVERIFY(wholeOut.count('\n') > 20);
+
+        const QString state = dir.filePath(u"run.state"_s);
+        QRandomGenerator random(22);
+        for (int i = 0; i < 30; ++i) {
+            run(state, [&](QProcess &p) {
+                const qint64 until = random.bounded(40, 250);
+                for (QElapsedTimer clock;
+                     clock.isValid() ? clock.elapsed() < until : (clock.start(), true);
+                     QTest::qWait(10))
+                    drain();
+                const auto pid = pid_t(p.processId());
+                if (p.state() != QProcess::Running || pid <= 0)
+                    return;
+                if (i % 3 == 2) {
+                    // Everything written so far is read, then nobody reads.
+                    ::kill(pid, SIGSTOP);
+                    QTest::qWait(20);
+                    drain();
+                    ::close(std::exchange(reader, -1));
+                    ::kill(pid, SIGCONT);
+                } else {
+                    ::kill(pid, i % 3 ? SIGTERM : SIGKILL);
+                }
+            });
+        }
+        const CliResult last = run(state, {});
+        QCOMPARE(last.exitCode, 0);
+        if (toFile) {
+            QCOMPARE(last.out, wholeOut);
+        } else {
+            QStringList kept; // each record at its first showing
+            for (const QString &line : QString::fromUtf8(printed).split(u'\n'))
+                if (!kept.contains(line))
+                    kept << line;
+            QCOMPARE(kept.join(u'\n'), QString::fromUtf8(wholeOut));
+        }
+        printed.clear();
+        const CliResult again = run(state, {});
+        QCOMPARE(again.exitCode, 0);
+        QCOMPARE(toFile ? again.out : printed, toFile ? wholeOut : QByteArray());
 #endif
-}
+    }
 
-void MineCommandTest::failuresAskedAgain_data()
-{
-    QTest::addColumn<QString>("options");
-    QTest::addColumn<QByteArray>("firstOut");
-    QTest::addColumn<QByteArray>("out"); // of both runs
-    QTest::newRow("a failed query") << u"s"_s << "a\nb\nd\n"_ba
-                                    << "a\nb\nd\nc\ne\n"_ba;
-    QTest::newRow("stopped by --max-failures") << u"s --max-failures 1"_s << "a\nb\n"_ba
-                                               << "a\nb\nc\nd\ne\n"_ba;
-    QTest::newRow("the seed failed") << u"a"_s << QByteArray() << "c\ne\n"_ba;
-}
+    // A second run on the file is refused at once; the lock of a killed run is
+    // taken over.
+    void oneRunPerStateFile()
+    {
+#ifdef Q_OS_UNIX
+        SearchSite site(u"s:a,b;a:c;b:d"_s);
+        site.setDelay(u"a"_s, 60000);
+        QTemporaryDir dir;
+        const QStringList args =
+            mine("s --quiet --state", site) + QStringList{dir.filePath(u"st"_s)};
+        CliResult second;
+        const CliResult first = runCli(args, {}, CliInput::File, [&](QProcess &p) {
+            QTRY_VERIFY_WITH_TIMEOUT(site.queries().contains(u"a"_s), 10000);
+            second = runCli(args);
+            p.kill();
+        });
+        QVERIFY(first.crashed);
+        QCOMPARE(second.exitCode, 1);
+        QVERIFY2(second.err.contains("in use by another run"), second.err.constData());
+        QCOMPARE(site.queries(), (QStringList{u"s"_s, u"a"_s}));
+        site.setDelay(u"a"_s, 0);
+        const CliResult taken = runCli(args);
+        QCOMPARE(taken.exitCode, 0);
+        QCOMPARE(first.out + taken.out, "a\nb\nc\nd\n"_ba);
+#endif
+    }
 
-// A run that ended incomplete goes on, once the site answers, with the
-// queries that failed: the two runs print what one clean run prints.
-void MineCommandTest::failuresAskedAgain()
-{
-    QFETCH(QString, options);
-    QFETCH(QByteArray, firstOut);
-    SearchSite site(u"s:a,b;a:c;b:d;c:e"_s);
-    site.failKeyword(u"a"_s, 1);
-    QTemporaryDir dir;
-    const QStringList args =
-        mine("--quiet --state", site) + QStringList{dir.filePath(u"st"_s)} + options.split(u' ');
-    const CliResult failed = runCli(args);
-    QCOMPARE(failed.exitCode, firstOut.isEmpty() ? 1 : 3);
-    QCOMPARE(failed.out, firstOut);
-    const CliResult resumed = runCli(args);
-    QCOMPARE(resumed.exitCode, 0);
-    QTEST(QByteArray(failed.out + resumed.out), "out");
-}
+    void failuresAskedAgain_data()
+    {
+        // out: of both runs
+        columns<QString, QByteArray, QByteArray>("options", "firstOut", "out");
+        QTest::newRow("a failed query") << u"s"_s << "a\nb\nd\n"_ba
+                                        << "a\nb\nd\nc\ne\n"_ba;
+        QTest::newRow("stopped by --max-failures") << u"s --max-failures 1"_s << "a\nb\n"_ba
+                                                   << "a\nb\nc\nd\ne\n"_ba;
+        QTest::newRow("the seed failed") << u"a"_s << QByteArray() << "c\ne\n"_ba;
+    }
+    // A run that ended incomplete goes on, once the site answers, with the
+    // queries that failed: the two runs print what one clean run prints.
+    void failuresAskedAgain()
+    {
+        QFETCH(QString, options);
+        QFETCH(QByteArray, firstOut);
+        SearchSite site(u"s:a,b;a:c;b:d;c:e"_s);
+        site.failKeyword(u"a"_s, 1);
+        QTemporaryDir dir;
+        const QStringList args = mine("--quiet --state", site) +
+                                 QStringList{dir.filePath(u"st"_s)} + options.split(u' ');
+        const CliResult failed = runCli(args);
+        QCOMPARE(failed.exitCode, firstOut.isEmpty() ? 1 : 3);
+        QCOMPARE(failed.out, firstOut);
+        const CliResult resumed = runCli(args);
+        QCOMPARE(resumed.exitCode, 0);
+        QTEST(QByteArray(failed.out + resumed.out), "out");
+    }
 
-void MineCommandTest::unusableStateFile_data()
-{
-    QTest::addColumn<QString>("pattern"); // in the saved file; "" cuts it in half
-    QTest::addColumn<QString>("replacement");
-    QTest::addColumn<QString>("args"); // the seed first
-    QTest::addColumn<QByteArray>("err");
+    void unusableStateFile_data()
+    {
+        // pattern: in the saved file; "" cuts it in half
+        // args: the seed first
+        columns<QString, QString, QString, QByteArray>("pattern", "replacement", "args", "err");
 
-    const QByteArray damaged = "not a mining state file, or a damaged one";
-    QTest::newRow("cut off") << QString() << QString() << u"s"_s << damaged;
-    QTest::newRow("another JSON file")
-        << u"^.*$"_s << u"{\"a\":1}"_s << u"s"_s << "not a mining state file of this version"_ba;
-    QTest::newRow("a member of the wrong kind")
-        << u"\"position\":\\d+"_s << u"\"position\":\"3\""_s << u"s"_s
-        << "\"position\" is missing or of the wrong kind"_ba;
-    QTest::newRow("a position past its generation")
-        << u"\"position\":\\d+"_s << u"\"position\":99"_s << u"s"_s
-        << "does not fit the run's settings"_ba;
-    QTest::newRow("another source")
-        << u"x^"_s << QString() << u"s --source suggest"_s
-        << "holds a run with --source both; this run has --source suggest"_ba;
-    QTest::newRow("no filter then") << u"x^"_s << QString() << u"s --contains k"_s
-                                    << "with --contains (none); this run has --contains k"_ba;
-}
+        const QByteArray damaged = "not a mining state file, or a damaged one";
+        QTest::newRow("cut off") << QString() << QString() << u"s"_s << damaged;
+        QTest::newRow("another JSON file") << u"^.*$"_s << u"{\"a\":1}"_s << u"s"_s
+                                           << "not a mining state file of this version"_ba;
+        QTest::newRow("a member of the wrong kind")
+            << u"\"position\":\\d+"_s << u"\"position\":\"3\""_s << u"s"_s
+            << "\"position\" is missing or of the wrong kind"_ba;
+        QTest::newRow("a position past its generation")
+            << u"\"position\":\\d+"_s << u"\"position\":99"_s << u"s"_s
+            << "does not fit the run's settings"_ba;
+        QTest::newRow("another source")
+            << u"x^"_s << QString() << u"s --source suggest"_s
+            << "holds a run with --source both; this run has --source suggest"_ba;
+        QTest::newRow("no filter then") << u"x^"_s << QString() << u"s --contains k"_s
+                                        << "with --contains (none); this run has --contains k"_ba;
+    }
+    // Refused as a usage error that says why, and left as it was.
+    void unusableStateFile()
+    {
+        QFETCH(QString, pattern);
+        QFETCH(QString, replacement);
+        QFETCH(QString, args);
+        QFETCH(QByteArray, err);
+        SearchSite site(resumeGraph());
+        QTemporaryDir dir;
+        const QString state = dir.filePath(u"run.state"_s);
+        auto run = [&](const QString &more) {
+            return runCli(mine("--source both --quiet --limit 20 --state", site) +
+                          QStringList{state} + more.split(u' '));
+        };
+        QCOMPARE(run(u"s"_s).exitCode, 0);
+        QFile file(state);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        // The snapshot alone, of the run's start, is a state file too.
+        QString text = QString::fromUtf8(file.readLine());
+        text = pattern.isEmpty() ? text.left(text.indexOf(u'\n') / 2)
+                                 : text.replace(QRegularExpression(pattern), replacement);
+        QVERIFY(file.resize(0) && file.write(text.toUtf8()) >= 0 && file.flush());
+        const CliResult refused = run(args);
+        QCOMPARE(refused.exitCode, 2);
+        QVERIFY2(refused.err.contains(err), refused.err.constData());
+        QVERIFY(file.seek(0));
+        QCOMPARE(QString::fromUtf8(file.readAll()), text);
+    }
 
-// Refused as a usage error that says why, and left as it was.
-void MineCommandTest::unusableStateFile()
-{
-    QFETCH(QString, pattern);
-    QFETCH(QString, replacement);
-    QFETCH(QString, args);
-    QFETCH(QByteArray, err);
-    SearchSite site(resumeGraph());
-    QTemporaryDir dir;
-    const QString state = dir.filePath(u"run.state"_s);
-    auto run = [&](const QString &more) {
-        return runCli(mine("--source both --quiet --limit 20 --state", site) + QStringList{state} +
-                      more.split(u' '));
-    };
-    QCOMPARE(run(u"s"_s).exitCode, 0);
-    QFile file(state);
-    QVERIFY(file.open(QIODevice::ReadWrite));
-    // The snapshot alone, of the run's start, is a state file too.
-    QString text = QString::fromUtf8(file.readLine());
-    text = pattern.isEmpty() ? text.left(text.indexOf(u'\n') / 2)
-                             : text.replace(QRegularExpression(pattern), replacement);
-    QVERIFY(file.resize(0) && file.write(text.toUtf8()) >= 0 && file.flush());
-    const CliResult refused = run(args);
-    QCOMPARE(refused.exitCode, 2);
-    QVERIFY2(refused.err.contains(err), refused.err.constData());
-    QVERIFY(file.seek(0));
-    QCOMPARE(QString::fromUtf8(file.readAll()), text);
-}
+    void seenFile_data()
+    {
+        // content: none: no such file
+        columns<QByteArray, QByteArray, int>("content", "out", "exitCode");
+        QTest::newRow("neither found nor queried, any case or line end") << "\xEF\xBB\xBF"
+                                                                            "A\r\n\nzz\n"_ba
+                                                                         << "b\nd\n"_ba << 0;
+        QTest::newRow("no such file") << QByteArray() << QByteArray() << 2;
+    }
+    void seenFile()
+    {
+        QFETCH(QByteArray, content);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"seen.txt"_s);
+        QFile file(path);
+        QVERIFY(content.isNull() || (file.open(QIODevice::WriteOnly) && file.write(content) >= 0));
+        file.close();
+        SearchSite site(u"s:a,b;a:c,a;b:d"_s);
+        const CliResult run = runCli(mine("s --quiet --seen", site) + QStringList{path});
+        QTEST(run.exitCode, "exitCode");
+        QTEST(run.out, "out");
+        if (run.exitCode == 0)
+            QVERIFY(!site.queries().contains(u"a"_s));
+        else
+            QVERIFY(run.err.contains("--seen"));
+    }
 
-void MineCommandTest::seenFile_data()
-{
-    QTest::addColumn<QByteArray>("content"); // none: no such file
-    QTest::addColumn<QByteArray>("out");
-    QTest::addColumn<int>("exitCode");
-    QTest::newRow("neither found nor queried, any case or line end") << "\xEF\xBB\xBF"
-                                                                        "A\r\n\nzz\n"_ba
-                                                                     << "b\nd\n"_ba << 0;
-    QTest::newRow("no such file") << QByteArray() << QByteArray() << 2;
-}
-
-void MineCommandTest::seenFile()
-{
-    QFETCH(QByteArray, content);
-    QTemporaryDir dir;
-    const QString path = dir.filePath(u"seen.txt"_s);
-    QFile file(path);
-    QVERIFY(content.isNull() || (file.open(QIODevice::WriteOnly) && file.write(content) >= 0));
-    file.close();
-    SearchSite site(u"s:a,b;a:c,a;b:d"_s);
-    const CliResult run = runCli(mine("s --quiet --seen", site) + QStringList{path});
-    QTEST(run.exitCode, "exitCode");
-    QTEST(run.out, "out");
-    if (run.exitCode == 0)
-        QVERIFY(!site.queries().contains(u"a"_s));
-    else
-        QVERIFY(run.err.contains("--seen"));
-}
-
-void MineCommandTest::resumedRunCountsInWords()
-{
-    SearchSite site(u"e:f"_s);
-    QTemporaryDir dir;
-    const QStringList args =
-        mine("e --max-queries 1 --state", site) + QStringList{dir.filePath(u"run.state"_s)};
-    QCOMPARE(runCli(args).exitCode, 0);
-    const CliResult resumed = runCli(args);
-    QVERIFY2(resumed.err.contains("resuming after query 1, 1 keyword found so far\n"),
-             resumed.err.constData());
-}
+    void resumedRunCountsInWords()
+    {
+        SearchSite site(u"e:f"_s);
+        QTemporaryDir dir;
+        const QStringList args =
+            mine("e --max-queries 1 --state", site) + QStringList{dir.filePath(u"run.state"_s)};
+        QCOMPARE(runCli(args).exitCode, 0);
+        const CliResult resumed = runCli(args);
+        QVERIFY2(resumed.err.contains("resuming after query 1, 1 keyword found so far\n"),
+                 resumed.err.constData());
+    }
+};
 
 QTEST_GUILESS_MAIN(MineCommandTest)
 #include "tst_cli_mine.moc"

@@ -1,4 +1,5 @@
 #include "cli_process.h"
+#include "data_table.h"
 #include "environment.h"
 
 #include <QTemporaryDir>
@@ -31,12 +32,10 @@ private Q_SLOTS:
 
     void runs_data()
     {
-        QTest::addColumn<QStringList>("args");
-        QTest::addColumn<QByteArray>("input");
-        QTest::addColumn<QByteArray>("timeoutVariable");
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("mentions");  // on stderr
-        QTest::addColumn<QByteArray>("output"); // null: not compared
+        // mentions: on stderr
+        // output: null: not compared
+        columns<QStringList, QByteArray, QByteArray, int, QString, QByteArray>(
+            "args", "input", "timeoutVariable", "status", "mentions", "output");
         const auto row = [](const char *name, const QString &args, int status,
                             const QString &mentions, const QByteArray &input = "a\nb\n",
                             const QByteArray &variable = {}, const QByteArray &output = {}) {
@@ -103,9 +102,7 @@ private Q_SLOTS:
 
     void help_data()
     {
-        QTest::addColumn<QString>("program");
-        QTest::addColumn<QString>("args");
-        QTest::addColumn<QByteArray>("starts");
+        columns<QString, QString, QByteArray>("program", "args", "starts");
         const QString cli = QStringLiteral(VANTORIX_CLI_PATH);
         QTest::newRow("--help") << cli << u"--help"_s << QByteArray("Usage: vantorix-cli [");
         QTest::newRow("help COMMAND")

@@ -1,4 +1,5 @@
 #include "config/settings.h"
+#include "data_table.h"
 #include "layout/page_layout.h"
 #include "mining/fetch_policy.h"
 #include "mining/mining_run.h"
@@ -128,431 +129,364 @@ class MiningRunTest : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void run_data();
-    void run();
-    void failuresAndSpoiltPages_data();
-    void failuresAndSpoiltPages();
-    void secondRunForgetsFirstRunsKeywords();
-    void startWhileRunningIsIgnored();
-    void unreadableSettingsKeepPreviousValues();
-    void concurrencyChangesNothingVisible_data();
-    void concurrencyChangesNothingVisible();
-    void faultySandboxLosesNothingThatArrived();
-    void liveRunFindsWhatTheClassicRunFinds();
-    void aPageThatSendsTheQueryOnIsFollowedOnce();
-    void sourcesAndVariants_data();
-    void sourcesAndVariants();
-    void resumedRunEndsAsIfNeverStopped_data();
-    void resumedRunEndsAsIfNeverStopped();
-    void fetchPolicyDefaults_data();
-    void fetchPolicyDefaults();
-};
+    void run_data()
+    {
+        // settings: limit, minimum length and filter text, as typed
+        // queries: as the site saw them
+        columns<QString, QString, bool, QString, QString, QString, int>(
+            "graph", "settings", "stopAtOnce", "list", "queries", "lastCount", "state");
+        auto row = [](const char *name) -> QTestData & { return QTest::newRow(name); };
+        row("two generations") << u"s:a,b;a:c,a;b:d"_s << u"1000 0"_s << false << u"|a|b||c|d|"_s
+                               << u"s,a,b,,c,d,"_s << u"4 个"_s << 0;
+        row("limit inside the first block") << u"s:k1,k2,k3,k4,k5,k6"_s << u"5 0"_s << false
+                                            << u"k1|k2|k3|k4|k5|k6|"_s << u"s"_s << u"6 个"_s << 2;
+        row("limit inside a later block lets the block finish")
+            << u"s:a,b;a:c,d;b:e"_s << u"3 0"_s << false << u"|a|b||c|d|"_s << u"s,a"_s << u"4 个"_s
+            << 2;
+        row("unreadable limit is 0 after start-up")
+            << u"s:a,b;a:c"_s << u"many x"_s << false << u"a|b|"_s << u"s"_s << u"2 个"_s << 2;
+        row("stop during the seed fetch")
+            << u"s:a,b;a:c"_s << u"1000 0"_s << true << u"a|b|"_s << u"s"_s << u"2 个"_s << 2;
+        row("stop during a seed fetch that finds nothing")
+            << u"s:"_s << u"1000 0"_s << true << QString() << u"s"_s << QString() << 0;
+        row("filter stops the spread") << u"s:xa,b;b:xc;xa:xd,e"_s << u"1000 0 X"_s << false
+                                       << u"|xa||xd|"_s << u"s,xa,,xd,"_s << u"2 个"_s << 0;
+        row("twin links listed and queried twice")
+            << u"s:a,a;a:b,b"_s << u"1000 0"_s << false << u"|a|a||b|b|"_s << u"s,a,a,,b,b,"_s
+            << u"4 个"_s << 0;
+        row("seed is not put into the seen list, empty keyword is queried")
+            << u"s:a;a:s;:e"_s << u"1000 0"_s << false << u"|a||s|e|"_s << u"s,a,,s,e,"_s
+            << u"3 个"_s << 0;
+    }
+    void run()
+    {
+        QFETCH(QString, graph);
+        QFETCH(QString, settings);
+        QFETCH(bool, stopAtOnce);
+        QFETCH(QString, list);
+        QFETCH(QString, queries);
 
-void MiningRunTest::run_data()
-{
-    QTest::addColumn<QString>("graph");
-    QTest::addColumn<QString>("settings"); // limit, minimum length and filter text, as typed
-    QTest::addColumn<bool>("stopAtOnce");
-    QTest::addColumn<QString>("list");
-    QTest::addColumn<QString>("queries"); // as the site saw them
-    QTest::addColumn<QString>("lastCount");
-    QTest::addColumn<int>("state");
+        Rig rig(graph);
+        const QStringList typed = settings.split(u' ');
+        QSignalSpy finished(&rig.run, &MiningRun::finished);
+        QVERIFY(
+            rig.run.start(input(u"s"_s, typed[0], typed[1], typed.value(2, mining::kFilterOff))));
+        if (stopAtOnce)
+            rig.run.requestStop();
+        QVERIFY(finished.wait(10000));
+        QCOMPARE(rig.list, lines(list));
+        QCOMPARE(rig.queries(), queries);
+        // Label2 shows every keyword queried after the seed.
+        QCOMPARE(rig.labels, rig.site.queries().mid(1));
+        QTEST(rig.counts.value(rig.counts.size() - 1), "lastCount");
+        QTEST(rig.run.runState(), "state");
+    }
 
-    auto row = [](const char *name) -> QTestData & { return QTest::newRow(name); };
-    row("two generations") << u"s:a,b;a:c,a;b:d"_s << u"1000 0"_s << false << u"|a|b||c|d|"_s
-                           << u"s,a,b,,c,d,"_s << u"4 个"_s << 0;
-    row("limit inside the first block") << u"s:k1,k2,k3,k4,k5,k6"_s << u"5 0"_s << false
-                                        << u"k1|k2|k3|k4|k5|k6|"_s << u"s"_s << u"6 个"_s << 2;
-    row("limit inside a later block lets the block finish")
-        << u"s:a,b;a:c,d;b:e"_s << u"3 0"_s << false << u"|a|b||c|d|"_s << u"s,a"_s << u"4 个"_s
-        << 2;
-    row("unreadable limit is 0 after start-up")
-        << u"s:a,b;a:c"_s << u"many x"_s << false << u"a|b|"_s << u"s"_s << u"2 个"_s << 2;
-    row("stop during the seed fetch")
-        << u"s:a,b;a:c"_s << u"1000 0"_s << true << u"a|b|"_s << u"s"_s << u"2 个"_s << 2;
-    row("stop during a seed fetch that finds nothing")
-        << u"s:"_s << u"1000 0"_s << true << QString() << u"s"_s << QString() << 0;
-    row("filter stops the spread") << u"s:xa,b;b:xc;xa:xd,e"_s << u"1000 0 X"_s << false
-                                   << u"|xa||xd|"_s << u"s,xa,,xd,"_s << u"2 个"_s << 0;
-    row("twin links listed and queried twice")
-        << u"s:a,a;a:b,b"_s << u"1000 0"_s << false << u"|a|a||b|b|"_s << u"s,a,a,,b,b,"_s
-        << u"4 个"_s << 0;
-    row("seed is not put into the seen list, empty keyword is queried")
-        << u"s:a;a:s;:e"_s << u"1000 0"_s << false << u"|a||s|e|"_s << u"s,a,,s,e,"_s << u"3 个"_s
-        << 0;
-}
+    void failuresAndSpoiltPages_data()
+    {
+        // failing: each fails once
+        // failed: keyword/generation of the failed queries
+        columns<QString, QString, int, int, QString, QString, int>(
+            "graph", "failing", "retries", "maxInARow", "failed", "queries", "state");
+        QTest::newRow("seed page fails") << u"s:a"_s << u"s"_s << 0 << 0 << u"s/0"_s << u"s"_s << 0;
+        QTest::newRow("later page fails, the run goes on")
+            << u"s:a,b;a:c;b:d"_s << u"a"_s << 0 << 0 << u"a/1"_s << u"s,a,b,,d,"_s << 0;
+        QTest::newRow("a retry recovers it")
+            << u"s:a;a:b"_s << u"a"_s << 1 << 0 << QString() << u"s,a,a,,b,"_s << 0;
+        QTest::newRow("failures in a row end the run")
+            << u"s:a,b,c"_s << u"a,b"_s << 0 << 2 << u"a/1,b/1"_s << u"s,a,b"_s << 2;
+        QTest::newRow("a page in between starts the count again")
+            << u"s:a,b,c"_s << u"a,c"_s << 0 << 2 << u"a/1,c/1"_s << u"s,a,b,c,"_s << 0;
+    }
+    void failuresAndSpoiltPages()
+    {
+        QFETCH(QString, graph);
+        QFETCH(QString, failing);
+        QFETCH(int, retries);
+        QFETCH(int, maxInARow);
+        QFETCH(QString, failed);
+        QFETCH(QString, queries);
 
-void MiningRunTest::run()
-{
-    QFETCH(QString, graph);
-    QFETCH(QString, settings);
-    QFETCH(bool, stopAtOnce);
-    QFETCH(QString, list);
-    QFETCH(QString, queries);
-    QFETCH(QString, lastCount);
-    QFETCH(int, state);
+        Rig rig(graph, {.retries = retries, .maxFailuresInARow = maxInARow});
+        for (const QString &keyword : failing.split(u','))
+            rig.site.failKeyword(keyword, 1);
+        rig.site.spoilPage(u"b"_s);
+        QVERIFY(rig.mine(input(u"s"_s)));
+        QCOMPARE(rig.failed.join(u','), failed);
+        QCOMPARE(rig.queries(), queries);
+        QTEST(rig.run.runState(), "state");
+        // A page with a byte its charset does not know is still harvested.
+        QCOMPARE(rig.spoilt, queries.contains(u",b,"_s) ? QStringList{u"b"_s} : QStringList{});
+    }
 
-    Rig rig(graph);
-    const QStringList typed = settings.split(u' ');
-    QSignalSpy finished(&rig.run, &MiningRun::finished);
-    QVERIFY(rig.run.start(input(u"s"_s, typed[0], typed[1], typed.value(2, mining::kFilterOff))));
-    if (stopAtOnce)
+    void secondRunForgetsFirstRunsKeywords()
+    {
+        Rig rig(u"s:a,b;t:a,c;c:a"_s);
+        QVERIFY(rig.mine(input(u"s"_s)));
+        QCOMPARE(rig.list, lines(u"|a|b||"_s));
+        QSignalSpy first(&rig.run, &MiningRun::firstHarvest);
+        QVERIFY(rig.mine(input(u"t"_s)));
+        // The first harvest still knows run one's keywords; later generations do not.
+        QCOMPARE(first.at(0).at(0).toString(), lines(u"c|"_s));
+        QCOMPARE(rig.list, lines(u"|c||a|"_s));
+        QCOMPARE(rig.counts.constLast(), u"2 个"_s);
+    }
+
+    void startWhileRunningIsIgnored()
+    {
+        Rig rig(u"s:a;a:b;t:x"_s);
+        QSignalSpy finished(&rig.run, &MiningRun::finished);
+        QVERIFY(rig.run.start(input(u"s"_s)));
+        QVERIFY(!rig.run.start(input(u"t"_s)));
         rig.run.requestStop();
-    QVERIFY(finished.wait(10000));
-    QCOMPARE(rig.list, lines(list));
-    QCOMPARE(rig.queries(), queries);
-    // Label2 shows every keyword queried after the seed.
-    QCOMPARE(rig.labels, rig.site.queries().mid(1));
-    QCOMPARE(rig.counts.value(rig.counts.size() - 1), lastCount);
-    QCOMPARE(rig.run.runState(), state);
-}
-
-void MiningRunTest::failuresAndSpoiltPages_data()
-{
-    QTest::addColumn<QString>("graph");
-    QTest::addColumn<QString>("failing"); // each fails once
-    QTest::addColumn<int>("retries");
-    QTest::addColumn<int>("maxInARow");
-    QTest::addColumn<QString>("failed"); // keyword/generation of the failed queries
-    QTest::addColumn<QString>("queries");
-    QTest::addColumn<int>("state");
-
-    QTest::newRow("seed page fails") << u"s:a"_s << u"s"_s << 0 << 0 << u"s/0"_s << u"s"_s << 0;
-    QTest::newRow("later page fails, the run goes on")
-        << u"s:a,b;a:c;b:d"_s << u"a"_s << 0 << 0 << u"a/1"_s << u"s,a,b,,d,"_s << 0;
-    QTest::newRow("a retry recovers it")
-        << u"s:a;a:b"_s << u"a"_s << 1 << 0 << QString() << u"s,a,a,,b,"_s << 0;
-    QTest::newRow("failures in a row end the run")
-        << u"s:a,b,c"_s << u"a,b"_s << 0 << 2 << u"a/1,b/1"_s << u"s,a,b"_s << 2;
-    QTest::newRow("a page in between starts the count again")
-        << u"s:a,b,c"_s << u"a,c"_s << 0 << 2 << u"a/1,c/1"_s << u"s,a,b,c,"_s << 0;
-}
-
-void MiningRunTest::failuresAndSpoiltPages()
-{
-    QFETCH(QString, graph);
-    QFETCH(QString, failing);
-    QFETCH(int, retries);
-    QFETCH(int, maxInARow);
-    QFETCH(QString, failed);
-    QFETCH(QString, queries);
-    QFETCH(int, state);
-
-    Rig rig(graph, {.retries = retries, .maxFailuresInARow = maxInARow});
-    for (const QString &keyword : failing.split(u','))
-        rig.site.failKeyword(keyword, 1);
-    rig.site.spoilPage(u"b"_s);
-    QVERIFY(rig.mine(input(u"s"_s)));
-    QCOMPARE(rig.failed.join(u','), failed);
-    QCOMPARE(rig.queries(), queries);
-    QCOMPARE(rig.run.runState(), state);
-    // A page with a byte its charset does not know is still harvested.
-    QCOMPARE(rig.spoilt, queries.contains(u",b,"_s) ? QStringList{u"b"_s} : QStringList{});
-}
-
-void MiningRunTest::secondRunForgetsFirstRunsKeywords()
-{
-    Rig rig(u"s:a,b;t:a,c;c:a"_s);
-    QVERIFY(rig.mine(input(u"s"_s)));
-    QCOMPARE(rig.list, lines(u"|a|b||"_s));
-    QSignalSpy first(&rig.run, &MiningRun::firstHarvest);
-    QVERIFY(rig.mine(input(u"t"_s)));
-    // The first harvest still knows run one's keywords; later generations do not.
-    QCOMPARE(first.at(0).at(0).toString(), lines(u"c|"_s));
-    QCOMPARE(rig.list, lines(u"|c||a|"_s));
-    QCOMPARE(rig.counts.constLast(), u"2 个"_s);
-}
-
-void MiningRunTest::startWhileRunningIsIgnored()
-{
-    Rig rig(u"s:a;a:b;t:x"_s);
-    QSignalSpy finished(&rig.run, &MiningRun::finished);
-    QVERIFY(rig.run.start(input(u"s"_s)));
-    QVERIFY(!rig.run.start(input(u"t"_s)));
-    rig.run.requestStop();
-    QVERIFY(!rig.run.start(input(u"t"_s)));
-    QVERIFY(finished.wait(10000));
-    QCOMPARE(rig.queries(), u"s"_s);
-    // A run that ended on a stop no longer blocks the next one.
-    QVERIFY(rig.mine(input(u"t"_s)));
-    QCOMPARE(rig.list, lines(u"|x||"_s));
-}
-
-void MiningRunTest::unreadableSettingsKeepPreviousValues()
-{
-    Rig rig(u"s:"_s);
-    QVERIFY(rig.mine(input(u"s"_s, u" 7.5 "_s, u"-0.5"_s)));
-    QVERIFY(rig.mine(input(u"s"_s, u"1e99"_s, u"x"_s)));
-    QCOMPARE(rig.run.maxCount(), 7);
-    QCOMPARE(rig.run.minLength(), -1);
-}
-
-void MiningRunTest::concurrencyChangesNothingVisible_data()
-{
-    QTest::addColumn<QString>("limit");
-    QTest::addColumn<QString>("stopAt"); // stop when Label2 shows this keyword
-    QTest::addColumn<QString>("failing");
-
-    QTest::newRow("to the end") << u"1000"_s << u"-"_s << u"-"_s;
-    QTest::newRow("limit") << u"23"_s << u"-"_s << u"-"_s;
-    QTest::newRow("stop button") << u"1000"_s << u"k17"_s << u"-"_s;
-    QTest::newRow("failed pages") << u"1000"_s << u"-"_s << u"k5"_s;
-}
-
-void MiningRunTest::concurrencyChangesNothingVisible()
-{
-    QFETCH(QString, limit);
-    QFETCH(QString, stopAt);
-    QFETCH(QString, failing);
-
-    // Overlapping neighbourhoods, so duplicates turn up across pages.
-    QString graph = u"s:k0,k1,k2"_s;
-    for (int i = 0; i < 60; ++i)
-        for (int j = 0; j < 4; ++j)
-            graph += (j ? u","_s : u";k%1:"_s.arg(i)) + u"k%1"_s.arg((i * 7 + j * 13 + 1) % 60);
-    QString first;
-    for (int concurrency : {1, 3, 6}) {
-        Rig rig(graph, {.concurrency = concurrency});
-        rig.site.failKeyword(failing);
-        connect(&rig.run, &MiningRun::querying, &rig.run, [&](const QString &keyword) {
-            if (keyword == stopAt)
-                rig.run.requestStop();
-        });
-        QVERIFY(rig.mine(input(u"s"_s, limit)));
-        QVERIFY(rig.accepted.size() > 20);
-        const QString seen = (rig.labels + rig.counts + rig.accepted + rig.failed).join(u',') +
-                             rig.list + QString::number(rig.run.runState());
-        if (first.isEmpty())
-            first = seen;
-        QCOMPARE(seen, first);
+        QVERIFY(!rig.run.start(input(u"t"_s)));
+        QVERIFY(finished.wait(10000));
+        QCOMPARE(rig.queries(), u"s"_s);
+        // A run that ended on a stop no longer blocks the next one.
+        QVERIFY(rig.mine(input(u"t"_s)));
+        QCOMPARE(rig.list, lines(u"|x||"_s));
     }
-}
 
-// With a fifth of the requests failing (errors, dropped connections, answers
-// that never come), the run still ends, and every related search of every
-// page that did arrive is in the result.
-void MiningRunTest::faultySandboxLosesNothingThatArrived()
-{
-    sandbox::SandboxServer faulty({.fanout = 3, .depth = 2, .failRate = 0.2});
-    QVERIFY(faulty.listen());
-    const config::Settings settings = settingsFor(faulty.host(), 1);
-    web::PageFetcher fetcher(settings);
-    MiningRun run(&fetcher, layout::chooseLayout(settings), {.concurrency = 6});
-    QSet<QString> keywords, parents;
-    connect(&run, &MiningRun::keywordAccepted, &run,
-            [&](const QString &keyword, int, const QString &parent) {
-                keywords.insert(keyword);
-                parents.insert(parent);
+    void unreadableSettingsKeepPreviousValues()
+    {
+        Rig rig(u"s:"_s);
+        QVERIFY(rig.mine(input(u"s"_s, u" 7.5 "_s, u"-0.5"_s)));
+        QVERIFY(rig.mine(input(u"s"_s, u"1e99"_s, u"x"_s)));
+        QCOMPARE(rig.run.maxCount(), 7);
+        QCOMPARE(rig.run.minLength(), -1);
+    }
+
+    void concurrencyChangesNothingVisible_data()
+    {
+        // stopAt: stop when Label2 shows this keyword
+        columns<QString, QString, QString>("limit", "stopAt", "failing");
+        QTest::newRow("to the end") << u"1000"_s << u"-"_s << u"-"_s;
+        QTest::newRow("limit") << u"23"_s << u"-"_s << u"-"_s;
+        QTest::newRow("stop button") << u"1000"_s << u"k17"_s << u"-"_s;
+        QTest::newRow("failed pages") << u"1000"_s << u"-"_s << u"k5"_s;
+    }
+    void concurrencyChangesNothingVisible()
+    {
+        QFETCH(QString, limit);
+        QFETCH(QString, stopAt);
+        QFETCH(QString, failing);
+
+        // Overlapping neighbourhoods, so duplicates turn up across pages.
+        QString graph = u"s:k0,k1,k2"_s;
+        for (int i = 0; i < 60; ++i)
+            for (int j = 0; j < 4; ++j)
+                graph += (j ? u","_s : u";k%1:"_s.arg(i)) + u"k%1"_s.arg((i * 7 + j * 13 + 1) % 60);
+        QString first;
+        for (int concurrency : {1, 3, 6}) {
+            Rig rig(graph, {.concurrency = concurrency});
+            rig.site.failKeyword(failing);
+            connect(&rig.run, &MiningRun::querying, &rig.run, [&](const QString &keyword) {
+                if (keyword == stopAt)
+                    rig.run.requestStop();
             });
-    QSignalSpy failed(&run, &MiningRun::queryFailed);
-    QSignalSpy finished(&run, &MiningRun::finished);
-    QVERIFY(run.start({u"减肥"_s, u"100000"_s, u"0"_s, mining::kFilterOff, {}}));
-    QVERIFY(finished.wait(120000));
-    QCOMPARE(run.runState(), 0);
-    QVERIFY(keywords.size() > 10);
-    QVERIFY(!failed.isEmpty());
-    // A keyword that was the parent of something had its page arrive.
-    for (const QString &parent : parents)
-        for (const QString &link : faulty.graph().related(parent))
-            QVERIFY2(keywords.contains(link.toLower()), qPrintable(parent + u" -> "_s + link));
-}
+            QVERIFY(rig.mine(input(u"s"_s, limit)));
+            QVERIFY(rig.accepted.size() > 20);
+            const QString seen = (rig.labels + rig.counts + rig.accepted + rig.failed).join(u',') +
+                                 rig.list + QString::number(rig.run.runState());
+            if (first.isEmpty())
+                first = seen;
+            QCOMPARE(seen, first);
+        }
+    }
 
-// The same keyword graph served in today's markup gives the same keywords in
-// the same order, and the requests look like a browser's: its headers, and
-// the cookie of the first answer on every later request.
-void MiningRunTest::liveRunFindsWhatTheClassicRunFinds()
-{
-    QStringList found[2];
-    QString lists[2];
-    QList<sandbox::RequestRecord> requests;
-    for (const bool live : {false, true}) {
-        sandbox::SandboxServer server({.fanout = 4, .depth = 2, .live = live});
-        QVERIFY(server.listen());
-        connect(&server, &sandbox::SandboxServer::requestReceived, this,
+    // The same keyword graph served in today's markup gives the same keywords in
+    // the same order, and the requests look like a browser's: its headers, and
+    // the cookie of the first answer on every later request.
+    void liveRunFindsWhatTheClassicRunFinds()
+    {
+        QStringList found[2];
+        QString lists[2];
+        QList<sandbox::RequestRecord> requests;
+        for (const bool live : {false, true}) {
+            sandbox::SandboxServer server({.fanout = 4, .depth = 2, .live = live});
+            QVERIFY(server.listen());
+            connect(
+                &server, &sandbox::SandboxServer::requestReceived, this,
                 [&requests](const sandbox::RequestRecord &request) { requests.append(request); });
-        config::Settings settings = settingsFor(server.host());
-        settings.layout = live ? config::LayoutChoice::Live : config::LayoutChoice::Auto;
-        web::PageFetcher fetcher(settings);
-        MiningRun run(&fetcher, layout::chooseLayout(settings), {.concurrency = live ? 1 : 3});
-        connect(&run, &MiningRun::keywordAccepted, &run,
-                [&](const QString &word, int generation, const QString &parent) {
-                    found[live] << u"%1/%2/%3"_s.arg(word).arg(generation).arg(parent);
+            config::Settings settings = settingsFor(server.host());
+            settings.layout = live ? config::LayoutChoice::Live : config::LayoutChoice::Auto;
+            web::PageFetcher fetcher(settings);
+            MiningRun run(&fetcher, layout::chooseLayout(settings), {.concurrency = live ? 1 : 3});
+            connect(&run, &MiningRun::keywordAccepted, &run,
+                    [&](const QString &word, int generation, const QString &parent) {
+                        found[live] << u"%1/%2/%3"_s.arg(word).arg(generation).arg(parent);
+                    });
+            connect(&run, &MiningRun::listReplaced, &run,
+                    [&](const QString &l) { lists[live] = l; });
+            QSignalSpy finished(&run, &MiningRun::finished);
+            QVERIFY(run.start({u"减肥"_s, u"100000"_s, u"0"_s, mining::kFilterOff, {}}));
+            QVERIFY(finished.wait(60000));
+            QCOMPARE(run.pagesWithoutBlock(), 0);
+            if (!live)
+                requests.clear();
+        }
+        QVERIFY(found[0].size() > 100);
+        QCOMPARE(found[1], found[0]);
+        QCOMPARE(lists[1], lists[0]);
+        QVERIFY(requests.constFirst().target.endsWith("&ie=utf-8"));
+        for (qsizetype i = 0; i < requests.size(); ++i) {
+            QVERIFY(requests[i].userAgent.startsWith("Mozilla/5.0 (Windows NT 10.0"));
+            QCOMPARE(requests[i].acceptLanguage, "zh-CN,zh;q=0.9"_ba);
+            QCOMPARE(requests[i].cookie.startsWith("BAIDUID="), i > 0);
+        }
+    }
+
+    void aPageThatSendsTheQueryOnIsFollowedOnce()
+    {
+        Rig rig(u"s:x;then:a"_s, {}, true);
+        QVERIFY(rig.mine(input(u"s"_s)));
+        QCOMPARE(rig.queries(), u"s,then,a,then,,then"_s);
+        QCOMPARE(rig.list, lines(u"|a||"_s));
+    }
+
+    void sourcesAndVariants_data()
+    {
+        // graph: "?k:" gives the suggestions of k
+        // options: source and expansion
+        // accepted: keyword/generation/parent/source
+        // queries: the first ones, then "…" and the last ones
+        columns<QString, QString, QString, QString, int, QString>("graph", "options", "accepted",
+                                                                  "queries", "queryCount", "list");
+
+        const QString graph = u"s:a,b;?s:c,a;a:d;?b:e"_s;
+        QTest::newRow("both: each keyword's related block, then its suggestions")
+            << graph << u"both none"_s
+            << u"a/1/s/related,b/1/s/related,c/1/s/suggest,d/2/a/related,e/2/b/suggest"_s
+            << u"s,?s,a,?a,b,?b,c,?c,,?,d,?d,e,?e,,?"_s << 16 << u"|a|b||c|d|e|"_s;
+        QTest::newRow("suggestions alone")
+            << graph << u"suggest none"_s << u"c/1/s/suggest,a/1/s/suggest"_s << u"?s,?c,?a,?"_s
+            << 4 << u"|c|a||"_s;
+        // A variant's harvest joins its keyword's generation; a variant a page
+        // lists becomes a keyword and is queried as one, without variants.
+        QTest::newRow("az variants of the seed and the first generation")
+            << u"s:a;s q:x;a:s q;a z:w;x:v"_s << u"related az"_s
+            << u"a/1/s/related,x/1/s q/related,s q/2/a/related,w/2/a z/related,v/2/x/related"_s
+            << u"s,s a,s b…x y,x z,,s q,w,v,"_s << 27 + 55 + 4 << u"|a||x|s q|w|v|"_s;
+        QTest::newRow("question words before, then after; an empty seed harvest goes on")
+            << u"s:;s怎么:y"_s << u"related questions"_s << u"y/1/s怎么/related"_s
+            << u"s,怎么s,s怎么,如何s,s如何…y为什么,"_s << 13 + 14 << u"||y|"_s;
+    }
+    void sourcesAndVariants()
+    {
+        QFETCH(QString, graph);
+        QFETCH(QString, options);
+        QFETCH(QString, queries);
+        QFETCH(int, queryCount);
+
+        Rig rig(graph);
+        QStringList accepted;
+        connect(&rig.run, &MiningRun::keywordAccepted, this,
+                [&](const QString &word, int generation, const QString &parent,
+                    mining::QueryKind kind) {
+                    accepted << u"%1/%2/%3/%4"_s.arg(word)
+                                    .arg(generation)
+                                    .arg(parent, mining::kindName(kind));
                 });
-        connect(&run, &MiningRun::listReplaced, &run, [&](const QString &l) { lists[live] = l; });
-        QSignalSpy finished(&run, &MiningRun::finished);
-        QVERIFY(run.start({u"减肥"_s, u"100000"_s, u"0"_s, mining::kFilterOff, {}}));
-        QVERIFY(finished.wait(60000));
-        QCOMPARE(run.pagesWithoutBlock(), 0);
-        if (!live)
-            requests.clear();
+        const QStringList option = options.split(u' ');
+        MiningInput in = input(u"s"_s);
+        in.source = *mining::parseSource(option[0]);
+        in.expansion = *mining::parseExpansion(option[1]);
+        QVERIFY(rig.mine(in));
+        QTEST(accepted.join(u','), "accepted");
+        QFETCH(QString, list);
+        QCOMPARE(rig.list, lines(list));
+        const QStringList asked = rig.site.queries();
+        QCOMPARE(asked.size(), queryCount);
+        QCOMPARE(rig.run.queriesMade(), queryCount);
+        const QStringList ends = queries.split(u'…');
+        QCOMPARE(asked.mid(0, ends[0].count(u',') + 1).join(u','), ends[0]);
+        if (ends.size() > 1)
+            QCOMPARE(asked.mid(asked.size() - ends[1].count(u',') - 1).join(u','), ends[1]);
     }
-    QVERIFY(found[0].size() > 100);
-    QCOMPARE(found[1], found[0]);
-    QCOMPARE(lists[1], lists[0]);
-    QVERIFY(requests.constFirst().target.endsWith("&ie=utf-8"));
-    for (qsizetype i = 0; i < requests.size(); ++i) {
-        QVERIFY(requests[i].userAgent.startsWith("Mozilla/5.0 (Windows NT 10.0"));
-        QCOMPARE(requests[i].acceptLanguage, "zh-CN,zh;q=0.9"_ba);
-        QCOMPARE(requests[i].cookie.startsWith("BAIDUID="), i > 0);
+
+    void resumedRunEndsAsIfNeverStopped_data()
+    {
+        columns<int, QString>("concurrency", "limit");
+        QTest::newRow("to the end, three in flight") << 3 << u"1000"_s;
+        QTest::newRow("the limit stops the resumed run too") << 3 << u"30"_s;
     }
-}
+    // A run resumed from any of its checkpoints, in a new run object, accepts
+    // exactly the keywords the whole run accepted after that point and leaves
+    // the same list.
+    void resumedRunEndsAsIfNeverStopped()
+    {
+        QFETCH(int, concurrency);
+        QFETCH(QString, limit);
 
-void MiningRunTest::aPageThatSendsTheQueryOnIsFollowedOnce()
-{
-    Rig rig(u"s:x;then:a"_s, {}, true);
-    QVERIFY(rig.mine(input(u"s"_s)));
-    QCOMPARE(rig.queries(), u"s,then,a,then,,then"_s);
-    QCOMPARE(rig.list, lines(u"|a||"_s));
-}
-
-void MiningRunTest::sourcesAndVariants_data()
-{
-    QTest::addColumn<QString>("graph");    // "?k:" gives the suggestions of k
-    QTest::addColumn<QString>("options");  // source and expansion
-    QTest::addColumn<QString>("accepted"); // keyword/generation/parent/source
-    QTest::addColumn<QString>("queries");  // the first ones, then "…" and the last ones
-    QTest::addColumn<int>("queryCount");
-    QTest::addColumn<QString>("list");
-
-    const QString graph = u"s:a,b;?s:c,a;a:d;?b:e"_s;
-    QTest::newRow("both: each keyword's related block, then its suggestions")
-        << graph << u"both none"_s
-        << u"a/1/s/related,b/1/s/related,c/1/s/suggest,d/2/a/related,e/2/b/suggest"_s
-        << u"s,?s,a,?a,b,?b,c,?c,,?,d,?d,e,?e,,?"_s << 16 << u"|a|b||c|d|e|"_s;
-    QTest::newRow("suggestions alone")
-        << graph << u"suggest none"_s << u"c/1/s/suggest,a/1/s/suggest"_s << u"?s,?c,?a,?"_s << 4
-        << u"|c|a||"_s;
-    // A variant's harvest joins its keyword's generation; a variant a page
-    // lists becomes a keyword and is queried as one, without variants.
-    QTest::newRow("az variants of the seed and the first generation")
-        << u"s:a;s q:x;a:s q;a z:w;x:v"_s << u"related az"_s
-        << u"a/1/s/related,x/1/s q/related,s q/2/a/related,w/2/a z/related,v/2/x/related"_s
-        << u"s,s a,s b…x y,x z,,s q,w,v,"_s << 27 + 55 + 4 << u"|a||x|s q|w|v|"_s;
-    QTest::newRow("question words before, then after; an empty seed harvest goes on")
-        << u"s:;s怎么:y"_s << u"related questions"_s << u"y/1/s怎么/related"_s
-        << u"s,怎么s,s怎么,如何s,s如何…y为什么,"_s << 13 + 14 << u"||y|"_s;
-}
-
-void MiningRunTest::sourcesAndVariants()
-{
-    QFETCH(QString, graph);
-    QFETCH(QString, options);
-    QFETCH(QString, queries);
-    QFETCH(int, queryCount);
-
-    Rig rig(graph);
-    QStringList accepted;
-    connect(
-        &rig.run, &MiningRun::keywordAccepted, this,
-        [&](const QString &word, int generation, const QString &parent, mining::QueryKind kind) {
-            accepted
-                << u"%1/%2/%3/%4"_s.arg(word).arg(generation).arg(parent, mining::kindName(kind));
+        // Overlapping neighbourhoods in both sources, so duplicates cross pages.
+        QString graph = u"s:k0,k1;?s:k2,k0"_s;
+        for (int i = 0; i < 40; ++i)
+            for (int j = 0; j < 3; ++j)
+                graph += (j ? u","_s : u";%1k%2:"_s.arg(i % 2 ? u"?"_s : QString()).arg(i)) +
+                         u"k%1"_s.arg((i * 7 + j * 13 + 1) % 40);
+        MiningInput in = input(u"s"_s, limit);
+        in.source = mining::SourceChoice::Both;
+        in.expansion = mining::Expansion::Questions;
+        Rig whole(graph, {concurrency, 0, 0});
+        QList<mining::RunCheckpoint> checkpoints;
+        QList<qsizetype> acceptedBefore;
+        // Each query's step, applied to the checkpoint before it, gives the one after.
+        mining::RunCheckpoint folded;
+        folded.keywords = {in.seed};
+        bool stepsFold = true;
+        connect(&whole.run, &MiningRun::checkpointReached, this, [&] {
+            checkpoints << whole.run.checkpoint();
+            acceptedBefore << whole.accepted.size();
+            mining::applyStep(folded, whole.run.lastStep());
+            stepsFold = stepsFold && folded == checkpoints.last();
         });
-    const QStringList option = options.split(u' ');
-    MiningInput in = input(u"s"_s);
-    in.source = *mining::parseSource(option[0]);
-    in.expansion = *mining::parseExpansion(option[1]);
-    QVERIFY(rig.mine(in));
-    QTEST(accepted.join(u','), "accepted");
-    QFETCH(QString, list);
-    QCOMPARE(rig.list, lines(list));
-    const QStringList asked = rig.site.queries();
-    QCOMPARE(asked.size(), queryCount);
-    QCOMPARE(rig.run.queriesMade(), queryCount);
-    const QStringList ends = queries.split(u'…');
-    QCOMPARE(asked.mid(0, ends[0].count(u',') + 1).join(u','), ends[0]);
-    if (ends.size() > 1)
-        QCOMPARE(asked.mid(asked.size() - ends[1].count(u',') - 1).join(u','), ends[1]);
-}
+        QVERIFY(whole.mine(in));
+        QVERIFY(stepsFold);
+        QVERIFY(whole.accepted.size() > 20);
+        QVERIFY(checkpoints.size() > 50);
 
-void MiningRunTest::resumedRunEndsAsIfNeverStopped_data()
-{
-    QTest::addColumn<int>("concurrency");
-    QTest::addColumn<QString>("limit");
-    QTest::newRow("to the end") << 1 << u"1000"_s;
-    QTest::newRow("to the end, three in flight") << 3 << u"1000"_s;
-    QTest::newRow("the limit stops the resumed run too") << 3 << u"30"_s;
-}
-
-// A run resumed from any of its checkpoints, in a new run object, accepts
-// exactly the keywords the whole run accepted after that point and leaves
-// the same list.
-void MiningRunTest::resumedRunEndsAsIfNeverStopped()
-{
-    QFETCH(int, concurrency);
-    QFETCH(QString, limit);
-
-    // Overlapping neighbourhoods in both sources, so duplicates cross pages.
-    QString graph = u"s:k0,k1;?s:k2,k0"_s;
-    for (int i = 0; i < 40; ++i)
-        for (int j = 0; j < 3; ++j)
-            graph += (j ? u","_s : u";%1k%2:"_s.arg(i % 2 ? u"?"_s : QString()).arg(i)) +
-                     u"k%1"_s.arg((i * 7 + j * 13 + 1) % 40);
-    MiningInput in = input(u"s"_s, limit);
-    in.source = mining::SourceChoice::Both;
-    in.expansion = mining::Expansion::Questions;
-    Rig whole(graph, {concurrency, 0, 0});
-    QList<mining::RunCheckpoint> checkpoints;
-    QList<qsizetype> acceptedBefore;
-    // Each query's step, applied to the checkpoint before it, gives the one after.
-    mining::RunCheckpoint folded;
-    folded.keywords = {in.seed};
-    bool stepsFold = true;
-    connect(&whole.run, &MiningRun::checkpointReached, this, [&] {
-        checkpoints << whole.run.checkpoint();
-        acceptedBefore << whole.accepted.size();
-        mining::applyStep(folded, whole.run.lastStep());
-        stepsFold = stepsFold && folded == checkpoints.last();
-    });
-    QVERIFY(whole.mine(in));
-    QVERIFY(stepsFold);
-    QVERIFY(whole.accepted.size() > 20);
-    QVERIFY(checkpoints.size() > 50);
-
-    for (qsizetype i = 0; i < checkpoints.size(); i += i + 1 < checkpoints.size() ? 7 : 1) {
-        Rig part(graph, {concurrency, 0, 0});
-        QSignalSpy finished(&part.run, &MiningRun::finished);
-        QVERIFY(part.run.resume(in, checkpoints[i]));
-        QVERIFY(finished.count() || finished.wait(20000));
-        QCOMPARE(whole.accepted.mid(0, acceptedBefore[i]) + part.accepted, whole.accepted);
-        QCOMPARE(part.list, whole.list);
-        QCOMPARE(part.run.runState(), whole.run.runState());
-        QCOMPARE(part.run.queriesMade(), whole.run.queriesMade());
+        for (qsizetype i = 0; i < checkpoints.size(); i += i + 1 < checkpoints.size() ? 7 : 1) {
+            Rig part(graph, {concurrency, 0, 0});
+            QSignalSpy finished(&part.run, &MiningRun::finished);
+            QVERIFY(part.run.resume(in, checkpoints[i]));
+            QVERIFY(finished.count() || finished.wait(20000));
+            QCOMPARE(whole.accepted.mid(0, acceptedBefore[i]) + part.accepted, whole.accepted);
+            QCOMPARE(part.list, whole.list);
+            QCOMPARE(part.run.runState(), whole.run.runState());
+            QCOMPARE(part.run.queriesMade(), whole.run.queriesMade());
+        }
+        // A checkpoint from other settings does not fit.
+        in.expansion = mining::Expansion::None;
+        Rig other(graph);
+        QVERIFY(!other.run.resume(in, checkpoints[5]));
     }
-    // A checkpoint from other settings does not fit.
-    in.expansion = mining::Expansion::None;
-    Rig other(graph);
-    QVERIFY(!other.run.resume(in, checkpoints[5]));
-}
 
-void MiningRunTest::fetchPolicyDefaults_data()
-{
-    QTest::addColumn<QStringList>("flags");
-    QTest::addColumn<int>("retries");
-    QTest::addColumn<bool>("autoPace");
-    QTest::newRow("classic: unpaced, no retries") << QStringList{u"--sandbox"_s} << 0 << false;
-    QTest::newRow("live on the real web: learnt pace, 3 retries") << QStringList{} << 3 << true;
-    QTest::newRow("live on the embedded sandbox: unpaced")
-        << QStringList{u"--sandbox"_s, u"--layout=live"_s} << 0 << false;
-    QTest::newRow("--pace auto asked for on the sandbox")
-        << QStringList{u"--sandbox"_s, u"--pace=auto"_s} << 0 << true;
-    QTest::newRow("a fixed delay turns the learning off")
-        << QStringList{u"--delay=0"_s, u"--retries=5"_s} << 5 << false;
-}
-
-void MiningRunTest::fetchPolicyDefaults()
-{
-    QFETCH(QStringList, flags);
-    config::Settings settings;
-    const auto given = config::parseOptions(flags, config::settingsOptions());
-    QVERIFY(given && config::applySettingsFlags(settings, *given));
-    if (settings.sandbox)
-        QVERIFY(sandbox::useEmbeddedSandbox(this, settings, *given));
-    const mining::FetchPolicy policy =
-        mining::fetchPolicy(settings, *layout::chooseLayout(settings));
-    QTEST(policy.retries, "retries");
-    QTEST(policy.autoPace, "autoPace");
-}
+    void fetchPolicyDefaults_data()
+    {
+        columns<QStringList, int, bool>("flags", "retries", "autoPace");
+        QTest::newRow("classic: unpaced, no retries") << QStringList{u"--sandbox"_s} << 0 << false;
+        QTest::newRow("live on the real web: learnt pace, 3 retries") << QStringList{} << 3 << true;
+        QTest::newRow("live on the embedded sandbox: unpaced")
+            << QStringList{u"--sandbox"_s, u"--layout=live"_s} << 0 << false;
+        QTest::newRow("--pace auto asked for on the sandbox")
+            << QStringList{u"--sandbox"_s, u"--pace=auto"_s} << 0 << true;
+        QTest::newRow("a fixed delay turns the learning off")
+            << QStringList{u"--delay=0"_s, u"--retries=5"_s} << 5 << false;
+    }
+    void fetchPolicyDefaults()
+    {
+        QFETCH(QStringList, flags);
+        config::Settings settings;
+        const auto given = config::parseOptions(flags, config::settingsOptions());
+        QVERIFY(given && config::applySettingsFlags(settings, *given));
+        if (settings.sandbox)
+            QVERIFY(sandbox::useEmbeddedSandbox(this, settings, *given));
+        const mining::FetchPolicy policy =
+            mining::fetchPolicy(settings, *layout::chooseLayout(settings));
+        QTEST(policy.retries, "retries");
+        QTEST(policy.autoPace, "autoPace");
+    }
+};
 
 QTEST_GUILESS_MAIN(MiningRunTest)
 #include "tst_mining_run.moc"

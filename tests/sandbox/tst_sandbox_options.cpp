@@ -10,22 +10,6 @@ class TestSandboxOptions : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void valuesLand()
-    {
-        const auto command =
-            parseSandboxArguments({u"--port"_s, u"8080"_s, u"--seed=99"_s, u"--fanout=30"_s,
-                                   u"--depth=0"_s, u"--latency"_s, u"250"_s, u"--fail-rate=0.25"_s,
-                                   u"--count"_s, u"减肥"_s, u"--fault-kinds=huge, 500,huge"_s});
-        QVERIFY2(command, qPrintable(command.error()));
-        const SandboxOptions &o = command->options;
-        QCOMPARE(QList<qint64>({o.port, qint64(o.seed), o.fanout, o.depth, o.latencyMs}),
-                 QList<qint64>({8080, 99, 30, 0, 250}));
-        QCOMPARE(o.failRate, 0.25);
-        QCOMPARE(command->countFrom, u"减肥"_s);
-        QCOMPARE(o.faultKinds, QList<Fault>({Fault::HugePage, Fault::ServerError}));
-        QCOMPARE(parseSandboxArguments({u"--fault-kinds=all"_s})->options.faultKinds.size(), 7);
-    }
-
     void refused()
     {
         for (const char *bad :

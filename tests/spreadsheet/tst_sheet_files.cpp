@@ -1,9 +1,9 @@
+#include "data_table.h"
 #include "sheet_reader.h"
 #include "spreadsheet/sheet.h"
 #include "spreadsheet/xlsx_writer.h"
 
 #include <QFileInfo>
-#include <QJsonArray>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -40,9 +40,8 @@ private Q_SLOTS:
     // The cells read back are the keywords, but for those over the limit.
     void keywordsReadBackExactly_data()
     {
-        QTest::addColumn<QString>("format");
-        QTest::addColumn<QStringList>("keywords");
-        QTest::addColumn<QStringList>("cut"); // the cells, when some were cut
+        // cut: the cells, when some were cut
+        columns<QString, QStringList, QStringList>("format", "keywords", "cut");
         QTest::newRow("xlsx") << u"xlsx"_s << awkward() << QStringList();
         QTest::newRow("csv") << u"csv"_s << awkward() << QStringList();
         QTest::newRow("xlsx, title only") << u"xlsx"_s << QStringList() << QStringList();
@@ -92,30 +91,6 @@ private Q_SLOTS:
             QVERIFY(back.details[u"boldTitles"_s].toBool());
         }
         QCOMPARE(cells, cut.isEmpty() ? keywords : cut);
-    }
-
-    void columnsFitTheirText_data()
-    {
-        QTest::addColumn<QString>("keyword");
-        QTest::addColumn<double>("least");
-        QTest::addColumn<double>("most");
-        QTest::newRow("twenty Chinese characters take about forty digits")
-            << QString(20, u'词') << 40.0 << 52.0;
-        QTest::newRow("twenty Latin letters take about twenty")
-            << QString(20, u'x') << 20.0 << 26.0;
-        QTest::newRow("an endless keyword is capped") << QString(5000, u'词') << 90.0 << 110.0;
-    }
-    void columnsFitTheirText()
-    {
-        QFETCH(QString, keyword);
-        QFETCH(double, least);
-        QFETCH(double, most);
-        const QString path = dir.filePath(u"widths.xlsx"_s);
-        const QList<QStringView> list{keyword};
-        QVERIFY(writeXlsx(path, keywordSheet(list)).ok());
-        const double width =
-            readSheetBack(u"xlsx"_s, path).details[u"widths"_s].toArray().at(0).toDouble();
-        QVERIFY2(width >= least && width <= most, qPrintable(QString::number(width)));
     }
 
     void tooManyRowsForOneWorksheet()
