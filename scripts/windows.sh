@@ -127,11 +127,9 @@ build_xlsxwriter() {
 
 deps() {
     install_packages
-    fetch_sources icu qt6-base qt6-websockets qt6-httpserver zlib libxlsxwriter
+    fetch_sources icu qt6-base zlib libxlsxwriter
     build_icu
     build_qtbase
-    build_qt_module WebSockets qt6-websockets
-    build_qt_module HttpServer qt6-httpserver
     build_xlsxwriter
     log "Dependencies ready in $prefix"
 }
