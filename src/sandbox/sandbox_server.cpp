@@ -1,12 +1,11 @@
 #include "sandbox/sandbox_server.h"
 
 #include "sandbox/hot_lists.h"
+#include "sandbox/http_listener.h"
 #include "sandbox/pages.h"
 #include "sandbox/query_text.h"
 #include "sandbox/stable_hash.h"
 
-#include <QHttpServer>
-#include <QPointer>
 #include <QStringEncoder>
 #include <QTcpSocket>
 #include <QTimer>
@@ -52,9 +51,9 @@ const QByteArray kLoopPath = QByteArrayLiteral("/redirect-loop");
 constexpr qsizetype kHugePadding = 10 * 1024 * 1024;
 const QByteArray kInvalidGbk = QByteArrayLiteral("<p>\x81\x20\xFF</p>\x81");
 
-void redirectToLoop(QHttpServerResponder &responder)
+void redirectToLoop(HttpResponder &responder)
 {
-    responder.write({{"Location", kLoopPath}}, QHttpServerResponder::StatusCode::Found);
+    responder.write(302, {{"Location", kLoopPath}});
 }
 
 // A space a second for as long as the client listens, on an answer with no
@@ -66,7 +65,7 @@ void trickleForever(QTcpSocket *socket)
     trickle->start(1000);
 }
 
-void deliver(QHttpServerResponder &responder, Fault fault, Answer answer)
+void deliver(HttpResponder &responder, Fault fault, Answer answer)
 {
     if (fault == Fault::RedirectLoop)
         return redirectToLoop(responder);
@@ -74,21 +73,19 @@ void deliver(QHttpServerResponder &responder, Fault fault, Answer answer)
         answer.body += "<!--" + QByteArray(kHugePadding, 'x') + "-->";
     if (fault == Fault::InvalidGbk)
         answer.body += kInvalidGbk;
-    responder.writeStatusLine(static_cast<QHttpServerResponder::StatusCode>(answer.status));
-    responder.writeHeader("Content-Type", answer.contentType);
-    if (fault != Fault::EndlessBody)
-        responder.writeHeader("Content-Length", QByteArray::number(answer.body.size()));
+    HttpResponder::Headers headers{{"Content-Type", answer.contentType}};
     if (!answer.setCookie.isEmpty())
-        responder.writeHeader("Set-Cookie", answer.setCookie);
+        headers.emplaceBack("Set-Cookie", answer.setCookie);
     if (!answer.location.isEmpty())
-        responder.writeHeader("Location", answer.location);
-    if (fault != Fault::DropConnection && fault != Fault::EndlessBody) {
-        responder.writeBody(answer.body);
-        return;
-    }
+        headers.emplaceBack("Location", answer.location);
+    if (fault != Fault::DropConnection && fault != Fault::EndlessBody)
+        return responder.write(answer.status, headers, answer.body);
     // Cut off half-way through the body: a connection closed before any byte
     // would be retried by the client unseen.
-    responder.writeBody(answer.body.left(answer.body.size() / 2));
+    if (fault != Fault::EndlessBody)
+        headers.emplaceBack("Content-Length", QByteArray::number(answer.body.size()));
+    responder.writeRaw(HttpResponder::head(answer.status, headers) +
+                       answer.body.left(answer.body.size() / 2));
     if (fault == Fault::EndlessBody)
         trickleForever(responder.socket());
     else
@@ -101,21 +98,21 @@ SandboxServer::SandboxServer(SandboxOptions options, QObject *parent)
     : QObject(parent), m_options(options), m_graph(options.seed, options.fanout, options.depth),
       m_faults(options.seed, options.failRate, options.faultKinds),
       m_throttle(options.seed, options.blockRate, options.rateLimit, options.blockCooldownSeconds),
-      m_server(new QHttpServer(this))
+      // Every request goes through one handler: the paths are few, and faults
+      // and latency apply to all of them alike.
+      m_server(new HttpListener(
+          [this](const HttpRequest &request, HttpResponder &&responder) {
+              handle(request, std::move(responder));
+          },
+          nullptr, this))
 {
-    // Every request goes through one handler: the paths are few, and faults
-    // and latency apply to all of them alike.
-    m_server->setMissingHandler(
-        [this](const QHttpServerRequest &request, QHttpServerResponder &&responder) {
-            handle(request, std::move(responder));
-        });
 }
 
 SandboxServer::~SandboxServer() = default;
 
 bool SandboxServer::listen(quint16 port)
 {
-    m_port = m_server->listen(QHostAddress::LocalHost, port);
+    m_port = m_server->listen(port);
     return m_port != 0;
 }
 
@@ -197,24 +194,22 @@ std::optional<Page> SandboxServer::blockFor(const RequestRecord &request, const 
     return Page{captchaRedirectBody(address), 302, "text/html", "utf-8", address.toLatin1()};
 }
 
-void SandboxServer::handle(const QHttpServerRequest &request, QHttpServerResponder &&responder)
+void SandboxServer::handle(const HttpRequest &request, HttpResponder &&responder)
 {
     const QUrl url = request.url();
     if (url.path() == QLatin1String(kLoopPath))
         return redirectToLoop(responder);
     const QByteArray query = url.query(QUrl::FullyEncoded).toLatin1();
-    const QByteArray target =
-        url.path(QUrl::FullyEncoded).toLatin1() + (url.hasQuery() ? '?' + query : QByteArray());
-    const QByteArray cookie = request.value("Cookie");
-    const RequestRecord record{request.remoteAddress().toString(), target,
-                               request.value("User-Agent"), request.value("Accept-Language"),
+    const QByteArray cookie = request.header("Cookie");
+    const RequestRecord record{request.remoteAddress.toString(), request.target,
+                               request.header("User-Agent"), request.header("Accept-Language"),
                                cookie};
     Q_EMIT requestReceived(record);
-    const Fault fault = m_faults.next(target);
+    const Fault fault = m_faults.next(request.target);
     if (fault == Fault::NoAnswer)
         return; // the responder goes without writing; the connection stays open
 
-    QString host = QString::fromLatin1(request.value("Host"));
+    QString host = QString::fromLatin1(request.header("Host"));
     if (host.isEmpty())
         host = this->host();
     std::optional<Page> shown;
@@ -234,12 +229,11 @@ void SandboxServer::handle(const QHttpServerRequest &request, QHttpServerRespond
         return;
     }
     // The responder waits on a timer; the socket may be gone by then.
-    auto held = std::make_shared<QHttpServerResponder>(std::move(responder));
-    QPointer<QTcpSocket> socket = held->socket();
+    auto held = std::make_shared<HttpResponder>(std::move(responder));
     ++m_waiting;
-    QTimer::singleShot(m_options.latencyMs, this, [this, held, socket, fault, answer] {
+    QTimer::singleShot(m_options.latencyMs, this, [this, held, fault, answer] {
         --m_waiting;
-        if (socket && socket->state() == QAbstractSocket::ConnectedState)
+        if (held->socket())
             deliver(*held, fault, answer);
     });
 }

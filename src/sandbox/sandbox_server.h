@@ -8,11 +8,11 @@
 #include <QObject>
 #include <optional>
 
-class QHttpServer;
-class QHttpServerRequest;
-class QHttpServerResponder;
-
 namespace vantorix::sandbox {
+
+class HttpListener;
+struct HttpRequest;
+class HttpResponder;
 
 struct Page
 {
@@ -33,7 +33,7 @@ struct RequestRecord
     QByteArray cookie;
 };
 
-// The sandbox web: one QHttpServer on 127.0.0.1 answering every path the
+// The sandbox web: one HTTP server on 127.0.0.1 answering every path the
 // program reads, the classic pages GBK-encoded or today's (live) in UTF-8
 // with a BAIDUID cookie for a client that has none, with optional latency,
 // faults and (live) throttling. Latency is a
@@ -75,7 +75,7 @@ private:
     std::optional<Page> classicPage(const QString &path, const QByteArray &query,
                                     const QString &host) const;
     std::optional<Page> livePage(const QString &path, const QByteArray &query) const;
-    void handle(const QHttpServerRequest &request, QHttpServerResponder &&responder);
+    void handle(const HttpRequest &request, HttpResponder &&responder);
     // The block a live search query meets instead of its page, if any.
     std::optional<Page> blockFor(const RequestRecord &request, const QString &host);
 
@@ -83,7 +83,7 @@ private:
     KeywordGraph m_graph;
     FaultPlan m_faults;
     Throttle m_throttle;
-    QHttpServer *m_server;
+    HttpListener *m_server;
     quint16 m_port = 0;
     int m_waiting = 0;
     int m_cookiesGiven = 0;

@@ -4,8 +4,6 @@
 #include "window_fixture.h"
 
 #include <QDesktopServices>
-#include <QHttpServer>
-#include <QHttpServerRequest>
 #include <QSignalSpy>
 #include <QWebEnginePage>
 #include <QWebEngineScript>
@@ -28,7 +26,13 @@ class BrowserPanelTest : public QObject
     Q_OBJECT
 private:
     WindowFixture f;
-    QHttpServer web;
+    vantorix::sandbox::HttpListener web{[this](const vantorix::sandbox::HttpRequest &request,
+                                               vantorix::sandbox::HttpResponder &&out) {
+        const QUrl url = request.url();
+        requested.append(url.path().mid(1) + u'?' + url.query());
+        out.write(200, {{"Content-Type", "text/html; charset=utf-8"}},
+                  pages.value(url.path(), u"<p>none</p>"_s).toUtf8());
+    }};
     QString host;
     QHash<QString, QString> pages; // by path
     QStringList requested;         // paths and queries, in arrival order
@@ -79,12 +83,7 @@ private:
 private Q_SLOTS:
     void initTestCase()
     {
-        web.route(u"/<arg>"_s, [this](const QString &path, const QHttpServerRequest &request) {
-            requested.append(path + u'?' + request.query().toString());
-            return QHttpServerResponse("text/html; charset=utf-8",
-                                       pages.value(u'/' + path, u"<p>none</p>"_s).toUtf8());
-        });
-        host = loopbackHost(web.listen(QHostAddress::LocalHost, 0));
+        host = loopbackHost(web.listen());
         for (const QString &scheme : {u"http"_s, u"https"_s, u"javascript"_s, u"file"_s})
             QDesktopServices::setUrlHandler(scheme, &browser, "open");
         pages.insert(

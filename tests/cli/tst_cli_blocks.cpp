@@ -1,11 +1,10 @@
 #include "cli_process.h"
 #include "environment.h"
 #include "forwarding_proxy.h"
+#include "sandbox/http_listener.h"
 #include "sandbox/sandbox_server.h"
 
 #include <QHash>
-#include <QHttpServer>
-#include <QHttpServerResponse>
 #include <QNetworkDatagram>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -223,13 +222,12 @@ void CliBlocksTest::captchaRedirectsInNamespace()
         while (dns.hasPendingDatagrams())
             lookups << QString::fromLatin1(dns.receiveDatagram().data().toHex());
     });
-    QHttpServer web;
-    web.route(u"/s"_s, [&] {
-        QHttpServerResponse redirect(QHttpServerResponse::StatusCode::Found);
-        redirect.addHeader("Location", location);
-        return redirect;
+    HttpListener web([&](const HttpRequest &request, HttpResponder &&out) {
+        if (request.target.startsWith("/s?"))
+            return out.write(302, {{"Location", location}});
+        out.write(404, {});
     });
-    const quint16 port = web.listen(QHostAddress::LocalHost, 0);
+    const quint16 port = web.listen();
     QVERIFY(port > 0);
     const CliResult run =
         runCli({u"--layout"_s, u"live"_s, u"--search-host"_s, u"127.0.0.1:%1"_s.arg(port),

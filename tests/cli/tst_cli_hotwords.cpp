@@ -6,11 +6,10 @@
 #include "layout/classic_hotlists.h"
 #include "list/keyword_list.h"
 #include "sandbox/hot_lists.h"
+#include "sandbox/http_listener.h"
 #include "sandbox/sandbox_options.h"
 
 #include <QFile>
-#include <QHttpServer>
-#include <QHttpServerResponse>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -44,14 +43,7 @@ private Q_SLOTS:
     void initTestCase()
     {
         clearVantorixEnvironment();
-        // A hot-list site of our own: a page without its ranking table, a broken one.
-        m_site.route(u"/buzz/top10.html"_s,
-                     [] { return QHttpServerResponse("text/html", gbk(u"<p>维护中</p>"_s)); });
-        m_site.route(u"/buzz/weekhotspot.html"_s, [] {
-            return QHttpServerResponse("text/html", "down"_ba,
-                                       QHttpServerResponse::StatusCode::InternalServerError);
-        });
-        QVERIFY(m_site.listen(QHostAddress::LocalHost, 0) != 0);
+        QVERIFY(m_site.listen() != 0);
     }
 
     void runs_data()
@@ -106,7 +98,7 @@ private Q_SLOTS:
         const QString dumpPath =
             m_dir.filePath(QString::fromLatin1(QTest::currentDataTag()) + u".txt"_s);
         args.replace(u"DUMP"_s, dumpPath).replace(u"DIR"_s, m_dir.path());
-        args.replace(u"SITE"_s, loopbackHost(m_site.serverPorts().value(0)));
+        args.replace(u"SITE"_s, loopbackHost(m_site.port()));
 
         const CliResult run = runCli(args.split(u'|')); // its wait keeps serving the test site
         QCOMPARE(run.exitCode, exitCode);
@@ -116,7 +108,13 @@ private Q_SLOTS:
     }
 
 private:
-    QHttpServer m_site;
+    // A hot-list site of our own: a page without its ranking table, a broken one.
+    sandbox::HttpListener m_site{
+        [](const sandbox::HttpRequest &request, sandbox::HttpResponder &&out) {
+            const bool broken = request.target == "/buzz/weekhotspot.html";
+            out.write(broken ? 500 : 200, {{"Content-Type", "text/html"}},
+                      broken ? "down"_ba : gbk(u"<p>维护中</p>"_s));
+        }};
     QTemporaryDir m_dir;
 };
 

@@ -6,9 +6,12 @@
 #include "layout/page_layout.h"
 #include "mining/seed_markers.h"
 #include "sandbox/fault_plan.h"
+#include "sandbox/http_listener.h"
 #include "sandbox/sandbox_server.h"
 #include "web/charset.h"
 #include "web/urls.h"
+
+#include <QTimer>
 
 using namespace vantorix;
 using namespace vantorix::sandbox;
@@ -49,6 +52,23 @@ Fault fetchExpecting(const SandboxServer &server, const QByteArray &path, Fault 
     const bool hangs = planned == Fault::NoAnswer || planned == Fault::EndlessBody;
     const int waitMs = hangs ? 500 : 30000;
     return observed(httpGet(manager, web::pageUrl(server.host(), path), waitMs));
+}
+
+// Answers "/MS" MS milliseconds later with its path.
+void answerLate(const HttpRequest &request, HttpResponder &&out)
+{
+    QTimer::singleShot(request.target.mid(1).toInt(),
+                       [held = std::make_shared<HttpResponder>(std::move(out)),
+                        path = request.target] { held->write(200, {}, path); });
+}
+
+// An answer as the server writes it; the last one on the connection says so.
+QByteArray wire(int status, const QByteArray &body, bool last = false)
+{
+    HttpResponder::Headers headers{{"Content-Length", QByteArray::number(body.size())}};
+    if (last)
+        headers.emplaceBack("Connection", "close");
+    return HttpResponder::head(status, headers) + body;
 }
 
 } // namespace
@@ -126,6 +146,51 @@ private Q_SLOTS:
         QCOMPARE(layout->suggestions(QString::fromUtf8(suggested.body)).words, suggestions);
         QCOMPARE(suggestions.isEmpty(), keyword.isEmpty());
         QVERIFY(keyword.isEmpty() || suggestions != expected);
+    }
+
+    // Raw bytes to the server under the sandbox and all it answers until it
+    // closes the connection, which the last request asks for.
+    void rawExchanges_data()
+    {
+        columns<QByteArray, QByteArray>("sent", "answers");
+        const auto get = [](const char *path, const QByteArray &headers = "host: x") -> QByteArray {
+            return "GET " + QByteArray(path) + " HTTP/1.1\r\n" + headers + "\r\n\r\n";
+        };
+        const QByteArray end = get("/0", "Host: x\r\nConnection: close");
+        const QByteArray bad = wire(400, {}, true);
+        QTest::newRow("pipelined, answered in order")
+            << get("/300") + get("/20") + "\r\nGET /100 HTTP/1.1\nHOST: x\n\n" + end
+            << wire(200, "/300") + wire(200, "/20") + wire(200, "/100") + wire(200, "/0", true);
+        QTest::newRow("HEAD without its body, a body skipped")
+            << "HEAD /10 HTTP/1.1\r\nHost: x\r\n\r\nPOST /20 HTTP/1.1\r\nHost: x\r\n"
+               "Content-Length: 6\r\n\r\nGET /1" +
+                   end
+            << wire(200, "/10").chopped(3) + wire(200, "/20") + wire(200, "/0", true);
+        QTest::newRow("HTTP/1.0 closes")
+            << "GET /0 HTTP/1.0\r\n\r\n" + end << wire(200, "/0", true);
+        QTest::newRow("bad after good: no Host")
+            << get("/50") + get("/0", "") + end << wire(200, "/50") + bad;
+        QTest::newRow("two lengths")
+            << get("/0", "Host: x\r\nContent-Length: 1\r\nContent-Length: 2") << bad;
+        QTest::newRow("space before the colon") << get("/0", "Host : x") << bad;
+        QTest::newRow("no version") << "GET /0\r\n\r\n"_ba << bad;
+        // Every byte is read, so the connection ends cleanly after the answer.
+        QTest::newRow("head over 64 KiB")
+            << get("/0") + "GET /0 HTTP/1.1\r\nX: " + QByteArray(65536 + 1 - 20, 'a')
+            << wire(200, "/0") + wire(431, {}, true);
+    }
+    void rawExchanges()
+    {
+        QFETCH(QByteArray, sent);
+        QFETCH(QByteArray, answers);
+        HttpListener server(answerLate);
+        QTcpSocket client;
+        QByteArray received;
+        connect(&client, &QTcpSocket::readyRead, this, [&] { received += client.readAll(); });
+        client.connectToHost(QHostAddress::LocalHost, server.listen());
+        client.write(sent);
+        QTRY_COMPARE_WITH_TIMEOUT(client.state(), QAbstractSocket::UnconnectedState, 10000);
+        QCOMPARE(received, answers);
     }
 
     // All requests wait on the server at the same time.

@@ -3,17 +3,17 @@
 #include "gbk.h"
 #include "hosts.h"
 
-#include <QHttpServerRequest>
-#include <QHttpServerResponder>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QPointer>
 #include <QTimer>
 #include <QUrlQuery>
 #include <memory>
 
 SearchSite::SearchSite(const QString &graph)
+    : m_server([this](const Request &request, vantorix::sandbox::HttpResponder &&responder) {
+          serve(request, std::move(responder));
+      })
 {
     for (const QString &node : graph.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
         const qsizetype colon = node.indexOf(QLatin1Char(':'));
@@ -21,26 +21,7 @@ SearchSite::SearchSite(const QString &graph)
         setRelated(node.left(colon),
                    links.isEmpty() ? QStringList{} : links.split(QLatin1Char(',')));
     }
-    m_server.route(QStringLiteral("/s"),
-                   [this](const QHttpServerRequest &request, QHttpServerResponder &&responder) {
-                       int status = 200;
-                       QString keyword;
-                       const QByteArray body = answer(request, status, keyword);
-                       send(std::move(responder), body, status, m_delays.value(keyword));
-                   });
-    m_server.route(QStringLiteral("/sugrec"), [this](const QHttpServerRequest &request,
-                                                     QHttpServerResponder &&responder) {
-        int status = 200;
-        QString keyword;
-        const QByteArray body = suggestions(request, status, keyword);
-        send(std::move(responder), body, status, m_delays.value(keyword), "application/json");
-    });
-    m_server.route(QStringLiteral("/banben.htm"),
-                   [this](const QHttpServerRequest &, QHttpServerResponder &&responder) {
-                       send(std::move(responder), m_markerPage, m_markerStatus,
-                            m_delays.value(QStringLiteral("/banben.htm")));
-                   });
-    m_port = m_server.listen(QHostAddress::LocalHost, 0);
+    m_port = m_server.listen();
     m_clock.start();
 }
 
@@ -81,21 +62,26 @@ void SearchSite::setDelay(const QString &keyword, int ms)
     m_delays.insert(keyword, ms);
 }
 
-void SearchSite::send(QHttpServerResponder &&responder, const QByteArray &body, int status,
-                      int delayMs, const QByteArray &type)
+void SearchSite::serve(const Request &request, vantorix::sandbox::HttpResponder &&responder)
 {
-    if (delayMs <= 0) {
-        responder.write(body, type, QHttpServerResponder::StatusCode(status));
-        return;
-    }
-    // The client may be gone when the answer is due, and a 6.4 responder
-    // writing to a closed socket crashes.
-    auto reply = std::make_shared<QHttpServerResponder>(std::move(responder));
-    QTimer::singleShot(delayMs, &m_server,
-                       [reply, socket = QPointer(reply->socket()), body, status, type] {
-                           if (socket && socket->state() == QAbstractSocket::ConnectedState)
-                               reply->write(body, type, QHttpServerResponder::StatusCode(status));
-                       });
+    const QString path = request.url().path();
+    int status = 200;
+    QString keyword = path;
+    QByteArray body = m_markerPage;
+    const bool json = path == QStringLiteral("/sugrec");
+    if (path == QStringLiteral("/s"))
+        body = answer(request, status, keyword);
+    else if (json)
+        body = suggestions(request, status, keyword);
+    else
+        status = path == QStringLiteral("/banben.htm") ? m_markerStatus : 404;
+    const vantorix::sandbox::HttpResponder::Headers type{
+        {"Content-Type", json ? "application/json" : "text/html; charset=gbk"}};
+    // Writing to a client gone in the meantime does nothing.
+    QTimer::singleShot(
+        m_delays.value(keyword), &m_server,
+        [held = std::make_shared<vantorix::sandbox::HttpResponder>(std::move(responder)), body,
+         status, type] { held->write(status, type, body); });
 }
 
 bool SearchSite::record(const QString &keyword, int &status)
@@ -110,7 +96,7 @@ bool SearchSite::record(const QString &keyword, int &status)
     return true;
 }
 
-QByteArray SearchSite::suggestions(const QHttpServerRequest &request, int &status, QString &keyword)
+QByteArray SearchSite::suggestions(const Request &request, int &status, QString &keyword)
 {
     const QUrlQuery query(request.url());
     keyword = QLatin1Char('?') + query.queryItemValue(QStringLiteral("wd"), QUrl::FullyDecoded);
@@ -126,7 +112,7 @@ QByteArray SearchSite::suggestions(const QHttpServerRequest &request, int &statu
     return m_spoilt.contains(keyword) ? json.left(json.size() / 2) : json;
 }
 
-QByteArray SearchSite::answer(const QHttpServerRequest &request, int &status, QString &keyword)
+QByteArray SearchSite::answer(const Request &request, int &status, QString &keyword)
 {
     QByteArray wd = request.url().query(QUrl::FullyEncoded).toLatin1();
     if (wd.startsWith("wd="))

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "sandbox/http_listener.h"
+
+#include <QElapsedTimer>
 #include <QHash>
-#include <QHttpServer>
 #include <QSet>
 #include <QStringList>
 
@@ -37,14 +39,14 @@ public:
     static QByteArray resultPage(const QStringList &links);
 
 private:
-    QByteArray answer(const QHttpServerRequest &request, int &status, QString &keyword);
-    QByteArray suggestions(const QHttpServerRequest &request, int &status, QString &keyword);
+    using Request = vantorix::sandbox::HttpRequest;
+    void serve(const Request &request, vantorix::sandbox::HttpResponder &&responder);
+    QByteArray answer(const Request &request, int &status, QString &keyword);
+    QByteArray suggestions(const Request &request, int &status, QString &keyword);
     // Notes the query; false (status 500) while the keyword is to fail.
     bool record(const QString &keyword, int &status);
-    void send(QHttpServerResponder &&responder, const QByteArray &body, int status, int delayMs,
-              const QByteArray &type = "text/html; charset=gbk");
 
-    QHttpServer m_server;
+    vantorix::sandbox::HttpListener m_server;
     quint16 m_port = 0;
     QHash<QString, QStringList> m_related; // "?keyword": its suggestions
     QHash<QString, int> m_failures;
