@@ -79,10 +79,10 @@ MiningBinder::MiningBinder(MainWindow &window, const config::Settings &settings,
         list->pasteBack(seen, KeywordListBox::History::Forget);
     });
 
-    loadMarkerPage(settings);
+    loadMarkerPage(settings, fetcher);
 }
 
-void MiningBinder::loadMarkerPage(const config::Settings &settings)
+void MiningBinder::loadMarkerPage(const config::Settings &settings, web::PageFetcher &fetcher)
 {
     // Every top-level page the panel shows is read, the first and any the
     // person navigates to. Mining must not wait on the publisher's site: a
@@ -90,7 +90,7 @@ void MiningBinder::loadMarkerPage(const config::Settings &settings)
     // built-in markers.
     connect(m_controls.WebBrowser1, &BrowserPanel::topLevelLoaded, this,
             &MiningBinder::markerPageLoaded);
-    m_controls.WebBrowser1->load(web::markerPageUrl(settings.hosts.publisher));
+    m_controls.WebBrowser1->showPage(web::markerPageUrl(settings.hosts.publisher), fetcher);
 }
 
 void MiningBinder::markerPageLoaded(const QString &body)

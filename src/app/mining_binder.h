@@ -42,7 +42,7 @@ public:
     mining::SourceChoice source() const { return m_source; }
 
 private:
-    void loadMarkerPage(const config::Settings &settings);
+    void loadMarkerPage(const config::Settings &settings, web::PageFetcher &fetcher);
     // A page has finished loading in the panel (or failing, with an empty
     // body): the start button is released and the markers are read from it.
     void markerPageLoaded(const QString &body);

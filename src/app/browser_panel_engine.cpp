@@ -1,4 +1,4 @@
-#include "app/browser_panel.h"
+#include "app/browser_panel_engine.h"
 
 #include "app/system_browser.h"
 
