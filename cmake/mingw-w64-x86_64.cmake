@@ -20,5 +20,5 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # Tests run under Wine (ctest, add_test).
 find_program(VANTORIX_WINE NAMES wine64 wine PATHS /usr/lib/wine)
 if(VANTORIX_WINE)
-    set(CMAKE_CROSSCOMPILING_EMULATOR ${VANTORIX_WINE})
+    set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine-test.sh ${VANTORIX_WINE})
 endif()

@@ -6,10 +6,14 @@ Usage: read_sheet.py xlsx|csv FILE
 """
 import csv
 import json
+import os
 import re
 import sys
 
 kind, path = sys.argv[1], sys.argv[2]
+if re.match(r"[A-Za-z]:[/\\]", path):  # named by a Windows test under Wine
+    prefix = os.environ.get("WINEPREFIX", os.path.expanduser("~/.wine"))
+    path = os.path.join(prefix, "dosdevices", path[0].lower() + ":", path[3:].replace("\\", "/"))
 out = {}
 if kind == "xlsx":
     import openpyxl
