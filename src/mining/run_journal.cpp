@@ -29,14 +29,14 @@ Result<> RunJournal::snapshot(const RunCheckpoint &at, qint64 committed)
     return {};
 }
 
-Result<> RunJournal::record(const QueryStep &step, qint64 committed,
+Result<> RunJournal::record(const QueryStep &step, qint64 committed, bool harvestInOutput,
                             const std::function<RunCheckpoint()> &checkpoint)
 {
     // Records may outweigh the snapshot several times before it is worth
     // rewriting: the snapshots written stay a fraction of the run's output.
     if (m_recordBytes > std::max(kRecordsPerSnapshot * m_snapshotBytes, kLeastRecordBytes))
         return snapshot(checkpoint(), committed);
-    const QByteArray line = stepRecord(step, committed);
+    const QByteArray line = stepRecord(step, committed, harvestInOutput);
     // Flushed to the system at once: a killed process loses nothing written.
     if (m_file.write(line) != line.size() || !m_file.flush())
         return failure(m_file.errorString());

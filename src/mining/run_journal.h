@@ -18,9 +18,10 @@ public:
 
     // Writes a snapshot as the whole file and appends to it from now on.
     Result<> snapshot(const RunCheckpoint &at, qint64 committed);
-    // Appends the record of `step`; once the records outweigh the snapshot 4 times,
-    // writes a snapshot of `checkpoint()` instead.
-    Result<> record(const QueryStep &step, qint64 committed,
+    // Appends the record of `step` (leaving out its harvest when the output
+    // gained it, as stepRecord() says); once the records outweigh the
+    // snapshot 4 times, writes a snapshot of `checkpoint()` instead.
+    Result<> record(const QueryStep &step, qint64 committed, bool harvestInOutput,
                     const std::function<RunCheckpoint()> &checkpoint);
 
 private:

@@ -15,7 +15,7 @@ namespace {
 
 // The first member tells a state file from any other JSON file.
 const QString kFormatKey = QStringLiteral("vantorix mining state");
-constexpr int kFormatVersion = 2;
+constexpr int kFormatVersion = 3;
 
 // FNV-1a: enough to tell a record cut or garbled by a kill from a whole one.
 quint32 checksum(QByteArrayView bytes)
@@ -176,12 +176,12 @@ private:
     QString m_problem;
 };
 
-// A record's fields, in this order.
-QJsonArray stepJson(const QueryStep &step, qint64 committed)
+// A record's fields, in this order; a harvest in the output is null.
+QJsonArray stepJson(const QueryStep &step, qint64 committed, bool harvestInOutput)
 {
     return {step.generation,
             step.retried,
-            step.found,
+            harvestInOutput ? QJsonValue() : QJsonValue(step.found),
             step.foundCount,
             step.queriesMade,
             step.failedQueries,
@@ -196,8 +196,9 @@ QJsonArray stepJson(const QueryStep &step, qint64 committed)
 
 std::optional<QueryStep> stepFrom(const QJsonArray &fields, qint64 &committed)
 {
-    if (fields.size() != 13 || !fields[1].isBool() || !fields[2].isString() ||
-        !fields[9].isString() || !fields[10].isBool() || !fields[12].isDouble())
+    if (fields.size() != 13 || !fields[1].isBool() ||
+        !(fields[2].isString() || fields[2].isNull()) || !fields[9].isString() ||
+        !fields[10].isBool() || !fields[12].isDouble())
         return std::nullopt;
     QueryStep step;
     int *counts[] = {&step.generation,       &step.foundCount,    &step.queriesMade,
@@ -228,7 +229,7 @@ std::optional<QueryStep> stepFrom(const QJsonArray &fields, qint64 &committed)
 Result<SavedRun> parseSnapshot(const QByteArray &bytes);
 
 // Applies the records, one a line, that follow the snapshot.
-Result<> applyRecords(SavedRun &run, QByteArrayView records)
+Result<> applyRecords(SavedRun &run, QByteArrayView records, const HarvestReader &output)
 {
     int number = 0;
     for (qsizetype from = 0;;) {
@@ -249,10 +250,21 @@ Result<> applyRecords(SavedRun &run, QByteArrayView records)
             return failure(QStringLiteral("record %1 is damaged").arg(number));
         }
         qint64 committed = -1;
-        const std::optional<QueryStep> step =
-            stepFrom(QJsonDocument::fromJson(payload.toByteArray()).array(), committed);
+        const QJsonArray fields = QJsonDocument::fromJson(payload.toByteArray()).array();
+        std::optional<QueryStep> step = stepFrom(fields, committed);
         if (!step || step->queriesMade != run.checkpoint.queriesMade + 1)
             return failure(QStringLiteral("record %1 does not follow the one before").arg(number));
+        if (fields[2].isNull()) {
+            const std::optional<QString> harvest =
+                output && run.committed >= 0 && committed >= run.committed
+                    ? output(run.committed, committed)
+                    : std::nullopt;
+            if (!harvest)
+                return failure(QStringLiteral("the output does not hold the keywords of "
+                                              "record %1")
+                                   .arg(number));
+            step->found = *harvest;
+        }
         applyStep(run.checkpoint, *step);
         run.committed = committed;
     }
@@ -267,34 +279,35 @@ Result<> saveRun(const QString &path, const SavedRun &run)
                                  [&bytes](QIODevice &file) { return list::writeAll(file, bytes); });
 }
 
-QByteArray stepRecord(const QueryStep &step, qint64 committed)
+QByteArray stepRecord(const QueryStep &step, qint64 committed, bool harvestInOutput)
 {
     const QByteArray payload =
-        QJsonDocument(stepJson(step, committed)).toJson(QJsonDocument::Compact);
+        QJsonDocument(stepJson(step, committed, harvestInOutput)).toJson(QJsonDocument::Compact);
     return QByteArray::number(checksum(payload), 16).rightJustified(8, '0') + ' ' + payload + '\n';
 }
 
 // The one place the state file is read.
-Result<std::optional<SavedRun>> loadSavedRun(const QString &path)
+Result<std::optional<SavedRun>> loadSavedRun(const QString &path, const HarvestReader &output)
 {
     if (!QFile::exists(path))
         return std::optional<SavedRun>();
     const Result<QByteArray> bytes = readInputFile(path, kMaxStateFileBytes);
     if (!bytes)
         return failure(bytes.error());
-    Result<SavedRun> run = parseSavedRun(*bytes);
+    Result<SavedRun> run = parseSavedRun(*bytes, output);
     if (!run)
         return failure(run.error());
     return std::optional<SavedRun>(std::move(run).value());
 }
 
-Result<SavedRun> parseSavedRun(const QByteArray &bytes)
+Result<SavedRun> parseSavedRun(const QByteArray &bytes, const HarvestReader &output)
 {
     const qsizetype end = bytes.indexOf('\n');
     Result<SavedRun> run = parseSnapshot(end < 0 ? bytes : bytes.left(end));
     if (!run || end < 0)
         return run;
-    if (Result<> applied = applyRecords(*run, QByteArrayView(bytes).sliced(end + 1)); !applied)
+    if (Result<> applied = applyRecords(*run, QByteArrayView(bytes).sliced(end + 1), output);
+        !applied)
         return failure(QStringLiteral("a damaged mining state file: ") + applied.error());
     return run;
 }

@@ -91,10 +91,11 @@ Result<std::shared_ptr<QLockFile>> lockStateFile(const QString &path)
 
 Result<MineResume> prepareResume(const QString &path, const mining::MiningInput &input,
                                  const mining::FetchPolicy &policy, const QString &layout,
-                                 const QList<mining::RunSetting> &output)
+                                 const QList<mining::RunSetting> &output,
+                                 const mining::HarvestReader &harvests)
 {
     MineResume resume{path, runSettings(input, policy, layout) + output, std::nullopt, -1, {}};
-    Result<std::optional<mining::SavedRun>> saved = mining::loadSavedRun(path);
+    Result<std::optional<mining::SavedRun>> saved = mining::loadSavedRun(path, harvests);
     if (!saved)
         return failure(QStringLiteral("--state %1: %2").arg(path, saved.error()));
     if (!*saved)
