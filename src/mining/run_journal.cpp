@@ -10,21 +10,23 @@ constexpr qint64 kRecordsPerSnapshot = 4;
 
 } // namespace
 
-RunJournal::RunJournal(QString path, QList<RunSetting> settings)
-    : m_path(std::move(path)), m_settings(std::move(settings))
+RunJournal::RunJournal(QString path, QList<RunSetting> settings, HarvestReader output)
+    : m_path(std::move(path)), m_settings(std::move(settings)), m_output(std::move(output))
 {
 }
 
 Result<> RunJournal::snapshot(const RunCheckpoint &at, qint64 committed)
 {
     m_file.close();
-    if (Result<> saved = saveRun(m_path, {m_settings, at, committed}); !saved)
+    if (Result<> saved = saveRun(m_path, {m_settings, at, committed}, m_output); !saved)
         return saved;
     // The rename put a new file in place: the records go to that one.
     m_file.setFileName(m_path);
     if (!m_file.open(QIODevice::WriteOnly | QIODevice::Append))
         return failure(m_file.errorString());
-    m_snapshotBytes = m_file.size();
+    // One that leaves the seen-list to the output costs reading it back, and
+    // is spaced as if it held it.
+    m_snapshotBytes = std::max(m_file.size(), committed);
     m_recordBytes = 0;
     return {};
 }

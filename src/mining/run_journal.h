@@ -14,7 +14,9 @@ namespace vantorix::mining {
 class RunJournal
 {
 public:
-    RunJournal(QString path, QList<RunSetting> settings);
+    // `output` reads back the run's output, which snapshots and records
+    // leave what it holds to; none without one.
+    RunJournal(QString path, QList<RunSetting> settings, HarvestReader output);
 
     // Writes a snapshot as the whole file and appends to it from now on.
     Result<> snapshot(const RunCheckpoint &at, qint64 committed);
@@ -27,6 +29,7 @@ public:
 private:
     QString m_path;
     QList<RunSetting> m_settings;
+    HarvestReader m_output;
     QFile m_file;
     qint64 m_snapshotBytes = 0;
     qint64 m_recordBytes = 0;

@@ -60,7 +60,8 @@ QJsonValue nextGenerationJson(const RunCheckpoint &at)
 
 QJsonValue keywordsJson(const RunCheckpoint &at)
 {
-    const QString joined = list::joinList(at.keywords);
+    // Harvests end in CRLF, so the keywords end in an empty entry that joinList() would close.
+    const QString joined = at.keywords.join(list::kSeparator);
     const qsizetype end = at.seenList.size() - at.nextGeneration.size();
     if (at.generation > 1 && at.nextGeneration.size() + joined.size() <= at.seenList.size() &&
         QStringView(at.seenList).sliced(end - joined.size(), joined.size()) == joined &&
@@ -69,7 +70,27 @@ QJsonValue keywordsJson(const RunCheckpoint &at)
     return stringArray(at.keywords);
 }
 
-QJsonObject toJson(const SavedRun &run)
+// The seen-list of a run whose output holds every harvest: the first harvest
+// is framed on both sides, the others follow.
+std::optional<QString> seenListFrom(const std::optional<QString> &harvests, const QString &first)
+{
+    if (!harvests || !harvests->startsWith(first))
+        return std::nullopt;
+    return list::kSeparator + first + list::kSeparator +
+           QStringView(*harvests).sliced(first.size());
+}
+
+// The seen-list, or null where the output holds it.
+QJsonValue seenListJson(const SavedRun &run, const HarvestReader &output)
+{
+    const RunCheckpoint &at = run.checkpoint;
+    if (output && run.committed >= 0 && !at.seenList.isEmpty() &&
+        seenListFrom(output(0, run.committed), at.firstHarvest) == at.seenList)
+        return QJsonValue();
+    return at.seenList;
+}
+
+QJsonObject toJson(const SavedRun &run, const HarvestReader &output)
 {
     QJsonArray settings;
     for (const auto &[name, value] : run.settings)
@@ -86,7 +107,7 @@ QJsonObject toJson(const SavedRun &run)
             {QStringLiteral("keywords"), keywordsJson(at)},
             {QStringLiteral("position"), at.position},
             {QStringLiteral("nextGeneration"), nextGenerationJson(at)},
-            {QStringLiteral("seenList"), at.seenList},
+            {QStringLiteral("seenList"), seenListJson(run, output)},
             {QStringLiteral("firstHarvest"), at.firstHarvest},
             {QStringLiteral("firstError"), at.firstError},
             {QStringLiteral("firstBlocked"), at.firstBlocked},
@@ -226,7 +247,8 @@ std::optional<QueryStep> stepFrom(const QJsonArray &fields, qint64 &committed)
     return step;
 }
 
-Result<SavedRun> parseSnapshot(const QByteArray &bytes);
+Result<SavedRun> parseSnapshot(const QByteArray &bytes, const HarvestReader &output,
+                               const SettingsCheck &check);
 
 // Applies the records, one a line, that follow the snapshot.
 Result<> applyRecords(SavedRun &run, QByteArrayView records, const HarvestReader &output)
@@ -272,9 +294,10 @@ Result<> applyRecords(SavedRun &run, QByteArrayView records, const HarvestReader
 
 } // namespace
 
-Result<> saveRun(const QString &path, const SavedRun &run)
+Result<> saveRun(const QString &path, const SavedRun &run, const HarvestReader &output)
 {
-    const QByteArray bytes = QJsonDocument(toJson(run)).toJson(QJsonDocument::Compact) + '\n';
+    const QByteArray bytes =
+        QJsonDocument(toJson(run, output)).toJson(QJsonDocument::Compact) + '\n';
     return list::writeOutputFile(path,
                                  [&bytes](QIODevice &file) { return list::writeAll(file, bytes); });
 }
@@ -287,23 +310,25 @@ QByteArray stepRecord(const QueryStep &step, qint64 committed, bool harvestInOut
 }
 
 // The one place the state file is read.
-Result<std::optional<SavedRun>> loadSavedRun(const QString &path, const HarvestReader &output)
+Result<std::optional<SavedRun>> loadSavedRun(const QString &path, const HarvestReader &output,
+                                             const SettingsCheck &check)
 {
     if (!QFile::exists(path))
         return std::optional<SavedRun>();
     const Result<QByteArray> bytes = readInputFile(path, kMaxStateFileBytes);
     if (!bytes)
         return failure(bytes.error());
-    Result<SavedRun> run = parseSavedRun(*bytes, output);
+    Result<SavedRun> run = parseSavedRun(*bytes, output, check);
     if (!run)
         return failure(run.error());
     return std::optional<SavedRun>(std::move(run).value());
 }
 
-Result<SavedRun> parseSavedRun(const QByteArray &bytes, const HarvestReader &output)
+Result<SavedRun> parseSavedRun(const QByteArray &bytes, const HarvestReader &output,
+                               const SettingsCheck &check)
 {
     const qsizetype end = bytes.indexOf('\n');
-    Result<SavedRun> run = parseSnapshot(end < 0 ? bytes : bytes.left(end));
+    Result<SavedRun> run = parseSnapshot(end < 0 ? bytes : bytes.left(end), output, check);
     if (!run || end < 0)
         return run;
     if (Result<> applied = applyRecords(*run, QByteArrayView(bytes).sliced(end + 1), output);
@@ -314,7 +339,8 @@ Result<SavedRun> parseSavedRun(const QByteArray &bytes, const HarvestReader &out
 
 namespace {
 
-Result<SavedRun> parseSnapshot(const QByteArray &bytes)
+Result<SavedRun> parseSnapshot(const QByteArray &bytes, const HarvestReader &output,
+                               const SettingsCheck &check)
 {
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
@@ -328,6 +354,9 @@ Result<SavedRun> parseSnapshot(const QByteArray &bytes)
     Reader read(object);
     SavedRun run;
     run.settings = read.settings();
+    if (Result<> accepted = check && read.problem().isEmpty() ? check(run.settings) : Result<>();
+        !accepted)
+        return failure(accepted.error());
     RunCheckpoint &at = run.checkpoint;
     at.generation = read.count("generation");
     const QJsonValue keywords = object.value(QLatin1String("keywords"));
@@ -335,7 +364,19 @@ Result<SavedRun> parseSnapshot(const QByteArray &bytes)
     at.keywords = keywords.isDouble() ? QStringList() : read.texts("keywords");
     at.position = read.count("position");
     at.nextGeneration = next.isDouble() ? QString() : read.text("nextGeneration");
-    at.seenList = read.text("seenList");
+    run.committed = read.length("committed");
+    at.firstHarvest = read.text("firstHarvest");
+    const QJsonValue seen = object.value(QLatin1String("seenList"));
+    if (seen.isNull() && read.problem().isEmpty()) {
+        const std::optional<QString> rebuilt =
+            seenListFrom(output && run.committed >= 0 ? output(0, run.committed) : std::nullopt,
+                         at.firstHarvest);
+        if (!rebuilt)
+            return failure(QStringLiteral("the output does not hold the seen-list"));
+        at.seenList = *rebuilt;
+    } else {
+        at.seenList = read.text("seenList");
+    }
     // Lengths of places at the seen-list's end.
     const double nextSize = next.isDouble() ? next.toDouble() : 0;
     const double keywordsSize = keywords.isDouble() ? keywords.toDouble() : 0;
@@ -350,7 +391,6 @@ Result<SavedRun> parseSnapshot(const QByteArray &bytes)
     if (keywords.isDouble())
         at.keywords = list::splitList(
             at.seenList.sliced(nextAt - qsizetype(keywordsSize), qsizetype(keywordsSize)));
-    at.firstHarvest = read.text("firstHarvest");
     at.firstError = read.text("firstError");
     at.firstBlocked = read.flag("firstBlocked");
     at.foundCount = read.count("foundCount");
@@ -360,7 +400,6 @@ Result<SavedRun> parseSnapshot(const QByteArray &bytes)
     at.failuresInARow = read.count("failuresInARow");
     at.pagesWithoutBlock = read.count("pagesWithoutBlock");
     at.unanswered = read.queries("unanswered");
-    run.committed = read.length("committed");
     if (!read.problem().isEmpty())
         return failure(QStringLiteral("a damaged mining state file: ") + read.problem());
     return run;

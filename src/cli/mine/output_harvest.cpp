@@ -96,7 +96,8 @@ mining::HarvestReader outputHarvests(const QString &path, RecordFormat format,
 {
     auto file = std::make_shared<QFile>(path);
     return [=](qint64 from, qint64 to) -> std::optional<QString> {
-        if (!file->isOpen() && !file->open(QIODevice::ReadOnly))
+        // Unbuffered: the run writes on through another handle.
+        if (!file->isOpen() && !file->open(QIODevice::ReadOnly | QIODevice::Unbuffered))
             return std::nullopt;
         if (from < 0 || to < from || to > file->size() || !file->seek(from))
             return std::nullopt;

@@ -28,6 +28,7 @@ struct MineResume
     QList<mining::RunSetting> settings;
     std::optional<mining::RunCheckpoint> from; // none: the run starts afresh
     qint64 committed = -1;                     // bytes of --output that hold what was found by then
+    mining::HarvestReader harvests;            // of --output, where the file leaves them there
     std::shared_ptr<QLockFile> lock;
 };
 

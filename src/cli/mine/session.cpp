@@ -49,8 +49,9 @@ void MineSession::begin()
         m_file = std::move(file).value();
     }
     if (m_options.resume)
-        m_journal = std::make_unique<mining::RunJournal>(m_options.resume->path,
-                                                         m_options.resume->settings);
+        m_journal = std::make_unique<mining::RunJournal>(
+            m_options.resume->path, m_options.resume->settings,
+            m_file && m_file->readsBack() ? m_options.resume->harvests : mining::HarvestReader());
     if (!m_options.quiet)
         m_ctx.announceLayout();
     m_ctx.onInterrupt([this] {
@@ -164,7 +165,7 @@ void MineSession::saveState()
         return;
     const mining::QueryStep &step = m_run->lastStep();
     // The record need not repeat what --output holds, when a resume can read it back.
-    const bool inOutput = m_file && m_file->readsBack() && !m_options.raw &&
+    const bool inOutput = m_file && m_file->readsBack() && m_options.resume->harvests &&
                           readsBackAs(m_options.format, m_ctx.encoding(), records, step.found);
     const Result<> saved =
         m_journal->record(step, committed(), inOutput, [this] { return m_run->checkpoint(); });
