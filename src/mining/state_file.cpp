@@ -15,7 +15,7 @@ namespace {
 
 // The first member tells a state file from any other JSON file.
 const QString kFormatKey = QStringLiteral("vantorix mining state");
-constexpr int kFormatVersion = 2;
+constexpr int kFormatVersion = 3;
 
 // FNV-1a: enough to tell a record cut or garbled by a kill from a whole one.
 quint32 checksum(QByteArrayView bytes)
@@ -60,7 +60,8 @@ QJsonValue nextGenerationJson(const RunCheckpoint &at)
 
 QJsonValue keywordsJson(const RunCheckpoint &at)
 {
-    const QString joined = list::joinList(at.keywords);
+    // Harvests end in CRLF, so the keywords end in an empty entry that joinList() would close.
+    const QString joined = at.keywords.join(list::kSeparator);
     const qsizetype end = at.seenList.size() - at.nextGeneration.size();
     if (at.generation > 1 && at.nextGeneration.size() + joined.size() <= at.seenList.size() &&
         QStringView(at.seenList).sliced(end - joined.size(), joined.size()) == joined &&
@@ -69,7 +70,27 @@ QJsonValue keywordsJson(const RunCheckpoint &at)
     return stringArray(at.keywords);
 }
 
-QJsonObject toJson(const SavedRun &run)
+// The seen-list of a run whose output holds every harvest: the first harvest
+// is framed on both sides, the others follow.
+std::optional<QString> seenListFrom(const std::optional<QString> &harvests, const QString &first)
+{
+    if (!harvests || !harvests->startsWith(first))
+        return std::nullopt;
+    return list::kSeparator + first + list::kSeparator +
+           QStringView(*harvests).sliced(first.size());
+}
+
+// The seen-list, or null where the output holds it.
+QJsonValue seenListJson(const SavedRun &run, const HarvestReader &output)
+{
+    const RunCheckpoint &at = run.checkpoint;
+    if (output && run.committed >= 0 && !at.seenList.isEmpty() &&
+        seenListFrom(output(0, run.committed), at.firstHarvest) == at.seenList)
+        return QJsonValue();
+    return at.seenList;
+}
+
+QJsonObject toJson(const SavedRun &run, const HarvestReader &output)
 {
     QJsonArray settings;
     for (const auto &[name, value] : run.settings)
@@ -86,7 +107,7 @@ QJsonObject toJson(const SavedRun &run)
             {QStringLiteral("keywords"), keywordsJson(at)},
             {QStringLiteral("position"), at.position},
             {QStringLiteral("nextGeneration"), nextGenerationJson(at)},
-            {QStringLiteral("seenList"), at.seenList},
+            {QStringLiteral("seenList"), seenListJson(run, output)},
             {QStringLiteral("firstHarvest"), at.firstHarvest},
             {QStringLiteral("firstError"), at.firstError},
             {QStringLiteral("firstBlocked"), at.firstBlocked},
@@ -176,12 +197,12 @@ private:
     QString m_problem;
 };
 
-// A record's fields, in this order.
-QJsonArray stepJson(const QueryStep &step, qint64 committed)
+// A record's fields, in this order; a harvest in the output is null.
+QJsonArray stepJson(const QueryStep &step, qint64 committed, bool harvestInOutput)
 {
     return {step.generation,
             step.retried,
-            step.found,
+            harvestInOutput ? QJsonValue() : QJsonValue(step.found),
             step.foundCount,
             step.queriesMade,
             step.failedQueries,
@@ -196,8 +217,9 @@ QJsonArray stepJson(const QueryStep &step, qint64 committed)
 
 std::optional<QueryStep> stepFrom(const QJsonArray &fields, qint64 &committed)
 {
-    if (fields.size() != 13 || !fields[1].isBool() || !fields[2].isString() ||
-        !fields[9].isString() || !fields[10].isBool() || !fields[12].isDouble())
+    if (fields.size() != 13 || !fields[1].isBool() ||
+        !(fields[2].isString() || fields[2].isNull()) || !fields[9].isString() ||
+        !fields[10].isBool() || !fields[12].isDouble())
         return std::nullopt;
     QueryStep step;
     int *counts[] = {&step.generation,       &step.foundCount,    &step.queriesMade,
@@ -225,10 +247,11 @@ std::optional<QueryStep> stepFrom(const QJsonArray &fields, qint64 &committed)
     return step;
 }
 
-Result<SavedRun> parseSnapshot(const QByteArray &bytes);
+Result<SavedRun> parseSnapshot(const QByteArray &bytes, const HarvestReader &output,
+                               const SettingsCheck &check);
 
 // Applies the records, one a line, that follow the snapshot.
-Result<> applyRecords(SavedRun &run, QByteArrayView records)
+Result<> applyRecords(SavedRun &run, QByteArrayView records, const HarvestReader &output)
 {
     int number = 0;
     for (qsizetype from = 0;;) {
@@ -249,10 +272,21 @@ Result<> applyRecords(SavedRun &run, QByteArrayView records)
             return failure(QStringLiteral("record %1 is damaged").arg(number));
         }
         qint64 committed = -1;
-        const std::optional<QueryStep> step =
-            stepFrom(QJsonDocument::fromJson(payload.toByteArray()).array(), committed);
+        const QJsonArray fields = QJsonDocument::fromJson(payload.toByteArray()).array();
+        std::optional<QueryStep> step = stepFrom(fields, committed);
         if (!step || step->queriesMade != run.checkpoint.queriesMade + 1)
             return failure(QStringLiteral("record %1 does not follow the one before").arg(number));
+        if (fields[2].isNull()) {
+            const std::optional<QString> harvest =
+                output && run.committed >= 0 && committed >= run.committed
+                    ? output(run.committed, committed)
+                    : std::nullopt;
+            if (!harvest)
+                return failure(QStringLiteral("the output does not hold the keywords of "
+                                              "record %1")
+                                   .arg(number));
+            step->found = *harvest;
+        }
         applyStep(run.checkpoint, *step);
         run.committed = committed;
     }
@@ -260,48 +294,53 @@ Result<> applyRecords(SavedRun &run, QByteArrayView records)
 
 } // namespace
 
-Result<> saveRun(const QString &path, const SavedRun &run)
+Result<> saveRun(const QString &path, const SavedRun &run, const HarvestReader &output)
 {
-    const QByteArray bytes = QJsonDocument(toJson(run)).toJson(QJsonDocument::Compact) + '\n';
+    const QByteArray bytes =
+        QJsonDocument(toJson(run, output)).toJson(QJsonDocument::Compact) + '\n';
     return list::writeOutputFile(path,
                                  [&bytes](QIODevice &file) { return list::writeAll(file, bytes); });
 }
 
-QByteArray stepRecord(const QueryStep &step, qint64 committed)
+QByteArray stepRecord(const QueryStep &step, qint64 committed, bool harvestInOutput)
 {
     const QByteArray payload =
-        QJsonDocument(stepJson(step, committed)).toJson(QJsonDocument::Compact);
+        QJsonDocument(stepJson(step, committed, harvestInOutput)).toJson(QJsonDocument::Compact);
     return QByteArray::number(checksum(payload), 16).rightJustified(8, '0') + ' ' + payload + '\n';
 }
 
 // The one place the state file is read.
-Result<std::optional<SavedRun>> loadSavedRun(const QString &path)
+Result<std::optional<SavedRun>> loadSavedRun(const QString &path, const HarvestReader &output,
+                                             const SettingsCheck &check)
 {
     if (!QFile::exists(path))
         return std::optional<SavedRun>();
     const Result<QByteArray> bytes = readInputFile(path, kMaxStateFileBytes);
     if (!bytes)
         return failure(bytes.error());
-    Result<SavedRun> run = parseSavedRun(*bytes);
+    Result<SavedRun> run = parseSavedRun(*bytes, output, check);
     if (!run)
         return failure(run.error());
     return std::optional<SavedRun>(std::move(run).value());
 }
 
-Result<SavedRun> parseSavedRun(const QByteArray &bytes)
+Result<SavedRun> parseSavedRun(const QByteArray &bytes, const HarvestReader &output,
+                               const SettingsCheck &check)
 {
     const qsizetype end = bytes.indexOf('\n');
-    Result<SavedRun> run = parseSnapshot(end < 0 ? bytes : bytes.left(end));
+    Result<SavedRun> run = parseSnapshot(end < 0 ? bytes : bytes.left(end), output, check);
     if (!run || end < 0)
         return run;
-    if (Result<> applied = applyRecords(*run, QByteArrayView(bytes).sliced(end + 1)); !applied)
+    if (Result<> applied = applyRecords(*run, QByteArrayView(bytes).sliced(end + 1), output);
+        !applied)
         return failure(QStringLiteral("a damaged mining state file: ") + applied.error());
     return run;
 }
 
 namespace {
 
-Result<SavedRun> parseSnapshot(const QByteArray &bytes)
+Result<SavedRun> parseSnapshot(const QByteArray &bytes, const HarvestReader &output,
+                               const SettingsCheck &check)
 {
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
@@ -315,6 +354,9 @@ Result<SavedRun> parseSnapshot(const QByteArray &bytes)
     Reader read(object);
     SavedRun run;
     run.settings = read.settings();
+    if (Result<> accepted = check && read.problem().isEmpty() ? check(run.settings) : Result<>();
+        !accepted)
+        return failure(accepted.error());
     RunCheckpoint &at = run.checkpoint;
     at.generation = read.count("generation");
     const QJsonValue keywords = object.value(QLatin1String("keywords"));
@@ -322,7 +364,19 @@ Result<SavedRun> parseSnapshot(const QByteArray &bytes)
     at.keywords = keywords.isDouble() ? QStringList() : read.texts("keywords");
     at.position = read.count("position");
     at.nextGeneration = next.isDouble() ? QString() : read.text("nextGeneration");
-    at.seenList = read.text("seenList");
+    run.committed = read.length("committed");
+    at.firstHarvest = read.text("firstHarvest");
+    const QJsonValue seen = object.value(QLatin1String("seenList"));
+    if (seen.isNull() && read.problem().isEmpty()) {
+        const std::optional<QString> rebuilt =
+            seenListFrom(output && run.committed >= 0 ? output(0, run.committed) : std::nullopt,
+                         at.firstHarvest);
+        if (!rebuilt)
+            return failure(QStringLiteral("the output does not hold the seen-list"));
+        at.seenList = *rebuilt;
+    } else {
+        at.seenList = read.text("seenList");
+    }
     // Lengths of places at the seen-list's end.
     const double nextSize = next.isDouble() ? next.toDouble() : 0;
     const double keywordsSize = keywords.isDouble() ? keywords.toDouble() : 0;
@@ -337,7 +391,6 @@ Result<SavedRun> parseSnapshot(const QByteArray &bytes)
     if (keywords.isDouble())
         at.keywords = list::splitList(
             at.seenList.sliced(nextAt - qsizetype(keywordsSize), qsizetype(keywordsSize)));
-    at.firstHarvest = read.text("firstHarvest");
     at.firstError = read.text("firstError");
     at.firstBlocked = read.flag("firstBlocked");
     at.foundCount = read.count("foundCount");
@@ -347,7 +400,6 @@ Result<SavedRun> parseSnapshot(const QByteArray &bytes)
     at.failuresInARow = read.count("failuresInARow");
     at.pagesWithoutBlock = read.count("pagesWithoutBlock");
     at.unanswered = read.queries("unanswered");
-    run.committed = read.length("committed");
     if (!read.problem().isEmpty())
         return failure(QStringLiteral("a damaged mining state file: ") + read.problem());
     return run;

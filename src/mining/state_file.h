@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <functional>
 #include <optional>
 #include <utility>
 
@@ -28,22 +29,34 @@ struct SavedRun
 // one checksummed line per query processed since. A line cut off by a kill
 // (the last one) is ignored; one damaged before the end is an error.
 
+// The harvest that the run's output gained between two of its committed
+// lengths, read back from the output; nullopt when it holds none there.
+using HarvestReader = std::function<std::optional<QString>(qint64 from, qint64 to)>;
+// Refuses a run saved with other settings, before its output is read.
+using SettingsCheck = std::function<Result<>(const QList<RunSetting> &saved)>;
+
 // The most of a state file that is read: it holds every keyword of the run.
 inline constexpr qint64 kMaxStateFileBytes = qint64(1) << 30;
 
 // Writes the snapshot alone as the whole file, under a new name renamed over
 // the old one, so that a process killed at any moment leaves either file.
-Result<> saveRun(const QString &path, const SavedRun &run);
-// The line that records `step`, to be appended to the file.
-QByteArray stepRecord(const QueryStep &step, qint64 committed);
+// The seen-list is left to `output` when the run's committed output reads
+// back as it.
+Result<> saveRun(const QString &path, const SavedRun &run, const HarvestReader &output = {});
+// The line that records `step`, to be appended to the file. With
+// `harvestInOutput` the record leaves out the step's harvest: the output
+// gained exactly that since the record before, and reads it back.
+QByteArray stepRecord(const QueryStep &step, qint64 committed, bool harvestInOutput);
 
-// The run saved in the file, its snapshot with every whole record applied;
-// nullopt when there is no file. A file that is not a state file (or no regular file, or one over
-// kMaxStateFileBytes) is an error
-// that says what is wrong with it.
-Result<std::optional<SavedRun>> loadSavedRun(const QString &path);
+// The run saved in the file, its snapshot with every whole record applied,
+// the harvests left out of records read from `output`; nullopt when there is
+// no file. A file that is not a state file (or no regular file, or one over
+// kMaxStateFileBytes) is an error that says what is wrong with it.
+Result<std::optional<SavedRun>> loadSavedRun(const QString &path, const HarvestReader &output = {},
+                                             const SettingsCheck &check = {});
 // The same from the file's bytes.
-Result<SavedRun> parseSavedRun(const QByteArray &bytes);
+Result<SavedRun> parseSavedRun(const QByteArray &bytes, const HarvestReader &output = {},
+                               const SettingsCheck &check = {});
 
 // The first setting whose value differs between the saved run and `settings`
 // (one missing on either side differs), or nullopt when they agree.

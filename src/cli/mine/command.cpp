@@ -1,6 +1,7 @@
 #include "cli/mine/command.h"
 
 #include "cli/command_context.h"
+#include "cli/mine/output_harvest.h"
 #include "cli/mine/resume.h"
 #include "cli/mine/session.h"
 #include "cli/mine/sheet.h"
@@ -106,11 +107,11 @@ QString MineCommand::details() const
         "at a time per FILE (FILE.lock; a lock left by a killed run is taken\n"
         "over). A FILE saved with another seed, --source, --expand, --limit,\n"
         "--longer-than, --contains, --max-queries, --max-failures, --layout,\n"
-        "--seen, --format, --raw or --output, or a damaged one, is a usage error;\n"
-        "with --format xlsx|csv it is too. --seen FILE (one keyword a line, in\n"
-        "--encoding) counts those keywords as found before: they are neither\n"
-        "accepted nor queried. A stop signal ends a pace wait, back-off or\n"
-        "proxy rest at once.\n"
+        "--seen, --format, --raw, --output or --encoding, or a damaged one, is a\n"
+        "usage error; with --format xlsx|csv it is too. --seen FILE (one\n"
+        "keyword a line, in --encoding) counts those keywords as found before:\n"
+        "they are neither accepted nor queried. A stop signal ends a pace wait,\n"
+        "back-off or proxy rest at once.\n"
         "Exit status: 0 when the run ends, 1 when the seed page could not be\n"
         "fetched, the output could not be written, or the --state file is in use\n"
         "or cannot be written, 2 on a usage error, 3 when the run is incomplete\n"
@@ -226,9 +227,18 @@ void MineCommand::start(CommandContext &ctx)
             {QStringLiteral("--format"), recordFormatNames().at(int(options.format))},
             {QStringLiteral("--raw"), ctx.raw ? QStringLiteral("yes") : QStringLiteral("no")},
             {QStringLiteral("--output"),
-             given.output.isEmpty() ? QStringLiteral("(standard output)") : given.output}};
+             given.output.isEmpty() ? QStringLiteral("(standard output)") : given.output},
+            {QStringLiteral("--encoding"), ctx.encoding() == TextEncoding::Gbk
+                                               ? QStringLiteral("gbk")
+                                               : QStringLiteral("utf-8")}};
+        // Records leave to --output the keywords it holds (not with --raw,
+        // which writes them only at the end).
+        const mining::HarvestReader harvests =
+            given.output.isEmpty() || ctx.raw
+                ? mining::HarvestReader()
+                : outputHarvests(given.output, options.format, ctx.encoding());
         Result<MineResume> resume =
-            prepareResume(given.state, input, options.policy, ctx.layout->name(), output);
+            prepareResume(given.state, input, options.policy, ctx.layout->name(), output, harvests);
         if (!resume)
             return usageError(resume.error());
         options.resume = std::move(resume).value();

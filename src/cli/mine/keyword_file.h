@@ -23,6 +23,8 @@ public:
     // Writes the text out to the system; false once anything failed.
     bool write(const QString &text);
     qint64 length() const { return m_length; }
+    // A regular file, which a resumed run can read back; not a pipe or a device.
+    bool readsBack() const { return !m_file.isSequential(); }
     QString errorString() const { return m_file.errorString(); }
 
 private:

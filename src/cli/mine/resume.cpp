@@ -91,18 +91,27 @@ Result<std::shared_ptr<QLockFile>> lockStateFile(const QString &path)
 
 Result<MineResume> prepareResume(const QString &path, const mining::MiningInput &input,
                                  const mining::FetchPolicy &policy, const QString &layout,
-                                 const QList<mining::RunSetting> &output)
+                                 const QList<mining::RunSetting> &output,
+                                 const mining::HarvestReader &harvests)
 {
-    MineResume resume{path, runSettings(input, policy, layout) + output, std::nullopt, -1, {}};
-    Result<std::optional<mining::SavedRun>> saved = mining::loadSavedRun(path);
+    MineResume resume{path, runSettings(input, policy, layout) + output, std::nullopt, -1, harvests,
+                      {}};
+    // Settings are compared first: the output is read back as they say.
+    std::optional<mining::SettingDifference> differs;
+    const auto sameSettings = [&](const QList<mining::RunSetting> &saved) -> Result<> {
+        differs = mining::firstDifference(saved, resume.settings);
+        return differs ? failure(differs->name) : Result<>();
+    };
+    Result<std::optional<mining::SavedRun>> saved =
+        mining::loadSavedRun(path, harvests, sameSettings);
+    if (differs)
+        return failure(
+            QStringLiteral("--state %1 holds a run with %2 %3; this run has %2 %4")
+                .arg(path, differs->name, clipped(differs->saved), clipped(differs->given)));
     if (!saved)
         return failure(QStringLiteral("--state %1: %2").arg(path, saved.error()));
     if (!*saved)
         return resume;
-    if (const auto differs = mining::firstDifference((*saved)->settings, resume.settings))
-        return failure(
-            QStringLiteral("--state %1 holds a run with %2 %3; this run has %2 %4")
-                .arg(path, differs->name, clipped(differs->saved), clipped(differs->given)));
     resume.from = (*saved)->checkpoint;
     resume.committed = (*saved)->committed;
     return resume;

@@ -28,6 +28,7 @@ struct MineResume
     QList<mining::RunSetting> settings;
     std::optional<mining::RunCheckpoint> from; // none: the run starts afresh
     qint64 committed = -1;                     // bytes of --output that hold what was found by then
+    mining::HarvestReader harvests;            // of --output, where the file leaves them there
     std::shared_ptr<QLockFile> lock;
 };
 
@@ -39,9 +40,11 @@ Result<std::shared_ptr<QLockFile>> lockStateFile(const QString &path);
 // The settings of the run about to start, read back from the file if it
 // exists. A file that cannot be used (damaged, or saved by a run with other
 // settings, which the error names) fails. `output` are the settings of how
-// the keywords are written.
+// the keywords are written; `harvests` reads back what the records left to
+// --output.
 Result<MineResume> prepareResume(const QString &path, const mining::MiningInput &input,
                                  const mining::FetchPolicy &policy, const QString &layout,
-                                 const QList<mining::RunSetting> &output);
+                                 const QList<mining::RunSetting> &output,
+                                 const mining::HarvestReader &harvests);
 
 } // namespace vantorix::cli

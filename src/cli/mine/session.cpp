@@ -2,6 +2,7 @@
 
 #include "cli/command_context.h"
 #include "cli/interrupt.h"
+#include "cli/mine/output_harvest.h"
 #include "cli/mine/summary.h"
 #include "mining/readouts.h"
 #include "mining/seed_markers.h"
@@ -48,8 +49,9 @@ void MineSession::begin()
         m_file = std::move(file).value();
     }
     if (m_options.resume)
-        m_journal = std::make_unique<mining::RunJournal>(m_options.resume->path,
-                                                         m_options.resume->settings);
+        m_journal = std::make_unique<mining::RunJournal>(
+            m_options.resume->path, m_options.resume->settings,
+            m_file && m_file->readsBack() ? m_options.resume->harvests : mining::HarvestReader());
     if (!m_options.quiet)
         m_ctx.announceLayout();
     m_ctx.onInterrupt([this] {
@@ -156,12 +158,17 @@ void MineSession::saveState()
 {
     // Written before they are recorded: a kill in between repeats them on
     // resume (cut off again in --output), but never loses them.
-    if (!m_pending.isEmpty())
-        print(std::exchange(m_pending, QString()));
+    const QString records = std::exchange(m_pending, QString());
+    if (!records.isEmpty())
+        print(records);
     if (m_outputFailed || !m_stateError.isEmpty())
         return;
+    const mining::QueryStep &step = m_run->lastStep();
+    // The record need not repeat what --output holds, when a resume can read it back.
+    const bool inOutput = m_file && m_file->readsBack() && m_options.resume->harvests &&
+                          readsBackAs(m_options.format, m_ctx.encoding(), records, step.found);
     const Result<> saved =
-        m_journal->record(m_run->lastStep(), committed(), [this] { return m_run->checkpoint(); });
+        m_journal->record(step, committed(), inOutput, [this] { return m_run->checkpoint(); });
     if (!saved) {
         m_stateError = saved.error();
         m_run->requestStop();
