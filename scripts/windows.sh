@@ -6,6 +6,7 @@
 #
 #   bash scripts/windows.sh            everything
 #   bash scripts/windows.sh deps       only the dependency cache
+#   bash scripts/windows.sh package    the zip and the installer from the last build
 #   bash scripts/windows.sh check      build and Wine tests, when the cache exists
 #                                      (CI), else one line saying it skipped
 #
@@ -237,7 +238,7 @@ screenshot() {
         click --repeat 3 1 key ctrl+a type 200
     DISPLAY="$display" xdotool mousemove --window "$window" $(((3960 + 120 + 540) / 15)) $(((1560 + 2520 + 190) / 15)) click 1
     sleep 20
-    DISPLAY="$display" import -window root "$shot"
+    DISPLAY="$display" import -window "$window" "$shot"
     DISPLAY="$display" xdotool key --window "$window" alt+F4 >/dev/null 2>&1 || true
     WINEPREFIX="$WINEPREFIX" /usr/lib/wine/wineserver -k || true
     kill $xvfb
@@ -254,7 +255,8 @@ check_packages() {
     local programs="$out/unzipped/$name"
     log "The zip's programs in an empty Wine prefix"
     WINEPREFIX="$empty" "$wine" wineboot -i >/dev/null 2>&1 || true
-    [ "$(WINEPREFIX="$empty" "$wine" "$programs/vantorix-cli.exe" --sandbox mine 减肥 --limit 50 | wc -l)" = 50 ] ||
+    # A run stops after the query that reaches the limit: 50 or a few more.
+    [ "$(WINEPREFIX="$empty" "$wine" "$programs/vantorix-cli.exe" --sandbox mine 减肥 --limit 50 | wc -l)" -ge 50 ] ||
         fail "the zip's vantorix-cli.exe did not mine 50 keywords"
     WINEPREFIX="$empty" "$wine" "$programs/vantorix-sandbox.exe" --help >/dev/null ||
         fail "the zip's vantorix-sandbox.exe does not start"
@@ -265,7 +267,7 @@ check_packages() {
     local installed
     installed="$(find "$empty/drive_c/users" -maxdepth 5 -type d -path '*/AppData/Local/Programs/Vantorix' | head -n1)"
     [ -n "$installed" ] && [ -f "$installed/vantorix-cli.exe" ] || fail "the installer installed nothing"
-    [ "$(WINEPREFIX="$empty" "$wine" "$installed/vantorix-cli.exe" --sandbox mine 减肥 --limit 50 | wc -l)" = 50 ] ||
+    [ "$(WINEPREFIX="$empty" "$wine" "$installed/vantorix-cli.exe" --sandbox mine 减肥 --limit 50 | wc -l)" -ge 50 ] ||
         fail "the installed vantorix-cli.exe did not mine 50 keywords"
     find "$empty/drive_c" -name 'Vantorix*.lnk' | grep -q . || fail "no Start menu entry"
     # The uninstaller copies itself away and finishes in the background:
@@ -287,6 +289,11 @@ qtbase) # ICU and qtbase alone: the long part, to warm the cache
     ;;
 deps)
     deps
+    exit 0
+    ;;
+package) # the packages again from the last build, and their checks
+    package
+    check_packages
     exit 0
     ;;
 check) # CI: only where the cache has been built
