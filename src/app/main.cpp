@@ -43,10 +43,12 @@ bool mayHoldQtOptions(const QStringList &arguments)
 
 // --help, --version and a usage error: a core application is enough to load
 // the user's language.
-int answerWithoutWindow(int argc, char *argv[], const Result<config::ParsedOptions> &given)
+int answerWithoutWindow(int argc, char *argv[], const QStringList &arguments)
 {
     QCoreApplication app(argc, argv);
     installTranslations(app);
+    // Parsed again, for its error in the user's language.
+    const Result<config::ParsedOptions> given = config::parseOptions(arguments, windowOptions());
     if (!given)
         return config::printError(kProgram, config::withHelpHint(kProgram, given.error()), 2);
     if (given->isSet(QStringLiteral("help")))
@@ -67,7 +69,7 @@ int main(int argc, char *argv[])
     if ((!given && !mayHoldQtOptions(arguments)) ||
         (given &&
          (given->isSet(QStringLiteral("help")) || given->isSet(QStringLiteral("version")))))
-        return answerWithoutWindow(argc, argv, given);
+        return answerWithoutWindow(argc, argv, arguments);
 
     // The browser panel shares its graphics contexts with the window.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
