@@ -46,6 +46,7 @@ fail() {
 install_packages() {
     local packages=(g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 nsis dpkg-dev
         cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools qt6-translations-l10n zip
+        qt6-l10n-tools qt6-tools-dev
         unzip xvfb xdotool x11-utils imagemagick fonts-wqy-microhei python3)
     local missing=()
     for p in "${packages[@]}"; do
