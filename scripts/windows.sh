@@ -226,6 +226,7 @@ screenshot() {
     local xvfb=$!
     sleep 2
     DISPLAY="$display" "$wine" "$build/bin/vantorix.exe" --sandbox >/dev/null 2>&1 &
+    disown # ended with the Wine server below
     local window="" i
     for i in $(seq 60); do
         window="$(DISPLAY="$display" xdotool search --name Vantorix 2>/dev/null | head -n1 || true)"
