@@ -95,7 +95,10 @@ int runCommand(QCoreApplication &app, Command &command, const CommandLine &line,
         status = command.run(ctx);
     }
     if (!ctx.out().flush() && status == 0)
-        status = ctx.fail(QCoreApplication::translate("cli", "cannot write to standard output"));
+        status =
+            ctx.out().readerGone()
+                ? kReaderGoneStatus
+                : ctx.fail(QCoreApplication::translate("cli", "cannot write to standard output"));
     return status;
 }
 

@@ -1,5 +1,7 @@
 #include "cli/interrupt.h"
 
+#include "cli/text_io.h"
+
 #include <QTimer>
 #include <atomic>
 #include <csignal>
@@ -87,6 +89,17 @@ HeldAbort::~HeldAbort()
 bool HeldAbort::requested() const
 {
     return heldSignal.load() != 0;
+}
+
+int endWithStatus(int status)
+{
+#ifdef Q_OS_UNIX
+    if (status == kReaderGoneStatus) {
+        std::signal(SIGPIPE, SIG_DFL);
+        std::raise(SIGPIPE);
+    }
+#endif
+    return status;
 }
 
 } // namespace vantorix::cli

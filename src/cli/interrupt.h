@@ -31,4 +31,8 @@ public:
     bool requested() const;
 };
 
+// For kReaderGoneStatus, ends the process as a Unix tool ends when its
+// reader goes away: killed by SIGPIPE. Any other status is returned as it is.
+int endWithStatus(int status);
+
 } // namespace vantorix::cli

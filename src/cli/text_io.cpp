@@ -9,9 +9,28 @@
 #ifdef Q_OS_WIN
 #include <fcntl.h>
 #include <io.h>
+#include <windows.h>
+#else
+#include <cerrno>
 #endif
 
 namespace vantorix::cli {
+
+namespace {
+
+// Asked right after a failed write, before anything else can touch the
+// error code.
+bool lastWriteFoundNoReader()
+{
+#ifdef Q_OS_WIN
+    const DWORD error = GetLastError();
+    return error == ERROR_NO_DATA || error == ERROR_BROKEN_PIPE;
+#else
+    return errno == EPIPE;
+#endif
+}
+
+} // namespace
 
 Result<TextEncoding> parseEncoding(const QString &name)
 {
@@ -99,11 +118,17 @@ bool OutputStream::deliver(QByteArrayView utf8)
 {
     if (!m_file.isOpen())
         return false;
-    if (m_encoding == TextEncoding::Utf8)
-        return m_file.write(utf8.data(), utf8.size()) == utf8.size();
-    // The decoder keeps a character split between two chunks.
-    const QByteArray gbk = m_toGbk.encode(m_fromUtf8.decode(utf8));
-    return m_file.write(gbk) == gbk.size();
+    bool written = false;
+    if (m_encoding == TextEncoding::Utf8) {
+        written = m_file.write(utf8.data(), utf8.size()) == utf8.size();
+    } else {
+        // The decoder keeps a character split between two chunks.
+        const QByteArray gbk = m_toGbk.encode(m_fromUtf8.decode(utf8));
+        written = m_file.write(gbk) == gbk.size();
+    }
+    if (!written && lastWriteFoundNoReader())
+        m_readerGone = true;
+    return written;
 }
 
 } // namespace vantorix::cli

@@ -72,6 +72,8 @@ public:
 
     // Writes out what is buffered; false once anything could not be written.
     bool flush();
+    // A write failed because nobody reads the stream any more (a closed pipe).
+    bool readerGone() const { return m_readerGone; }
 
 private:
     bool deliver(QByteArrayView utf8);
@@ -81,6 +83,11 @@ private:
     QStringDecoder m_fromUtf8;
     QStringEncoder m_toGbk;
     list::ByteSink m_sink;
+    bool m_readerGone = false;
 };
+
+// The status of a command whose standard output lost its reader: it ends
+// quietly, as a Unix tool killed by SIGPIPE does (128 + 13).
+inline constexpr int kReaderGoneStatus = 141;
 
 } // namespace vantorix::cli

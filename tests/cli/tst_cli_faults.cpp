@@ -134,8 +134,9 @@ private Q_SLOTS:
             QTest::addRow("after %d", lines) << lines;
     }
     // The output read is whole lines, the start of what an uninterrupted run
-    // prints, and the run ends with 1, unless every line was out before the
-    // output closed. Stop signals are the mine test's.
+    // prints, and the run ends quietly as a tool whose reader went away does
+    // (SIGPIPE; 141 where there are no signals), unless every line was out
+    // before the output closed. Stop signals are the mine test's.
     void closedOutputLeavesWholeLines()
     {
         QFETCH(int, afterLines);
@@ -150,7 +151,8 @@ private Q_SLOTS:
         out += run.out;
         QVERIFY(out.isEmpty() || out.endsWith('\n'));
         QVERIFY(m_cleanRun.out.startsWith(out));
-        QVERIFY2(run.exitCode == 0 || (run.exitCode == 1 && run.err.contains("cannot write")),
+        QVERIFY2(run.exitCode == 0 ||
+                     ((run.crashed || run.exitCode == 141) && !run.err.contains("cannot write")),
                  run.err.constData());
     }
 

@@ -321,7 +321,9 @@ int MineSession::reportOutcome()
         return m_ctx.fail(QCoreApplication::translate("mine", "cannot write to %1: %2")
                               .arg(m_options.outputPath, m_file->errorString()));
     if (!m_ctx.out().flush() || m_outputFailed)
-        return m_ctx.fail(QCoreApplication::translate("mine", "cannot write to standard output"));
+        return m_ctx.out().readerGone() ? kReaderGoneStatus
+                                        : m_ctx.fail(QCoreApplication::translate(
+                                              "mine", "cannot write to standard output"));
     if (!m_stateError.isEmpty())
         return m_ctx.fail(QCoreApplication::translate("mine", "cannot save the run in %1: %2")
                               .arg(m_options.resume->path, m_stateError));
