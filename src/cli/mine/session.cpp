@@ -4,6 +4,7 @@
 #include "cli/interrupt.h"
 #include "cli/mine/output_harvest.h"
 #include "cli/mine/summary.h"
+#include "mining/jcf.h"
 #include "mining/readouts.h"
 #include "mining/seed_markers.h"
 #include "web/page_fetcher.h"
@@ -137,6 +138,10 @@ void MineSession::startRun(const QStringList &seedMarkers)
         ticker->start(1000);
     }
     m_querying = m_options.input.seed;
+    if (const qsizetype known = m_options.input.knownKeywords.size(); known > 0)
+        note(QCoreApplication::translate("mine", "--seen: %1 loaded, not to be listed again")
+                 .arg(counted(int(known), QT_TRANSLATE_NOOP("mine", "keyword"),
+                              QT_TRANSLATE_NOOP("mine", "keywords"))));
     m_clock.start();
     if (!m_options.resume || !m_options.resume->from) {
         m_run->start(m_options.input);
@@ -146,6 +151,7 @@ void MineSession::startRun(const QStringList &seedMarkers)
                  .arg(from.queriesMade)
                  .arg(counted(from.foundCount, QT_TRANSLATE_NOOP("mine", "keyword"),
                               QT_TRANSLATE_NOOP("mine", "keywords"))));
+        m_queriesAtStart = from.queriesMade;
         if (const Result<> resumed = m_run->resume(m_options.input, from); !resumed)
             return m_ctx.finish(
                 m_ctx.usageError(QCoreApplication::translate("mine", "--state %1: %2")
@@ -329,16 +335,34 @@ int MineSession::reportOutcome()
                               .arg(m_options.resume->path, m_stateError));
     const QString &firstError = m_run->firstError();
     const int failed = m_run->failedQueries();
+    const int queriesHere = m_run->queriesMade() - m_queriesAtStart;
+    if (m_options.resume && m_options.resume->from && queriesHere == 0 && !m_stopped &&
+        m_run->fetching().routes().value(0).requests == 0) {
+        note(QCoreApplication::translate("mine", "the run saved in %1 was already complete (%2); "
+                                                 "nothing is left to query")
+                 .arg(m_options.resume->path,
+                      counted(m_run->foundCount(), QT_TRANSLATE_NOOP("mine", "keyword"),
+                              QT_TRANSLATE_NOOP("mine", "keywords"))));
+        return 0;
+    }
     if (!m_options.quiet) {
         const MineCounts counts{m_run->queriesMade(),
                                 m_blockedAndRetried,
                                 m_run->stayedBlocked(),
                                 failed + (firstError.isEmpty() || m_run->firstBlocked() ? 0 : 1),
                                 m_run->foundCount(),
+                                queriesHere,
                                 m_clock.elapsed()};
         for (const QString &line : summaryLines(m_run->fetching(), counts))
             note(line);
     }
+    // The seed's page held a block, no filter dropped anything, and still
+    // nothing was new.
+    if (m_run->foundCount() == 0 && !m_options.input.knownKeywords.isEmpty() &&
+        firstError.isEmpty() && m_run->pagesWithoutBlock() == 0 && m_run->minLength() <= 0 &&
+        mining::passesFilter(QString(), m_run->filterText()))
+        note(QCoreApplication::translate(
+            "mine", "nothing new: every keyword on the seed's page was already in --seen"));
     if (m_run->fetching().exhausted()) {
         QStringList proxies;
         for (const mining::RouteStats &route : m_run->fetching().routes())

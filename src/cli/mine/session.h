@@ -89,6 +89,7 @@ private:
 
     // Suggestion answers that could not be read, and the keyword of the first.
     int m_unusableSuggestions = 0;
+    int m_queriesAtStart = 0; // a resumed run's, made before this process
     QString m_firstUnusable;
 };
 

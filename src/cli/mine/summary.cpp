@@ -60,9 +60,10 @@ QStringList summaryLines(const mining::FetchScheduler &fetching, const MineCount
                          QT_TRANSLATE_NOOP("mine", "keywords")));
     if (fetching.isPaced())
         totals += QCoreApplication::translate("mine", "; pace %1").arg(paceText(fetching));
-    if (counts.elapsedMs > 0)
+    // A shorter run gives a rate of its timer's resolution, not its own.
+    if (counts.elapsedMs >= 1000 && counts.queriesHere > 0)
         totals += QCoreApplication::translate("mine", "; %1 on average")
-                      .arg(rateText(1000.0 * counts.queries / double(counts.elapsedMs)));
+                      .arg(rateText(1000.0 * counts.queriesHere / double(counts.elapsedMs)));
     QStringList lines{totals};
     for (qsizetype i = 0; i < routes.size(); ++i) {
         const mining::RouteStats &route = routes[i];

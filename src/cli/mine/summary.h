@@ -23,6 +23,7 @@ struct MineCounts
     int stayedBlocked = 0;
     int failed = 0;
     int keywords = 0;
+    int queriesHere = 0; // made by this process, a resumed run's earlier ones aside
     qint64 elapsedMs = 0;
 };
 
