@@ -11,7 +11,6 @@
 #include <QGroupBox>
 #include <QStyleOptionButton>
 #include <QTimeZone>
-#include <QTimer>
 #include <QWindow>
 
 using namespace vantorix::app;

@@ -44,8 +44,6 @@ private Q_SLOTS:
         QTest::newRow("seen test: whole line, any case")
             << links(u"alpha,pha,beta"_s) << 0 << off << u"\r\nALPHA\r\nalphabet\r\n"_s
             << u"pha,beta"_s;
-        QTest::newRow("twin links in one block both kept")
-            << links(u"abc,abc"_s) << 0 << off << QString() << u"abc,abc"_s;
     }
     void harvest()
     {
