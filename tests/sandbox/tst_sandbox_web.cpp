@@ -7,6 +7,7 @@
 #include "mining/seed_markers.h"
 #include "sandbox/fault_plan.h"
 #include "sandbox/http_listener.h"
+#include "sandbox/sandbox_options.h"
 #include "sandbox/sandbox_server.h"
 #include "web/charset.h"
 #include "web/urls.h"
@@ -71,7 +72,8 @@ QByteArray wire(int status, const QByteArray &body, bool last = false)
 } // namespace
 
 // The sandbox web: its keyword graph, and over HTTP its pages as the program
-// reads them (cut with the program's own markers), its latency and its faults.
+// reads them (cut with the program's own markers), its latency, its faults and
+// the options that set them.
 class TestSandboxWeb : public QObject
 {
     Q_OBJECT
@@ -238,6 +240,14 @@ private Q_SLOTS:
             met.insert(planned);
         }
         QCOMPARE(met.size(), all.size() + 1); // None too
+    }
+
+    void optionsRefused()
+    {
+        for (const char *bad :
+             {"--ports=1", "--port=70000", "--fanout=0", "--depth=6", "--fail-rate=1.5",
+              "--fail-rate=nan", "stray", "--=1", "--fault-kinds=500,", "--fault-kinds=slow"})
+            QVERIFY2(!parseSandboxArguments({QString::fromLatin1(bad)}), bad);
     }
 
 private:
