@@ -41,17 +41,6 @@ Fault observed(const HttpResult &result)
                                                                       : Fault::None;
 }
 
-// Asks for the path expecting `planned`: a request that is never answered is
-// given up after a short while, every other one has all the time it needs.
-Fault fetchExpecting(const SandboxServer &server, const QByteArray &path, Fault planned)
-{
-    QNetworkAccessManager manager;
-    manager.setRedirectPolicy(QNetworkRequest::ManualRedirectPolicy);
-    const bool hangs = planned == Fault::NoAnswer || planned == Fault::EndlessBody;
-    const int waitMs = hangs ? 500 : 30000;
-    return observed(httpGet(manager, web::pageUrl(server.host(), path), waitMs));
-}
-
 // Answers "/MS" MS milliseconds later with its path.
 void answerLate(const HttpRequest &request, HttpResponder &&out)
 {
@@ -236,7 +225,13 @@ private Q_SLOTS:
         QSet<Fault> met;
         for (int attempt = 1; attempt < 200 && met.size() <= all.size(); ++attempt) {
             const Fault planned = plan.faultFor("/buzz/top10.html", attempt);
-            QCOMPARE(fetchExpecting(server, "/buzz/top10.html", planned), planned);
+            QNetworkAccessManager manager;
+            manager.setRedirectPolicy(QNetworkRequest::ManualRedirectPolicy);
+            // A request never answered is given up after a short while, any other has all
+            // the time it needs.
+            const bool hangs = planned == Fault::NoAnswer || planned == Fault::EndlessBody;
+            const QUrl url = web::pageUrl(server.host(), "/buzz/top10.html");
+            QCOMPARE(observed(httpGet(manager, url, hangs ? 500 : 30000)), planned);
             met.insert(planned);
         }
         QCOMPARE(met.size(), all.size() + 1); // None too
