@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-    qt6-base-dev qt6-webengine-dev
+    qt6-base-dev qt6-webengine-dev qt6-l10n-tools qt6-tools-dev
     cmake ninja-build g++ clang-format
     xvfb xauth openbox fonts-wqy-microhei qt6-translations-l10n
     libxlsxwriter-dev zlib1g-dev libicu-dev pkg-config python3-openpyxl

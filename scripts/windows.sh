@@ -6,6 +6,7 @@
 #
 #   bash scripts/windows.sh            everything
 #   bash scripts/windows.sh deps       only the dependency cache
+#   bash scripts/windows.sh package    the zip and the installer from the last build
 #   bash scripts/windows.sh check      build and Wine tests, when the cache exists
 #                                      (CI), else one line saying it skipped
 #
@@ -45,6 +46,7 @@ fail() {
 install_packages() {
     local packages=(g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 nsis dpkg-dev
         cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools qt6-translations-l10n zip
+        qt6-l10n-tools qt6-tools-dev
         unzip xvfb xdotool x11-utils imagemagick fonts-wqy-microhei python3)
     local missing=()
     for p in "${packages[@]}"; do
@@ -181,10 +183,14 @@ test_vantorix() {
     ctest --test-dir "$build" --output-on-failure -j2 -LE app
     # Same keywords, same bytes, as the Linux build.
     log "Mining the sandbox under Wine and on Linux"
-    local linux="$repo/build-cli"
-    cmake -S "$repo" -B "$linux" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVANTORIX_BUILD_GUI=OFF \
-        -DVANTORIX_BUILD_TESTS=OFF >/dev/null
-    cmake --build "$linux" -j"$jobs" --target vantorix-cli >/dev/null
+    # The Linux build of the README's commands, or one of the CLI alone.
+    local linux="$repo/build"
+    if [ ! -x "$linux/src/cli/vantorix-cli" ]; then
+        linux="$repo/build-cli"
+        cmake -S "$repo" -B "$linux" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVANTORIX_BUILD_GUI=OFF \
+            -DVANTORIX_BUILD_TESTS=OFF >/dev/null
+        cmake --build "$linux" -j"$jobs" --target vantorix-cli >/dev/null
+    fi
     "$linux/src/cli/vantorix-cli" --sandbox mine 减肥 --limit 500 >"$build/mine-linux.txt"
     "$wine" "$build/bin/vantorix-cli.exe" --sandbox mine 减肥 --limit 500 >"$build/mine-windows.txt"
     cmp "$build/mine-linux.txt" "$build/mine-windows.txt" ||
@@ -220,6 +226,7 @@ screenshot() {
     local xvfb=$!
     sleep 2
     DISPLAY="$display" "$wine" "$build/bin/vantorix.exe" --sandbox >/dev/null 2>&1 &
+    disown # ended with the Wine server below
     local window="" i
     for i in $(seq 60); do
         window="$(DISPLAY="$display" xdotool search --name Vantorix 2>/dev/null | head -n1 || true)"
@@ -233,7 +240,7 @@ screenshot() {
         click --repeat 3 1 key ctrl+a type 200
     DISPLAY="$display" xdotool mousemove --window "$window" $(((3960 + 120 + 540) / 15)) $(((1560 + 2520 + 190) / 15)) click 1
     sleep 20
-    DISPLAY="$display" import -window root "$shot"
+    DISPLAY="$display" import -window "$window" "$shot"
     DISPLAY="$display" xdotool key --window "$window" alt+F4 >/dev/null 2>&1 || true
     WINEPREFIX="$WINEPREFIX" /usr/lib/wine/wineserver -k || true
     kill $xvfb
@@ -250,7 +257,8 @@ check_packages() {
     local programs="$out/unzipped/$name"
     log "The zip's programs in an empty Wine prefix"
     WINEPREFIX="$empty" "$wine" wineboot -i >/dev/null 2>&1 || true
-    [ "$(WINEPREFIX="$empty" "$wine" "$programs/vantorix-cli.exe" --sandbox mine 减肥 --limit 50 | wc -l)" = 50 ] ||
+    # A run stops after the query that reaches the limit: 50 or a few more.
+    [ "$(WINEPREFIX="$empty" "$wine" "$programs/vantorix-cli.exe" --sandbox mine 减肥 --limit 50 | wc -l)" -ge 50 ] ||
         fail "the zip's vantorix-cli.exe did not mine 50 keywords"
     WINEPREFIX="$empty" "$wine" "$programs/vantorix-sandbox.exe" --help >/dev/null ||
         fail "the zip's vantorix-sandbox.exe does not start"
@@ -261,7 +269,7 @@ check_packages() {
     local installed
     installed="$(find "$empty/drive_c/users" -maxdepth 5 -type d -path '*/AppData/Local/Programs/Vantorix' | head -n1)"
     [ -n "$installed" ] && [ -f "$installed/vantorix-cli.exe" ] || fail "the installer installed nothing"
-    [ "$(WINEPREFIX="$empty" "$wine" "$installed/vantorix-cli.exe" --sandbox mine 减肥 --limit 50 | wc -l)" = 50 ] ||
+    [ "$(WINEPREFIX="$empty" "$wine" "$installed/vantorix-cli.exe" --sandbox mine 减肥 --limit 50 | wc -l)" -ge 50 ] ||
         fail "the installed vantorix-cli.exe did not mine 50 keywords"
     find "$empty/drive_c" -name 'Vantorix*.lnk' | grep -q . || fail "no Start menu entry"
     # The uninstaller copies itself away and finishes in the background:
@@ -283,6 +291,11 @@ qtbase) # ICU and qtbase alone: the long part, to warm the cache
     ;;
 deps)
     deps
+    exit 0
+    ;;
+package) # the packages again from the last build, and their checks
+    package
+    check_packages
     exit 0
     ;;
 check) # CI: only where the cache has been built

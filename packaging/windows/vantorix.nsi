@@ -1,6 +1,7 @@
 ; The Windows installer: per user, no administrator rights, Chinese pages.
 ;   makensis -DVERSION=3.3.0 -DSTAGE=<folder with the programs> -DOUTFILE=<setup.exe> vantorix.nsi
-Unicode true
+; A 64-bit installer for 64-bit programs; it also runs where only 64-bit Wine is.
+Target amd64-unicode
 !include "MUI2.nsh"
 
 Name "Vantorix ${VERSION}"

@@ -7,6 +7,7 @@
 #include "list/keyword_list.h"
 #include "list/root_groups.h"
 
+#include <QCoreApplication>
 #include <QMenu>
 
 namespace vantorix::app {
@@ -42,8 +43,10 @@ void ListMenuBinder::exportSheet(spreadsheet::SheetFormat format)
     keywords.removeAll(QString());
     const bool xlsx = format == spreadsheet::SheetFormat::Xlsx;
     const SaveQuestion question{
-        xlsx ? QStringLiteral("导出为 Excel") : QStringLiteral("导出为 CSV"),
-        {xlsx ? QStringLiteral("Excel 工作簿 (*.xlsx)") : QStringLiteral("CSV UTF-8 (*.csv)")},
+        xlsx ? QCoreApplication::translate("window", "Export as Excel")
+             : QCoreApplication::translate("window", "Export as CSV"),
+        {xlsx ? QCoreApplication::translate("window", "Excel workbook (*.xlsx)")
+              : QCoreApplication::translate("window", "CSV UTF-8 (*.csv)")},
         xlsx ? QStringLiteral("xlsx") : QStringLiteral("csv"),
         xlsx ? QStringLiteral("长尾词.xlsx") : QStringLiteral("长尾词.csv")};
     askWhereToSave(m_window, question, [keywords, format](const QString &path, const QString &) {

@@ -12,6 +12,7 @@
 #include "list/shuffle.h"
 #include "list/text_file.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -20,8 +21,15 @@ namespace vantorix::app {
 
 namespace {
 
-const QString kUtf8Filter = QStringLiteral("文本文件 UTF-8 (*.txt)");
-const QString kGbkFilter = QStringLiteral("文本文件 GBK (*.txt)");
+QString utf8Filter()
+{
+    return QCoreApplication::translate("window", "UTF-8 text file (*.txt)");
+}
+
+QString gbkFilter()
+{
+    return QCoreApplication::translate("window", "GBK text file (*.txt)");
+}
 
 } // namespace
 
@@ -90,14 +98,14 @@ void ListToolsBinder::exportList()
     // The text is taken now and written once a file has been chosen.
     const QString text = list::exportText(m_controls.Text1->text(), separator);
     askWhereToSave(m_window,
-                   {QStringLiteral("导出txt"),
-                    {kUtf8Filter, kGbkFilter},
+                   {QCoreApplication::translate("window", "Export txt"),
+                    {utf8Filter(), gbkFilter()},
                     QStringLiteral("txt"),
                     QStringLiteral("长尾词.txt")},
                    [text](const QString &path, const QString &filter) {
                        return list::writeTextFile(path, text,
-                                                  filter == kGbkFilter ? list::TextEncoding::Gbk
-                                                                       : list::TextEncoding::Utf8);
+                                                  filter == gbkFilter() ? list::TextEncoding::Gbk
+                                                                        : list::TextEncoding::Utf8);
                    });
 }
 

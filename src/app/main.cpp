@@ -1,6 +1,7 @@
 #include "app/binders.h"
 #include "app/main_window.h"
 #include "app/qt_translations.h"
+#include "common/translations.h"
 #include "config/settings.h"
 #include "config/standard_output.h"
 #include "sandbox/embedded.h"
@@ -21,8 +22,8 @@ QList<config::OptionSpec> windowOptions()
 
 QString windowHelp()
 {
-    return QStringLiteral("Usage: vantorix [OPTIONS]\n\n"
-                          "Options (environment variable in brackets):\n") +
+    return QCoreApplication::translate("window", "Usage: vantorix [OPTIONS]\n\n"
+                                                 "Options (environment variable in brackets):\n") +
            config::optionHelp(windowOptions());
 }
 
@@ -40,22 +41,35 @@ bool mayHoldQtOptions(const QStringList &arguments)
     return false;
 }
 
+// --help, --version and a usage error: a core application is enough to load
+// the user's language.
+int answerWithoutWindow(int argc, char *argv[], const QStringList &arguments)
+{
+    QCoreApplication app(argc, argv);
+    installTranslations(app);
+    // Parsed again, for its error in the user's language.
+    const Result<config::ParsedOptions> given = config::parseOptions(arguments, windowOptions());
+    if (!given)
+        return config::printError(kProgram, config::withHelpHint(kProgram, given.error()), 2);
+    if (given->isSet(QStringLiteral("help")))
+        return config::printText(kProgram, windowHelp());
+    return config::printText(kProgram, kProgram + QStringLiteral(" " VANTORIX_VERSION "\n"));
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    // Options are read before the application exists, so --help and usage
-    // errors need no display.
+    // Options are read before the window's application exists, so --help and
+    // usage errors need no display.
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
     Result<config::ParsedOptions> given = config::parseOptions(arguments, windowOptions());
-    if (!given && !mayHoldQtOptions(arguments))
-        return config::printError(kProgram, config::withHelpHint(kProgram, given.error()), 2);
-    if (given && given->isSet(QStringLiteral("help")))
-        return config::printText(kProgram, windowHelp());
-    if (given && given->isSet(QStringLiteral("version")))
-        return config::printText(kProgram, kProgram + QStringLiteral(" " VANTORIX_VERSION "\n"));
+    if ((!given && !mayHoldQtOptions(arguments)) ||
+        (given &&
+         (given->isSet(QStringLiteral("help")) || given->isSet(QStringLiteral("version")))))
+        return answerWithoutWindow(argc, argv, arguments);
 
     // The browser panel shares its graphics contexts with the window.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
@@ -63,6 +77,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Vantorix"));
     QApplication::setApplicationVersion(QStringLiteral(VANTORIX_VERSION));
     app::installQtTranslations(app);
+    installTranslations(app);
     if (!given) {
         // Qt has taken its own options out of the arguments now.
         given = config::parseOptions(QApplication::arguments().mid(1), windowOptions());
@@ -70,8 +85,10 @@ int main(int argc, char *argv[])
             return config::printError(kProgram, config::withHelpHint(kProgram, given.error()), 2);
     }
     if (!given->positional.isEmpty())
-        return config::printError(
-            kProgram, QStringLiteral("unexpected argument '%1'").arg(given->positional.first()), 2);
+        return config::printError(kProgram,
+                                  QCoreApplication::translate("window", "unexpected argument '%1'")
+                                      .arg(given->positional.first()),
+                                  2);
 
     config::Settings settings;
     for (const Result<> &applied : {config::applySettingsFlags(settings, *given),

@@ -1,5 +1,6 @@
 #include "app/save_dialog.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -12,10 +13,11 @@ namespace {
 void reportWriteError(QWidget &window, const QString &title, const QString &path,
                       const QString &error)
 {
-    auto *box = new QMessageBox(QMessageBox::Warning, title,
-                                QStringLiteral("无法写入文件：") + QDir::toNativeSeparators(path) +
-                                    u'\n' + error,
-                                QMessageBox::Ok, &window);
+    auto *box =
+        new QMessageBox(QMessageBox::Warning, title,
+                        QCoreApplication::translate("window", "Cannot write the file %1\n%2")
+                            .arg(QDir::toNativeSeparators(path), error),
+                        QMessageBox::Ok, &window);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
 }

@@ -7,6 +7,8 @@
 #include "cli/sandbox_start.h"
 #include "config/standard_output.h"
 
+#include <QCoreApplication>
+
 namespace vantorix::cli {
 
 namespace {
@@ -17,7 +19,9 @@ int printTo(int descriptor, TextEncoding encoding, const QString &text, int stat
     stream.write(text);
     if (stream.flush() || descriptor == 2)
         return status;
-    return printTo(2, encoding, errorLine(QStringLiteral("cannot write to standard output")), 1);
+    return printTo(2, encoding,
+                   errorLine(QCoreApplication::translate("cli", "cannot write to standard output")),
+                   1);
 }
 
 int usageError(TextEncoding encoding, const QString &message)
@@ -31,9 +35,9 @@ QString unknownCommand(const QString &name, const CommandRegistry &registry)
     QStringList names{QStringLiteral("help")};
     for (const auto &command : registry.commands())
         names.append(command->name());
-    QString message = QStringLiteral("unknown command '%1'").arg(name);
+    QString message = QCoreApplication::translate("cli", "unknown command '%1'").arg(name);
     if (const QString near = config::closestName(name, names); !near.isEmpty())
-        message += QStringLiteral(" (did you mean '%1'?)").arg(near);
+        message += QCoreApplication::translate("cli", " (did you mean '%1'?)").arg(near);
     return message;
 }
 
@@ -43,7 +47,8 @@ int showHelp(const CommandLine &line, const CommandRegistry &registry)
     QString name = line.commandName;
     if (name == QLatin1String("help")) {
         if (line.arguments.size() > 1)
-            return usageError(line.global.encoding, QStringLiteral("help takes one command name"));
+            return usageError(line.global.encoding,
+                              QCoreApplication::translate("cli", "help takes one command name"));
         name = line.arguments.value(0);
     }
     if (name.isEmpty())
@@ -61,8 +66,10 @@ QString argumentCountError(const Command &command, qsizetype given)
         QStringLiteral("usage: vantorix-cli ") + command.name() +
         (command.arguments().isEmpty() ? QString() : QLatin1Char(' ') + command.arguments());
     if (given < command.minArguments())
-        return QStringLiteral("'%1' is missing an argument (%2)").arg(command.name(), usage);
-    return QStringLiteral("too many arguments for '%1' (%2)").arg(command.name(), usage);
+        return QCoreApplication::translate("cli", "'%1' is missing an argument (%2)")
+            .arg(command.name(), usage);
+    return QCoreApplication::translate("cli", "too many arguments for '%1' (%2)")
+        .arg(command.name(), usage);
 }
 
 int runCommand(QCoreApplication &app, Command &command, const CommandLine &line,
@@ -88,7 +95,7 @@ int runCommand(QCoreApplication &app, Command &command, const CommandLine &line,
         status = command.run(ctx);
     }
     if (!ctx.out().flush() && status == 0)
-        status = ctx.fail(QStringLiteral("cannot write to standard output"));
+        status = ctx.fail(QCoreApplication::translate("cli", "cannot write to standard output"));
     return status;
 }
 
@@ -108,7 +115,7 @@ int runCli(QCoreApplication &app)
     if (first->global.version)
         return printTo(1, encoding, versionText(), 0);
     if (first->commandName.isEmpty())
-        return usageError(encoding, QStringLiteral("no command given"));
+        return usageError(encoding, QCoreApplication::translate("cli", "no command given"));
     Command *command = registry.find(first->commandName);
     if (!command)
         return usageError(encoding, unknownCommand(first->commandName, registry));

@@ -2,11 +2,14 @@
 
 #include "cli/command_context.h"
 
+#include <QCoreApplication>
+
 namespace vantorix::cli {
 
 int Command::run(CommandContext &ctx)
 {
-    ctx.err().write(name() + QStringLiteral(": this command runs only asynchronously\n"));
+    ctx.err().write(
+        name() + QCoreApplication::translate("cli", ": this command runs only asynchronously\n"));
     return 1;
 }
 

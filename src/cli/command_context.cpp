@@ -31,15 +31,16 @@ bool CommandContext::readInput(StandardInput &input)
     if (read->guessed) {
         m_encoding = read->encoding;
         m_out.setEncoding(m_encoding);
-        m_err.write(errorLine(QStringLiteral("note: standard input is not UTF-8 but reads as "
-                                             "GB18030, so it is read and written as GB18030 "
-                                             "(--encoding utf-8 keeps UTF-8)")));
+        m_err.write(errorLine(
+            QCoreApplication::translate("cli", "note: standard input is not UTF-8 but reads as "
+                                               "GB18030, so it is read and written as GB18030 "
+                                               "(--encoding utf-8 keeps UTF-8)")));
     } else if (read->firstMalformed >= 0) {
-        m_err.write(
-            errorLine(QStringLiteral("warning: standard input is not valid UTF-8 (first bad "
-                                     "byte at offset %1); bad bytes are kept and match "
-                                     "as U+FFFD")
-                          .arg(read->firstMalformed)));
+        m_err.write(errorLine(QCoreApplication::translate(
+                                  "cli", "warning: standard input is not valid UTF-8 (first bad "
+                                         "byte at offset %1); bad bytes are kept and match "
+                                         "as U+FFFD")
+                                  .arg(read->firstMalformed)));
     }
     m_err.flush();
     return true;
@@ -61,7 +62,8 @@ int CommandContext::fail(const QString &message)
 
 void CommandContext::announceLayout()
 {
-    m_err.write(QStringLiteral("layout: ") + layout->name() + QLatin1Char('\n'));
+    m_err.write(QCoreApplication::translate("cli", "layout: ") + layout->name() +
+                QLatin1Char('\n'));
     m_err.flush();
 }
 

@@ -2,6 +2,8 @@
 
 #include "config/settings.h"
 
+#include <QCoreApplication>
+
 namespace vantorix::cli {
 
 namespace {
@@ -34,13 +36,15 @@ const config::OptionTable<GlobalArgs> &globalOptionTable()
     static const config::OptionTable<GlobalArgs> table = {
         switchOption<GlobalArgs>({QStringLiteral("raw"),
                                   {},
-                                  QStringLiteral("read and write the exact list text: keywords\n"
+                                  QStringLiteral(QT_TRANSLATE_NOOP(
+                                      "options", "read and write the exact list text: keywords\n"
                                                  "separated by CRLF, written back exactly as the\n"
-                                                 "window's list would hold them")},
+                                                 "window's list would hold them"))},
                                  &GlobalArgs::raw),
         {{QStringLiteral("encoding"), QStringLiteral("utf-8|gbk"),
-          QStringLiteral("encoding of standard input and output (utf-8;\n"
-                         "input that is not UTF-8 but GB18030 is read as GB18030)")},
+          QStringLiteral(QT_TRANSLATE_NOOP(
+              "options", "encoding of standard input and output (utf-8;\n"
+                         "input that is not UTF-8 but GB18030 is read as GB18030)"))},
          [](GlobalArgs &args, const QString &name) -> Result<> {
              const Result<TextEncoding> encoding = parseEncoding(name);
              if (!encoding)
@@ -77,7 +81,8 @@ Result<CommandLine> parseForCommand(const QStringList &args, const Command &comm
 {
     Result<CommandLine> line = parseWith(args, withNetworkOptions(command.options()));
     if (!line)
-        return failure(line.error() + QStringLiteral(" for '%1'").arg(command.name()));
+        return failure(line.error() +
+                       QCoreApplication::translate("cli", " for '%1'").arg(command.name()));
     return line;
 }
 

@@ -2,6 +2,8 @@
 
 #include "cli/text_filter_command.h"
 
+#include <QCoreApplication>
+
 namespace vantorix::cli {
 
 // `contains TEXT`: the keywords that contain TEXT, letter case ignored.
@@ -20,7 +22,7 @@ public:
     }
     QString summary() const override
     {
-        return QStringLiteral("keep the keywords that contain TEXT");
+        return QCoreApplication::translate("contains", "keep the keywords that contain TEXT");
     }
 };
 

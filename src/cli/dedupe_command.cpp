@@ -2,6 +2,8 @@
 
 #include "list/utf8_tools.h"
 
+#include <QCoreApplication>
+
 namespace vantorix::cli {
 
 QString DedupeCommand::name() const
@@ -11,15 +13,16 @@ QString DedupeCommand::name() const
 
 QString DedupeCommand::summary() const
 {
-    return QStringLiteral("remove repeated and blank keywords");
+    return QCoreApplication::translate("dedupe", "remove repeated and blank keywords");
 }
 
 QString DedupeCommand::details() const
 {
-    return QStringLiteral("Keeps the first copy of every keyword where it first stood. Keywords\n"
-                          "are compared exactly: letter case and spaces count. Empty lines and\n"
-                          "lines of spaces only are dropped. With --raw the result starts with\n"
-                          "an empty line (a leading CRLF), as the window's list does.\n");
+    return QCoreApplication::translate(
+        "dedupe", "Keeps the first copy of every keyword where it first stood. Keywords\n"
+                  "are compared exactly: letter case and spaces count. Empty lines and\n"
+                  "lines of spaces only are dropped. With --raw the result starts with\n"
+                  "an empty line (a leading CRLF), as the window's list does.\n");
 }
 
 void DedupeCommand::transform(QByteArrayView utf8, list::TextLayout layout, list::ByteSink &out)

@@ -2,6 +2,8 @@
 
 #include "cli/text_filter_command.h"
 
+#include <QCoreApplication>
+
 namespace vantorix::cli {
 
 // `excludes TEXT`: the keywords that do not contain TEXT, letter case ignored.
@@ -20,7 +22,7 @@ public:
     }
     QString summary() const override
     {
-        return QStringLiteral("drop the keywords that contain TEXT");
+        return QCoreApplication::translate("excludes", "drop the keywords that contain TEXT");
     }
 };
 

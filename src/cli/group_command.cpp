@@ -4,32 +4,33 @@
 #include "cli/group_output.h"
 #include "cli/keyword_input.h"
 
+#include <QCoreApplication>
 #include <limits>
 
 namespace vantorix::cli {
 
 QString GroupCommand::summary() const
 {
-    return QStringLiteral("group the keywords by their root word (词根)");
+    return QCoreApplication::translate("group", "group the keywords by their root word (词根)");
 }
 
 QString GroupCommand::details() const
 {
-    return QStringLiteral(
-        "Cuts each keyword into words (Unicode word rules, with a dictionary for\n"
-        "Chinese: 减肥茶 is 减肥 + 茶, iphone15价格 is iphone15 + 价格). A root is a\n"
-        "word of two or more characters found in at least --min-size keywords.\n"
-        "Each keyword joins the root it contains that is found in the most\n"
-        "keywords; a tie goes to the longer root, then to the root met first in\n"
-        "the input. Words compare ignoring letter case. Keywords without a root\n"
-        "make the group 其他, always last; the other groups come largest first,\n"
-        "and the keywords of a group keep their input order. Empty lines are left\n"
-        "out. Output: --format lines (default) gives a group's name on a line,\n"
-        "then its keywords, an empty line between groups; tsv a line \"group TAB\n"
-        "keyword\" a keyword (backslash, tab, CR and LF escaped); json one\n"
-        "object {\"group\": ..., \"keywords\": [...]} a line. With --raw, standard\n"
-        "input is the list text and standard output is the list reordered group\n"
-        "by group, as the window's 按词根分组 leaves it.");
+    return QCoreApplication::translate(
+        "group", "Cuts each keyword into words (Unicode word rules, with a dictionary for\n"
+                 "Chinese: 减肥茶 is 减肥 + 茶, iphone15价格 is iphone15 + 价格). A root is a\n"
+                 "word of two or more characters found in at least --min-size keywords.\n"
+                 "Each keyword joins the root it contains that is found in the most\n"
+                 "keywords; a tie goes to the longer root, then to the root met first in\n"
+                 "the input. Words compare ignoring letter case. Keywords without a root\n"
+                 "make the group 其他, always last; the other groups come largest first,\n"
+                 "and the keywords of a group keep their input order. Empty lines are left\n"
+                 "out. Output: --format lines (default) gives a group's name on a line,\n"
+                 "then its keywords, an empty line between groups; tsv a line \"group TAB\n"
+                 "keyword\" a keyword (backslash, tab, CR and LF escaped); json one\n"
+                 "object {\"group\": ..., \"keywords\": [...]} a line. With --raw, standard\n"
+                 "input is the list text and standard output is the list reordered group\n"
+                 "by group, as the window's 按词根分组 leaves it.");
 }
 
 const config::OptionTable<GroupArgs> &GroupCommand::optionTable() const
@@ -37,11 +38,13 @@ const config::OptionTable<GroupArgs> &GroupCommand::optionTable() const
     static const config::OptionTable<GroupArgs> table = {
         config::numberOption<GroupArgs>(
             {QStringLiteral("min-size"), QStringLiteral("N"),
-             QStringLiteral("a root is found in at least N keywords (default 3)")},
+             QStringLiteral(QT_TRANSLATE_NOOP(
+                 "options", "a root is found in at least N keywords (default 3)"))},
             &GroupArgs::minSize, 1, std::numeric_limits<int>::max()),
         config::choiceOption<GroupArgs>(
             {QStringLiteral("format"), QStringLiteral("lines|tsv|json"),
-             QStringLiteral("how the groups are written (default lines)")},
+             QStringLiteral(
+                 QT_TRANSLATE_NOOP("options", "how the groups are written (default lines)"))},
             &GroupArgs::format, parseRecordFormat, recordFormatNames()),
     };
     return table;

@@ -7,6 +7,7 @@
 #include "web/hotword_fetch.h"
 #include "web/page_fetcher.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace vantorix::cli {
@@ -38,7 +39,8 @@ void printed(CommandContext &ctx, const Result<QString> &wordList)
 {
     if (!wordList)
         return ctx.finish(
-            ctx.fail(QStringLiteral("cannot fetch the hot-word page: ") + wordList.error()));
+            ctx.fail(QCoreApplication::translate("hotwords", "cannot fetch the hot-word page: ") +
+                     wordList.error()));
     printWords(ctx, *wordList);
     // Without a chosen file the command line leaves the window's dump file alone.
     if (!ctx.settings.dumpFile.isEmpty()) {
@@ -54,24 +56,26 @@ void printed(CommandContext &ctx, const Result<QString> &wordList)
 const config::OptionTable<HotwordsArgs> &HotwordsCommand::optionTable() const
 {
     static const config::OptionTable<HotwordsArgs> table = {
-        config::switchOption<HotwordsArgs>({QStringLiteral("quiet"), QString(),
-                                            QStringLiteral("nothing on standard error but errors")},
-                                           &HotwordsArgs::quiet),
+        config::switchOption<HotwordsArgs>(
+            {QStringLiteral("quiet"), QString(),
+             QStringLiteral(QT_TRANSLATE_NOOP("options", "nothing on standard error but errors"))},
+            &HotwordsArgs::quiet),
     };
     return table;
 }
 
 QString HotwordsCommand::summary() const
 {
-    return QStringLiteral("print the words of a hot-word ranking page");
+    return QCoreApplication::translate("hotwords", "print the words of a hot-word ranking page");
 }
 
 QString HotwordsCommand::details() const
 {
-    QString text = QStringLiteral("SOURCE is one of:\n");
+    QString text = QCoreApplication::translate("hotwords", "SOURCE is one of:\n");
     for (const layout::HotwordSource &source : layout::hotwordSources())
         text += QStringLiteral("  %1  %2\n").arg(source.name, -16).arg(source.title);
-    return text + QStringLiteral(
+    return text + QCoreApplication::translate(
+                      "hotwords",
                       "Fetches the page and prints its words one a line, in page order and\n"
                       "lower-cased, repeats kept; --raw prints the exact text the window appends\n"
                       "to its list (each word followed by CRLF). --dump-file PATH also writes\n"
@@ -88,16 +92,18 @@ void HotwordsCommand::start(CommandContext &ctx)
 {
     const layout::HotwordSource *source = layout::sourceByName(ctx.arguments.value(0));
     if (!source)
-        return ctx.finish(ctx.usageError(QStringLiteral("unknown source '%1'; choose one of: %2")
-                                             .arg(ctx.arguments.value(0), sourceNames())));
+        return ctx.finish(ctx.usageError(
+            QCoreApplication::translate("hotwords", "unknown source '%1'; choose one of: %2")
+                .arg(ctx.arguments.value(0), sourceNames())));
     if (!args().quiet)
         ctx.announceLayout();
     std::optional<web::HotlistReading> reading = ctx.layout->hotlist(*source);
     if (!reading)
-        return ctx.finish(ctx.fail(QStringLiteral("today's engines publish no %1 list, so the %2 "
-                                                  "layout has none; --layout classic reads it "
-                                                  "from a site that serves the classic pages")
-                                       .arg(source->name, ctx.layout->name())));
+        return ctx.finish(ctx.fail(
+            QCoreApplication::translate("hotwords", "today's engines publish no %1 list, so the %2 "
+                                                    "layout has none; --layout classic reads it "
+                                                    "from a site that serves the classic pages")
+                .arg(source->name, ctx.layout->name())));
     auto *fetcher = new web::PageFetcher(ctx.settings, ctx.parent());
     auto *fetch = new web::HotwordFetch(*fetcher, std::move(*reading), ctx.parent());
     QObject::connect(fetch, &web::HotwordFetch::finished, ctx.parent(),

@@ -5,6 +5,7 @@
 #include "list/filters.h"
 #include "list/utf8_tools.h"
 
+#include <QCoreApplication>
 #include <limits>
 
 namespace vantorix::cli {
@@ -16,7 +17,7 @@ QString LongerThanCommand::name() const
 
 QString LongerThanCommand::summary() const
 {
-    return QStringLiteral("keep the keywords longer than N characters");
+    return QCoreApplication::translate("longer-than", "keep the keywords longer than N characters");
 }
 
 QString LongerThanCommand::arguments() const
@@ -26,11 +27,12 @@ QString LongerThanCommand::arguments() const
 
 QString LongerThanCommand::details() const
 {
-    return QStringLiteral("Keeps the keywords whose length is greater than N. A Chinese character\n"
-                          "counts as one; a character outside the Basic Multilingual Plane counts\n"
-                          "as two. N is a decimal number, rounded down (2.9 is 2, -0.5 is -1);\n"
-                          "a negative N keeps every line, empty ones included. Put '--' before a\n"
-                          "negative number: vantorix-cli longer-than -- -1\n");
+    return QCoreApplication::translate(
+        "longer-than", "Keeps the keywords whose length is greater than N. A Chinese character\n"
+                       "counts as one; a character outside the Basic Multilingual Plane counts\n"
+                       "as two. N is a decimal number, rounded down (2.9 is 2, -0.5 is -1);\n"
+                       "a negative N keeps every line, empty ones included. Put '--' before a\n"
+                       "negative number: vantorix-cli longer-than -- -1\n");
 }
 
 int LongerThanCommand::prepare(CommandContext &ctx)

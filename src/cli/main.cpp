@@ -1,4 +1,5 @@
 #include "cli/cli_runner.h"
+#include "common/translations.h"
 
 #include <QCoreApplication>
 
@@ -7,5 +8,6 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("vantorix-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VANTORIX_VERSION));
+    vantorix::installTranslations(app);
     return vantorix::cli::runCli(app);
 }

@@ -2,6 +2,8 @@
 
 #include "list/utf8_tools.h"
 
+#include <QCoreApplication>
+
 namespace vantorix::cli {
 
 QString ShuffleCommand::name() const
@@ -11,13 +13,14 @@ QString ShuffleCommand::name() const
 
 QString ShuffleCommand::summary() const
 {
-    return QStringLiteral("put the keywords in random order");
+    return QCoreApplication::translate("shuffle", "put the keywords in random order");
 }
 
 QString ShuffleCommand::details() const
 {
-    return QStringLiteral("Every order is equally likely. Empty lines are dropped; lines of\n"
-                          "spaces and repeated keywords stay.\n");
+    return QCoreApplication::translate(
+        "shuffle", "Every order is equally likely. Empty lines are dropped; lines of\n"
+                   "spaces and repeated keywords stay.\n");
 }
 
 void ShuffleCommand::transform(QByteArrayView utf8, list::TextLayout layout, list::ByteSink &out)

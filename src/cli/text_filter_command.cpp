@@ -2,18 +2,22 @@
 
 #include "cli/command_context.h"
 
+#include <QCoreApplication>
+
 namespace vantorix::cli {
 
 QString TextFilterCommand::details() const
 {
-    const QString kept = m_filter == list::TextFilter::Containing
-                             ? QStringLiteral("Keeps the keywords that contain TEXT")
-                             : QStringLiteral("Keeps the keywords that do not contain TEXT "
-                                              "(empty lines included)");
-    return kept +
-           QStringLiteral(", in their order and unchanged.\n"
-                          "TEXT is trimmed of spaces and letter case is ignored; when nothing is\n"
-                          "left of it the keywords are written back unchanged.\n");
+    const QString kept =
+        m_filter == list::TextFilter::Containing
+            ? QCoreApplication::translate("contains", "Keeps the keywords that contain TEXT")
+            : QCoreApplication::translate("contains", "Keeps the keywords that do not contain TEXT "
+                                                      "(empty lines included)");
+    return kept + QCoreApplication::translate(
+                      "contains",
+                      ", in their order and unchanged.\n"
+                      "TEXT is trimmed of spaces and letter case is ignored; when nothing is\n"
+                      "left of it the keywords are written back unchanged.\n");
 }
 
 int TextFilterCommand::prepare(CommandContext &ctx)

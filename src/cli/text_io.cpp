@@ -3,6 +3,7 @@
 #include "config/bound_option.h"
 #include "list/encoding_check.h"
 
+#include <QCoreApplication>
 #include <cstdio>
 
 #ifdef Q_OS_WIN
@@ -34,7 +35,8 @@ void useBinaryStandardStreams()
 Result<InputEncoding> StandardInput::read(std::optional<TextEncoding> chosen)
 {
     if (!m_file.open(0, QIODevice::ReadOnly))
-        return failure(QStringLiteral("cannot read standard input: ") + m_file.errorString());
+        return failure(QCoreApplication::translate("cli", "cannot read standard input: ") +
+                       m_file.errorString());
     QByteArrayView raw;
     const qint64 size = m_file.isSequential() ? 0 : m_file.size();
     if (const uchar *mapped = size > 0 ? m_file.map(0, size) : nullptr) {
@@ -42,7 +44,8 @@ Result<InputEncoding> StandardInput::read(std::optional<TextEncoding> chosen)
     } else {
         m_bytes = m_file.readAll();
         if (m_file.error() != QFileDevice::NoError)
-            return failure(QStringLiteral("cannot read standard input: ") + m_file.errorString());
+            return failure(QCoreApplication::translate("cli", "cannot read standard input: ") +
+                           m_file.errorString());
         raw = m_bytes;
     }
     InputEncoding read{chosen.value_or(TextEncoding::Utf8)};
@@ -64,7 +67,7 @@ Result<InputEncoding> StandardInput::read(std::optional<TextEncoding> chosen)
     // Malformed GBK decodes silently to stand-in characters; refuse it rather
     // than write back bytes the user never had.
     if (decoder.hasError() || QByteArrayView(list::encodeText(text, TextEncoding::Gbk)) != raw)
-        return failure(QStringLiteral("standard input is not valid GBK text"));
+        return failure(QCoreApplication::translate("cli", "standard input is not valid GBK text"));
     m_bytes = text.toUtf8();
     m_utf8 = m_bytes;
     return read;

@@ -1,5 +1,6 @@
 #include "common/input_file.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
@@ -11,10 +12,10 @@ namespace {
 QString sizeText(qint64 bytes)
 {
     if (bytes >= (qint64(1) << 30) && bytes % (qint64(1) << 30) == 0)
-        return QStringLiteral("%1 GB").arg(bytes >> 30);
+        return QCoreApplication::translate("files", "%1 GB").arg(bytes >> 30);
     if (bytes >= (qint64(1) << 20) && bytes % (qint64(1) << 20) == 0)
-        return QStringLiteral("%1 MB").arg(bytes >> 20);
-    return QStringLiteral("%1 bytes").arg(bytes);
+        return QCoreApplication::translate("files", "%1 MB").arg(bytes >> 20);
+    return QCoreApplication::translate("files", "%1 bytes").arg(bytes);
 }
 
 } // namespace
@@ -23,14 +24,15 @@ Result<QByteArray> readInputFile(const QString &path, qint64 maxBytes)
 {
     const QFileInfo info(path);
     if (info.isDir())
-        return failure(QStringLiteral("it is a folder"));
+        return failure(QCoreApplication::translate("files", "it is a folder"));
     if (info.exists() && !info.isFile())
-        return failure(QStringLiteral("not a regular file (a pipe or a device is not read)"));
+        return failure(QCoreApplication::translate(
+            "files", "not a regular file (a pipe or a device is not read)"));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return failure(file.errorString());
-    const QString tooLarge =
-        QStringLiteral("larger than %1, the most read").arg(sizeText(maxBytes));
+    const QString tooLarge = QCoreApplication::translate("files", "larger than %1, the most read")
+                                 .arg(sizeText(maxBytes));
     if (file.size() > maxBytes)
         return failure(tooLarge);
     QByteArray bytes;

@@ -1,5 +1,6 @@
 #include "config/host_check.h"
 
+#include <QCoreApplication>
 #include <QHostAddress>
 #include <QUrl>
 #include <algorithm>
@@ -63,7 +64,8 @@ Result<> checkHost(const QString &value)
 {
     const QString host = value.mid(schemeLength(value));
     if (host.contains(QLatin1Char('/')))
-        return failure(QStringLiteral("'%1' must be name[:port], optionally after http:// or "
+        return failure(QCoreApplication::translate(
+                           "options", "'%1' must be name[:port], optionally after http:// or "
                                       "https://, without a path")
                            .arg(value));
     QString name = host;
@@ -75,12 +77,15 @@ Result<> checkHost(const QString &value)
                                 return c >= QLatin1Char('0') && c <= QLatin1Char('9');
                             });
         if (!digits || port.toInt() < 1 || port.toInt() > 65535)
-            return failure(
-                QStringLiteral("'%1' has no port from 1 to 65535 after its last ':'").arg(value));
+            return failure(QCoreApplication::translate(
+                               "options", "'%1' has no port from 1 to 65535 after its last ':'")
+                               .arg(value));
         name = host.left(colon);
     }
     if (!isDnsName(name) && !isBracketedIpv6(name))
-        return failure(QStringLiteral("'%1' has no usable host name or [IPv6] address").arg(value));
+        return failure(
+            QCoreApplication::translate("options", "'%1' has no usable host name or [IPv6] address")
+                .arg(value));
     return {};
 }
 
@@ -98,8 +103,9 @@ Result<> checkProxy(const QString &url)
     const QString scheme = parsed.scheme().toLower();
     if (!parsed.isValid() || parsed.host().isEmpty() ||
         (scheme != QLatin1String("http") && scheme != QLatin1String("socks5")))
-        return failure(
-            QStringLiteral("'%1' is no http://HOST:PORT or socks5://HOST:PORT proxy").arg(url));
+        return failure(QCoreApplication::translate(
+                           "options", "'%1' is no http://HOST:PORT or socks5://HOST:PORT proxy")
+                           .arg(url));
     return {};
 }
 

@@ -3,6 +3,7 @@
 #include "config/bound_option.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace vantorix::config {
@@ -37,15 +38,15 @@ QString unknownOption(const QStringList &arguments, const QString &name,
     const QString dashed = arguments.contains(QLatin1Char('-') + name)
                                ? QStringLiteral("-") + name
                                : QStringLiteral("--") + name;
-    QString message = QStringLiteral("unknown option '%1'").arg(dashed);
+    QString message = QCoreApplication::translate("options", "unknown option '%1'").arg(dashed);
     if (name.startsWith(QLatin1Char('.')) || (!name.isEmpty() && name.front().isDigit())) {
-        message += QStringLiteral("; put '--' before a negative number");
+        message += QCoreApplication::translate("options", "; put '--' before a negative number");
     } else {
         QStringList names;
         for (const OptionSpec &spec : options)
             names.append(spec.name);
         if (const QString near = closestName(name, names); !near.isEmpty())
-            message += QStringLiteral(" (did you mean --%1?)").arg(near);
+            message += QCoreApplication::translate("options", " (did you mean --%1?)").arg(near);
     }
     return message;
 }
@@ -71,8 +72,9 @@ Result<ParsedOptions> parseOptions(const QStringList &arguments, const QList<Opt
         // An option's value is the next word whatever it looks like, so a "--"
         // meant to allow a negative number is taken as the value instead.
         if (!spec.valueName.isEmpty() && parser.values(spec.name).contains(QLatin1String("--")))
-            return failure(QStringLiteral("--%1 has no value before '--'; give a negative value "
-                                          "as --%1=-5")
+            return failure(QCoreApplication::translate("options",
+                                                       "--%1 has no value before '--'; give a "
+                                                       "negative value as --%1=-5")
                                .arg(spec.name));
         result.values.insert(spec.name, parser.value(spec.name));
     }
@@ -112,9 +114,11 @@ Result<double> decimalNumber(const QString &text, double low, double high)
 
 QString notANumber(const QString &text, double low, double high, bool whole)
 {
-    return QStringLiteral("'%1' is not a %2number from %3 to %4")
-        .arg(text, whole ? QStringLiteral("whole ") : QString(), QString::number(low, 'g', 12),
-             QString::number(high, 'g', 12));
+    const char *wording =
+        whole ? QT_TRANSLATE_NOOP("options", "'%1' is not a whole number from %2 to %3")
+              : QT_TRANSLATE_NOOP("options", "'%1' is not a number from %2 to %3");
+    return QCoreApplication::translate("options", wording)
+        .arg(text, QString::number(low, 'g', 12), QString::number(high, 'g', 12));
 }
 
 QString closestName(const QString &typed, const QStringList &names)
@@ -135,25 +139,34 @@ QString notOneOf(const QString &text, const QStringList &choices)
 {
     QString list = choices.value(0);
     for (qsizetype i = 1; i < choices.size(); ++i)
-        list +=
-            (i + 1 == choices.size() ? QStringLiteral(" or ") : QStringLiteral(", ")) + choices[i];
-    return QStringLiteral("'%1' is not %2").arg(text, list);
+        list += (i + 1 == choices.size() ? QCoreApplication::translate("options", " or ")
+                                         : QCoreApplication::translate("options", ", ")) +
+                choices[i];
+    return QCoreApplication::translate("options", "'%1' is not %2").arg(text, list);
 }
 
 QString excludeEachOther(const QString &option, const QString &other)
 {
-    return QStringLiteral("--%1 and --%2 exclude each other").arg(option, other);
+    return QCoreApplication::translate("options", "--%1 and --%2 exclude each other")
+        .arg(option, other);
 }
 
 OptionSpec helpOption()
 {
-    return {QStringLiteral("help"), {}, QStringLiteral("show this help"), {}, QStringLiteral("h")};
+    return {QStringLiteral("help"),
+            {},
+            QStringLiteral(QT_TRANSLATE_NOOP("options", "show this help")),
+            {},
+            QStringLiteral("h")};
 }
 
 OptionSpec versionOption()
 {
-    return {
-        QStringLiteral("version"), {}, QStringLiteral("show the version"), {}, QStringLiteral("V")};
+    return {QStringLiteral("version"),
+            {},
+            QStringLiteral(QT_TRANSLATE_NOOP("options", "show the version")),
+            {},
+            QStringLiteral("V")};
 }
 
 QString helpRow(const QString &left, const QString &right)
@@ -174,7 +187,9 @@ QString optionHelp(const QList<OptionSpec> &options)
             left.prepend(QLatin1Char('-') + spec.alias + QStringLiteral(", "));
         if (!spec.valueName.isEmpty())
             left += QLatin1Char(' ') + spec.valueName;
-        QString right = spec.description;
+        // Descriptions are marked with QT_TRANSLATE_NOOP("options", ...).
+        QString right =
+            QCoreApplication::translate("options", spec.description.toUtf8().constData());
         if (!spec.environment.isEmpty()) {
             const qsizetype lastLine = right.size() - right.lastIndexOf(QLatin1Char('\n')) - 1;
             right += (lastLine + spec.environment.size() + 3 > kHelpWidth ? QLatin1Char('\n')

@@ -4,6 +4,7 @@
 #include "config/host_check.h"
 #include "config/proxy_list.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QUrl>
 
@@ -20,13 +21,16 @@ struct HostRole
 };
 
 const HostRole kHostRoles[] = {
-    {"search-host", "VANTORIX_SEARCH_HOST", "web search host", &HostSettings::search},
-    {"hotlist-host", "VANTORIX_HOTLIST_HOST", "Baidu hot-list host", &HostSettings::hotlist},
-    {"sogou-hotlist-host", "VANTORIX_SOGOU_HOTLIST_HOST", "Sogou hot-list host",
-     &HostSettings::sogouHotlist},
-    {"sogou-search-host", "VANTORIX_SOGOU_SEARCH_HOST", "Sogou web search host",
-     &HostSettings::sogouSearch},
-    {"publisher-host", "VANTORIX_PUBLISHER_HOST", "publisher site host", &HostSettings::publisher},
+    {"search-host", "VANTORIX_SEARCH_HOST", QT_TRANSLATE_NOOP("options", "web search host"),
+     &HostSettings::search},
+    {"hotlist-host", "VANTORIX_HOTLIST_HOST", QT_TRANSLATE_NOOP("options", "Baidu hot-list host"),
+     &HostSettings::hotlist},
+    {"sogou-hotlist-host", "VANTORIX_SOGOU_HOTLIST_HOST",
+     QT_TRANSLATE_NOOP("options", "Sogou hot-list host"), &HostSettings::sogouHotlist},
+    {"sogou-search-host", "VANTORIX_SOGOU_SEARCH_HOST",
+     QT_TRANSLATE_NOOP("options", "Sogou web search host"), &HostSettings::sogouSearch},
+    {"publisher-host", "VANTORIX_PUBLISHER_HOST",
+     QT_TRANSLATE_NOOP("options", "publisher site host"), &HostSettings::publisher},
 };
 
 Result<> setNumber(int &target, const QString &value, qlonglong low, qlonglong high)
@@ -103,7 +107,9 @@ const OptionTable<Settings> &table()
     static const OptionTable<Settings> options = [] {
         OptionTable<Settings> rows;
         rows.push_back(
-            {optionSpec("sandbox", "", "serve every page from an embedded web on 127.0.0.1"),
+            {optionSpec("sandbox", "",
+                        QT_TRANSLATE_NOOP("options",
+                                          "serve every page from an embedded web on 127.0.0.1")),
              [](Settings &s, const QString &) {
                  s.sandbox = true;
                  return Result<>();
@@ -116,78 +122,98 @@ const OptionTable<Settings> &table()
                                     s.hosts.*field = value;
                                 return checked;
                             }});
-        rows.push_back({optionSpec("layout", "auto|classic|live",
-                                   "pages to read: live (today's Baidu and Sogou) or\n"
-                                   "classic; auto: live for the real public hosts,\n"
-                                   "classic for any other (the sandbox included)",
-                                   "VANTORIX_LAYOUT"),
-                        setLayout});
-        rows.push_back({optionSpec("timeout", "SECONDS", "page fetch time-out in seconds (60)",
-                                   "VANTORIX_TIMEOUT"),
-                        [](Settings &s, const QString &value) {
-                            return setNumber(s.timeoutSeconds, value, 1, 86400);
-                        }});
         rows.push_back(
-            {optionSpec("proxy", "URL", "http:// or socks5:// proxy (default: the system's)",
-                        "VANTORIX_PROXY"),
+            {optionSpec("layout", "auto|classic|live",
+                        QT_TRANSLATE_NOOP("options",
+                                          "pages to read: live (today's Baidu and Sogou) or\n"
+                                          "classic; auto: live for the real public hosts,\n"
+                                          "classic for any other (the sandbox included)"),
+                        "VANTORIX_LAYOUT"),
+             setLayout});
+        rows.push_back(
+            {optionSpec("timeout", "SECONDS",
+                        QT_TRANSLATE_NOOP("options", "page fetch time-out in seconds (60)"),
+                        "VANTORIX_TIMEOUT"),
+             [](Settings &s, const QString &value) {
+                 return setNumber(s.timeoutSeconds, value, 1, 86400);
+             }});
+        rows.push_back(
+            {optionSpec(
+                 "proxy", "URL",
+                 QT_TRANSLATE_NOOP("options", "http:// or socks5:// proxy (default: the system's)"),
+                 "VANTORIX_PROXY"),
              setProxy});
-        rows.push_back({optionSpec("concurrency", "N",
-                                   "mining queries in flight (1, or one per proxy);\n"
-                                   "more than 6 on one route gains nothing: Qt\n"
-                                   "opens at most 6 connections a host",
-                                   "VANTORIX_CONCURRENCY"),
-                        [](Settings &s, const QString &value) {
-                            return setNumber(s.concurrency, value, 1, 64);
-                        }});
-        rows.push_back({optionSpec("retries", "N",
-                                   "try a mining query that failed or met a block N\n"
-                                   "more times, backing off (live layout 3; classic\n"
-                                   "layout and --sandbox 0)",
-                                   "VANTORIX_RETRIES"),
-                        optionalNumber(&Settings::retries, 100)});
-        rows.push_back({optionSpec("delay", "MS",
-                                   "fixed pace: at least MS milliseconds between two\n"
-                                   "mining queries on one route; turns --pace auto\n"
-                                   "off (0: as fast as the replies come; the classic\n"
-                                   "layout's default)",
-                                   "VANTORIX_DELAY"),
-                        optionalNumber(&Settings::delayMs, 3600000)});
-        rows.push_back({optionSpec("pace", "auto",
-                                   "learn the pace: start slow, speed up while the\n"
-                                   "answers are clean, halve the rate at each block\n"
-                                   "(the live layout's default, --sandbox aside)",
-                                   "VANTORIX_PACE"),
-                        [](Settings &s, const QString &value) -> Result<> {
-                            if (value != QLatin1String("auto"))
-                                return failure(QStringLiteral("'%1' is not auto (a fixed pace "
-                                                              "is --delay MS)")
-                                                   .arg(value));
-                            s.autoPace = true;
-                            return {};
-                        }});
-        rows.push_back({optionSpec("max-rate", "R",
-                                   "queries per second one route never exceeds under\n"
-                                   "--pace auto (2; from 0.01 to 1000)",
-                                   "VANTORIX_MAX_RATE"),
-                        setMaxRate});
-        rows.push_back({optionSpec("proxies", "FILE",
-                                   "send mining queries round-robin through the\n"
-                                   "http:// or socks5:// proxies in FILE, one a line\n"
-                                   "(64 MB max)",
-                                   "VANTORIX_PROXIES"),
-                        [](Settings &s, const QString &value) -> Result<> {
-                            Result<QStringList> proxies = readProxyList(value);
-                            if (!proxies)
-                                return failure(proxies.error());
-                            s.proxies = std::move(proxies).value();
-                            return {};
-                        }});
-        rows.push_back({optionSpec("dump-file", "PATH", "where hot-word fetches write their words",
-                                   "VANTORIX_DUMP_FILE"),
-                        [](Settings &s, const QString &value) {
-                            s.dumpFile = value;
-                            return Result<>();
-                        }});
+        rows.push_back(
+            {optionSpec("concurrency", "N",
+                        QT_TRANSLATE_NOOP("options",
+                                          "mining queries in flight (1, or one per proxy);\n"
+                                          "more than 6 on one route gains nothing: Qt\n"
+                                          "opens at most 6 connections a host"),
+                        "VANTORIX_CONCURRENCY"),
+             [](Settings &s, const QString &value) {
+                 return setNumber(s.concurrency, value, 1, 64);
+             }});
+        rows.push_back(
+            {optionSpec("retries", "N",
+                        QT_TRANSLATE_NOOP("options",
+                                          "try a mining query that failed or met a block N\n"
+                                          "more times, backing off (live layout 3; classic\n"
+                                          "layout and --sandbox 0)"),
+                        "VANTORIX_RETRIES"),
+             optionalNumber(&Settings::retries, 100)});
+        rows.push_back(
+            {optionSpec("delay", "MS",
+                        QT_TRANSLATE_NOOP("options",
+                                          "fixed pace: at least MS milliseconds between two\n"
+                                          "mining queries on one route; turns --pace auto\n"
+                                          "off (0: as fast as the replies come; the classic\n"
+                                          "layout's default)"),
+                        "VANTORIX_DELAY"),
+             optionalNumber(&Settings::delayMs, 3600000)});
+        rows.push_back(
+            {optionSpec("pace", "auto",
+                        QT_TRANSLATE_NOOP("options",
+                                          "learn the pace: start slow, speed up while the\n"
+                                          "answers are clean, halve the rate at each block\n"
+                                          "(the live layout's default, --sandbox aside)"),
+                        "VANTORIX_PACE"),
+             [](Settings &s, const QString &value) -> Result<> {
+                 if (value != QLatin1String("auto"))
+                     return failure(QCoreApplication::translate(
+                                        "options", "'%1' is not auto (a fixed pace is --delay MS)")
+                                        .arg(value));
+                 s.autoPace = true;
+                 return {};
+             }});
+        rows.push_back(
+            {optionSpec("max-rate", "R",
+                        QT_TRANSLATE_NOOP("options",
+                                          "queries per second one route never exceeds under\n"
+                                          "--pace auto (2; from 0.01 to 1000)"),
+                        "VANTORIX_MAX_RATE"),
+             setMaxRate});
+        rows.push_back(
+            {optionSpec("proxies", "FILE",
+                        QT_TRANSLATE_NOOP("options",
+                                          "send mining queries round-robin through the\n"
+                                          "http:// or socks5:// proxies in FILE, one a line\n"
+                                          "(64 MB max)"),
+                        "VANTORIX_PROXIES"),
+             [](Settings &s, const QString &value) -> Result<> {
+                 Result<QStringList> proxies = readProxyList(value);
+                 if (!proxies)
+                     return failure(proxies.error());
+                 s.proxies = std::move(proxies).value();
+                 return {};
+             }});
+        rows.push_back(
+            {optionSpec("dump-file", "PATH",
+                        QT_TRANSLATE_NOOP("options", "where hot-word fetches write their words"),
+                        "VANTORIX_DUMP_FILE"),
+             [](Settings &s, const QString &value) {
+                 s.dumpFile = value;
+                 return Result<>();
+             }});
         return rows;
     }();
     return options;

@@ -1,5 +1,6 @@
 #include "config/standard_output.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 namespace vantorix::config {
@@ -20,7 +21,8 @@ int printText(const QString &program, const QString &text)
 {
     if (writeTo(1, text))
         return 0;
-    writeTo(2, errorLine(program, QStringLiteral("cannot write to standard output")));
+    writeTo(2, errorLine(program,
+                         QCoreApplication::translate("cli", "cannot write to standard output")));
     return 1;
 }
 
@@ -31,7 +33,7 @@ QString errorLine(const QString &program, const QString &message)
 
 QString withHelpHint(const QString &program, const QString &message)
 {
-    return message + QStringLiteral("; see '%1 --help'").arg(program);
+    return message + QCoreApplication::translate("cli", "; see '%1 --help'").arg(program);
 }
 
 int printError(const QString &program, const QString &message, int exitCode)

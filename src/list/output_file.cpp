@@ -1,5 +1,6 @@
 #include "list/output_file.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -12,16 +13,16 @@ Result<> checkOutputFile(const QString &path)
 {
     const QFileInfo info(path);
     if (info.isDir())
-        return failure(QStringLiteral("it is a folder"));
+        return failure(QCoreApplication::translate("files", "it is a folder"));
     if (info.exists() && !info.isFile()) {
         if (info.isWritable())
             return {};
-        return failure(QStringLiteral("it cannot be written"));
+        return failure(QCoreApplication::translate("files", "it cannot be written"));
     }
     const QDir folder = info.absoluteDir();
     if (!folder.exists())
-        return failure(
-            QStringLiteral("there is no folder %1").arg(QDir::toNativeSeparators(folder.path())));
+        return failure(QCoreApplication::translate("files", "there is no folder %1")
+                           .arg(QDir::toNativeSeparators(folder.path())));
     // The file is replaced through a new one beside it, as a probe is made.
     QTemporaryFile probe(folder.filePath(info.fileName() + QStringLiteral(".XXXXXX")));
     if (probe.open() || (info.exists() && info.isWritable()))
@@ -33,7 +34,7 @@ Result<> writeOutputFile(const QString &path, const std::function<Result<>(QIODe
 {
     const QFileInfo info(path);
     if (info.isDir())
-        return failure(QStringLiteral("it is a folder"));
+        return failure(QCoreApplication::translate("files", "it is a folder"));
     if (info.exists() && !info.isFile()) {
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly))

@@ -2,6 +2,8 @@
 
 #include "sandbox/sandbox_server.h"
 
+#include <QCoreApplication>
+
 namespace vantorix::sandbox {
 
 Result<QString> useEmbeddedSandbox(QObject *parent, config::Settings &settings,
@@ -12,7 +14,8 @@ Result<QString> useEmbeddedSandbox(QObject *parent, config::Settings &settings,
     auto *server = new SandboxServer(options, parent);
     if (!server->listen()) {
         delete server;
-        return failure(QStringLiteral("cannot start the sandbox web: cannot listen on 127.0.0.1"));
+        return failure(QCoreApplication::translate(
+            "sandbox", "cannot start the sandbox web: cannot listen on 127.0.0.1"));
     }
     settings.hosts.setAll(server->host());
     if (!settings.retries)
@@ -22,8 +25,9 @@ Result<QString> useEmbeddedSandbox(QObject *parent, config::Settings &settings,
     const QStringList overridden = config::hostFlagsGiven(given);
     if (overridden.isEmpty())
         return QString();
-    return QString(QStringLiteral("--sandbox serves every role; ignoring ") +
-                   overridden.join(QStringLiteral(", ")));
+    return QString(
+        QCoreApplication::translate("sandbox", "--sandbox serves every role; ignoring ") +
+        overridden.join(QStringLiteral(", ")));
 }
 
 } // namespace vantorix::sandbox

@@ -1,3 +1,4 @@
+#include "common/translations.h"
 #include "config/standard_output.h"
 #include "sandbox/sandbox_server.h"
 
@@ -10,6 +11,7 @@ using namespace vantorix::sandbox;
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
+    installTranslations(app);
     const QString program = QStringLiteral("vantorix-sandbox");
     const Result<SandboxCommand> command = parseSandboxArguments(app.arguments().mid(1));
     if (!command)
@@ -47,7 +49,10 @@ int main(int argc, char *argv[])
         });
     if (!server.listen(options.port))
         return config::printError(
-            program, QStringLiteral("cannot listen on 127.0.0.1:%1").arg(options.port), 1);
+            program,
+            QCoreApplication::translate("sandbox", "cannot listen on 127.0.0.1:%1")
+                .arg(options.port),
+            1);
     config::printText(program,
                       QStringLiteral("listening on http://") + server.host() + QLatin1Char('\n'));
     return app.exec();

@@ -4,6 +4,7 @@
 #include "config/settings.h"
 #include "sandbox/vocabulary.h"
 
+#include <QCoreApplication>
 #include <limits>
 
 namespace vantorix::sandbox {
@@ -59,30 +60,37 @@ const OptionTable<SandboxCommand> &table()
 {
     static const OptionTable<SandboxCommand> options = {
         number("port", "N", &SandboxOptions::port, 0, 65535,
-               u"port to listen on (0: any free port; default 0)"_s),
+               QStringLiteral(QT_TRANSLATE_NOOP(
+                   "options", "port to listen on (0: any free port; default 0)"))),
         number("seed", "N", &SandboxOptions::seed, 0, std::numeric_limits<qlonglong>::max(),
-               u"seed of the keyword graph, the hot lists and the\nfaults (1)"_s),
+               QStringLiteral(QT_TRANSLATE_NOOP(
+                   "options", "seed of the keyword graph, the hot lists and the\nfaults (1)"))),
         number("fanout", "N", &SandboxOptions::fanout, 1, kSlotWordsMinimum,
-               u"words per slot of the keyword graph, 1-30 (7)"_s),
+               QStringLiteral(
+                   QT_TRANSLATE_NOOP("options", "words per slot of the keyword graph, 1-30 (7)"))),
         number("depth", "N", &SandboxOptions::depth, 0, KeywordGraph::kMaxDepth,
-               u"most slot words in one keyword, 0-5 (3); keywords\n"
-               "per core: sum over l<=depth of C(5,l)*fanout^l,\n"
-               "nearly all found by a run from one keyword: 7/3\n"
-               "about 4,000, 12/3 about 18,800, 9/5 about 100,000"_s),
+               QStringLiteral(QT_TRANSLATE_NOOP(
+                   "options", "most slot words in one keyword, 0-5 (3); keywords\n"
+                              "per core: sum over l<=depth of C(5,l)*fanout^l,\n"
+                              "nearly all found by a run from one keyword: 7/3\n"
+                              "about 4,000, 12/3 about 18,800, 9/5 about 100,000"))),
         number("latency", "MS", &SandboxOptions::latencyMs, 0, 3600000,
-               u"answer every request after MS milliseconds (0)"_s),
+               QStringLiteral(
+                   QT_TRANSLATE_NOOP("options", "answer every request after MS milliseconds (0)"))),
         decimal("fail-rate", "P", &SandboxOptions::failRate, 1,
-                u"share of requests, 0-1, met by a fault of one of\n"
-                "the --fault-kinds, chosen by hashing the seed,\n"
-                "the path and query and how often that address\n"
-                "was asked (0)"_s),
+                QStringLiteral(QT_TRANSLATE_NOOP(
+                    "options", "share of requests, 0-1, met by a fault of one of\n"
+                               "the --fault-kinds, chosen by hashing the seed,\n"
+                               "the path and query and how often that address\n"
+                               "was asked (0)"))),
         {{u"fault-kinds"_s, u"LIST"_s,
-          u"comma-separated kinds of fault, or all:\n"
-          "500, drop (connection closed half-way), silent\n"
-          "(no answer), endless (an answer that never\n"
-          "ends), huge (a page over 10 MB), bad-gbk (bytes\n"
-          "that are no GBK), redirect-loop\n"
-          "(500,drop,silent)"_s},
+          QStringLiteral(QT_TRANSLATE_NOOP("options",
+                                           "comma-separated kinds of fault, or all:\n"
+                                           "500, drop (connection closed half-way), silent\n"
+                                           "(no answer), endless (an answer that never\n"
+                                           "ends), huge (a page over 10 MB), bad-gbk (bytes\n"
+                                           "that are no GBK), redirect-loop\n"
+                                           "(500,drop,silent)"))},
          [](SandboxCommand &command, const QString &names) -> Result<> {
              Result<QList<Fault>> kinds = parseFaultKinds(names);
              if (!kinds)
@@ -91,30 +99,38 @@ const OptionTable<SandboxCommand> &table()
              return {};
          }},
         decimal("block-rate", "P", &SandboxOptions::blockRate, 1,
-                u"live: share of search queries, 0-1, answered with\n"
-                "a block (a 302 to a captcha host, or a page titled\n"
-                "百度安全验证), chosen as the faults are (0)"_s),
+                QStringLiteral(QT_TRANSLATE_NOOP(
+                    "options", "live: share of search queries, 0-1, answered with\n"
+                               "a block (a 302 to a captcha host, or a page titled\n"
+                               "百度安全验证), chosen as the faults are (0)"))),
         decimal("rate-limit", "R", &SandboxOptions::rateLimit, 100000,
-                u"live: R search queries a second per client address\n"
-                "(as many in a burst); a client over it gets only\n"
-                "blocks for the cooldown (0: no limit)"_s),
+                QStringLiteral(QT_TRANSLATE_NOOP(
+                    "options", "live: R search queries a second per client address\n"
+                               "(as many in a burst); a client over it gets only\n"
+                               "blocks for the cooldown (0: no limit)"))),
         number("block-cooldown", "S", &SandboxOptions::blockCooldownSeconds, 0, 86400,
-               u"seconds a client over the rate limit is blocked (30)"_s),
+               QStringLiteral(QT_TRANSLATE_NOOP(
+                   "options", "seconds a client over the rate limit is blocked (30)"))),
         {{u"layout"_s, u"auto|classic|live"_s,
-          u"pages to serve: classic, or live (today's markup,\n"
-          "UTF-8 queries, a cookie, the board page and\n"
-          "hot_ranks); auto is classic (classic)"_s,
+          QStringLiteral(QT_TRANSLATE_NOOP("options",
+                                           "pages to serve: classic, or live (today's markup,\n"
+                                           "UTF-8 queries, a cookie, the board page and\n"
+                                           "hot_ranks); auto is classic (classic)")),
           u"VANTORIX_LAYOUT"_s},
          setLayout},
         {{u"log"_s, QString(),
-          u"print each request with its client address,\nUser-Agent, Accept-Language and Cookie\n"
-          "(every block is printed, with or without --log)"_s},
+          QStringLiteral(QT_TRANSLATE_NOOP("options",
+                                           "print each request with its client "
+                                           "address,\nUser-Agent, Accept-Language and Cookie\n"
+                                           "(every block is printed, with or without --log)"))},
          [](SandboxCommand &command, const QString &) {
              command.log = true;
              return Result<>();
          }},
         {{u"count"_s, u"KEYWORD"_s,
-          u"print how many keywords a breadth-first run from\nKEYWORD finds, and exit"_s},
+          QStringLiteral(QT_TRANSLATE_NOOP(
+              "options",
+              "print how many keywords a breadth-first run from\nKEYWORD finds, and exit"))},
          [](SandboxCommand &command, const QString &keyword) {
              command.countFrom = keyword;
              return Result<>();
@@ -142,7 +158,8 @@ Result<SandboxCommand> parseSandboxArguments(const QStringList &arguments)
     if (!given)
         return failure(given.error());
     if (!given->positional.isEmpty())
-        return failure(u"unexpected argument '%1'"_s.arg(given->positional.constFirst()));
+        return failure(QCoreApplication::translate("sandbox", "unexpected argument '%1'")
+                           .arg(given->positional.constFirst()));
     SandboxCommand command;
     if (const Result<> applied = config::applyGiven(table(), *given, command); !applied)
         return failure(applied.error());
@@ -153,14 +170,16 @@ Result<SandboxCommand> parseSandboxArguments(const QStringList &arguments)
 
 QString sandboxHelp()
 {
-    return u"Usage: vantorix-sandbox [OPTIONS]\n"
-           "\n"
-           "Serves on 127.0.0.1 every page Vantorix reads (result pages, hot lists, the\n"
-           "publisher's pages) from one port: the classic pages GBK-encoded, or with\n"
-           "--layout live today's pages in UTF-8. Prints\n"
-           "\"listening on http://127.0.0.1:PORT\" first, then serves until killed.\n"
-           "\n"
-           "Options:\n"_s +
+    return QCoreApplication::translate(
+               "sandbox",
+               "Usage: vantorix-sandbox [OPTIONS]\n"
+               "\n"
+               "Serves on 127.0.0.1 every page Vantorix reads (result pages, hot lists, the\n"
+               "publisher's pages) from one port: the classic pages GBK-encoded, or with\n"
+               "--layout live today's pages in UTF-8. Prints\n"
+               "\"listening on http://127.0.0.1:PORT\" first, then serves until killed.\n"
+               "\n"
+               "Options:\n") +
            config::optionHelp(config::specsOf(table()));
 }
 

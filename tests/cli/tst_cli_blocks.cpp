@@ -112,6 +112,9 @@ private Q_SLOTS:
         QTest::newRow("the only proxy dead: its failure names it")
             << 0.0 << 0.0 << u"dead"_s << u"--retries 0"_s << 1
             << u"seed page: |through proxy 1 (socks5://127.0.0.1:1)"_s;
+        QTest::newRow("every proxy resting past the time-out: exit 3, each named")
+            << 0.0 << 0.0 << u"dead"_s << u"--retries 5 --timeout 1"_s << 3
+            << u"every proxy failed|socks5://127.0.0.1:1 (Connection to proxy refused"_s;
         QTest::newRow("a dead proxy rests, the others carry the run")
             << 0.0 << 0.0 << u"socks5 dead http"_s << u"--retries 5"_s << 0
             << u"failures, rested"_s;

@@ -138,6 +138,41 @@ private Q_SLOTS:
         QCOMPARE(run(), 1);
     }
 
+    // Chinese under a Chinese locale, English under any other; LC_ALL and
+    // LANGUAGE would override LANG.
+    void language_data()
+    {
+        columns<QByteArray, QString, QString>("lang", "args", "mentions");
+        const QStringList commands{u"dedupe"_s,      u"shuffle"_s, u"contains"_s, u"excludes"_s,
+                                   u"longer-than"_s, u"export"_s,  u"group"_s,    u"mine"_s,
+                                   u"hotwords"_s,    u"help"_s};
+        for (const auto &[lang, usage] :
+             {std::pair{"zh_CN.UTF-8", u"用法："_s}, std::pair{"C.UTF-8", u"Usage: "_s}}) {
+            QTest::addRow("%s --help", lang) << QByteArray(lang) << u"--help"_s << usage;
+            for (const QString &command : commands)
+                QTest::addRow("%s help %s", lang, qPrintable(command))
+                    << QByteArray(lang) << u"help "_s + command << usage;
+        }
+        QTest::newRow("zh error") << "zh_CN.UTF-8"_ba << u"mien"_s << u"未知命令 'mien'"_s;
+        QTest::newRow("C error") << "C.UTF-8"_ba << u"mien"_s << u"unknown command 'mien'"_s;
+        const QString mine = u"--sandbox mine 减肥 --limit 5"_s;
+        QTest::newRow("zh progress") << "zh_CN.UTF-8"_ba << mine << u" 个  已查询："_s;
+        QTest::newRow("C progress") << "C.UTF-8"_ba << mine << u" keywords  queried: "_s;
+    }
+    void language()
+    {
+        QFETCH(QByteArray, lang);
+        QFETCH(QString, args);
+        qunsetenv("LC_ALL");
+        qunsetenv("LANGUAGE");
+        qputenv("LANG", lang);
+        const CliResult result = runCli(args.split(u' '));
+        qputenv("LC_ALL", "C.UTF-8");
+        QFETCH(QString, mentions);
+        QVERIFY2(QString::fromUtf8(result.out + result.err).contains(mentions),
+                 result.err.constData());
+    }
+
 private:
     QTemporaryDir m_dir;
 };

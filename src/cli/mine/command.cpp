@@ -10,6 +10,7 @@
 #include "mining/fetch_policy.h"
 #include "mining/jcf.h"
 
+#include <QCoreApplication>
 #include <limits>
 
 namespace vantorix::cli {
@@ -37,7 +38,7 @@ Result<> setMarkers(MineArgs &args, const QString &value)
 {
     const QStringList markers = value.split(QStringLiteral("--"));
     if (markers.size() < 2)
-        return failure(QStringLiteral("'%1' is not START--END").arg(value));
+        return failure(QCoreApplication::translate("mine", "'%1' is not START--END").arg(value));
     args.markers = markers;
     return {};
 }
@@ -58,65 +59,65 @@ Result<> setFormat(MineArgs &args, const QString &value)
 
 QString MineCommand::summary() const
 {
-    return QStringLiteral("mine long-tail keywords from a seed keyword");
+    return QCoreApplication::translate("mine", "mine long-tail keywords from a seed keyword");
 }
 
 QString MineCommand::details() const
 {
-    return QStringLiteral(
-        "Queries web search for SEED (default 减肥), takes the related searches of the\n"
-        "result page, and queries each new keyword in turn, generation after\n"
-        "generation, until nothing new turns up, the limit is reached or Ctrl-C is\n"
-        "pressed (the query in flight finishes, the results are printed; a second\n"
-        "Ctrl-C aborts with status 130). On Unix, SIGTERM and SIGHUP stop a run as\n"
-        "Ctrl-C does. Each accepted keyword is printed on its own line as it is\n"
-        "found; a line break inside a keyword is printed as a space (tsv and json\n"
-        "escape it, --raw keeps it). Progress goes to standard error, and so does\n"
-        "each query that failed, with its cause; the run then ends with \"N queries\n"
-        "failed\". The first failed write to standard output ends the run.\n"
-        "The seed page is cut with the markers of the publisher's marker page, or\n"
-        "with --markers; without a usable pair the built-in markers are used.\n"
-        "--concurrency N fetches up to N queries ahead; the output is the same.\n"
-        "A captcha or verification page in place of a result page is a block:\n"
-        "each is reported, the query is tried again after a back-off (--retries),\n"
-        "and a query that stays blocked harvests nothing. The run ends with a\n"
-        "summary: queries, blocks, failures, keywords, the pace and, with\n"
-        "--proxies, each proxy's counts (--quiet leaves it out).\n"
-        "\n"
-        "Sources: --source related (the default) reads each keyword's related\n"
-        "searches; suggest reads the search box's suggestions (下拉词,\n"
-        "/sugrec?prod=pc&wd=); both reads the related searches, then the\n"
-        "suggestions of each keyword. Each is one query. --expand az|questions|both\n"
-        "also queries variants of the seed and of each first-generation keyword:\n"
-        "the keyword, a space and each letter a-z, and the keyword with each of\n"
-        "怎么 如何 什么 哪里 多少 为什么 before it, then after it. A variant is\n"
-        "queried right after its keyword, with the same sources, and what it finds\n"
-        "joins its keyword's harvest (the same generation); the variant itself is\n"
-        "not a keyword unless a page lists it. In tsv and json the parent is the\n"
-        "query that found the keyword and the source is related or suggest.\n"
-        "--max-queries N ends the run before query N+1 (every source and variant\n"
-        "query counts; retries do not).\n"
-        "\n"
-        "Resuming: --state FILE records the run after every query. Run the same\n"
-        "command again and it goes on where it stopped, asking again the queries\n"
-        "that failed or stayed blocked, and ends as a run never interrupted would\n"
-        "have. With --output OUT the keywords go into OUT, and a resumed run cuts\n"
-        "OUT back to what was recorded: OUT ends as an uninterrupted run writes\n"
-        "it. On standard output a killed run may print a query's keywords again\n"
-        "when resumed, but never loses one; use --output for long runs. One run\n"
-        "at a time per FILE (FILE.lock; a lock left by a killed run is taken\n"
-        "over). A FILE saved with another seed, --source, --expand, --limit,\n"
-        "--longer-than, --contains, --max-queries, --max-failures, --layout,\n"
-        "--seen, --format, --raw, --output or --encoding, or a damaged one, is a\n"
-        "usage error; with --format xlsx|csv it is too. --seen FILE (one\n"
-        "keyword a line, in --encoding) counts those keywords as found before:\n"
-        "they are neither accepted nor queried. A stop signal ends a pace wait,\n"
-        "back-off or proxy rest at once.\n"
-        "Exit status: 0 when the run ends, 1 when the seed page could not be\n"
-        "fetched, the output could not be written, or the --state file is in use\n"
-        "or cannot be written, 2 on a usage error, 3 when the run is incomplete\n"
-        "because queries failed or stayed blocked, or every proxy kept failing\n"
-        "(the output still holds every keyword that was reached).");
+    return QCoreApplication::translate(
+        "mine", "Queries web search for SEED (default 减肥), takes the related searches of the\n"
+                "result page, and queries each new keyword in turn, generation after\n"
+                "generation, until nothing new turns up, the limit is reached or Ctrl-C is\n"
+                "pressed (the query in flight finishes, the results are printed; a second\n"
+                "Ctrl-C aborts with status 130). On Unix, SIGTERM and SIGHUP stop a run as\n"
+                "Ctrl-C does. Each accepted keyword is printed on its own line as it is\n"
+                "found; a line break inside a keyword is printed as a space (tsv and json\n"
+                "escape it, --raw keeps it). Progress goes to standard error, and so does\n"
+                "each query that failed, with its cause; the run then ends with \"N queries\n"
+                "failed\". The first failed write to standard output ends the run.\n"
+                "The seed page is cut with the markers of the publisher's marker page, or\n"
+                "with --markers; without a usable pair the built-in markers are used.\n"
+                "--concurrency N fetches up to N queries ahead; the output is the same.\n"
+                "A captcha or verification page in place of a result page is a block:\n"
+                "each is reported, the query is tried again after a back-off (--retries),\n"
+                "and a query that stays blocked harvests nothing. The run ends with a\n"
+                "summary: queries, blocks, failures, keywords, the pace and, with\n"
+                "--proxies, each proxy's counts (--quiet leaves it out).\n"
+                "\n"
+                "Sources: --source related (the default) reads each keyword's related\n"
+                "searches; suggest reads the search box's suggestions (下拉词,\n"
+                "/sugrec?prod=pc&wd=); both reads the related searches, then the\n"
+                "suggestions of each keyword. Each is one query. --expand az|questions|both\n"
+                "also queries variants of the seed and of each first-generation keyword:\n"
+                "the keyword, a space and each letter a-z, and the keyword with each of\n"
+                "怎么 如何 什么 哪里 多少 为什么 before it, then after it. A variant is\n"
+                "queried right after its keyword, with the same sources, and what it finds\n"
+                "joins its keyword's harvest (the same generation); the variant itself is\n"
+                "not a keyword unless a page lists it. In tsv and json the parent is the\n"
+                "query that found the keyword and the source is related or suggest.\n"
+                "--max-queries N ends the run before query N+1 (every source and variant\n"
+                "query counts; retries do not).\n"
+                "\n"
+                "Resuming: --state FILE records the run after every query. Run the same\n"
+                "command again and it goes on where it stopped, asking again the queries\n"
+                "that failed or stayed blocked, and ends as a run never interrupted would\n"
+                "have. With --output OUT the keywords go into OUT, and a resumed run cuts\n"
+                "OUT back to what was recorded: OUT ends as an uninterrupted run writes\n"
+                "it. On standard output a killed run may print a query's keywords again\n"
+                "when resumed, but never loses one; use --output for long runs. One run\n"
+                "at a time per FILE (FILE.lock; a lock left by a killed run is taken\n"
+                "over). A FILE saved with another seed, --source, --expand, --limit,\n"
+                "--longer-than, --contains, --max-queries, --max-failures, --layout,\n"
+                "--seen, --format, --raw, --output or --encoding, or a damaged one, is a\n"
+                "usage error; with --format xlsx|csv it is too. --seen FILE (one\n"
+                "keyword a line, in --encoding) counts those keywords as found before:\n"
+                "they are neither accepted nor queried. A stop signal ends a pace wait,\n"
+                "back-off or proxy rest at once.\n"
+                "Exit status: 0 when the run ends, 1 when the seed page could not be\n"
+                "fetched, the output could not be written, or the --state file is in use\n"
+                "or cannot be written, 2 on a usage error, 3 when the run is incomplete\n"
+                "because queries failed or stayed blocked, or every proxy kept failing\n"
+                "(the output still holds every keyword that was reached).");
 }
 
 MineArgs::MineArgs()
@@ -129,51 +130,68 @@ const config::OptionTable<MineArgs> &MineCommand::optionTable() const
 {
     using config::OptionSpec;
     static const config::OptionTable<MineArgs> table = {
-        panelNumber("limit", "stop querying once N keywords were found (default 1000)",
-                    &MineArgs::limit),
-        panelNumber("longer-than", "accept only keywords longer than N characters (default 0)",
+        panelNumber(
+            "limit",
+            QT_TRANSLATE_NOOP("options", "stop querying once N keywords were found (default 1000)"),
+            &MineArgs::limit),
+        panelNumber("longer-than",
+                    QT_TRANSLATE_NOOP("options",
+                                      "accept only keywords longer than N characters (default 0)"),
                     &MineArgs::longerThan),
         config::textOption<MineArgs>(
             {QStringLiteral("contains"), QStringLiteral("TEXT"),
-             QStringLiteral("accept only keywords containing TEXT, ignoring case")},
+             QStringLiteral(QT_TRANSLATE_NOOP(
+                 "options", "accept only keywords containing TEXT, ignoring case"))},
             &MineArgs::contains),
         {{QStringLiteral("markers"), QStringLiteral("START--END"),
-          QStringLiteral("markers of the seed page's block instead of the marker page's")},
+          QStringLiteral(QT_TRANSLATE_NOOP(
+              "options", "markers of the seed page's block instead of the marker page's"))},
          setMarkers},
         config::choiceOption<MineArgs>(
             {QStringLiteral("source"), QStringLiteral("related|suggest|both"),
-             QStringLiteral("related searches, search-box suggestions, or both (default related)")},
+             QStringLiteral(QT_TRANSLATE_NOOP(
+                 "options",
+                 "related searches, search-box suggestions, or both (default related)"))},
             &MineArgs::source, mining::parseSource, mining::sourceNames()),
         config::choiceOption<MineArgs>(
             {QStringLiteral("expand"), QStringLiteral("az|questions|both"),
-             QStringLiteral("also query a-z and question variants of the seed and generation 1")},
+             QStringLiteral(QT_TRANSLATE_NOOP(
+                 "options", "also query a-z and question variants of the seed and generation 1"))},
             &MineArgs::expansion, mining::parseExpansion, mining::expansionNames()),
         config::numberOption<MineArgs>(
             {QStringLiteral("max-queries"), QStringLiteral("N"),
-             QStringLiteral("make at most N queries (default 0: no cap)")},
+             QStringLiteral(
+                 QT_TRANSLATE_NOOP("options", "make at most N queries (default 0: no cap)"))},
             &MineArgs::maxQueries, 0, std::numeric_limits<int>::max()),
         config::textOption<MineArgs>(
             {QStringLiteral("state"), QStringLiteral("FILE"),
-             QStringLiteral("record the run in FILE after every query; resume from it (1 GB max)")},
+             QStringLiteral(QT_TRANSLATE_NOOP(
+                 "options",
+                 "record the run in FILE after every query; resume from it (1 GB max)"))},
             &MineArgs::state),
         config::textOption<MineArgs>(
             {QStringLiteral("seen"), QStringLiteral("FILE"),
-             QStringLiteral("keywords found before, one a line, not accepted again (1 GB max)")},
+             QStringLiteral(QT_TRANSLATE_NOOP(
+                 "options", "keywords found before, one a line, not accepted again (1 GB max)"))},
             &MineArgs::seen),
         {{QStringLiteral("format"), QStringLiteral("lines|tsv|json|xlsx|csv"),
-          QStringLiteral("lines: the keyword; tsv/json: keyword, generation, parent, source")},
+          QStringLiteral(QT_TRANSLATE_NOOP(
+              "options", "lines: the keyword; tsv/json: keyword, generation, parent, source"))},
          setFormat},
         config::textOption<MineArgs>(
             {QStringLiteral("output"), QStringLiteral("FILE"),
-             QStringLiteral("write the keywords into FILE (xlsx/csv: with the root group, at the "
-                            "end)")},
+             QStringLiteral(QT_TRANSLATE_NOOP(
+                 "options", "write the keywords into FILE (xlsx/csv: with the root group, at the "
+                            "end)"))},
             &MineArgs::output),
         config::numberOption<MineArgs>(
             {QStringLiteral("max-failures"), QStringLiteral("K"),
-             QStringLiteral("end the run after K failed queries in a row (default 20; 0: never)")},
+             QStringLiteral(QT_TRANSLATE_NOOP(
+                 "options", "end the run after K failed queries in a row (default 20; 0: never)"))},
             &MineArgs::maxFailures, 0, std::numeric_limits<int>::max()),
         config::switchOption<MineArgs>(
-            {QStringLiteral("quiet"), QString(), QStringLiteral("no progress on standard error")},
+            {QStringLiteral("quiet"), QString(),
+             QStringLiteral(QT_TRANSLATE_NOOP("options", "no progress on standard error"))},
             &MineArgs::quiet),
     };
     return table;

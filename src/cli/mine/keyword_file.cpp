@@ -1,5 +1,7 @@
 #include "cli/mine/keyword_file.h"
 
+#include <QCoreApplication>
+
 namespace vantorix::cli {
 
 KeywordFile::KeywordFile(const QString &path, TextEncoding encoding)
@@ -18,8 +20,9 @@ Result<std::unique_ptr<KeywordFile>> KeywordFile::open(const QString &path, qint
         return file;
     const qint64 size = out.size();
     if (keep > size)
-        return failure(QStringLiteral("--output %1 holds %2 bytes, fewer than the %3 the run "
-                                      "wrote there; it was changed since")
+        return failure(QCoreApplication::translate(
+                           "mine", "--output %1 holds %2 bytes, fewer than the %3 the run "
+                                   "wrote there; it was changed since")
                            .arg(path)
                            .arg(size)
                            .arg(keep));

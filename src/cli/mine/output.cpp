@@ -2,6 +2,7 @@
 
 #include "common/message_text.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace vantorix::cli {
@@ -16,7 +17,8 @@ QString oneLine(const QString &text)
 
 QString counted(qsizetype count, const char *one, const char *many)
 {
-    return QString::number(count) + QLatin1Char(' ') + QLatin1String(count == 1 ? one : many);
+    return QString::number(count) + QLatin1Char(' ') +
+           QCoreApplication::translate("mine", count == 1 ? one : many);
 }
 
 QString quoted(const QString &keyword)

@@ -10,7 +10,8 @@ namespace vantorix::cli {
 // that a keyword holding one still takes exactly one line.
 QString oneLine(const QString &text);
 
-// "1 keyword", "3 keywords": a count and its noun.
+// "1 keyword", "3 keywords": a count and its noun, both marked with
+// QT_TRANSLATE_NOOP("mine", ...).
 QString counted(qsizetype count, const char *one, const char *many);
 
 // A keyword as every message on standard error quotes it: on one line, cut

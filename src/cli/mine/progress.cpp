@@ -3,8 +3,8 @@
 #include "cli/mine/output.h"
 #include "cli/text_io.h"
 #include "common/message_text.h"
-#include "mining/readouts.h"
 
+#include <QCoreApplication>
 #include <cstdio>
 
 #ifdef Q_OS_WIN
@@ -47,10 +47,13 @@ void MineProgress::show(int foundCount, qint64 seconds, const QString &keyword, 
     if (!force && m_sinceShown.isValid() && m_sinceShown.elapsed() < gap)
         return;
     m_sinceShown.start();
-    const QString line = mining::countText(foundCount) + QStringLiteral("  ") +
-                         mining::elapsedText(seconds) +
-                         (pace.isEmpty() ? QString() : QStringLiteral("  ") + pace) +
-                         QStringLiteral("  正在查询：") + oneLine(clipped(keyword));
+    // The Chinese line repeats the window's read-outs.
+    const QString line =
+        QCoreApplication::translate("mine", "%1 keywords  queried: %2 s%3  querying: %4")
+            .arg(foundCount)
+            .arg(seconds)
+            .arg(pace.isEmpty() ? QString() : QStringLiteral("  ") + pace,
+                 oneLine(clipped(keyword)));
     if (!m_terminal) {
         if (line != m_last)
             m_err.write(line + QLatin1Char('\n'));

@@ -5,6 +5,7 @@
 #include "list/filters.h"
 #include "list/keyword_list.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QStringDecoder>
 
@@ -54,7 +55,8 @@ Result<QStringList> readSeenFile(const QString &path, TextEncoding encoding)
 {
     Result<QByteArray> read = readInputFile(path, kMaxSeenFileBytes);
     if (!read)
-        return failure(QStringLiteral("--seen %1: %2").arg(path, read.error()));
+        return failure(
+            QCoreApplication::translate("mine", "--seen %1: %2").arg(path, read.error()));
     QByteArray bytes = std::move(read).value();
     QString text;
     if (encoding == TextEncoding::Gbk) {
@@ -79,14 +81,16 @@ Result<std::shared_ptr<QLockFile>> lockStateFile(const QString &path)
         qint64 pid = 0;
         QString host, application;
         lock->getLockInfo(&pid, &host, &application);
-        return failure(QStringLiteral("--state %1 is in use by another run (process %2 on %3); "
-                                      "one run at a time per state file")
+        return failure(QCoreApplication::translate(
+                           "mine", "--state %1 is in use by another run (process %2 on %3); "
+                                   "one run at a time per state file")
                            .arg(path)
                            .arg(pid)
                            .arg(host));
     }
-    return failure(
-        QStringLiteral("--state %1: cannot create files in its folder (%2.lock)").arg(path, path));
+    return failure(QCoreApplication::translate(
+                       "mine", "--state %1: cannot create files in its folder (%2.lock)")
+                       .arg(path, path));
 }
 
 Result<MineResume> prepareResume(const QString &path, const mining::MiningInput &input,
@@ -106,10 +110,12 @@ Result<MineResume> prepareResume(const QString &path, const mining::MiningInput 
         mining::loadSavedRun(path, harvests, sameSettings);
     if (differs)
         return failure(
-            QStringLiteral("--state %1 holds a run with %2 %3; this run has %2 %4")
+            QCoreApplication::translate("mine",
+                                        "--state %1 holds a run with %2 %3; this run has %2 %4")
                 .arg(path, differs->name, clipped(differs->saved), clipped(differs->given)));
     if (!saved)
-        return failure(QStringLiteral("--state %1: %2").arg(path, saved.error()));
+        return failure(
+            QCoreApplication::translate("mine", "--state %1: %2").arg(path, saved.error()));
     if (!*saved)
         return resume;
     resume.from = (*saved)->checkpoint;

@@ -8,6 +8,7 @@
 #include "mining/seed_markers.h"
 #include "web/page_fetcher.h"
 
+#include <QCoreApplication>
 #include <QTimer>
 #include <optional>
 
@@ -60,11 +61,13 @@ void MineSession::begin()
             m_ctx.finish(0); // still reading the marker page: nothing mined yet
             return;
         }
-        note(QStringLiteral("stopping after the query in flight (Ctrl-C again to abort)"));
+        note(QCoreApplication::translate(
+            "mine", "stopping after the query in flight (Ctrl-C again to abort)"));
         m_run->requestStop();
     });
     if (m_options.input.seed.isEmpty())
-        warn(QStringLiteral("the seed is empty, so the first query asks for the empty keyword"));
+        warn(QCoreApplication::translate(
+            "mine", "the seed is empty, so the first query asks for the empty keyword"));
     createRun();
     const mining::RunCheckpoint *from =
         m_options.resume && m_options.resume->from ? &*m_options.resume->from : nullptr;
@@ -78,8 +81,8 @@ void MineSession::begin()
             // Mining goes on without the publisher's page: the seed is then
             // cut with the markers of every other query.
             if (!markers)
-                note(QStringLiteral("marker page: ") + markers.error() +
-                     QStringLiteral("; using the built-in markers"));
+                note(QCoreApplication::translate("mine", "marker page: ") + markers.error() +
+                     QCoreApplication::translate("mine", "; using the built-in markers"));
             else if (markers->size() < 2)
                 note(QStringLiteral(
                     "the marker page holds no v3.3 marker pair; using the built-in markers"));
@@ -97,13 +100,13 @@ void MineSession::createRun()
     connect(m_run, &mining::MiningRun::listReplaced, this, [this] { m_listIsSeenList = true; });
     connect(m_run, &mining::MiningRun::queryFailed, this, &MineSession::onQueryFailed);
     connect(&m_run->fetching(), &mining::FetchScheduler::blocked, this, &MineSession::onBlocked);
-    connect(&m_run->fetching(), &mining::FetchScheduler::resting, this,
-            [this](int route, qint64 ms) {
-                note(QStringLiteral("proxy %1 (%2) keeps failing; resting %3 s")
-                         .arg(route + 1)
-                         .arg(m_run->fetching().routes().value(route).name)
-                         .arg(ms / 1000));
-            });
+    connect(
+        &m_run->fetching(), &mining::FetchScheduler::resting, this, [this](int route, qint64 ms) {
+            note(QCoreApplication::translate("mine", "proxy %1 (%2) keeps failing; resting %3 s")
+                     .arg(route + 1)
+                     .arg(m_run->fetching().routes().value(route).name)
+                     .arg(ms / 1000));
+        });
     connect(m_run, &mining::MiningRun::pageMalformed, this, &MineSession::onPageMalformed);
     connect(m_run, &mining::MiningRun::suggestionsUnusable, this,
             &MineSession::onSuggestionsUnusable);
@@ -120,8 +123,9 @@ void MineSession::startRun(const QStringList &seedMarkers)
 {
     if (!m_run->needsSeedMarkers()) {
         if (m_options.markersGiven)
-            warn(QStringLiteral("the %1 layout cuts the seed page as every other; --markers is "
-                                "not used")
+            warn(QCoreApplication::translate(
+                     "mine", "the %1 layout cuts the seed page as every other; --markers is "
+                             "not used")
                      .arg(m_ctx.layout->name()));
     } else if (const std::optional<QString> warning = seedMarkersWarning(seedMarkers)) {
         warn(*warning);
@@ -138,12 +142,14 @@ void MineSession::startRun(const QStringList &seedMarkers)
         m_run->start(m_options.input);
     } else {
         const mining::RunCheckpoint &from = *m_options.resume->from;
-        note(QStringLiteral("resuming after query %1, %2 found so far")
+        note(QCoreApplication::translate("mine", "resuming after query %1, %2 found so far")
                  .arg(from.queriesMade)
-                 .arg(counted(from.foundCount, "keyword", "keywords")));
+                 .arg(counted(from.foundCount, QT_TRANSLATE_NOOP("mine", "keyword"),
+                              QT_TRANSLATE_NOOP("mine", "keywords"))));
         if (const Result<> resumed = m_run->resume(m_options.input, from); !resumed)
-            return m_ctx.finish(m_ctx.usageError(
-                QStringLiteral("--state %1: %2").arg(m_options.resume->path, resumed.error())));
+            return m_ctx.finish(
+                m_ctx.usageError(QCoreApplication::translate("mine", "--state %1: %2")
+                                     .arg(m_options.resume->path, resumed.error())));
     }
     // Saved at once, so that a run killed before its first answer is still
     // known by its settings, and a resumed one starts from a whole file.
@@ -225,7 +231,8 @@ void MineSession::onQueryFailed(const QString &keyword, int, const QString &erro
 {
     // The seed page's failure is the run's outcome, told at the end.
     if (m_run->queriesMade() > 0)
-        report(QStringLiteral("query %1 failed: %2").arg(quoted(keyword), error));
+        report(
+            QCoreApplication::translate("mine", "query %1 failed: %2").arg(quoted(keyword), error));
 }
 
 void MineSession::onBlocked(const QString &keyword, const QString &how, int route, qint64 retryInMs)
@@ -238,8 +245,9 @@ void MineSession::onBlocked(const QString &keyword, const QString &how, int rout
 void MineSession::onPageMalformed(const QString &keyword)
 {
     if (m_malformedPages++ == 0)
-        warn(QStringLiteral("the page of %1 holds bytes that are invalid in its charset; they "
-                            "were read as stand-in characters")
+        warn(QCoreApplication::translate(
+                 "mine", "the page of %1 holds bytes that are invalid in its charset; they "
+                         "were read as stand-in characters")
                  .arg(quoted(keyword)));
 }
 
@@ -265,7 +273,7 @@ void MineSession::note(const QString &text)
 
 void MineSession::warn(const QString &text)
 {
-    report(QStringLiteral("warning: ") + text);
+    report(QCoreApplication::translate("mine", "warning: ") + text);
 }
 
 void MineSession::report(const QString &message)
@@ -295,24 +303,27 @@ void MineSession::onFinished()
 int MineSession::reportOutcome()
 {
     if (m_malformedPages > 1)
-        warn(QStringLiteral("%1 result pages held invalid bytes").arg(m_malformedPages));
+        warn(QCoreApplication::translate("mine", "%1 result pages held invalid bytes")
+                 .arg(m_malformedPages));
     // Pages that arrived and held nothing the layout knows: the first sign
     // that the engine has changed its page layout.
     if (const int pages = m_run->pagesWithoutBlock(); pages > 0)
-        warn(QStringLiteral("no related-searches block found on ") +
-             counted(pages, "page", "pages"));
+        warn(QCoreApplication::translate("mine", "no related-searches block found on ") +
+             counted(pages, QT_TRANSLATE_NOOP("mine", "page"), QT_TRANSLATE_NOOP("mine", "pages")));
     // One warning a run, however many: the sign of a changed answer format.
     if (m_unusableSuggestions > 0)
-        warn(QStringLiteral("%1 could not be read (empty, not JSON or cut off), the first for %2")
-                 .arg(counted(m_unusableSuggestions, "suggestion answer", "suggestion answers"),
+        warn(QCoreApplication::translate(
+                 "mine", "%1 could not be read (empty, not JSON or cut off), the first for %2")
+                 .arg(counted(m_unusableSuggestions, QT_TRANSLATE_NOOP("mine", "suggestion answer"),
+                              QT_TRANSLATE_NOOP("mine", "suggestion answers")),
                       quoted(m_firstUnusable)));
     if (m_file && m_outputFailed)
-        return m_ctx.fail(QStringLiteral("cannot write to %1: %2")
+        return m_ctx.fail(QCoreApplication::translate("mine", "cannot write to %1: %2")
                               .arg(m_options.outputPath, m_file->errorString()));
     if (!m_ctx.out().flush() || m_outputFailed)
-        return m_ctx.fail(QStringLiteral("cannot write to standard output"));
+        return m_ctx.fail(QCoreApplication::translate("mine", "cannot write to standard output"));
     if (!m_stateError.isEmpty())
-        return m_ctx.fail(QStringLiteral("cannot save the run in %1: %2")
+        return m_ctx.fail(QCoreApplication::translate("mine", "cannot save the run in %1: %2")
                               .arg(m_options.resume->path, m_stateError));
     const QString &firstError = m_run->firstError();
     const int failed = m_run->failedQueries();
@@ -330,15 +341,17 @@ int MineSession::reportOutcome()
         QStringList proxies;
         for (const mining::RouteStats &route : m_run->fetching().routes())
             proxies << QStringLiteral("%1 (%2)").arg(route.name, route.lastError);
-        report(QStringLiteral("every proxy failed, each resting longer than the time-out: ") +
+        report(QCoreApplication::translate(
+                   "mine", "every proxy failed, each resting longer than the time-out: ") +
                proxies.join(QStringLiteral(", ")));
         return 3;
     }
     if (!firstError.isEmpty() && !m_run->firstBlocked())
-        return m_ctx.fail(QStringLiteral("seed page: ") + firstError);
+        return m_ctx.fail(QCoreApplication::translate("mine", "seed page: ") + firstError);
     if (m_run->firstBlocked()) {
-        report(QStringLiteral("the seed query stayed blocked (%1); try again later, more "
-                              "slowly or through --proxies")
+        report(QCoreApplication::translate(
+                   "mine", "the seed query stayed blocked (%1); try again later, more "
+                           "slowly or through --proxies")
                    .arg(firstError));
         return 3;
     }
@@ -348,12 +361,17 @@ int MineSession::reportOutcome()
     const int maxInARow = m_options.policy.maxFailuresInARow;
     if (maxInARow > 0 && m_run->failuresInARow() >= maxInARow &&
         m_run->runState() == mining::MiningRun::StopRequested)
-        report(QStringLiteral("stopped: too many failed queries in a row (--max-failures %1)")
+        report(QCoreApplication::translate(
+                   "mine", "stopped: too many failed queries in a row (--max-failures %1)")
                    .arg(maxInARow));
     if (stayedBlocked > 0)
-        report(counted(stayedBlocked, "query", "queries") + QStringLiteral(" stayed blocked"));
+        report(counted(stayedBlocked, QT_TRANSLATE_NOOP("mine", "query"),
+                       QT_TRANSLATE_NOOP("mine", "queries")) +
+               QCoreApplication::translate("mine", " stayed blocked"));
     if (failed > 0)
-        report(counted(failed, "query", "queries") + QStringLiteral(" failed"));
+        report(counted(failed, QT_TRANSLATE_NOOP("mine", "query"),
+                       QT_TRANSLATE_NOOP("mine", "queries")) +
+               QCoreApplication::translate("mine", " failed"));
     return 3; // incomplete: queries failed or stayed blocked
 }
 

@@ -3,6 +3,8 @@
 #include "list/output_file.h"
 #include "list/root_groups.h"
 
+#include <QCoreApplication>
+
 namespace vantorix::cli {
 
 MineSheet::MineSheet(spreadsheet::SheetFormat format, QString path)
@@ -16,7 +18,7 @@ Result<std::optional<MineSheet>> MineSheet::fromArgs(std::optional<spreadsheet::
     if (!format)
         return std::optional<MineSheet>(); // the keywords' own output
     if (path.isEmpty())
-        return failure(QStringLiteral("--format %1 needs --output FILE")
+        return failure(QCoreApplication::translate("mine", "--format %1 needs --output FILE")
                            .arg(*format == spreadsheet::SheetFormat::Xlsx ? QStringLiteral("xlsx")
                                                                           : QStringLiteral("csv")));
     return std::optional<MineSheet>(MineSheet(*format, path));
@@ -25,7 +27,8 @@ Result<std::optional<MineSheet>> MineSheet::fromArgs(std::optional<spreadsheet::
 Result<> MineSheet::checkOutput() const
 {
     if (const Result<> writable = list::checkOutputFile(m_path); !writable)
-        return failure(QStringLiteral("cannot write %1: %2").arg(m_path, writable.error()));
+        return failure(QCoreApplication::translate("mine", "cannot write %1: %2")
+                           .arg(m_path, writable.error()));
     return {};
 }
 
@@ -70,7 +73,8 @@ Result<spreadsheet::SheetWritten> MineSheet::write(const spreadsheet::StopCheck 
     Result<spreadsheet::SheetWritten> written =
         spreadsheet::writeSheet(m_path, sheet, m_format, stopped);
     if (!written)
-        return failure(QStringLiteral("cannot write %1: %2").arg(m_path, written.error()));
+        return failure(QCoreApplication::translate("mine", "cannot write %1: %2")
+                           .arg(m_path, written.error()));
     return written;
 }
 
