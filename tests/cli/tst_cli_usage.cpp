@@ -103,8 +103,6 @@ private Q_SLOTS:
         QTest::newRow("--help") << cli << u"--help"_s << QByteArray("Usage: vantorix-cli [");
         QTest::newRow("help COMMAND")
             << cli << u"help longer-than"_s << QByteArray("Usage: vantorix-cli longer-than N");
-        QTest::newRow("help help")
-            << cli << u"help help"_s << QByteArray("Usage: vantorix-cli help [COMMAND]\n");
         QTest::newRow("--help wins over a bad argument")
             << cli << u"--help longer-than abc"_s << QByteArray("Usage: vantorix-cli longer-than");
         QTest::newRow("version") << cli << u"dedupe --version"_s
