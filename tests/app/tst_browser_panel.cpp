@@ -10,20 +10,14 @@
 
 using namespace Qt::StringLiterals;
 
-// Opens nothing: records what would have gone to the system's browser.
-class SystemBrowser : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> opened;
-public Q_SLOTS:
-    void open(const QUrl &url) { opened.append(url); }
-};
-
 // The browser panel with the real engine, on pages served from 127.0.0.1.
 class BrowserPanelTest : public QObject
 {
     Q_OBJECT
+public Q_SLOTS:
+    // The system's browser: records what it is given, opens nothing.
+    void open(const QUrl &url) { opened.append(url); }
+
 private:
     WindowFixture f;
     vantorix::sandbox::HttpListener web{[this](const vantorix::sandbox::HttpRequest &request,
@@ -36,7 +30,7 @@ private:
     QString host;
     QHash<QString, QString> pages; // by path
     QStringList requested;         // paths and queries, in arrival order
-    SystemBrowser browser;
+    QList<QUrl> opened;
     std::unique_ptr<SearchSite> search;
 
     QString url(const QString &pathAndQuery) const { return u"http://"_s + host + pathAndQuery; }
@@ -85,7 +79,7 @@ private Q_SLOTS:
     {
         host = loopbackHost(web.listen());
         for (const QString &scheme : {u"http"_s, u"https"_s, u"javascript"_s, u"file"_s})
-            QDesktopServices::setUrlHandler(scheme, &browser, "open");
+            QDesktopServices::setUrlHandler(scheme, this, "open");
         pages.insert(
             u"/banben.htm"_s,
             u"<body><!-- [[v3.2--<td>--</td>]] [[V3.3--<P>--</P>]] -->"
@@ -95,7 +89,7 @@ private Q_SLOTS:
         pages.insert(u"/frames"_s, u"<body><!--[[v3.3--<P>--</P>]]--><iframe src=\"/second\">"
                                    "</iframe><iframe src=\"/second\"></iframe>"_s);
     }
-    void init() { browser.opened.clear(); }
+    void init() { opened.clear(); }
     void cleanup() { f.window.reset(); }
 
     void silentInEveryFrame()
@@ -114,12 +108,12 @@ private Q_SLOTS:
             QCOMPARE(report, u"report?null,null,null,null"_s);
         QVERIFY(!requested.join(u' ').contains(u"popup"_s));
         QVERIFY(f.othersShown().isEmpty());
-        QVERIFY(browser.opened.isEmpty());
+        QVERIFY(opened.isEmpty());
     }
 
     void newWindowOpensTheFocusedHttpLink_data()
     {
-        columns<QString, bool, QString>("body", "asksForAWindow", "opened");
+        columns<QString, bool, QString>("body", "asksForAWindow", "outside");
         const QString ready = u"<body onload=\"document.title='ready'\">"_s;
         const QString exact = u"http://127.0.0.1:9/next?a=1&b=%E5%87%8F#top"_s;
         QTest::newRow("http") << ready + link(exact) << true << exact;
@@ -142,7 +136,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, body);
         QFETCH(bool, asksForAWindow);
-        QFETCH(QString, opened);
+        QFETCH(QString, outside);
         if (!f.window)
             QVERIFY(f.open());
         QVERIFY(show(body));
@@ -153,7 +147,7 @@ private Q_SLOTS:
         QVERIFY(!asksForAWindow || requests.size() > 0 || requests.wait(60000));
         // The panel reads the focused link before this script's turn comes.
         eval(u"0"_s);
-        QCOMPARE(browser.opened, opened.isEmpty() ? QList<QUrl>() : QList{QUrl(opened)});
+        QCOMPARE(opened, outside.isEmpty() ? QList<QUrl>() : QList{QUrl(outside)});
         QVERIFY(f.othersShown().isEmpty());
     }
 
@@ -162,8 +156,7 @@ private Q_SLOTS:
         // Whether or not the panel has loaded anything.
         QVERIFY(f.open());
         QTest::mouseClick(f.c().Command1, Qt::LeftButton);
-        QCOMPARE(browser.opened,
-                 QList{QUrl(u"http://"_s + f.settings.hosts.publisher + u"/?bb=v3.3"_s)});
+        QCOMPARE(opened, QList{QUrl(u"http://"_s + f.settings.hosts.publisher + u"/?bb=v3.3"_s)});
     }
 
     void seedMarkersFromThePage_data()

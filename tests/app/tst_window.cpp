@@ -5,24 +5,28 @@
 #include "app/twips.h"
 #include "app/window_placement.h"
 #include "data_table.h"
+#include "sheet_reader.h"
 #include "window_fixture.h"
 
 #include <QCheckBox>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QStyleOptionButton>
+#include <QTemporaryDir>
 #include <QTimeZone>
-#include <QTimer>
 #include <QWindow>
 
 using namespace vantorix::app;
 using namespace Qt::StringLiterals;
 
-// The window as it starts: captions, focus order, size, clock.
+// The window as it starts: captions, focus order, size, clock; the list box's
+// right-click menu: spreadsheet export and grouping by root.
 class WindowTest : public QObject
 {
     Q_OBJECT
 private:
     WindowFixture f;
+    QTemporaryDir dir;
     int px(int twips) const { return f.window->toPixels(twips); }
     static int tabIndexOf(const QString &name)
     {
@@ -157,6 +161,40 @@ private Q_SLOTS:
         const QRect screen(0, 0, 1920, 1080);
         QCOMPARE(centredTopLeft({755, 536}, screen, {0, 0, 1920, 1040}), QPoint(582, 272));
         QCOMPARE(centredTopLeft({755, 1200}, screen, {0, 30, 1920, 1050}), QPoint(582, 30));
+    }
+
+    void groupByRootIsOneUndoableEdit()
+    {
+        const QString list = u"手机价格\r\n减肥茶\r\n减肥药\r\n\r\n减肥方法"_s;
+        const QString grouped = u"减肥茶\r\n减肥药\r\n减肥方法\r\n手机价格\r\n"_s;
+        f.list()->pasteBack(list);
+        f.contextMenu(f.list()->viewport(), u"按词根分组"_s);
+        QCOMPARE(f.list()->text(), grouped);
+        QCOMPARE(WindowFixture::clipboardText(), grouped);
+        f.list()->undo();
+        QCOMPARE(f.list()->text(), list);
+    }
+
+    void exportToExcel()
+    {
+        const QString list = u"减肥茶\r\n\r\nline\nbreak\r\n=1+1\r\n"_s;
+        f.list()->pasteBack(list);
+        f.contextMenu(f.list()->viewport(), u"导出为 Excel…"_s);
+        // The same save dialog as the text export: window-modal, no loop of its own.
+        QFileDialog *dialog = nullptr;
+        QTRY_VERIFY((dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())));
+        QCOMPARE(dialog->windowModality(), Qt::WindowModal);
+        const QString path = dir.filePath(u"list"_s); // the dialog adds the suffix
+        dialog->selectFile(path);
+        static_cast<QDialog *>(dialog)->accept(); // QFileDialog hides its override
+
+        const SheetReadBack back = readSheetBack(u"xlsx"_s, path + u".xlsx"_s);
+        QVERIFY2(back.error.isEmpty(), qPrintable(back.error));
+        QStringList cells;
+        for (const QStringList &row : back.rows.mid(1))
+            cells.append(row.value(0));
+        QCOMPARE(cells, (QStringList{u"减肥茶"_s, u"line\nbreak"_s, u"=1+1"_s}));
+        QCOMPARE(f.list()->text(), list);
     }
 };
 

@@ -9,7 +9,6 @@
 #include "sandbox/http_listener.h"
 #include "sandbox/sandbox_options.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 

@@ -32,12 +32,20 @@ private Q_SLOTS:
         row("dedupe --raw keeps the leading CRLF", "dedupe|--raw", "b\r\na\r\nb\r\n",
             "\r\nb\r\na\r\n");
         row("option before the command", "--raw|contains|A", "a\r\nb\r\n", "a\r\n");
-        row("excludes --raw grows an empty line", "excludes|x|--raw", "a\r\n\r\nb\r\n",
-            "a\r\n\r\nb\r\n\r\n");
         row("-- before an option-like TEXT", "contains|--|--raw", "x--raw\ny\n", "x--raw\n");
         row("longer-than: spaces around N, rounded down", "longer-than| 2.9 ", "abc\nab\n减肥药\n",
             "abc\n减肥药\n");
         row("export comma is one line", "export|comma", "a\nb\n", "a,b,\n");
+        const QByteArray list = "减肥方法\n手机价格\n\n减肥食谱\n减肥运动\n";
+        row("group", "group", list, "减肥\n减肥方法\n减肥食谱\n减肥运动\n\n其他\n手机价格\n");
+        row("group --format tsv escapes tab and backslash", "group|--format|tsv|--min-size|2",
+            "价格\\a\n价格\tb\n", "价格\t价格\\\\a\n价格\t价格\\tb\n");
+        row("group --format json, an object a group", "group|--format|json", list,
+            "{\"group\":\"减肥\",\"keywords\":[\"减肥方法\",\"减肥食谱\",\"减肥运动\"]}\n"
+            "{\"group\":\"其他\",\"keywords\":[\"手机价格\"]}\n");
+        row("group --raw: the list reordered, as the window does it", "group|--raw",
+            "手机价格\r\n减肥茶\r\n减肥药\r\n\r\n减肥方法",
+            "减肥茶\r\n减肥药\r\n减肥方法\r\n手机价格\r\n");
         row("--encoding=UTF-8 drops a byte order mark", "--encoding=UTF-8|dedupe",
             "\xEF\xBB\xBF减\n减\n", "减\n");
         row("--encoding gbk in and out", "--encoding|gbk|contains|seo",

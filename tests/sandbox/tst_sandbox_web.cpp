@@ -7,6 +7,7 @@
 #include "mining/seed_markers.h"
 #include "sandbox/fault_plan.h"
 #include "sandbox/http_listener.h"
+#include "sandbox/sandbox_options.h"
 #include "sandbox/sandbox_server.h"
 #include "web/charset.h"
 #include "web/urls.h"
@@ -18,9 +19,6 @@ using namespace vantorix::sandbox;
 using namespace Qt::StringLiterals;
 
 namespace {
-
-constexpr quint64 kSeed = 5;
-constexpr double kRate = 0.5;
 
 // What the client sees of each fault.
 Fault observed(const HttpResult &result)
@@ -43,17 +41,6 @@ Fault observed(const HttpResult &result)
                                                                       : Fault::None;
 }
 
-// Asks for the path expecting `planned`: a request that is never answered is
-// given up after a short while, every other one has all the time it needs.
-Fault fetchExpecting(const SandboxServer &server, const QByteArray &path, Fault planned)
-{
-    QNetworkAccessManager manager;
-    manager.setRedirectPolicy(QNetworkRequest::ManualRedirectPolicy);
-    const bool hangs = planned == Fault::NoAnswer || planned == Fault::EndlessBody;
-    const int waitMs = hangs ? 500 : 30000;
-    return observed(httpGet(manager, web::pageUrl(server.host(), path), waitMs));
-}
-
 // Answers "/MS" MS milliseconds later with its path.
 void answerLate(const HttpRequest &request, HttpResponder &&out)
 {
@@ -74,7 +61,8 @@ QByteArray wire(int status, const QByteArray &body, bool last = false)
 } // namespace
 
 // The sandbox web: its keyword graph, and over HTTP its pages as the program
-// reads them (cut with the program's own markers), its latency and its faults.
+// reads them (cut with the program's own markers), its latency, its faults and
+// the options that set them.
 class TestSandboxWeb : public QObject
 {
     Q_OBJECT
@@ -91,7 +79,6 @@ private Q_SLOTS:
         columns<QString, bool>("keyword", "live");
         for (const bool live : {false, true}) {
             const char *layout = live ? "live" : "classic";
-            QTest::addRow("%s: default seed", layout) << u"减肥"_s << live;
             QTest::addRow("%s: long tail with Latin", layout) << u"女生减肥Keep课程"_s << live;
             QTest::addRow("%s: ampersand hash percent plus", layout)
                 << u"a&b #c 100% 16+8 /x?y"_s << live;
@@ -193,26 +180,21 @@ private Q_SLOTS:
         QCOMPARE(received, answers);
     }
 
-    // All requests wait on the server at the same time.
-    void latencyAnswersConcurrently()
+    // All requests wait on the server at the same time; then a client goes,
+    // and the server itself, while an answer waits.
+    void answersThatWait()
     {
-        SandboxServer slow(SandboxOptions{.latencyMs = 2000});
-        QVERIFY(slow.listen());
+        auto slow = std::make_unique<SandboxServer>(SandboxOptions{.latencyMs = 2000});
+        QVERIFY(slow->listen());
         QList<QNetworkReply *> replies;
         for (int i = 0; i < 4; ++i)
             replies.append(m_manager.get(
-                QNetworkRequest(web::searchUrl(slow.host(), u"减肥"_s + QString::number(i)))));
-        QTRY_COMPARE_WITH_TIMEOUT(slow.answersWaiting(), 4, 20000);
+                QNetworkRequest(web::searchUrl(slow->host(), u"减肥"_s + QString::number(i)))));
+        QTRY_COMPARE_WITH_TIMEOUT(slow->answersWaiting(), 4, 20000);
         for (QNetworkReply *reply : replies)
             QCOMPARE(readReply(reply).status, 200);
-        QCOMPARE(slow.answersWaiting(), 0);
-    }
+        QCOMPARE(slow->answersWaiting(), 0);
 
-    // A client gone, then the server itself, while an answer waits.
-    void peerGoneWhileAnswersWait()
-    {
-        auto slow = std::make_unique<SandboxServer>(SandboxOptions{.latencyMs = 1000});
-        QVERIFY(slow->listen());
         const QNetworkRequest request(web::searchUrl(slow->host(), u"瘦"_s));
         QNetworkReply *gone = m_manager.get(request);
         QTRY_COMPARE(slow->answersWaiting(), 1);
@@ -232,16 +214,30 @@ private Q_SLOTS:
     {
         const QList<Fault> all = *parseFaultKinds(u"all"_s);
         SandboxServer server(
-            SandboxOptions{.seed = kSeed, .latencyMs = 50, .failRate = kRate, .faultKinds = all});
+            SandboxOptions{.seed = 5, .latencyMs = 50, .failRate = 0.5, .faultKinds = all});
         QVERIFY(server.listen());
-        const FaultPlan plan(kSeed, kRate, all);
+        const FaultPlan plan(5, 0.5, all);
         QSet<Fault> met;
         for (int attempt = 1; attempt < 200 && met.size() <= all.size(); ++attempt) {
             const Fault planned = plan.faultFor("/buzz/top10.html", attempt);
-            QCOMPARE(fetchExpecting(server, "/buzz/top10.html", planned), planned);
+            QNetworkAccessManager manager;
+            manager.setRedirectPolicy(QNetworkRequest::ManualRedirectPolicy);
+            // A request never answered is given up after a short while, any other has all
+            // the time it needs.
+            const bool hangs = planned == Fault::NoAnswer || planned == Fault::EndlessBody;
+            const QUrl url = web::pageUrl(server.host(), "/buzz/top10.html");
+            QCOMPARE(observed(httpGet(manager, url, hangs ? 500 : 30000)), planned);
             met.insert(planned);
         }
         QCOMPARE(met.size(), all.size() + 1); // None too
+    }
+
+    void optionsRefused()
+    {
+        for (const char *bad :
+             {"--ports=1", "--port=70000", "--fanout=0", "--depth=6", "--fail-rate=1.5",
+              "--fail-rate=nan", "stray", "--=1", "--fault-kinds=500,", "--fault-kinds=slow"})
+            QVERIFY2(!parseSandboxArguments({QString::fromLatin1(bad)}), bad);
     }
 
 private:

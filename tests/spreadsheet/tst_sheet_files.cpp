@@ -17,11 +17,6 @@ class TestSheetFiles : public QObject
 private:
     QTemporaryDir dir;
 
-    static QList<QStringView> views(const QStringList &texts)
-    {
-        return {texts.begin(), texts.end()};
-    }
-
     // Keywords a naive writer would break: separators, quotes, line breaks,
     // formula starters, spaces at either end, characters beyond the BMP,
     // control characters and text that reads like their XLSX escapes.
@@ -60,7 +55,7 @@ private Q_SLOTS:
         QFETCH(QStringList, keywords);
         QFETCH(QStringList, cut);
         const QString path = dir.filePath(u"keywords."_s + format);
-        const QList<QStringView> list = views(keywords);
+        const QList<QStringView> list(keywords.cbegin(), keywords.cend());
         const auto written = writeSheet(path, keywordSheet(list), *parseSheetFormat(format));
         QVERIFY2(written.ok(), qPrintable(written.error()));
         qsizetype cutCells = 0;

@@ -17,7 +17,6 @@ if re.match(r"[A-Za-z]:[/\\]", path):  # named by a Windows test under Wine
 out = {}
 if kind == "xlsx":
     import openpyxl
-    from openpyxl.utils import get_column_letter
 
     sheet = openpyxl.load_workbook(path).active
     def shown(value):
@@ -27,8 +26,6 @@ if kind == "xlsx":
     out["freeze"] = sheet.freeze_panes
     out["filter"] = sheet.auto_filter.ref
     out["boldTitles"] = all(cell.font.b for cell in sheet[1])
-    out["widths"] = [sheet.column_dimensions[get_column_letter(i + 1)].width
-                     for i in range(sheet.max_column)]
 else:
     with open(path, "rb") as f:
         out["bom"] = f.read(3) == b"\xef\xbb\xbf"

@@ -18,21 +18,15 @@ SearchSite::SearchSite(const QString &graph)
     for (const QString &node : graph.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
         const qsizetype colon = node.indexOf(QLatin1Char(':'));
         const QString links = node.mid(colon + 1);
-        setRelated(node.left(colon),
-                   links.isEmpty() ? QStringList{} : links.split(QLatin1Char(',')));
+        m_related.insert(node.left(colon),
+                         links.isEmpty() ? QStringList{} : links.split(QLatin1Char(',')));
     }
     m_port = m_server.listen();
-    m_clock.start();
 }
 
 QString SearchSite::host() const
 {
     return loopbackHost(m_port);
-}
-
-void SearchSite::setRelated(const QString &keyword, const QStringList &links)
-{
-    m_related.insert(keyword, links);
 }
 
 void SearchSite::failKeyword(const QString &keyword, int times)
@@ -44,17 +38,6 @@ void SearchSite::setMarkerPage(const QByteArray &body, int status)
 {
     m_markerPage = body;
     m_markerStatus = status;
-}
-
-QByteArray SearchSite::resultPage(const QStringList &links)
-{
-    // A furniture link outside the block shows that only the block is read.
-    QString page = QStringLiteral("<html><body><p><a href=\"/x?y&f=1\">Furniture</a></p>"
-                                  "<div id=rs><table><tr><th>相关搜索</th></tr><tr>");
-    for (const QString &link : links)
-        page += QStringLiteral("<td><a href=\"/s?wd=%1&f=1\">%1</a></td>").arg(link);
-    page += QStringLiteral("</tr></table></div><p>footer</p></body></html>");
-    return gbk(page);
 }
 
 void SearchSite::setDelay(const QString &keyword, int ms)
@@ -87,7 +70,6 @@ void SearchSite::serve(const Request &request, vantorix::sandbox::HttpResponder 
 bool SearchSite::record(const QString &keyword, int &status)
 {
     m_queries.append(keyword);
-    m_times.append(m_clock.elapsed());
     if (int &left = m_failures[keyword]; left > 0) {
         --left;
         status = 500;
@@ -120,5 +102,11 @@ QByteArray SearchSite::answer(const Request &request, int &status, QString &keyw
     keyword = fromGbk(QByteArray::fromPercentEncoding(wd));
     if (!record(keyword, status))
         return "server error";
-    return resultPage(m_related.value(keyword)) + (m_spoilt.contains(keyword) ? "\x80" : "");
+    // A furniture link outside the block shows that only the block is read.
+    QString page = QStringLiteral("<html><body><p><a href=\"/x?y&f=1\">Furniture</a></p>"
+                                  "<div id=rs><table><tr><th>相关搜索</th></tr><tr>");
+    for (const QString &link : m_related.value(keyword))
+        page += QStringLiteral("<td><a href=\"/s?wd=%1&f=1\">%1</a></td>").arg(link);
+    page += QStringLiteral("</tr></table></div><p>footer</p></body></html>");
+    return gbk(page) + (m_spoilt.contains(keyword) ? "\x80" : "");
 }

@@ -2,7 +2,6 @@
 
 #include "sandbox/http_listener.h"
 
-#include <QElapsedTimer>
 #include <QHash>
 #include <QSet>
 #include <QStringList>
@@ -20,7 +19,6 @@ public:
     explicit SearchSite(const QString &graph = {});
 
     QString host() const;
-    void setRelated(const QString &keyword, const QStringList &links);
     // The next `times` queries of the keyword answer 500.
     void failKeyword(const QString &keyword, int times = 1000000);
     // The keyword's page ends in a byte that is not GBK; "?keyword": its
@@ -33,10 +31,6 @@ public:
 
     // The keywords asked for, in arrival order.
     const QStringList &queries() const { return m_queries; }
-    // Milliseconds since the site started, one per query, in arrival order.
-    const QList<qint64> &queryTimes() const { return m_times; }
-
-    static QByteArray resultPage(const QStringList &links);
 
 private:
     using Request = vantorix::sandbox::HttpRequest;
@@ -55,6 +49,4 @@ private:
     QByteArray m_markerPage;
     int m_markerStatus = 200;
     QStringList m_queries;
-    QList<qint64> m_times;
-    QElapsedTimer m_clock;
 };

@@ -6,7 +6,7 @@
 #include <QStringList>
 
 // A spreadsheet file as another program reads it (see read_sheet.py): the
-// rows of cells, and for XLSX "freeze", "filter", "boldTitles" and "widths".
+// rows of cells, and for XLSX "freeze", "filter" and "boldTitles".
 struct SheetReadBack
 {
     QList<QStringList> rows;

@@ -132,7 +132,6 @@ private Q_SLOTS:
         QTest::newRow("a new file") << u"1.txt"_s << QByteArray() << QString();
         QTest::newRow("a longer file replaced")
             << u"1.txt"_s << "a long first list\r\n"_ba << QString();
-        QTest::newRow("no such folder") << u"none/1.txt"_s << QByteArray() << u"no folder"_s;
         QTest::newRow("a folder") << u"."_s << QByteArray() << u"it is a folder"_s;
     }
     void dumpFile()
