@@ -34,14 +34,18 @@ public:
         }
     }
 
-    // The root keyword `index` joins, or -1.
-    qint32 rootOf(qsizetype index, int minSize) const
+    // The root keyword `index` joins, or -1: among its words held by at least
+    // `minSize` and at most `maxCount` keywords, and not `dropped`.
+    qint32 rootOf(qsizetype index, int minSize, qsizetype maxCount,
+                  const std::vector<bool> &dropped) const
     {
         const auto [begin, end] = m_runs[size_t(m_keywordWords[size_t(index)])];
         qint32 best = -1;
         for (qint32 k = begin; k < end; ++k) {
             const qint32 id = m_wordIds[size_t(k)];
-            if (m_counts[size_t(id)] >= minSize && (best < 0 || beats(id, best)))
+            const qint32 held = m_counts[size_t(id)];
+            if (held >= minSize && held <= maxCount && !dropped[size_t(id)] &&
+                (best < 0 || beats(id, best)))
                 best = id;
         }
         return best;
@@ -105,12 +109,28 @@ Result<QList<RootGroup>> groupByRoot(const QList<QStringView> &keywords, int min
     WordTable table(std::move(breaker).value());
     table.count(keywords);
 
+    // A word in more than half of the keywords (the seed of a mined list)
+    // tells them nothing apart: it is no root.
+    const qsizetype maxCount = keywords.size() / 2;
     std::vector<qint32> rootOf(size_t(keywords.size()));
-    std::vector<qsizetype> sizes(size_t(table.wordCount()) + 1); // the last one: no root
-    for (qsizetype i = 0; i < keywords.size(); ++i) {
-        const qint32 root = table.rootOf(i, minSize);
-        rootOf[size_t(i)] = root < 0 ? table.wordCount() : root;
-        ++sizes[size_t(rootOf[size_t(i)])];
+    std::vector<qsizetype> sizes;
+    std::vector<bool> dropped(size_t(table.wordCount()));
+    // A root left with fewer than minSize keywords (others took the rest) is
+    // dropped and its keywords choose again, until every group is big enough.
+    for (bool again = true; again;) {
+        sizes.assign(size_t(table.wordCount()) + 1, 0); // the last one: no root
+        for (qsizetype i = 0; i < keywords.size(); ++i) {
+            const qint32 root = table.rootOf(i, minSize, maxCount, dropped);
+            rootOf[size_t(i)] = root < 0 ? table.wordCount() : root;
+            ++sizes[size_t(rootOf[size_t(i)])];
+        }
+        again = false;
+        for (qint32 id = 0; id < table.wordCount(); ++id) {
+            if (sizes[size_t(id)] > 0 && sizes[size_t(id)] < minSize) {
+                dropped[size_t(id)] = true;
+                again = true;
+            }
+        }
     }
 
     std::vector<qint32> order;

@@ -20,12 +20,14 @@ struct RootGroup
 
 // Groups keywords by their root (词根). Each keyword is cut into words
 // (WordBreaker); a root is a word of two or more characters found in at
-// least `minSize` of the keywords. A keyword joins the root, among those it
+// least `minSize` of the keywords and in no more than half of them (a seed
+// every keyword holds sorts nothing). A keyword joins the root, among those it
 // contains, found in the most keywords; a tie goes to the longer root, then
-// to the one met first in the input. Words compare ignoring letter case and
-// a group bears the spelling met first. Keywords without a root make the
-// last group, kOtherGroup (which is therefore never a root itself). The other
-// groups come largest first, equal sizes in the order their roots were met.
+// to the one met first in the input. A root that ends with fewer than
+// `minSize` keywords is given up and its keywords choose again. Words compare ignoring letter case
+// and a group bears the spelling met first. Keywords without a root make the last group,
+// kOtherGroup (which is therefore never a root itself). The other groups come largest first, equal
+// sizes in the order their roots were met.
 Result<QList<RootGroup>> groupByRoot(const QList<QStringView> &keywords,
                                      int minSize = kDefaultMinGroupSize);
 

@@ -165,8 +165,10 @@ private Q_SLOTS:
 
     void groupByRootIsOneUndoableEdit()
     {
-        const QString list = u"手机价格\r\n减肥茶\r\n减肥药\r\n\r\n减肥方法"_s;
-        const QString grouped = u"减肥茶\r\n减肥药\r\n减肥方法\r\n手机价格\r\n"_s;
+        const QString list =
+            u"手机价格\r\n减肥茶\r\n电脑价格\r\n\r\n减肥药\r\n汽车价格\r\n减肥方法\r\n天气"_s;
+        const QString grouped =
+            u"手机价格\r\n电脑价格\r\n汽车价格\r\n减肥茶\r\n减肥药\r\n减肥方法\r\n天气\r\n"_s;
         f.list()->pasteBack(list);
         f.contextMenu(f.list()->viewport(), u"按词根分组"_s);
         QCOMPARE(f.list()->text(), grouped);

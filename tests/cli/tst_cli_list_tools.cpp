@@ -36,16 +36,19 @@ private Q_SLOTS:
         row("longer-than: spaces around N, rounded down", "longer-than| 2.9 ", "abc\nab\n减肥药\n",
             "abc\n减肥药\n");
         row("export comma is one line", "export|comma", "a\nb\n", "a,b,\n");
-        const QByteArray list = "减肥方法\n手机价格\n\n减肥食谱\n减肥运动\n";
-        row("group", "group", list, "减肥\n减肥方法\n减肥食谱\n减肥运动\n\n其他\n手机价格\n");
+        const QByteArray list = "减肥方法\n手机价格\n\n减肥食谱\n减肥运动\n天气\n新闻\n";
+        row("group", "group", list,
+            "减肥\n减肥方法\n减肥食谱\n减肥运动\n\n其他\n手机价格\n天气\n新闻\n");
         row("group --format tsv escapes tab and backslash", "group|--format|tsv|--min-size|2",
-            "价格\\a\n价格\tb\n", "价格\t价格\\\\a\n价格\t价格\\tb\n");
+            "价格\\a\n价格\tb\n天气\n新闻\n",
+            "价格\t价格\\\\a\n价格\t价格\\tb\n其他\t天气\n其他\t新闻\n");
         row("group --format json, an object a group", "group|--format|json", list,
             "{\"group\":\"减肥\",\"keywords\":[\"减肥方法\",\"减肥食谱\",\"减肥运动\"]}\n"
-            "{\"group\":\"其他\",\"keywords\":[\"手机价格\"]}\n");
-        row("group --raw: the list reordered, as the window does it", "group|--raw",
-            "手机价格\r\n减肥茶\r\n减肥药\r\n\r\n减肥方法",
-            "减肥茶\r\n减肥药\r\n减肥方法\r\n手机价格\r\n");
+            "{\"group\":\"其他\",\"keywords\":[\"手机价格\",\"天气\",\"新闻\"]}\n");
+        // The seed every keyword holds sorts nothing; the next root does.
+        row("group --raw: the list reordered, as the window does it", "group|--raw|--min-size|2",
+            "手机价格\r\n减肥茶\r\n减肥药\r\n\r\n减肥方法\r\n电脑价格",
+            "手机价格\r\n电脑价格\r\n减肥茶\r\n减肥药\r\n减肥方法\r\n");
         row("--encoding=UTF-8 drops a byte order mark", "--encoding=UTF-8|dedupe",
             "\xEF\xBB\xBF减\n减\n", "减\n");
         row("--encoding gbk in and out", "--encoding|gbk|contains|seo",

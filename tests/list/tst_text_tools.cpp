@@ -143,20 +143,28 @@ private Q_SLOTS:
             QTest::newRow(name) << QString::fromUtf8(keywords) << minSize
                                 << QString::fromUtf8(groups);
         };
-        row("a shared root, the rest in 其他", "减肥方法,手机价格,减肥食谱,减肥运动", 3,
-            "减肥:减肥方法,减肥食谱,减肥运动|其他:手机价格");
+        row("a shared root, the rest in 其他", "减肥方法,手机价格,减肥食谱,减肥运动,天气,新闻", 3,
+            "减肥:减肥方法,减肥食谱,减肥运动|其他:手机价格,天气,新闻");
+        row("a root in more than half of the keywords is none",
+            "减肥方法,减肥食谱,减肥运动,减肥药,工作方法,学习方法", 2,
+            "方法:减肥方法,工作方法,学习方法|其他:减肥食谱,减肥运动,减肥药");
         row("more keywords beat a longer root",
-            "iphone15价格,iphone15壳,iphone15维修,手机价格,电脑价格,汽车价格", 3,
-            "价格:iphone15价格,手机价格,电脑价格,汽车价格|iphone15:iphone15壳,iphone15维修");
+            "iphone15价格,iphone15壳,iphone15维修,手机价格,电脑价格,汽车价格,天气,新闻", 2,
+            "价格:iphone15价格,手机价格,电脑价格,汽车价格|iphone15:iphone15壳,iphone15维修|"
+            "其他:天气,新闻");
+        row("a root left below the minimum gives its keywords up",
+            "iphone15价格,iphone15壳,iphone15维修,手机价格,电脑价格,汽车价格,天气,新闻", 3,
+            "价格:iphone15价格,手机价格,电脑价格,汽车价格|其他:iphone15壳,iphone15维修,天气,新闻");
         row("equal counts: the longer root",
-            "iphone15价格,iphone15壳,iphone15维修,手机价格,电脑价格", 3,
-            "iphone15:iphone15价格,iphone15壳,iphone15维修|价格:手机价格,电脑价格");
+            "iphone15价格,iphone15壳,iphone15维修,手机价格,电脑价格,天气,新闻", 2,
+            "iphone15:iphone15价格,iphone15壳,iphone15维修|价格:手机价格,电脑价格|其他:天气,新闻");
         // 方法 is met before 减肥 in the input, though not in 减肥方法.
         row("equal counts and lengths: the root met first",
-            "学习方法,减肥食谱,减肥运动,工作方法,减肥方法", 3,
-            "方法:学习方法,工作方法,减肥方法|减肥:减肥食谱,减肥运动");
-        row("letter case ignored, the first spelling names the group", "SEO教程,seo工具,Seo优化", 3,
-            "SEO:SEO教程,seo工具,Seo优化");
+            "学习方法,减肥食谱,减肥运动,工作方法,减肥方法,天气,新闻", 2,
+            "方法:学习方法,工作方法,减肥方法|减肥:减肥食谱,减肥运动|其他:天气,新闻");
+        row("letter case ignored, the first spelling names the group",
+            "SEO教程,seo工具,Seo优化,天气,新闻,地图", 3,
+            "SEO:SEO教程,seo工具,Seo优化|其他:天气,新闻,地图");
         row("equal sizes in the order met, 其他 last though largest",
             "学习方法,减肥食谱,绿茶,工作方法,减肥运动,红茶,奶茶", 2,
             "方法:学习方法,工作方法|减肥:减肥食谱,减肥运动|其他:绿茶,红茶,奶茶");
@@ -164,9 +172,9 @@ private Q_SLOTS:
             "其他:其他减肥,其他方法,其他工具");
         row("one-character words and punctuation are no roots", "a 1,a 2,c++,c++", 2,
             "其他:a 1,a 2,c++,c++");
-        row("a repeated keyword counts each time", "减肥茶,减肥茶,减肥茶", 3,
-            "减肥:减肥茶,减肥茶,减肥茶");
-        row("min size 1", "减肥茶", 1, "减肥:减肥茶");
+        row("a repeated keyword counts each time", "减肥茶,减肥茶,减肥茶,天气,新闻,地图", 3,
+            "减肥:减肥茶,减肥茶,减肥茶|其他:天气,新闻,地图");
+        row("min size 1", "减肥茶,天气", 1, "减肥:减肥茶|天气:天气");
         row("no keywords", "", 3, "");
     }
     void groupByRoot()
