@@ -348,23 +348,27 @@ Excel 工作簿的标题行已冻结并带筛选，列宽与文字相当；每�
     </message>
     <message>
         <source>Cuts each keyword into words (Unicode word rules, with a dictionary for
-Chinese: 减肥茶 is 减肥 + 茶, iphone15价格 is iphone15 + 价格). A root is a
-word of two or more characters found in at least --min-size keywords.
+Chinese: 减肥茶 is 减肥 + 茶, iphone15价格 is iphone15 + 价格). A root is a word
+of two or more characters found in at least --min-size keywords and in
+no more than half of them (the seed a mined list shares sorts nothing).
 Each keyword joins the root it contains that is found in the most
 keywords; a tie goes to the longer root, then to the root met first in
-the input. Words compare ignoring letter case. Keywords without a root
-make the group 其他, always last; the other groups come largest first,
-and the keywords of a group keep their input order. Empty lines are left
-out. Output: --format lines (default) gives a group&apos;s name on a line,
-then its keywords, an empty line between groups; tsv a line &quot;group TAB
-keyword&quot; a keyword (backslash, tab, CR and LF escaped); json one
+the input. A root left with fewer than --min-size keywords gives them up
+to their next root. Words compare ignoring letter case. Keywords without
+a root make the group 其他, always last; the other groups come largest
+first, and the keywords of a group keep their input order. Empty lines
+are left out. Output: --format lines (default) gives a group&apos;s name on a
+line, then its keywords, an empty line between groups; tsv a line &quot;group
+TAB keyword&quot; a keyword (backslash, tab, CR and LF escaped); json one
 object {&quot;group&quot;: ..., &quot;keywords&quot;: [...]} a line. With --raw, standard
 input is the list text and standard output is the list reordered group
 by group, as the window&apos;s 按词根分组 leaves it.</source>
         <translation>把每个关键词切分成词（按 Unicode 分词规则，中文借助词典：减肥茶 为 减肥 + 茶，
 iphone15价格 为 iphone15 + 价格）。词根是至少出现在 --min-size 个关键词中、
-两个字符以上的词。每个关键词归入它所含词根中出现次数最多的那个；次数相同时
-取较长的词根，再相同取输入中先出现的。比较词时不区分大小写。没有词根的关键词
+两个字符以上的词，且出现在不超过一半的关键词中（挖掘结果共有的种子词不算词根）。
+每个关键词归入它所含词根中出现次数最多的那个；次数相同时取较长的词根，再相同
+取输入中先出现的。分到的关键词少于 --min-size 个的词根会被放弃，其关键词改归
+各自的下一个词根。比较词时不区分大小写。没有词根的关键词
 归入“其他”组，总在最后；其余各组按大小从大到小排列，组内关键词保持输入顺序。
 空行不计。输出：--format lines（默认）先一行写组名，再写该组关键词，组与组
 之间空一行；tsv 每个关键词一行 &quot;组名 TAB 关键词&quot;（反斜杠、制表符、CR、LF

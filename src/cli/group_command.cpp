@@ -17,20 +17,23 @@ QString GroupCommand::summary() const
 QString GroupCommand::details() const
 {
     return QCoreApplication::translate(
-        "group", "Cuts each keyword into words (Unicode word rules, with a dictionary for\n"
-                 "Chinese: 减肥茶 is 减肥 + 茶, iphone15价格 is iphone15 + 价格). A root is a\n"
-                 "word of two or more characters found in at least --min-size keywords.\n"
-                 "Each keyword joins the root it contains that is found in the most\n"
-                 "keywords; a tie goes to the longer root, then to the root met first in\n"
-                 "the input. Words compare ignoring letter case. Keywords without a root\n"
-                 "make the group 其他, always last; the other groups come largest first,\n"
-                 "and the keywords of a group keep their input order. Empty lines are left\n"
-                 "out. Output: --format lines (default) gives a group's name on a line,\n"
-                 "then its keywords, an empty line between groups; tsv a line \"group TAB\n"
-                 "keyword\" a keyword (backslash, tab, CR and LF escaped); json one\n"
-                 "object {\"group\": ..., \"keywords\": [...]} a line. With --raw, standard\n"
-                 "input is the list text and standard output is the list reordered group\n"
-                 "by group, as the window's 按词根分组 leaves it.");
+        "group",
+        "Cuts each keyword into words (Unicode word rules, with a dictionary for\n"
+        "Chinese: 减肥茶 is 减肥 + 茶, iphone15价格 is iphone15 + 价格). A root is a word\n"
+        "of two or more characters found in at least --min-size keywords and in\n"
+        "no more than half of them (the seed a mined list shares sorts nothing).\n"
+        "Each keyword joins the root it contains that is found in the most\n"
+        "keywords; a tie goes to the longer root, then to the root met first in\n"
+        "the input. A root left with fewer than --min-size keywords gives them up\n"
+        "to their next root. Words compare ignoring letter case. Keywords without\n"
+        "a root make the group 其他, always last; the other groups come largest\n"
+        "first, and the keywords of a group keep their input order. Empty lines\n"
+        "are left out. Output: --format lines (default) gives a group's name on a\n"
+        "line, then its keywords, an empty line between groups; tsv a line \"group\n"
+        "TAB keyword\" a keyword (backslash, tab, CR and LF escaped); json one\n"
+        "object {\"group\": ..., \"keywords\": [...]} a line. With --raw, standard\n"
+        "input is the list text and standard output is the list reordered group\n"
+        "by group, as the window's 按词根分组 leaves it.");
 }
 
 const config::OptionTable<GroupArgs> &GroupCommand::optionTable() const
