@@ -77,17 +77,27 @@ void KeywordListBox::clearList()
 void KeywordListBox::replaceAll(const QString &exact, History history)
 {
     QTextDocument *doc = document();
+    if (history == History::Keep) {
+        // The write runs as the redo of its own step, so that the document
+        // records the two texts instead of a million edits.
+        doc->appendUndoItem(new ListWriteStep(
+            m_steps, [this](const QString &text) { showExact(text); }, text(), exact, true));
+        doc->undo();
+        doc->redo();
+        remember(exact);
+        trimHistory();
+        return;
+    }
     {
         const QScopedValueRollback writing(m_writing, true);
-        if (history == History::Forget)
-            doc->setUndoRedoEnabled(false);
+        doc->setUndoRedoEnabled(false);
         QTextCursor cursor(doc);
         cursor.beginEditBlock();
         // A writer that keeps extending the list without history (a mining
         // run after each query) only adds the new tail: rewriting the whole
         // document every time would make a long run quadratic.
         const qsizetype kept = m_current.size();
-        if (history == History::Forget && !m_touched && exact.startsWith(m_current) &&
+        if (!m_touched && exact.startsWith(m_current) &&
             !(m_current.endsWith(u'\r') && exact.size() > kept && exact[kept] == u'\n')) {
             cursor.movePosition(QTextCursor::End);
             if (exact.size() > kept)
@@ -98,12 +108,53 @@ void KeywordListBox::replaceAll(const QString &exact, History history)
             cursor.insertText(exact);
         }
         cursor.endEditBlock();
-        if (history == History::Forget) {
-            doc->setUndoRedoEnabled(true);
-            m_written.clear();
-        }
+        doc->setUndoRedoEnabled(true);
+        m_written.clear();
+        m_unreachable = 0;
     }
     remember(exact);
+}
+
+void KeywordListBox::showExact(const QString &exact)
+{
+    const QScopedValueRollback writing(m_writing, true);
+    QTextCursor cursor(document());
+    cursor.beginEditBlock();
+    cursor.select(QTextCursor::Document);
+    cursor.removeSelectedText();
+    cursor.insertText(exact);
+    cursor.endEditBlock();
+    m_unreachable += exact.size();
+    m_current = exact;
+    m_touched = false;
+}
+
+void KeywordListBox::trimHistory()
+{
+    const qint64 unreachable = m_unreachable * qint64(sizeof(QChar));
+    if (m_steps->bytes() + unreachable <= m_historyLimit)
+        return;
+    // Keep the newest steps that fit; dropping the document's history is the
+    // only way to free what it holds, so the kept steps are recorded anew.
+    QList<std::pair<QString, QString>> kept;
+    qint64 bytes = 0;
+    for (auto it = m_steps->steps.crbegin(); it != m_steps->steps.crend(); ++it) {
+        bytes += ((*it)->before().size() + (*it)->after().size()) * qint64(sizeof(QChar));
+        if (!kept.isEmpty() && bytes > m_historyLimit)
+            break;
+        kept.prepend({(*it)->before(), (*it)->after()});
+    }
+    QTextDocument *doc = document();
+    doc->setUndoRedoEnabled(false);
+    doc->setUndoRedoEnabled(true);
+    m_unreachable = 0;
+    m_written.clear();
+    for (const auto &[before, after] : kept) {
+        m_written.append({doc->availableUndoSteps(), before});
+        doc->appendUndoItem(new ListWriteStep(
+            m_steps, [this](const QString &text) { showExact(text); }, before, after, false));
+    }
+    m_written.append({doc->availableUndoSteps(), m_current});
 }
 
 void KeywordListBox::remember(const QString &exact)

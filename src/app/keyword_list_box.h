@@ -1,7 +1,10 @@
 #pragma once
 
+#include "app/list_write_step.h"
+
 #include <QList>
 #include <QPlainTextEdit>
+#include <memory>
 
 namespace vantorix::app {
 
@@ -32,6 +35,11 @@ public:
     // Empties the list as one undoable edit; the clipboard keeps its text.
     void clearList();
 
+    // The bytes the undo history of whole-list writes may hold. Past them the
+    // oldest steps go, and with them the typing before the latest write; the
+    // latest write always stays undoable.
+    void setHistoryLimit(qint64 bytes) { m_historyLimit = bytes; }
+
 private:
     struct Written
     {
@@ -40,7 +48,9 @@ private:
     };
 
     void replaceAll(const QString &exact, History history);
+    void showExact(const QString &exact);
     void remember(const QString &exact);
+    void trimHistory();
 
     // The exact texts written, by the undo step they left the document at, so
     // that undo and redo bring back exact texts too.
@@ -48,6 +58,11 @@ private:
     mutable QString m_current;
     mutable bool m_touched = false; // changed by anyone else since m_current
     bool m_writing = false;
+    std::shared_ptr<ListWriteStep::Registry> m_steps = std::make_shared<ListWriteStep::Registry>();
+    qint64 m_historyLimit = qint64(256) << 20;
+    // Characters the document keeps for its own undo after a write replaced
+    // them; only dropping its history frees them.
+    qint64 m_unreachable = 0;
 };
 
 } // namespace vantorix::app

@@ -88,6 +88,23 @@ private Q_SLOTS:
         key(Qt::Key_Z);
         QCOMPARE(box->text(), u"b\nc\r\n"_s);
     }
+
+    // Past its bytes the history drops the oldest writes; the latest stays.
+    void historyKeepsTheLatestWritesWithinItsBytes()
+    {
+        box->setHistoryLimit(40); // room for the last two of these steps
+        for (const QString &list : {u"a\r\n"_s, u"bb\r\n"_s, u"ccc\r\n"_s, u"dd\r\n"_s})
+            box->pasteBack(list);
+        for (const QString &undone : {u"ccc\r\n"_s, u"bb\r\n"_s, u"bb\r\n"_s}) {
+            key(Qt::Key_Z);
+            QCOMPARE(box->text(), undone);
+        }
+        box->setHistoryLimit(0);
+        box->pasteBack(u"e\r\n"_s);
+        key(Qt::Key_Z);
+        key(Qt::Key_Z);
+        QCOMPARE(box->text(), u"bb\r\n"_s);
+    }
 };
 
 QTEST_MAIN(KeywordListBoxTest)
