@@ -93,7 +93,7 @@ void ListToolsBinder::exportList()
                    {QStringLiteral("导出txt"),
                     {kUtf8Filter, kGbkFilter},
                     QStringLiteral("txt"),
-                    QStringLiteral("长尾词.txt")},
+                    QStringLiteral("长尾词")},
                    [text](const QString &path, const QString &filter) {
                        return list::writeTextFile(path, text,
                                                   filter == kGbkFilter ? list::TextEncoding::Gbk

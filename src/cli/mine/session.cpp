@@ -317,12 +317,8 @@ int MineSession::reportOutcome()
     const QString &firstError = m_run->firstError();
     const int failed = m_run->failedQueries();
     if (!m_options.quiet) {
-        const MineCounts counts{m_run->queriesMade(),
-                                m_blockedAndRetried,
-                                m_run->stayedBlocked(),
-                                failed + (firstError.isEmpty() || m_run->firstBlocked() ? 0 : 1),
-                                m_run->foundCount(),
-                                m_clock.elapsed()};
+        const MineCounts counts{m_run->queriesMade(), m_blockedAndRetried, m_run->stayedBlocked(),
+                                m_run->failedCount(), m_run->foundCount(), m_clock.elapsed()};
         for (const QString &line : summaryLines(m_run->fetching(), counts))
             note(line);
     }
