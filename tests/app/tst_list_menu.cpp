@@ -2,7 +2,6 @@
 #include "window_fixture.h"
 
 #include <QFileDialog>
-#include <QSettings>
 #include <QTemporaryDir>
 
 using namespace Qt::StringLiterals;
@@ -16,10 +15,6 @@ private:
     QTemporaryDir dir;
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
-    }
     void init() { QVERIFY(f.open()); }
     void cleanup() { f.window.reset(); }
 
