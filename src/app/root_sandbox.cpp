@@ -8,7 +8,7 @@ namespace vantorix::app {
 
 namespace {
 
-bool runningAsRoot()
+[[maybe_unused]] bool runningAsRoot()
 {
 #ifdef Q_OS_UNIX
     return geteuid() == 0;
