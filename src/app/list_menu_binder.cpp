@@ -48,7 +48,7 @@ void ListMenuBinder::exportSheet(spreadsheet::SheetFormat format)
         {xlsx ? QCoreApplication::translate("window", "Excel workbook (*.xlsx)")
               : QCoreApplication::translate("window", "CSV UTF-8 (*.csv)")},
         xlsx ? QStringLiteral("xlsx") : QStringLiteral("csv"),
-        xlsx ? QStringLiteral("长尾词.xlsx") : QStringLiteral("长尾词.csv")};
+        QStringLiteral("长尾词")};
     askWhereToSave(m_window, question, [keywords, format](const QString &path, const QString &) {
         const QList<QStringView> views(keywords.cbegin(), keywords.cend());
         const Result<spreadsheet::SheetWritten> written =

@@ -101,7 +101,7 @@ void ListToolsBinder::exportList()
                    {QCoreApplication::translate("window", "Export txt"),
                     {utf8Filter(), gbkFilter()},
                     QStringLiteral("txt"),
-                    QStringLiteral("长尾词.txt")},
+                    QStringLiteral("长尾词")},
                    [text](const QString &path, const QString &filter) {
                        return list::writeTextFile(path, text,
                                                   filter == gbkFilter() ? list::TextEncoding::Gbk

@@ -1,6 +1,7 @@
 #include "app/binders.h"
 #include "app/main_window.h"
 #include "app/qt_translations.h"
+#include "app/root_sandbox.h"
 #include "common/translations.h"
 #include "config/settings.h"
 #include "config/standard_output.h"
@@ -71,6 +72,8 @@ int main(int argc, char *argv[])
          (given->isSet(QStringLiteral("help")) || given->isSet(QStringLiteral("version")))))
         return answerWithoutWindow(argc, argv, arguments);
 
+    if (const QString note = app::runEngineUnsandboxedAsRoot(); !note.isEmpty())
+        config::printError(kProgram, note, 0);
     // The browser panel shares its graphics contexts with the window.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);

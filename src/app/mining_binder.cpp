@@ -58,8 +58,8 @@ MiningBinder::MiningBinder(MainWindow &window, const config::Settings &settings,
     connect(c.Timer1, &QTimer::timeout, this, &MiningBinder::showElapsed);
     connect(c.Timer1, &QTimer::timeout, this, &MiningBinder::showBackoff);
 
-    // Failed queries are not shown: the run simply harvests nothing from
-    // them. Blocks are, as a run that ends blocked would otherwise look complete.
+    // Blocks and failures are shown, as a run that ends blocked or without
+    // network would otherwise look complete.
     connect(m_run, &mining::MiningRun::querying, this, &MiningBinder::showQuerying);
     connect(&m_run->fetching(), &mining::FetchScheduler::blocked, this,
             [this](const QString &keyword, const QString &, int, qint64 retryInMs) {
@@ -146,7 +146,7 @@ void MiningBinder::showQuerying(const QString &keyword)
 {
     m_querying = keyword;
     m_blockedKeyword.reset();
-    m_controls.Label2->setText(keyword);
+    showStatus(keyword);
 }
 
 void MiningBinder::onBlocked(const QString &keyword, qint64 retryInMs)
@@ -164,18 +164,34 @@ void MiningBinder::showBackoff()
         return;
     const qint64 left = (m_retryAt.remainingTime() + 999) / 1000;
     if (left > 0) {
-        m_controls.Label2->setText(mining::backoffText(left, *m_blockedKeyword));
+        showStatus(mining::backoffText(left, *m_blockedKeyword));
         return;
     }
     m_blockedKeyword.reset();
-    m_controls.Label2->setText(m_querying);
+    showStatus(m_querying);
 }
 
 void MiningBinder::onFinished()
 {
     m_blockedKeyword.reset();
+    QStringList notes;
     if (const int blocked = m_run->stayedBlocked(); blocked > 0)
-        m_controls.Label2->setText(mining::stayedBlockedText(blocked));
+        notes.append(mining::stayedBlockedText(blocked));
+    if (const int failed = m_run->failedCount(); failed > 0)
+        notes.append(mining::failedText(failed, m_run->firstFailure()));
+    if (!notes.isEmpty())
+        showStatus(notes.join(QStringLiteral("；")));
+}
+
+void MiningBinder::showStatus(const QString &text)
+{
+    // The label ends where the count column begins; a long message is cut
+    // there and shown whole in the tooltip.
+    QLabel *label = m_controls.Label2;
+    const QString shown =
+        label->fontMetrics().elidedText(text, Qt::ElideRight, label->contentsRect().width());
+    label->setText(shown);
+    label->setToolTip(shown == text ? QString() : text);
 }
 
 void MiningBinder::showElapsed()

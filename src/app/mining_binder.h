@@ -55,6 +55,7 @@ private:
     void onBlocked(const QString &keyword, qint64 retryInMs);
     void showBackoff();
     void onFinished();
+    void showStatus(const QString &text);
 
     const Controls &m_controls;
     mining::MiningRun *m_run;

@@ -1,14 +1,25 @@
 #include "app/save_dialog.h"
 
 #include <QCoreApplication>
+#include <QDate>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QSettings>
 #include <QStandardPaths>
 
 namespace vantorix::app {
 
 namespace {
+
+const QString kFolderKey = QStringLiteral("saveFolder");
+
+// The window's settings, in one place whatever the program calls itself.
+QSettings windowSettings()
+{
+    return QSettings(QStringLiteral("Vantorix"), QStringLiteral("vantorix"));
+}
 
 void reportWriteError(QWidget &window, const QString &title, const QString &path,
                       const QString &error)
@@ -26,17 +37,21 @@ void reportWriteError(QWidget &window, const QString &title, const QString &path
 
 void askWhereToSave(QWidget &window, const SaveQuestion &question, SaveAction save)
 {
-    auto *dialog =
-        new QFileDialog(&window, question.title,
-                        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    const QString folder =
+        windowSettings()
+            .value(kFolderKey, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+            .toString();
+    auto *dialog = new QFileDialog(&window, question.title, folder);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setNameFilters(question.filters);
     dialog->setDefaultSuffix(question.suffix);
-    dialog->selectFile(question.fileName);
+    dialog->selectFile(question.name + u'-' + QDate::currentDate().toString(Qt::ISODate) + u'.' +
+                       question.suffix);
     QObject::connect(
         dialog, &QFileDialog::fileSelected, &window,
         [&window, dialog, title = question.title, save = std::move(save)](const QString &path) {
+            windowSettings().setValue(kFolderKey, QFileInfo(path).absolutePath());
             const Result<> saved = save(path, dialog->selectedNameFilter());
             if (!saved)
                 reportWriteError(window, title, path, saved.error());

@@ -68,6 +68,7 @@ bool MiningRun::start(const MiningInput &input)
     m_firstHarvest.clear();
     m_firstError.clear();
     m_firstBlocked = false;
+    m_firstFailure.clear();
     // The seen-list stays as the previous run left it until the first harvest.
     m_generation = 0;
     m_keywords = {input.seed};
@@ -105,6 +106,7 @@ Result<> MiningRun::resume(const MiningInput &input, const RunCheckpoint &at)
     m_failuresInARow = 0;
     m_failedQueries = 0;
     m_stayedBlocked = 0;
+    m_firstFailure.clear();
     m_pagesWithoutBlock = at.pagesWithoutBlock;
     m_queriesMade = at.queriesMade;
     m_firstHarvest = at.firstHarvest;
@@ -174,6 +176,8 @@ QStringList MiningRun::candidates(const QueryOutcome &outcome, const PlannedQuer
         } else {
             if (!first)
                 ++m_failedQueries;
+            if (m_firstFailure.isEmpty())
+                m_firstFailure = page.error();
             Q_EMIT queryFailed(query.text, m_generation, page.error());
         }
         if (first) {

@@ -84,6 +84,10 @@ public:
     int failedQueries() const { return m_failedQueries; }
     const QString &firstError() const { return m_firstError; }
     bool firstBlocked() const { return m_firstBlocked; }
+    // Failed queries of this run, the first included (blocked ones aside),
+    // and why the first of them failed.
+    int failedCount() const { return m_failedQueries + (failedFirst() ? 1 : 0); }
+    const QString &firstFailure() const { return m_firstFailure; }
     // Queries of this run that stayed blocked through all their tries.
     int stayedBlocked() const { return m_stayedBlocked; }
     // The routes out, their paces and counts (blocks, rests).
@@ -112,7 +116,7 @@ Q_SIGNALS:
     void listReplaced(const QString &seenList);
     // A query whose page could not be fetched (after its retries); it
     // harvests nothing. `generation` is 0 for the seed and its variants, else
-    // the generation of the queried keyword. The window shows no failures.
+    // the generation of the queried keyword.
     void queryFailed(const QString &keyword, int generation, const QString &error);
     // A page that held bytes invalid in its charset (read as stand-ins).
     void pageMalformed(const QString &keyword);
@@ -133,6 +137,7 @@ private:
     qsizetype enqueue(const QStringList &keywords, int generation);
     void advance();
     void finish();
+    bool failedFirst() const { return !m_firstError.isEmpty() && !m_firstBlocked; }
 
     FetchScheduler m_scheduler;
     QueryQueue m_queue;
@@ -149,6 +154,7 @@ private:
     QString m_firstHarvest;
     QString m_firstError;
     bool m_firstBlocked = false;
+    QString m_firstFailure;
     std::shared_ptr<const layout::PageLayout> m_layout;
     HarvestRules m_rules;
     QDateTime m_startTime;

@@ -37,4 +37,9 @@ QString stayedBlockedText(int queries)
            QStringLiteral(" 个查询仍被拦截");
 }
 
+QString failedText(int queries, const QString &cause)
+{
+    return QString::number(queries) + QStringLiteral(" 个查询失败：") + cause;
+}
+
 } // namespace vantorix::mining

@@ -24,6 +24,9 @@ QString backoffText(qint64 seconds, const QString &keyword);
 // The querying read-out after a run in which queries stayed blocked:
 // "访问受限，2 个查询仍被拦截".
 QString stayedBlockedText(int queries);
+// The querying read-out after a run in which queries failed, with the first
+// cause: "3 个查询失败：connection refused".
+QString failedText(int queries, const QString &cause);
 
 // The current local time in whole seconds.
 QDateTime currentWholeSecond();

@@ -4,9 +4,11 @@
 #include "window_fixture.h"
 
 #include <QDesktopServices>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QWebEnginePage>
 #include <QWebEngineScript>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -191,6 +193,22 @@ private Q_SLOTS:
             QCOMPARE(panel()->url(), QUrl(url(u"/second"_s)));
         }
         QCOMPARE(mine(), list);
+    }
+
+    // The engine will not start its sandbox as root; the window runs without it.
+    void startsAsRoot()
+    {
+        if (::geteuid() != 0)
+            QSKIP("needs root");
+        QProcess window;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(u"QTWEBENGINE_DISABLE_SANDBOX"_s);
+        window.setProcessEnvironment(environment);
+        window.start(QStringLiteral(VANTORIX_WINDOW_PATH), {u"--sandbox"_s});
+        QVERIFY(!window.waitForFinished(15000));
+        QVERIFY(window.readAllStandardError().contains("running as root"));
+        window.kill();
+        window.waitForFinished();
     }
 };
 

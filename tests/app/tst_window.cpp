@@ -9,7 +9,10 @@
 #include "window_fixture.h"
 
 #include <QCheckBox>
+#include <QDate>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QStyleOptionButton>
 #include <QTemporaryDir>
@@ -186,6 +189,8 @@ private Q_SLOTS:
         QFileDialog *dialog = nullptr;
         QTRY_VERIFY((dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())));
         QCOMPARE(dialog->windowModality(), Qt::WindowModal);
+        QCOMPARE(QFileInfo(dialog->selectedFiles().value(0)).fileName(),
+                 u"长尾词-"_s + QDate::currentDate().toString(Qt::ISODate) + u".xlsx"_s);
         const QString path = dir.filePath(u"list"_s); // the dialog adds the suffix
         dialog->selectFile(path);
         static_cast<QDialog *>(dialog)->accept(); // QFileDialog hides its override
@@ -197,6 +202,11 @@ private Q_SLOTS:
             cells.append(row.value(0));
         QCOMPARE(cells, (QStringList{u"减肥茶"_s, u"line\nbreak"_s, u"=1+1"_s}));
         QCOMPARE(f.list()->text(), list);
+        // The next one opens where this one saved.
+        f.contextMenu(f.list()->viewport(), u"导出为 CSV…"_s);
+        QTRY_VERIFY((dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())));
+        QCOMPARE(dialog->directory(), QDir(dir.path()));
+        static_cast<QDialog *>(dialog)->reject();
     }
 };
 

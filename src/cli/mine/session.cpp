@@ -346,12 +346,8 @@ int MineSession::reportOutcome()
         return 0;
     }
     if (!m_options.quiet) {
-        const MineCounts counts{m_run->queriesMade(),
-                                m_blockedAndRetried,
-                                m_run->stayedBlocked(),
-                                failed + (firstError.isEmpty() || m_run->firstBlocked() ? 0 : 1),
-                                m_run->foundCount(),
-                                queriesHere,
+        const MineCounts counts{m_run->queriesMade(), m_blockedAndRetried, m_run->stayedBlocked(),
+                                m_run->failedCount(), m_run->foundCount(), queriesHere,
                                 m_clock.elapsed()};
         for (const QString &line : summaryLines(m_run->fetching(), counts))
             note(line);
