@@ -421,6 +421,17 @@ sogou-today 有榜单。
     </message>
 </context>
 <context>
+    <name>list</name>
+    <message>
+        <source>GBK encoding is not available</source>
+        <translation>GBK 编码不可用</translation>
+    </message>
+    <message>
+        <source>no word break rules for Chinese: %1</source>
+        <translation>没有中文分词规则：%1</translation>
+    </message>
+</context>
+<context>
     <name>longer-than</name>
     <message>
         <source>keep the keywords longer than N characters</source>
@@ -771,6 +782,73 @@ because queries failed or stayed blocked, or every proxy kept failing
     <message>
         <source>, pace </source>
         <translation>，速度 </translation>
+    </message>
+    <message>
+        <source>--seen: %1 loaded, not to be listed again</source>
+        <translation>--seen：已载入 %1，不再重复收录</translation>
+    </message>
+    <message>
+        <source>the run saved in %1 was already complete (%2); nothing is left to query</source>
+        <translation>%1 中保存的挖掘已经完成（%2）；没有需要查询的了</translation>
+    </message>
+    <message>
+        <source>nothing new: every keyword on the seed&apos;s page was already in --seen</source>
+        <translation>没有新词：种子词页面上的关键词都已在 --seen 中</translation>
+    </message>
+</context>
+<context>
+    <name>mining</name>
+    <message>
+        <source>captcha redirect to </source>
+        <translation>验证码跳转到 </translation>
+    </message>
+    <message>
+        <source>verification page</source>
+        <translation>安全验证页面</translation>
+    </message>
+    <message>
+        <source> through proxy %1 (%2)</source>
+        <translation>（经由代理 %1：%2）</translation>
+    </message>
+    <message>
+        <source>a run is in progress</source>
+        <translation>正在挖掘中</translation>
+    </message>
+    <message>
+        <source>the position does not fit the run&apos;s settings</source>
+        <translation>进度位置与本次挖掘的设置不符</translation>
+    </message>
+    <message>
+        <source>record %1 is damaged</source>
+        <translation>第 %1 条记录已损坏</translation>
+    </message>
+    <message>
+        <source>record %1 does not follow the one before</source>
+        <translation>第 %1 条记录与前一条接不上</translation>
+    </message>
+    <message>
+        <source>the output does not hold the keywords of record %1</source>
+        <translation>输出文件中没有第 %1 条记录的关键词</translation>
+    </message>
+    <message>
+        <source>a damaged mining state file: </source>
+        <translation>挖掘进度文件已损坏：</translation>
+    </message>
+    <message>
+        <source>not a mining state file, or a damaged one (%1 at byte %2)</source>
+        <translation>不是挖掘进度文件，或文件已损坏（第 %2 字节处：%1）</translation>
+    </message>
+    <message>
+        <source>not a mining state file of this version</source>
+        <translation>不是此版本的挖掘进度文件</translation>
+    </message>
+    <message>
+        <source>the output does not hold the seen-list</source>
+        <translation>输出文件中没有已见关键词列表</translation>
+    </message>
+    <message>
+        <source>a damaged mining state file: a place outside the seen-list</source>
+        <translation>挖掘进度文件已损坏：位置超出已见关键词列表</translation>
     </message>
 </context>
 <context>
@@ -1164,6 +1242,76 @@ spaces and repeated keywords stay.
 </source>
         <translation>每种顺序出现的可能性相同。空行会被去掉；只有空格的行和重复的关键词保留。
 </translation>
+    </message>
+</context>
+<context>
+    <name>spreadsheet</name>
+    <message>
+        <source>stopped</source>
+        <translation>已停止</translation>
+    </message>
+    <message>
+        <source>row %1 held a cell longer than %2 characters, the most a spreadsheet cell holds; it was cut to that</source>
+        <translation>第 %1 行有单元格超过 %2 个字符（表格单元格的上限），已截断到该长度</translation>
+    </message>
+    <message>
+        <source>%1 cells were longer than %2 characters, the most a spreadsheet cell holds, and were cut to that; the first in row %3</source>
+        <translation>%1 个单元格超过 %2 个字符（表格单元格的上限），已截断到该长度；第一个在第 %3 行</translation>
+    </message>
+    <message>
+        <source>row %1: %2</source>
+        <translation>第 %1 行：%2</translation>
+    </message>
+    <message>
+        <source>cannot start a workbook</source>
+        <translation>无法创建工作簿</translation>
+    </message>
+    <message>
+        <source>a worksheet holds at most %1 keywords, not %2</source>
+        <translation>一个工作表最多容纳 %1 个关键词，而不是 %2 个</translation>
+    </message>
+</context>
+<context>
+    <name>web</name>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>无法写入 %1：%2</translation>
+    </message>
+    <message>
+        <source>cannot create its folder</source>
+        <translation>无法创建其所在文件夹</translation>
+    </message>
+    <message>
+        <source>no folder %1</source>
+        <translation>文件夹 %1 不存在</translation>
+    </message>
+    <message>
+        <source>timed out after %1 s</source>
+        <translation>%1 秒后超时</translation>
+    </message>
+    <message>
+        <source>redirected to </source>
+        <translation>被重定向到 </translation>
+    </message>
+    <message>
+        <source>insecure redirect to </source>
+        <translation>不安全的重定向：</translation>
+    </message>
+    <message>
+        <source>more than %1 redirects</source>
+        <translation>重定向超过 %1 次</translation>
+    </message>
+    <message>
+        <source>response larger than %1 bytes</source>
+        <translation>应答大于 %1 字节</translation>
+    </message>
+    <message>
+        <source>HTTP status %1 (%2)</source>
+        <translation>HTTP 状态码 %1（%2）</translation>
+    </message>
+    <message>
+        <source>connection closed after %1 of %2 bytes (%3)</source>
+        <translation>收到 %2 字节中的 %1 字节后连接被关闭（%3）</translation>
     </message>
 </context>
 <context>

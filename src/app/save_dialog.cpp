@@ -37,10 +37,11 @@ void reportWriteError(QWidget &window, const QString &title, const QString &path
 
 void askWhereToSave(QWidget &window, const SaveQuestion &question, SaveAction save)
 {
-    const QString folder =
-        windowSettings()
-            .value(kFolderKey, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-            .toString();
+    // A remembered folder that has gone since (a removed stick, a temporary
+    // folder) gives way to the documents folder.
+    QString folder = windowSettings().value(kFolderKey).toString();
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     auto *dialog = new QFileDialog(&window, question.title, folder);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setAcceptMode(QFileDialog::AcceptSave);

@@ -1,6 +1,7 @@
 #include "common/translations.h"
 
 #include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
@@ -18,6 +19,14 @@ void installTranslations(QCoreApplication &app)
         QCoreApplication::installTranslator(translator);
     else
         delete translator;
+    // Qt's own texts that reach our messages (a refused connection, a host
+    // not found), where the system has Qt's translations installed.
+    auto *qtTexts = new QTranslator(&app);
+    if (qtTexts->load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"),
+                      QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qtTexts);
+    else
+        delete qtTexts;
 }
 
 } // namespace vantorix

@@ -2,6 +2,7 @@
 
 #include "list/output_file.h"
 
+#include <QCoreApplication>
 #include <QStringEncoder>
 
 namespace vantorix::list {
@@ -17,7 +18,7 @@ QByteArray encodeText(const QString &text, TextEncoding encoding)
 Result<> writeTextFile(const QString &path, const QString &text, TextEncoding encoding)
 {
     if (encoding == TextEncoding::Gbk && !QStringEncoder(kGbkCodec).isValid())
-        return failure(QStringLiteral("GBK encoding is not available"));
+        return failure(QCoreApplication::translate("list", "GBK encoding is not available"));
     const QByteArray bytes = encodeText(text, encoding);
     return writeOutputFile(path, [&bytes](QIODevice &file) { return writeAll(file, bytes); });
 }

@@ -1,5 +1,6 @@
 #include "list/word_breaker.h"
 
+#include <QCoreApplication>
 #include <unicode/brkiter.h>
 #include <unicode/utext.h>
 
@@ -16,7 +17,7 @@ Result<WordBreaker> WordBreaker::create()
     std::unique_ptr<icu::BreakIterator> iterator(
         icu::BreakIterator::createWordInstance(icu::Locale::getChinese(), status));
     if (U_FAILURE(status) || !iterator)
-        return failure(QStringLiteral("no word break rules for Chinese: %1")
+        return failure(QCoreApplication::translate("list", "no word break rules for Chinese: %1")
                            .arg(QString::fromLatin1(u_errorName(status))));
     return WordBreaker(std::make_unique<Iterator>(Iterator{std::move(iterator)}));
 }

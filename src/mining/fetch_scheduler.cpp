@@ -1,5 +1,6 @@
 #include "mining/fetch_scheduler.h"
 
+#include <QCoreApplication>
 #include <QRandomGenerator>
 #include <algorithm>
 #include <limits>
@@ -240,9 +241,10 @@ void FetchScheduler::start(quint64 id, int index)
 std::optional<QString> FetchScheduler::blockIn(const web::FetchResult &result) const
 {
     if (!result.stoppedAt.isEmpty())
-        return QStringLiteral("captcha redirect to ") + result.stoppedAt.host();
+        return QCoreApplication::translate("mining", "captcha redirect to ") +
+               result.stoppedAt.host();
     if (result.page && m_layout->isBlockPage(result.page->text))
-        return QStringLiteral("verification page");
+        return QCoreApplication::translate("mining", "verification page");
     return std::nullopt;
 }
 
@@ -296,10 +298,11 @@ void FetchScheduler::onFinished(quint64 id, const web::FetchResult &result)
         }
         job.notBefore = at + failureWaitMs(job.attempts);
         // The fetcher names the page; a proxy that failed is named here.
-        const QString through = route.isProxy ? QStringLiteral(" through proxy %1 (%2)")
-                                                    .arg(job.lastRoute + 1)
-                                                    .arg(route.stats.name)
-                                              : QString();
+        const QString through =
+            route.isProxy ? QCoreApplication::translate("mining", " through proxy %1 (%2)")
+                                .arg(job.lastRoute + 1)
+                                .arg(route.stats.name)
+                          : QString();
         retryOrSettle(id, {failure(result.page.error() + through), false});
         return;
     }

@@ -4,6 +4,7 @@
 #include "list/keyword_list.h"
 #include "mining/readouts.h"
 
+#include <QCoreApplication>
 #include <limits>
 
 namespace vantorix::mining {
@@ -83,7 +84,7 @@ bool MiningRun::start(const MiningInput &input)
 Result<> MiningRun::resume(const MiningInput &input, const RunCheckpoint &at)
 {
     if (m_active)
-        return failure(QStringLiteral("a run is in progress"));
+        return failure(QCoreApplication::translate("mining", "a run is in progress"));
     const QList<PlannedQuery> plan = planQueries(
         at.keywords, input.source, at.generation <= 1 ? input.expansion : Expansion::None);
     const bool atStart = at.generation == 0 && at.position == 0;
@@ -94,7 +95,8 @@ Result<> MiningRun::resume(const MiningInput &input, const RunCheckpoint &at)
         (at.generation == 0 && at.keywords != QStringList{input.seed}) ||
         (at.queriesMade == 0) != atStart ||
         !(at.nextGeneration.isEmpty() || at.nextGeneration.endsWith(list::kSeparator)))
-        return failure(QStringLiteral("the position does not fit the run's settings"));
+        return failure(
+            QCoreApplication::translate("mining", "the position does not fit the run's settings"));
     if (atStart || nothingYet) {
         start(input);
         return {};

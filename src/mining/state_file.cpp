@@ -4,6 +4,7 @@
 #include "list/keyword_list.h"
 #include "list/output_file.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -269,21 +270,25 @@ Result<> applyRecords(SavedRun &run, QByteArrayView records, const HarvestReader
         if (!intact) {
             if (from == records.size())
                 return {}; // the last record, torn by a kill
-            return failure(QStringLiteral("record %1 is damaged").arg(number));
+            return failure(
+                QCoreApplication::translate("mining", "record %1 is damaged").arg(number));
         }
         qint64 committed = -1;
         const QJsonArray fields = QJsonDocument::fromJson(payload.toByteArray()).array();
         std::optional<QueryStep> step = stepFrom(fields, committed);
         if (!step || step->queriesMade != run.checkpoint.queriesMade + 1)
-            return failure(QStringLiteral("record %1 does not follow the one before").arg(number));
+            return failure(
+                QCoreApplication::translate("mining", "record %1 does not follow the one before")
+                    .arg(number));
         if (fields[2].isNull()) {
             const std::optional<QString> harvest =
                 output && run.committed >= 0 && committed >= run.committed
                     ? output(run.committed, committed)
                     : std::nullopt;
             if (!harvest)
-                return failure(QStringLiteral("the output does not hold the keywords of "
-                                              "record %1")
+                return failure(QCoreApplication::translate(
+                                   "mining", "the output does not hold the keywords of "
+                                             "record %1")
                                    .arg(number));
             step->found = *harvest;
         }
@@ -333,7 +338,8 @@ Result<SavedRun> parseSavedRun(const QByteArray &bytes, const HarvestReader &out
         return run;
     if (Result<> applied = applyRecords(*run, QByteArrayView(bytes).sliced(end + 1), output);
         !applied)
-        return failure(QStringLiteral("a damaged mining state file: ") + applied.error());
+        return failure(QCoreApplication::translate("mining", "a damaged mining state file: ") +
+                       applied.error());
     return run;
 }
 
@@ -345,12 +351,14 @@ Result<SavedRun> parseSnapshot(const QByteArray &bytes, const HarvestReader &out
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (document.isNull())
-        return failure(QStringLiteral("not a mining state file, or a damaged one (%1 at byte %2)")
+        return failure(QCoreApplication::translate(
+                           "mining", "not a mining state file, or a damaged one (%1 at byte %2)")
                            .arg(error.errorString())
                            .arg(error.offset));
     const QJsonObject object = document.object();
     if (object.value(kFormatKey).toInt() != kFormatVersion)
-        return failure(QStringLiteral("not a mining state file of this version"));
+        return failure(
+            QCoreApplication::translate("mining", "not a mining state file of this version"));
     Reader read(object);
     SavedRun run;
     run.settings = read.settings();
@@ -372,7 +380,8 @@ Result<SavedRun> parseSnapshot(const QByteArray &bytes, const HarvestReader &out
             seenListFrom(output && run.committed >= 0 ? output(0, run.committed) : std::nullopt,
                          at.firstHarvest);
         if (!rebuilt)
-            return failure(QStringLiteral("the output does not hold the seen-list"));
+            return failure(
+                QCoreApplication::translate("mining", "the output does not hold the seen-list"));
         at.seenList = *rebuilt;
     } else {
         at.seenList = read.text("seenList");
@@ -383,8 +392,9 @@ Result<SavedRun> parseSnapshot(const QByteArray &bytes, const HarvestReader &out
     if (nextSize < 0 || keywordsSize < 0 || nextSize != qsizetype(nextSize) ||
         keywordsSize != qsizetype(keywordsSize) ||
         nextSize + keywordsSize > double(at.seenList.size()))
-        return failure(QStringLiteral("a damaged mining state file: a place outside the "
-                                      "seen-list"));
+        return failure(QCoreApplication::translate(
+            "mining", "a damaged mining state file: a place outside the "
+                      "seen-list"));
     const qsizetype nextAt = at.seenList.size() - qsizetype(nextSize);
     if (next.isDouble())
         at.nextGeneration = at.seenList.sliced(nextAt);
@@ -401,7 +411,8 @@ Result<SavedRun> parseSnapshot(const QByteArray &bytes, const HarvestReader &out
     at.pagesWithoutBlock = read.count("pagesWithoutBlock");
     at.unanswered = read.queries("unanswered");
     if (!read.problem().isEmpty())
-        return failure(QStringLiteral("a damaged mining state file: ") + read.problem());
+        return failure(QCoreApplication::translate("mining", "a damaged mining state file: ") +
+                       read.problem());
     return run;
 }
 

@@ -3,6 +3,8 @@
 #include "list/output_file.h"
 #include "spreadsheet/cell_text.h"
 
+#include <QCoreApplication>
+
 namespace vantorix::spreadsheet {
 
 namespace {
@@ -52,7 +54,7 @@ Result<SheetWritten> writeCsv(const QString &path, const Sheet &sheet, const Sto
         record([&](int column) { return sheet.columns[column].title; });
         for (qsizetype row = 0; row < sheet.rowCount; ++row) {
             if (stopped && stopped())
-                return failure(QStringLiteral("stopped"));
+                return failure(QCoreApplication::translate("spreadsheet", "stopped"));
             if (!record([&](int column) { return sheet.cell(row, column); }))
                 outcome.cellCut(row);
             if (chunk.size() >= kChunk) {

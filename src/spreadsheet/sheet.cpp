@@ -4,6 +4,8 @@
 #include "spreadsheet/csv_writer.h"
 #include "spreadsheet/xlsx_writer.h"
 
+#include <QCoreApplication>
+
 namespace vantorix::spreadsheet {
 
 Sheet keywordSheet(const QList<QStringView> &keywords)
@@ -33,12 +35,15 @@ QString SheetWritten::warning() const
     if (cutCells == 0)
         return {};
     if (cutCells == 1)
-        return QStringLiteral("row %1 held a cell longer than %2 characters, the most a "
-                              "spreadsheet cell holds; it was cut to that")
+        return QCoreApplication::translate(
+                   "spreadsheet", "row %1 held a cell longer than %2 characters, the most a "
+                                  "spreadsheet cell holds; it was cut to that")
             .arg(firstCutRow)
             .arg(kMaxCellLength);
-    return QStringLiteral("%1 cells were longer than %2 characters, the most a spreadsheet cell "
-                          "holds, and were cut to that; the first in row %3")
+    return QCoreApplication::translate(
+               "spreadsheet",
+               "%1 cells were longer than %2 characters, the most a spreadsheet cell "
+               "holds, and were cut to that; the first in row %3")
         .arg(cutCells)
         .arg(kMaxCellLength)
         .arg(firstCutRow);

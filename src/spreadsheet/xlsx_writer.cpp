@@ -3,6 +3,7 @@
 #include "list/output_file.h"
 #include "spreadsheet/cell_text.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -23,7 +24,8 @@ Result<> libraryError(lxw_error error, qsizetype row = -1)
     const QString reason = QString::fromUtf8(lxw_strerror(error));
     if (row < 0)
         return failure(reason);
-    return failure(QStringLiteral("row %1: %2").arg(row + 2).arg(reason));
+    return failure(
+        QCoreApplication::translate("spreadsheet", "row %1: %2").arg(row + 2).arg(reason));
 }
 
 // Writes the workbook to the file `fileName`, which the library opens itself,
@@ -36,7 +38,7 @@ Result<SheetWritten> writeWorkbook(const QByteArray &fileName, QByteArray scratc
     options.tmpdir = scratch.data();
     lxw_workbook *book = workbook_new_opt(fileName.constData(), &options);
     if (!book)
-        return failure(QStringLiteral("cannot start a workbook"));
+        return failure(QCoreApplication::translate("spreadsheet", "cannot start a workbook"));
     lxw_worksheet *worksheet = workbook_add_worksheet(book, nullptr);
     lxw_format *bold = workbook_add_format(book);
     format_set_bold(bold);
@@ -54,7 +56,7 @@ Result<SheetWritten> writeWorkbook(const QByteArray &fileName, QByteArray scratc
     }
     for (qsizetype row = 0; row < sheet.rowCount && result; ++row) {
         if (stopped && stopped()) {
-            result = failure(QStringLiteral("stopped"));
+            result = failure(QCoreApplication::translate("spreadsheet", "stopped"));
             break;
         }
         bool cut = false;
@@ -81,7 +83,7 @@ Result<SheetWritten> writeWorkbook(const QByteArray &fileName, QByteArray scratc
     }
     if (stopped && stopped()) {
         lxw_workbook_free(book); // no file is assembled for nothing
-        return failure(QStringLiteral("stopped"));
+        return failure(QCoreApplication::translate("spreadsheet", "stopped"));
     }
     if (result) {
         worksheet_freeze_panes(worksheet, 1, 0);
@@ -105,7 +107,8 @@ Result<SheetWritten> writeWorkbook(const QByteArray &fileName, QByteArray scratc
 Result<SheetWritten> writeXlsx(const QString &path, const Sheet &sheet, const StopCheck &stopped)
 {
     if (sheet.rowCount > kXlsxMaxRows)
-        return failure(QStringLiteral("a worksheet holds at most %1 keywords, not %2")
+        return failure(QCoreApplication::translate("spreadsheet",
+                                                   "a worksheet holds at most %1 keywords, not %2")
                            .arg(kXlsxMaxRows)
                            .arg(sheet.rowCount));
     // The library writes a file by name, so the workbook is built in a
@@ -135,7 +138,7 @@ Result<SheetWritten> writeXlsx(const QString &path, const Sheet &sheet, const St
         QByteArray block(1 << 20, Qt::Uninitialized);
         while (true) {
             if (stopped && stopped())
-                return failure(QStringLiteral("stopped"));
+                return failure(QCoreApplication::translate("spreadsheet", "stopped"));
             const qint64 n = built.read(block.data(), block.size());
             if (n < 0)
                 return failure(built.errorString());

@@ -3,6 +3,7 @@
 #include "list/keyword_list.h"
 #include "list/text_file.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -13,7 +14,8 @@ namespace {
 
 Error cannotWrite(const QString &path, const QString &why)
 {
-    return failure(QStringLiteral("cannot write %1: %2").arg(QDir::toNativeSeparators(path), why));
+    return failure(QCoreApplication::translate("web", "cannot write %1: %2")
+                       .arg(QDir::toNativeSeparators(path), why));
 }
 
 } // namespace
@@ -39,10 +41,11 @@ Result<> writeDumpFile(const QString &wordList, const config::Settings &settings
     const QString folder = info.absolutePath();
     if (settings.dumpFile.isEmpty()) {
         if (!QDir().mkpath(folder))
-            return cannotWrite(path, QStringLiteral("cannot create its folder"));
+            return cannotWrite(path,
+                               QCoreApplication::translate("web", "cannot create its folder"));
     } else if (!QFileInfo(folder).isDir()) {
-        return cannotWrite(path,
-                           QStringLiteral("no folder %1").arg(QDir::toNativeSeparators(folder)));
+        return cannotWrite(path, QCoreApplication::translate("web", "no folder %1")
+                                     .arg(QDir::toNativeSeparators(folder)));
     }
     if (const Result<> written =
             list::writeTextFile(path, wordList + list::kSeparator, list::TextEncoding::Gbk);

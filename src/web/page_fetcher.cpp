@@ -3,6 +3,7 @@
 #include "common/message_text.h"
 #include "web/charset.h"
 
+#include <QCoreApplication>
 #include <QHostAddress>
 #include <QNetworkAccessManager>
 #include <QNetworkProxy>
@@ -75,7 +76,7 @@ PageFetch::PageFetch(PageFetcher *fetcher, const QUrl &url, int timeoutSeconds, 
     // byte now and then must not hold the fetch forever.
     m_deadline->setSingleShot(true);
     connect(m_deadline, &QTimer::timeout, this, [this, timeoutSeconds] {
-        giveUp(QStringLiteral("timed out after %1 s").arg(timeoutSeconds));
+        giveUp(QCoreApplication::translate("web", "timed out after %1 s").arg(timeoutSeconds));
     });
     m_deadline->start(std::chrono::seconds(timeoutSeconds));
     watch(fetcher->send(url));
@@ -147,12 +148,14 @@ bool PageFetch::followRedirect(QNetworkReply *reply)
     const QUrl target = reply->url().resolved(location);
     if (m_stop && m_stop(target)) {
         m_stoppedAt = target;
-        m_gaveUp = QStringLiteral("redirected to ") + clipped(target.toDisplayString());
+        m_gaveUp = QCoreApplication::translate("web", "redirected to ") +
+                   clipped(target.toDisplayString());
     } else if (reply->url().scheme() == QLatin1String("https") &&
                target.scheme() != QLatin1String("https")) {
-        m_gaveUp = QStringLiteral("insecure redirect to ") + clipped(target.toDisplayString());
+        m_gaveUp = QCoreApplication::translate("web", "insecure redirect to ") +
+                   clipped(target.toDisplayString());
     } else if (++m_redirects > kMaxRedirects) {
-        m_gaveUp = QStringLiteral("more than %1 redirects").arg(kMaxRedirects);
+        m_gaveUp = QCoreApplication::translate("web", "more than %1 redirects").arg(kMaxRedirects);
     } else {
         m_body.clear();
         m_declaredBytes = -1;
@@ -178,7 +181,7 @@ bool PageFetch::takeBody(QNetworkReply *reply)
 
 QString PageFetch::tooLarge() const
 {
-    return QStringLiteral("response larger than %1 bytes").arg(m_maxBodyBytes);
+    return QCoreApplication::translate("web", "response larger than %1 bytes").arg(m_maxBodyBytes);
 }
 
 void PageFetch::giveUp(const QString &why)
@@ -215,14 +218,16 @@ void PageFetch::complete()
         result.page = failure(m_gaveUp + QStringLiteral(" (") + address + QLatin1Char(')'));
     } else if (result.status >= 400 || (reply->error() == QNetworkReply::NoError &&
                                         (result.status < 200 || result.status > 299))) {
-        result.page =
-            failure(QStringLiteral("HTTP status %1 (%2)").arg(result.status).arg(address));
+        result.page = failure(QCoreApplication::translate("web", "HTTP status %1 (%2)")
+                                  .arg(result.status)
+                                  .arg(address));
     } else if (reply->error() == QNetworkReply::NoError && m_body.size() < m_declaredBytes) {
         // Qt may end a reply whose connection closed mid-body without an error.
-        result.page = failure(QStringLiteral("connection closed after %1 of %2 bytes (%3)")
-                                  .arg(m_body.size())
-                                  .arg(m_declaredBytes)
-                                  .arg(address));
+        result.page = failure(
+            QCoreApplication::translate("web", "connection closed after %1 of %2 bytes (%3)")
+                .arg(m_body.size())
+                .arg(m_declaredBytes)
+                .arg(address));
     } else if (reply->error() != QNetworkReply::NoError) {
         QString error = reply->errorString().replace(sent, address);
         if (!error.contains(address))
