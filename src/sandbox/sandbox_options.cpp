@@ -102,20 +102,22 @@ const OptionTable<SandboxCommand> &table()
                 QStringLiteral(QT_TRANSLATE_NOOP(
                     "options", "live: share of search queries, 0-1, answered with\n"
                                "a block (a 302 to a captcha host, or a page titled\n"
-                               "百度安全验证), chosen as the faults are (0)"))),
+                               "百度安全验证; Sogou: a 302 to /antispider/, 360: a\n"
+                               "verification-code page), chosen as the faults are (0)"))),
         decimal("rate-limit", "R", &SandboxOptions::rateLimit, 100000,
                 QStringLiteral(QT_TRANSLATE_NOOP(
                     "options", "live: R search queries a second per client address\n"
-                               "(as many in a burst); a client over it gets only\n"
-                               "blocks for the cooldown (0: no limit)"))),
+                               "and engine (as many in a burst); a client over it\n"
+                               "gets only blocks for the cooldown (0: no limit)"))),
         number("block-cooldown", "S", &SandboxOptions::blockCooldownSeconds, 0, 86400,
                QStringLiteral(QT_TRANSLATE_NOOP(
                    "options", "seconds a client over the rate limit is blocked (30)"))),
         {{u"layout"_s, u"auto|classic|live"_s,
           QStringLiteral(QT_TRANSLATE_NOOP("options",
                                            "pages to serve: classic, or live (today's markup,\n"
-                                           "UTF-8 queries, a cookie, the board page and\n"
-                                           "hot_ranks); auto is classic (classic)")),
+                                           "UTF-8 queries, a cookie, the board page,\n"
+                                           "hot_ranks, Sogou's /web and 360's /s?q=); auto\n"
+                                           "is classic (classic)")),
           u"VANTORIX_LAYOUT"_s},
          setLayout},
         {{u"log"_s, QString(),
