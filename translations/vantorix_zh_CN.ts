@@ -1134,13 +1134,11 @@ gets only blocks for the cooldown (0: no limit)</source>
     </message>
     <message>
         <source>pages to serve: classic, or live (today&apos;s markup,
-UTF-8 queries, a cookie, the board page,
-hot_ranks, Sogou&apos;s /web and 360&apos;s /s?q=); auto
-is classic (classic)</source>
+UTF-8 queries, a cookie, the board page and
+hot_ranks); auto is classic (classic)</source>
         <translation>提供的页面版式：classic，或 live（如今的
-页面结构、UTF-8 查询、Cookie、榜单页、
-hot_ranks、搜狗的 /web 和 360 的 /s?q=）；auto
-即 classic（classic）</translation>
+页面结构、UTF-8 查询、Cookie、榜单页和
+hot_ranks）；auto 即 classic（classic）</translation>
     </message>
 </context>
 <context>
@@ -1166,7 +1164,8 @@ hot_ranks、搜狗的 /web 和 360 的 /s?q=）；auto
 
 Serves on 127.0.0.1 every page Vantorix reads (result pages, hot lists, the
 publisher&apos;s pages) from one port: the classic pages GBK-encoded, or with
---layout live today&apos;s pages in UTF-8. Prints
+--layout live today&apos;s pages in UTF-8. Sogou&apos;s and 360&apos;s result pages
+(/web?query=, /s?q=) are today&apos;s in either layout. Prints
 &quot;listening on http://127.0.0.1:PORT&quot; first, then serves until killed.
 
 Options:
@@ -1174,7 +1173,8 @@ Options:
         <translation>用法：vantorix-sandbox [选项]
 
 在 127.0.0.1 的一个端口上提供 Vantorix 读取的所有页面（结果页、热榜、发布站页面）：
-经典页面为 GBK 编码，使用 --layout live 时为 UTF-8 编码的如今页面。
+经典页面为 GBK 编码，使用 --layout live 时为 UTF-8 编码的如今页面。搜狗和 360 的
+结果页（/web?query=、/s?q=）在两种版式下都是如今的页面。
 先输出 &quot;listening on http://127.0.0.1:PORT&quot;，然后一直提供服务，直到被终止。
 
 选项：

@@ -27,7 +27,6 @@ QString hotListPage(HotList list, const QStringList &words, const QString &sogou
 QString markerPage();
 QString homePage();
 
-QString sogouSearchPage(const QString &query);
 QString notFoundPage(const QString &path);
 QString serverErrorPage();
 

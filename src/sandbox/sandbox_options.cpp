@@ -115,9 +115,8 @@ const OptionTable<SandboxCommand> &table()
         {{u"layout"_s, u"auto|classic|live"_s,
           QStringLiteral(QT_TRANSLATE_NOOP("options",
                                            "pages to serve: classic, or live (today's markup,\n"
-                                           "UTF-8 queries, a cookie, the board page,\n"
-                                           "hot_ranks, Sogou's /web and 360's /s?q=); auto\n"
-                                           "is classic (classic)")),
+                                           "UTF-8 queries, a cookie, the board page and\n"
+                                           "hot_ranks); auto is classic (classic)")),
           u"VANTORIX_LAYOUT"_s},
          setLayout},
         {{u"log"_s, QString(),
@@ -178,7 +177,8 @@ QString sandboxHelp()
                "\n"
                "Serves on 127.0.0.1 every page Vantorix reads (result pages, hot lists, the\n"
                "publisher's pages) from one port: the classic pages GBK-encoded, or with\n"
-               "--layout live today's pages in UTF-8. Prints\n"
+               "--layout live today's pages in UTF-8. Sogou's and 360's result pages\n"
+               "(/web?query=, /s?q=) are today's in either layout. Prints\n"
                "\"listening on http://127.0.0.1:PORT\" first, then serves until killed.\n"
                "\n"
                "Options:\n") +

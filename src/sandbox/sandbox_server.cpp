@@ -148,6 +148,18 @@ Page SandboxServer::page(const QString &path, const QByteArray &query, const QSt
                 "application/json",
                 {}};
     }
+    // Sogou and 360 are read in today's markup only, so they serve it in
+    // either layout; a classic Sogou hot list links here with GBK queries.
+    if (engineOf(path, query) == Engine::Sogou) {
+        const QString keyword = queryValue(query, "query", queryValue(query, "ie") != u"gbk"_s);
+        return {sogouResultPage(keyword, m_graph.related(keyword), m_graph.suggestions(keyword)),
+                200, "text/html", "utf-8"};
+    }
+    if (engineOf(path, query) == Engine::So360) {
+        const QString keyword = queryValue(query, "q", true);
+        return {so360ResultPage(keyword, m_graph.related(keyword), m_options.seed), 200,
+                "text/html", "utf-8"};
+    }
     const std::optional<Page> engine =
         m_options.live ? livePage(path, query) : classicPage(path, query, host);
     return engine.value_or(Page{notFoundPage(path), 404});
@@ -160,8 +172,6 @@ std::optional<Page> SandboxServer::classicPage(const QString &path, const QByteA
         const QString keyword = queryValue(query, "wd");
         return Page{resultPage(keyword, m_graph.related(keyword))};
     }
-    if (path == u"/web"_s)
-        return Page{sogouSearchPage(queryValue(query, "query"))};
     if (const auto list = hotListForPath(path))
         return Page{hotListPage(*list, hotListWords(*list, m_options.seed), host)};
     return std::nullopt;
@@ -170,17 +180,6 @@ std::optional<Page> SandboxServer::classicPage(const QString &path, const QByteA
 // Today's engines retired the classic hot-list pages; only these remain.
 std::optional<Page> SandboxServer::livePage(const QString &path, const QByteArray &query) const
 {
-    if (engineOf(path, query) == Engine::Sogou) {
-        const QString keyword = queryValue(query, "query", true);
-        return Page{
-            sogouResultPage(keyword, m_graph.related(keyword), m_graph.suggestions(keyword)), 200,
-            "text/html", "utf-8"};
-    }
-    if (engineOf(path, query) == Engine::So360) {
-        const QString keyword = queryValue(query, "q", true);
-        return Page{so360ResultPage(keyword, m_graph.related(keyword), m_options.seed), 200,
-                    "text/html", "utf-8"};
-    }
     if (path == u"/s"_s) {
         const QString keyword = queryValue(query, "wd");
         return Page{liveResultPage(keyword, m_graph.related(keyword), m_options.seed), 200,
