@@ -240,7 +240,8 @@ void FetchScheduler::start(quint64 id, int index)
 std::optional<QString> FetchScheduler::blockIn(const web::FetchResult &result) const
 {
     if (!result.stoppedAt.isEmpty())
-        return QStringLiteral("captcha redirect to ") + result.stoppedAt.host();
+        return QStringLiteral("captcha redirect to ") + result.stoppedAt.host() +
+               result.stoppedAt.path(); // the path tells an engine's own block page
     if (result.page && m_layout->isBlockPage(result.page->text))
         return QStringLiteral("verification page");
     return std::nullopt;

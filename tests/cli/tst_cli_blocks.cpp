@@ -122,7 +122,7 @@ private Q_SLOTS:
             << u"failures, rested"_s;
         QTest::newRow("sogou: antispider redirects retried")
             << 0.2 << 0.0 << QString() << u"--retries 5 --engine sogou"_s << 0
-            << u"layout: sogou|(captcha redirect to 127.0.0.1)"_s;
+            << u"layout: sogou|(captcha redirect to 127.0.0.1/antispider/)"_s;
         QTest::newRow("so360: verification pages retried")
             << 0.2 << 0.0 << QString() << u"--retries 5 --engine so360"_s << 0
             << u"(verification page)"_s;
