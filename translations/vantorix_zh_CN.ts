@@ -461,97 +461,6 @@ N 为十进制数，向下取整（2.9 为 2，-0.5 为 -1）；N 为负数时�
         <translation>从种子关键词挖掘长尾词</translation>
     </message>
     <message>
-        <source>Queries web search for SEED (default 减肥), takes the related searches of the
-result page, and queries each new keyword in turn, generation after
-generation, until nothing new turns up, the limit is reached or Ctrl-C is
-pressed (the query in flight finishes, the results are printed; a second
-Ctrl-C aborts with status 130). On Unix, SIGTERM and SIGHUP stop a run as
-Ctrl-C does. Each accepted keyword is printed on its own line as it is
-found; a line break inside a keyword is printed as a space (tsv and json
-escape it, --raw keeps it). Progress goes to standard error, and so does
-each query that failed, with its cause; the run then ends with &quot;N queries
-failed&quot;. The first failed write to standard output ends the run.
-The seed page is cut with the markers of the publisher&apos;s marker page, or
-with --markers; without a usable pair the built-in markers are used.
---concurrency N fetches up to N queries ahead; the output is the same.
-A captcha or verification page in place of a result page is a block:
-each is reported, the query is tried again after a back-off (--retries),
-and a query that stays blocked harvests nothing. The run ends with a
-summary: queries, blocks, failures, keywords, the pace and, with
---proxies, each proxy&apos;s counts (--quiet leaves it out).
-
-Sources: --source related (the default) reads each keyword&apos;s related
-searches; suggest reads the search box&apos;s suggestions (下拉词,
-/sugrec?prod=pc&amp;wd=); both reads the related searches, then the
-suggestions of each keyword. Each is one query. --expand az|questions|both
-also queries variants of the seed and of each first-generation keyword:
-the keyword, a space and each letter a-z, and the keyword with each of
-怎么 如何 什么 哪里 多少 为什么 before it, then after it. A variant is
-queried right after its keyword, with the same sources, and what it finds
-joins its keyword&apos;s harvest (the same generation); the variant itself is
-not a keyword unless a page lists it. In tsv and json the parent is the
-query that found the keyword and the source is related or suggest.
---max-queries N ends the run before query N+1 (every source and variant
-query counts; retries do not).
-
-Resuming: --state FILE records the run after every query. Run the same
-command again and it goes on where it stopped, asking again the queries
-that failed or stayed blocked, and ends as a run never interrupted would
-have. With --output OUT the keywords go into OUT, and a resumed run cuts
-OUT back to what was recorded: OUT ends as an uninterrupted run writes
-it. On standard output a killed run may print a query&apos;s keywords again
-when resumed, but never loses one; use --output for long runs. One run
-at a time per FILE (FILE.lock; a lock left by a killed run is taken
-over). A FILE saved with another seed, --source, --expand, --limit,
---longer-than, --contains, --max-queries, --max-failures, --layout,
---seen, --format, --raw, --output or --encoding, or a damaged one, is a
-usage error; with --format xlsx|csv it is too. --seen FILE (one
-keyword a line, in --encoding) counts those keywords as found before:
-they are neither accepted nor queried. A stop signal ends a pace wait,
-back-off or proxy rest at once.
-Exit status: 0 when the run ends, 1 when the seed page could not be
-fetched, the output could not be written, or the --state file is in use
-or cannot be written, 2 on a usage error, 3 when the run is incomplete
-because queries failed or stayed blocked, or every proxy kept failing
-(the output still holds every keyword that was reached).</source>
-        <translation>用 SEED（默认 减肥）查询网页搜索，取结果页中的相关搜索，再依次查询每个新关键词，
-一层接一层，直到没有新词、达到上限或按下 Ctrl-C（当前查询完成，输出结果；
-再按一次 Ctrl-C 以状态 130 中止）。在 Unix 上，SIGTERM 和 SIGHUP 与 Ctrl-C
-一样停止挖掘。每个收录的关键词一找到就单独输出一行；关键词中的换行输出为空格
-（tsv 和 json 会转义，--raw 保留）。进度输出到标准错误，每个失败的查询及其
-原因也输出到标准错误；挖掘结束时会显示 &quot;N 个查询失败&quot;。向标准输出写入第一次
-失败时挖掘结束。
-种子页按发布站标记页中的标记切分，或按 --markers 切分；没有可用的标记对时使用
-内置标记。--concurrency N 最多提前获取 N 个查询；输出不变。
-结果页换成了验证码或安全验证页面即为被拦截：每次都会报告，该查询在延后一段
-时间后重试（--retries），一直被拦截的查询没有收获。挖掘结束时输出汇总：查询、
-拦截、失败、关键词数、速度，使用 --proxies 时还有每个代理的统计（--quiet 不输出）。
-
-来源：--source related（默认）读取每个关键词的相关搜索；suggest 读取搜索框的
-下拉词（/sugrec?prod=pc&amp;wd=）；both 先读相关搜索，再读每个关键词的下拉词。
-每次读取算一个查询。--expand az|questions|both 还会查询种子词和每个第一层
-关键词的变体：关键词加一个空格再加 a-z 中的每个字母，以及在关键词前、后各加上
-怎么 如何 什么 哪里 多少 为什么。变体紧接在其关键词之后查询，来源相同，找到的词
-并入其关键词的收获（同一层级）；变体本身只有在页面列出时才算关键词。tsv 和 json
-中，来源词是找到该关键词的查询，来源为 related 或 suggest。
---max-queries N 在第 N+1 个查询之前结束挖掘（每个来源和变体查询都计数；重试不计）。
-
-继续挖掘：--state FILE 在每次查询后记录进度。再次运行同一命令即从停下的地方
-继续，重新查询失败或一直被拦截的查询，结果与从未中断的挖掘相同。使用
---output OUT 时关键词写入 OUT，继续挖掘时会把 OUT 截回到记录时的内容：OUT 的
-最终内容与不中断的挖掘相同。写到标准输出时，被强行结束的挖掘继续后可能再次输出
-某个查询的关键词，但不会丢失；长时间挖掘请用 --output。每个 FILE 同时只能用于
-一次挖掘（FILE.lock；被强行结束的挖掘留下的锁会被接管）。FILE 若以不同的种子词、
---source、--expand、--limit、--longer-than、--contains、--max-queries、
---max-failures、--layout、--seen、--format、--raw、--output 或 --encoding
-保存，或已损坏，则为用法错误；与 --format xlsx|csv 同用也是。--seen FILE（每行
-一个关键词，按 --encoding 编码）中的关键词视为已经找到：既不收录也不查询。
-停止信号会立即结束限速等待、延后重试或代理暂停。
-退出状态：0 挖掘结束，1 无法获取种子页、无法写入输出，或 --state 文件正被使用
-或无法写入，2 用法错误，3 挖掘未完成：有查询失败或一直被拦截，或所有代理
-都一直失败（输出中仍有已找到的全部关键词）。</translation>
-    </message>
-    <message>
         <source>--output %1 holds %2 bytes, fewer than the %3 the run wrote there; it was changed since</source>
         <translation>--output %1 只有 %2 字节，少于本次挖掘写入的 %3 字节；文件在此期间被改动过</translation>
     </message>
@@ -794,6 +703,106 @@ because queries failed or stayed blocked, or every proxy kept failing
     <message>
         <source>nothing new: every keyword on the seed&apos;s page was already in --seen</source>
         <translation>没有新词：种子词页面上的关键词都已在 --seen 中</translation>
+    </message>
+    <message>
+        <source>Queries web search for SEED (default 减肥), takes the related searches of the
+result page, and queries each new keyword in turn, generation after
+generation, until nothing new turns up, the limit is reached or Ctrl-C is
+pressed (the query in flight finishes, the results are printed; a second
+Ctrl-C aborts with status 130). On Unix, SIGTERM and SIGHUP stop a run as
+Ctrl-C does. Each accepted keyword is printed on its own line as it is
+found; a line break inside a keyword is printed as a space (tsv and json
+escape it, --raw keeps it). Progress goes to standard error, and so does
+each query that failed, with its cause; the run then ends with &quot;N queries
+failed&quot;. The first failed write to standard output ends the run.
+The seed page is cut with the markers of the publisher&apos;s marker page, or
+with --markers; without a usable pair the built-in markers are used.
+--concurrency N fetches up to N queries ahead; the output is the same.
+A captcha or verification page in place of a result page is a block:
+each is reported, the query is tried again after a back-off (--retries),
+and a query that stays blocked harvests nothing. The run ends with a
+summary: queries, blocks, failures, keywords, the pace and, with
+--proxies, each proxy&apos;s counts (--quiet leaves it out).
+
+--engine sogou|so360 reads Sogou&apos;s or 360&apos;s result pages instead of
+Baidu&apos;s (hosts: --sogou-search-host, --so360-search-host); suggestions
+are read from Baidu only.
+Sources: --source related (the default) reads each keyword&apos;s related
+searches; suggest reads the search box&apos;s suggestions (下拉词,
+/sugrec?prod=pc&amp;wd=); both reads the related searches, then the
+suggestions of each keyword. Each is one query. --expand az|questions|both
+also queries variants of the seed and of each first-generation keyword:
+the keyword, a space and each letter a-z, and the keyword with each of
+怎么 如何 什么 哪里 多少 为什么 before it, then after it. A variant is
+queried right after its keyword, with the same sources, and what it finds
+joins its keyword&apos;s harvest (the same generation); the variant itself is
+not a keyword unless a page lists it. In tsv and json the parent is the
+query that found the keyword and the source is related or suggest.
+--max-queries N ends the run before query N+1 (every source and variant
+query counts; retries do not).
+
+Resuming: --state FILE records the run after every query. Run the same
+command again and it goes on where it stopped, asking again the queries
+that failed or stayed blocked, and ends as a run never interrupted would
+have. With --output OUT the keywords go into OUT, and a resumed run cuts
+OUT back to what was recorded: OUT ends as an uninterrupted run writes
+it. On standard output a killed run may print a query&apos;s keywords again
+when resumed, but never loses one; use --output for long runs. One run
+at a time per FILE (FILE.lock; a lock left by a killed run is taken
+over). A FILE saved with another seed, --source, --expand, --limit,
+--longer-than, --contains, --max-queries, --max-failures, --layout,
+--seen, --format, --raw, --output or --encoding, or a damaged one, is a
+usage error; with --format xlsx|csv it is too. --seen FILE (one
+keyword a line, in --encoding) counts those keywords as found before:
+they are neither accepted nor queried. A stop signal ends a pace wait,
+back-off or proxy rest at once.
+Exit status: 0 when the run ends, 1 when the seed page could not be
+fetched, the output could not be written, or the --state file is in use
+or cannot be written, 2 on a usage error, 3 when the run is incomplete
+because queries failed or stayed blocked, or every proxy kept failing
+(the output still holds every keyword that was reached).</source>
+        <translation>用 SEED（默认 减肥）查询网页搜索，取结果页中的相关搜索，再依次查询每个新关键词，
+一层接一层，直到没有新词、达到上限或按下 Ctrl-C（当前查询完成，输出结果；
+再按一次 Ctrl-C 以状态 130 中止）。在 Unix 上，SIGTERM 和 SIGHUP 与 Ctrl-C
+一样停止挖掘。每个收录的关键词一找到就单独输出一行；关键词中的换行输出为空格
+（tsv 和 json 会转义，--raw 保留）。进度输出到标准错误，每个失败的查询及其
+原因也输出到标准错误；挖掘结束时会显示 &quot;N 个查询失败&quot;。向标准输出写入第一次
+失败时挖掘结束。
+种子页按发布站标记页中的标记切分，或按 --markers 切分；没有可用的标记对时使用
+内置标记。--concurrency N 最多提前获取 N 个查询；输出不变。
+结果页换成了验证码或安全验证页面即为被拦截：每次都会报告，该查询在延后一段
+时间后重试（--retries），一直被拦截的查询没有收获。挖掘结束时输出汇总：查询、
+拦截、失败、关键词数、速度，使用 --proxies 时还有每个代理的统计（--quiet 不输出）。
+
+--engine sogou|so360 改为读取搜狗或 360 的结果页（主机：--sogou-search-host、
+--so360-search-host）；下拉词只从百度读取。
+来源：--source related（默认）读取每个关键词的相关搜索；suggest 读取搜索框的
+下拉词（/sugrec?prod=pc&amp;wd=）；both 先读相关搜索，再读每个关键词的下拉词。
+每次读取算一个查询。--expand az|questions|both 还会查询种子词和每个第一层
+关键词的变体：关键词加一个空格再加 a-z 中的每个字母，以及在关键词前、后各加上
+怎么 如何 什么 哪里 多少 为什么。变体紧接在其关键词之后查询，来源相同，找到的词
+并入其关键词的收获（同一层级）；变体本身只有在页面列出时才算关键词。tsv 和 json
+中，来源词是找到该关键词的查询，来源为 related 或 suggest。
+--max-queries N 在第 N+1 个查询之前结束挖掘（每个来源和变体查询都计数；重试不计）。
+
+继续挖掘：--state FILE 在每次查询后记录进度。再次运行同一命令即从停下的地方
+继续，重新查询失败或一直被拦截的查询，结果与从未中断的挖掘相同。使用
+--output OUT 时关键词写入 OUT，继续挖掘时会把 OUT 截回到记录时的内容：OUT 的
+最终内容与不中断的挖掘相同。写到标准输出时，被强行结束的挖掘继续后可能再次输出
+某个查询的关键词，但不会丢失；长时间挖掘请用 --output。每个 FILE 同时只能用于
+一次挖掘（FILE.lock；被强行结束的挖掘留下的锁会被接管）。FILE 若以不同的种子词、
+--source、--expand、--limit、--longer-than、--contains、--max-queries、
+--max-failures、--layout、--seen、--format、--raw、--output 或 --encoding
+保存，或已损坏，则为用法错误；与 --format xlsx|csv 同用也是。--seen FILE（每行
+一个关键词，按 --encoding 编码）中的关键词视为已经找到：既不收录也不查询。
+停止信号会立即结束限速等待、延后重试或代理暂停。
+退出状态：0 挖掘结束，1 无法获取种子页、无法写入输出，或 --state 文件正被使用
+或无法写入，2 用法错误，3 挖掘未完成：有查询失败或一直被拦截，或所有代理
+都一直失败（输出中仍有已找到的全部关键词）。</translation>
+    </message>
+    <message>
+        <source>--source %1: no search-box suggestions are read from %2</source>
+        <translation>--source %1：不从 %2 读取搜索框下拉词</translation>
     </message>
 </context>
 <context>
@@ -1150,32 +1159,8 @@ bad-gbk（不是 GBK 的字节）、redirect-loop
 （500,drop,silent）</translation>
     </message>
     <message>
-        <source>live: share of search queries, 0-1, answered with
-a block (a 302 to a captcha host, or a page titled
-百度安全验证), chosen as the faults are (0)</source>
-        <translation>live：以拦截应答的搜索查询比例，0-1
-（302 跳转到验证码主机，或标题为
-百度安全验证 的页面），选法与故障相同（0）</translation>
-    </message>
-    <message>
-        <source>live: R search queries a second per client address
-(as many in a burst); a client over it gets only
-blocks for the cooldown (0: no limit)</source>
-        <translation>live：每个客户端地址每秒 R 次搜索查询
-（可突发同样多次）；超过的客户端在冷却期内
-只会收到拦截（0：不限）</translation>
-    </message>
-    <message>
         <source>seconds a client over the rate limit is blocked (30)</source>
         <translation>超过频率限制的客户端被拦截的秒数（30）</translation>
-    </message>
-    <message>
-        <source>pages to serve: classic, or live (today&apos;s markup,
-UTF-8 queries, a cookie, the board page and
-hot_ranks); auto is classic (classic)</source>
-        <translation>提供的页面版式：classic，或 live（如今的
-页面结构、UTF-8 查询、Cookie、榜单页和
-hot_ranks）；auto 即 classic（classic）</translation>
     </message>
     <message>
         <source>print each request with its client address,
@@ -1190,6 +1175,40 @@ Accept-Language 和 Cookie
 KEYWORD finds, and exit</source>
         <translation>输出从 KEYWORD 广度优先挖掘能找到的
 关键词数，然后退出</translation>
+    </message>
+    <message>
+        <source>the search engine whose related searches are read (default baidu)</source>
+        <translation>读取哪个搜索引擎的相关搜索（默认 baidu）</translation>
+    </message>
+    <message>
+        <source>360 web search host</source>
+        <translation>360 网页搜索主机</translation>
+    </message>
+    <message>
+        <source>live: share of search queries, 0-1, answered with
+a block (a 302 to a captcha host, or a page titled
+百度安全验证; Sogou: a 302 to /antispider/, 360: a
+verification-code page), chosen as the faults are (0)</source>
+        <translation>live：以拦截应答的搜索查询比例，0-1
+（302 跳转到验证码主机，或标题为
+百度安全验证 的页面；搜狗：302 跳转到 /antispider/，
+360：要求输入验证码的页面），选法与故障相同（0）</translation>
+    </message>
+    <message>
+        <source>live: R search queries a second per client address
+and engine (as many in a burst); a client over it
+gets only blocks for the cooldown (0: no limit)</source>
+        <translation>live：每个客户端地址、每个搜索引擎每秒 R 次搜索查询
+（可突发同样多次）；超过的客户端在冷却期内
+只会收到拦截（0：不限）</translation>
+    </message>
+    <message>
+        <source>pages to serve: classic, or live (today&apos;s markup,
+UTF-8 queries, a cookie, the board page and
+hot_ranks); auto is classic (classic)</source>
+        <translation>提供的页面版式：classic，或 live（如今的
+页面结构、UTF-8 查询、Cookie、榜单页和
+hot_ranks）；auto 即 classic（classic）</translation>
     </message>
 </context>
 <context>
@@ -1215,7 +1234,8 @@ KEYWORD finds, and exit</source>
 
 Serves on 127.0.0.1 every page Vantorix reads (result pages, hot lists, the
 publisher&apos;s pages) from one port: the classic pages GBK-encoded, or with
---layout live today&apos;s pages in UTF-8. Prints
+--layout live today&apos;s pages in UTF-8. Sogou&apos;s and 360&apos;s result pages
+(/web?query=, /s?q=) are today&apos;s in either layout. Prints
 &quot;listening on http://127.0.0.1:PORT&quot; first, then serves until killed.
 
 Options:
@@ -1223,7 +1243,8 @@ Options:
         <translation>用法：vantorix-sandbox [选项]
 
 在 127.0.0.1 的一个端口上提供 Vantorix 读取的所有页面（结果页、热榜、发布站页面）：
-经典页面为 GBK 编码，使用 --layout live 时为 UTF-8 编码的如今页面。
+经典页面为 GBK 编码，使用 --layout live 时为 UTF-8 编码的如今页面。搜狗和 360 的
+结果页（/web?query=、/s?q=）在两种版式下都是如今的页面。
 先输出 &quot;listening on http://127.0.0.1:PORT&quot;，然后一直提供服务，直到被终止。
 
 选项：

@@ -29,6 +29,8 @@ const HostRole kHostRoles[] = {
      QT_TRANSLATE_NOOP("options", "Sogou hot-list host"), &HostSettings::sogouHotlist},
     {"sogou-search-host", "VANTORIX_SOGOU_SEARCH_HOST",
      QT_TRANSLATE_NOOP("options", "Sogou web search host"), &HostSettings::sogouSearch},
+    {"so360-search-host", "VANTORIX_SO360_SEARCH_HOST",
+     QT_TRANSLATE_NOOP("options", "360 web search host"), &HostSettings::so360Search},
     {"publisher-host", "VANTORIX_PUBLISHER_HOST",
      QT_TRANSLATE_NOOP("options", "publisher site host"), &HostSettings::publisher},
 };
@@ -223,7 +225,7 @@ const OptionTable<Settings> &table()
 
 void HostSettings::setAll(const QString &host)
 {
-    search = hotlist = sogouHotlist = sogouSearch = publisher = host;
+    search = hotlist = sogouHotlist = sogouSearch = so360Search = publisher = host;
 }
 
 QList<OptionSpec> settingsOptions()

@@ -19,6 +19,7 @@ struct HostSettings
     QString hotlist = QStringLiteral("top.baidu.com");
     QString sogouHotlist = QStringLiteral("top.sogou.com");
     QString sogouSearch = QStringLiteral("www.sogou.com");
+    QString so360Search = QStringLiteral("www.so.com");
     QString publisher = QStringLiteral("vantorix.example");
 
     // Points every role at one host (the sandbox web).
@@ -33,6 +34,7 @@ struct Settings
 {
     HostSettings hosts;
     LayoutChoice layout = LayoutChoice::Auto;
+    QString engine = QStringLiteral("baidu"); // whose result pages a mining run reads
     int timeoutSeconds = 60;
     QString proxy;       // empty: the system proxy settings
     int concurrency = 0; // queue entries fetched ahead by a mining run; 0: one per proxy

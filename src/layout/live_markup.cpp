@@ -42,6 +42,18 @@ qsizetype anchorStart(const QString &text, qsizetype from)
     return -1;
 }
 
+// Whether an opening or closing tag `name` stands at `at` ("<name" or
+// "</name" followed by white space, '>' or '/').
+bool tagNamed(const QString &text, qsizetype at, QStringView name)
+{
+    const qsizetype after = at + name.size();
+    if (after >= text.size() ||
+        QStringView(text).mid(at, name.size()).compare(name, Qt::CaseInsensitive) != 0)
+        return false;
+    const QChar next = text[after];
+    return next == QLatin1Char('>') || next == QLatin1Char('/') || next.isSpace();
+}
+
 QString stripTags(const QString &html)
 {
     QString text;
@@ -114,6 +126,52 @@ QString decodeEntities(const QString &text)
         }
     }
     return out + QStringView(text).mid(pos);
+}
+
+qsizetype openingTag(const QString &text, QStringView name, QStringView attribute, qsizetype from)
+{
+    for (qsizetype at = text.indexOf(QLatin1Char('<'), from); at >= 0;
+         at = text.indexOf(QLatin1Char('<'), at + 1)) {
+        if (!tagNamed(text, at + 1, name))
+            continue;
+        const qsizetype end = tagEnd(text, at);
+        if (end < 0)
+            return -1;
+        if (QStringView(text).mid(at, end - at).contains(attribute))
+            return at;
+    }
+    return -1;
+}
+
+qsizetype elementEnd(const QString &text, qsizetype open)
+{
+    qsizetype nameEnd = open + 1;
+    while (nameEnd < text.size() && text[nameEnd].isLetterOrNumber())
+        ++nameEnd;
+    const QString name = text.mid(open + 1, nameEnd - open - 1);
+    int depth = 0;
+    for (qsizetype at = open; at >= 0; at = text.indexOf(QLatin1Char('<'), at + 1)) {
+        const bool closing = at + 1 < text.size() && text[at + 1] == QLatin1Char('/');
+        if (!tagNamed(text, at + (closing ? 2 : 1), name))
+            continue;
+        const qsizetype end = tagEnd(text, at);
+        if (end < 0)
+            break;
+        depth += closing ? -1 : 1;
+        if (depth == 0)
+            return end + 1;
+    }
+    return text.size();
+}
+
+QString elementText(const QString &html, QStringView name)
+{
+    const qsizetype open = openingTag(html, name, {});
+    if (open < 0)
+        return {};
+    const qsizetype start = tagEnd(html, open) + 1;
+    const qsizetype close = html.indexOf(QLatin1String("</") + name, start, Qt::CaseInsensitive);
+    return decodeEntities(stripTags(html.mid(start, close < 0 ? -1 : close - start))).simplified();
 }
 
 QStringList linkTexts(const QString &block)

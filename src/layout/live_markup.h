@@ -20,6 +20,18 @@ QString liveWord(const QString &text);
 // a link with no "</a>" after it.
 QStringList linkTexts(const QString &block);
 
+// The position of the next opening tag `name` (as "table") from `from` whose
+// attributes hold `attribute` (as "id=\"rs\""), or -1.
+qsizetype openingTag(const QString &text, QStringView name, QStringView attribute,
+                     qsizetype from = 0);
+// The end of the element whose opening tag stands at `open`: just past its
+// closing tag, nested elements of the same name counted; the text's end when
+// it is cut off before.
+qsizetype elementEnd(const QString &text, qsizetype open);
+// The text of the first `name` element (as "caption") in `html`: tags
+// stripped, entities decoded, white space folded; empty when there is none.
+QString elementText(const QString &html, QStringView name);
+
 // The text with its character references ("&amp;", "&#38;", "&#x26;")
 // decoded; unknown ones stay as written.
 QString decodeEntities(const QString &text);

@@ -38,7 +38,7 @@ class PageLayout
 public:
     virtual ~PageLayout() = default;
 
-    // "classic" or "live".
+    // "classic", "live" (today's Baidu) or the engine's name.
     virtual QString name() const = 0;
 
     // The result page of a keyword.
@@ -63,8 +63,9 @@ public:
     virtual RelatedSearches relatedSearches(const QString &pageText,
                                             const QStringList &seedMarkers) const = 0;
 
-    // Where the search box's suggestions (下拉词) for a keyword are asked for,
-    // and the words of the answer.
+    // Whether the engine's search box suggestions (下拉词) are read; then
+    // where they are asked for, and the words of the answer.
+    virtual bool hasSuggestions() const { return true; }
     virtual QUrl suggestUrl(const QString &keyword) const = 0;
     virtual Suggestions suggestions(const QString &answerText) const = 0;
 
@@ -72,9 +73,13 @@ public:
     virtual std::optional<web::HotlistReading> hotlist(const HotwordSource &source) const = 0;
 };
 
-// The layout the settings ask for. Auto means live when every page role
-// (search, both hot lists) names a real public host of the two engines, and
-// classic for any other host, the sandbox included.
+// The engines a mining run may read, the default first.
+QStringList engineNames();
+
+// The layout the settings ask for. Baidu's is live when every page role
+// (search, both hot lists) names a real public host of the two engines, or
+// classic for any other host, the sandbox included, unless the settings
+// choose; every other engine is read in today's markup only.
 std::shared_ptr<const PageLayout> chooseLayout(const config::Settings &settings);
 
 } // namespace vantorix::layout

@@ -241,8 +241,9 @@ void FetchScheduler::start(quint64 id, int index)
 std::optional<QString> FetchScheduler::blockIn(const web::FetchResult &result) const
 {
     if (!result.stoppedAt.isEmpty())
+        // The path tells an engine's own block page.
         return QCoreApplication::translate("mining", "captcha redirect to ") +
-               result.stoppedAt.host();
+               result.stoppedAt.host() + result.stoppedAt.path();
     if (result.page && m_layout->isBlockPage(result.page->text))
         return QCoreApplication::translate("mining", "verification page");
     return std::nullopt;

@@ -27,7 +27,6 @@ QString hotListPage(HotList list, const QStringList &words, const QString &sogou
 QString markerPage();
 QString homePage();
 
-QString sogouSearchPage(const QString &query);
 QString notFoundPage(const QString &path);
 QString serverErrorPage();
 
@@ -38,6 +37,19 @@ QString serverErrorPage();
 QString liveResultPage(const QString &keyword, const QStringList &related, quint64 seed);
 QString boardPage(const QStringList &words);
 QString hotRanksJson(const QStringList &words, quint64 seed);
+
+// Today's Sogou result page: results, a middle hint table captioned 大家还在搜
+// with `others`, the bottom one captioned 相关搜索 with `related`. Today's 360
+// page: results, the "其他人还搜了" block among them and the #rs table below,
+// which together list `related` (some words in both). Both leave out an
+// empty block.
+QString sogouResultPage(const QString &keyword, const QStringList &related,
+                        const QStringList &others);
+QString so360ResultPage(const QString &keyword, const QStringList &related, quint64 seed);
+// How those engines block: Sogou redirects to a path under /antispider/, 360
+// answers with a page without results that asks for a verification code.
+QString antispiderAddress(const QString &host, const QByteArray &target);
+QString so360VerificationPage();
 
 // The answer of the search box's suggestion endpoint, JSON in the shape of
 // today's engine: {"q":keyword,"g":[{"type":"sug","q":word},…]}; without

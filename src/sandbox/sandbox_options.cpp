@@ -102,12 +102,13 @@ const OptionTable<SandboxCommand> &table()
                 QStringLiteral(QT_TRANSLATE_NOOP(
                     "options", "live: share of search queries, 0-1, answered with\n"
                                "a block (a 302 to a captcha host, or a page titled\n"
-                               "百度安全验证), chosen as the faults are (0)"))),
+                               "百度安全验证; Sogou: a 302 to /antispider/, 360: a\n"
+                               "verification-code page), chosen as the faults are (0)"))),
         decimal("rate-limit", "R", &SandboxOptions::rateLimit, 100000,
                 QStringLiteral(QT_TRANSLATE_NOOP(
                     "options", "live: R search queries a second per client address\n"
-                               "(as many in a burst); a client over it gets only\n"
-                               "blocks for the cooldown (0: no limit)"))),
+                               "and engine (as many in a burst); a client over it\n"
+                               "gets only blocks for the cooldown (0: no limit)"))),
         number("block-cooldown", "S", &SandboxOptions::blockCooldownSeconds, 0, 86400,
                QStringLiteral(QT_TRANSLATE_NOOP(
                    "options", "seconds a client over the rate limit is blocked (30)"))),
@@ -176,7 +177,8 @@ QString sandboxHelp()
                "\n"
                "Serves on 127.0.0.1 every page Vantorix reads (result pages, hot lists, the\n"
                "publisher's pages) from one port: the classic pages GBK-encoded, or with\n"
-               "--layout live today's pages in UTF-8. Prints\n"
+               "--layout live today's pages in UTF-8. Sogou's and 360's result pages\n"
+               "(/web?query=, /s?q=) are today's in either layout. Prints\n"
                "\"listening on http://127.0.0.1:PORT\" first, then serves until killed.\n"
                "\n"
                "Options:\n") +

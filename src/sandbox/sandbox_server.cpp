@@ -51,6 +51,17 @@ const QByteArray kLoopPath = QByteArrayLiteral("/redirect-loop");
 constexpr qsizetype kHugePadding = 10 * 1024 * 1024;
 const QByteArray kInvalidGbk = QByteArrayLiteral("<p>\x81\x20\xFF</p>\x81");
 
+// Which engine a search query is for: Sogou's /web, 360's /s?q=, else Baidu.
+enum class Engine { Baidu, Sogou, So360 };
+
+Engine engineOf(const QString &path, const QByteArray &query)
+{
+    if (path == u"/web"_s)
+        return Engine::Sogou;
+    const bool asksQ = query.startsWith("q=") || query.contains("&q=");
+    return path == u"/s"_s && asksQ ? Engine::So360 : Engine::Baidu;
+}
+
 void redirectToLoop(HttpResponder &responder)
 {
     responder.write(302, {{"Location", kLoopPath}});
@@ -128,8 +139,6 @@ Page SandboxServer::page(const QString &path, const QByteArray &query, const QSt
         return {markerPage()};
     if (path == u"/"_s)
         return {homePage()};
-    if (path == u"/web"_s)
-        return {sogouSearchPage(queryValue(query, "query"))};
     // The search box's suggestions: one endpoint, UTF-8, whichever pages the
     // engine serves.
     if (path == u"/sugrec"_s) {
@@ -138,6 +147,18 @@ Page SandboxServer::page(const QString &path, const QByteArray &query, const QSt
                 200,
                 "application/json",
                 {}};
+    }
+    // Sogou and 360 are read in today's markup only, so they serve it in
+    // either layout; a classic Sogou hot list links here with GBK queries.
+    if (engineOf(path, query) == Engine::Sogou) {
+        const QString keyword = queryValue(query, "query", queryValue(query, "ie") != u"gbk"_s);
+        return {sogouResultPage(keyword, m_graph.related(keyword), m_graph.suggestions(keyword)),
+                200, "text/html", "utf-8"};
+    }
+    if (engineOf(path, query) == Engine::So360) {
+        const QString keyword = queryValue(query, "q", true);
+        return {so360ResultPage(keyword, m_graph.related(keyword), m_options.seed), 200,
+                "text/html", "utf-8"};
     }
     const std::optional<Page> engine =
         m_options.live ? livePage(path, query) : classicPage(path, query, host);
@@ -179,10 +200,23 @@ std::optional<Page> SandboxServer::blockFor(const RequestRecord &request, const 
 {
     if (!m_throttle.isOn())
         return std::nullopt;
-    const Block block = m_throttle.next(request.client, request.target);
+    const QUrl url(QString::fromLatin1(request.target));
+    const Engine engine = engineOf(url.path(), url.query(QUrl::FullyEncoded).toLatin1());
+    // Each engine throttles a client on its own.
+    const Block block =
+        m_throttle.next(request.client + u'#' + QString::number(int(engine)), request.target);
     if (block.form == BlockForm::None)
         return std::nullopt;
     const QString reason = QLatin1String(block.reason);
+    if (engine == Engine::Sogou) {
+        const QString address = antispiderAddress(host, request.target);
+        Q_EMIT blockSent(request, u"redirect to /antispider/"_s, reason);
+        return Page{QString(), 302, "text/html", "utf-8", address.toLatin1()};
+    }
+    if (engine == Engine::So360) {
+        Q_EMIT blockSent(request, u"verification page"_s, reason);
+        return Page{so360VerificationPage(), 200, "text/html", "utf-8"};
+    }
     if (block.form == BlockForm::VerificationPage) {
         Q_EMIT blockSent(request, u"verification page"_s, reason);
         return Page{verificationPage(), 200, "text/html", "utf-8"};
@@ -215,7 +249,8 @@ void SandboxServer::handle(const HttpRequest &request, HttpResponder &&responder
     std::optional<Page> shown;
     if (fault == Fault::ServerError)
         shown = Page{serverErrorPage(), 500};
-    else if (m_options.live && (url.path() == u"/s"_s || url.path() == u"/sugrec"_s))
+    else if (m_options.live &&
+             (url.path() == u"/s"_s || url.path() == u"/sugrec"_s || url.path() == u"/web"_s))
         shown = blockFor(record, host);
     Answer answer = encode(shown.value_or(page(url.path(QUrl::FullyDecoded), query, host)));
     // Today's engine hands a new client an identity cookie with its first answer.

@@ -65,9 +65,9 @@ public:
 Q_SIGNALS:
     // Each request as it arrives, so that tests can check what clients send.
     void requestReceived(const vantorix::sandbox::RequestRecord &request);
-    // Each block sent instead of a result page: "verification page" or
-    // "redirect to HOST", and why ("block rate", "over the rate limit",
-    // "cooling down").
+    // Each block sent instead of a result page: "verification page",
+    // "redirect to HOST" or (Sogou) "redirect to /antispider/", and why ("block rate", "over the
+    // rate limit", "cooling down").
     void blockSent(const vantorix::sandbox::RequestRecord &request, const QString &form,
                    const QString &reason);
 

@@ -36,17 +36,6 @@ QString homePage()
                       u"<p><a href=\"/banben.htm?bb=v3.3\">更新公告</a></p>"_s);
 }
 
-QString sogouSearchPage(const QString &query)
-{
-    const QString escaped = query.toHtmlEscaped();
-    return simplePage(escaped + u" - 搜狗搜索"_s,
-                      u"<form action=\"/web\"><input name=\"query\" value=\""_s + escaped +
-                          u"\"><input type=\"submit\" value=\"搜狗搜索\"></form>\n"
-                          u"<div class=\"results\"><h3><a href=\"/link?q="_s +
-                          encodedQuery(query) + u"\">"_s + escaped +
-                          u" - 搜狗百科</a></h3></div>"_s);
-}
-
 QString notFoundPage(const QString &path)
 {
     return simplePage(u"404 Not Found"_s,

@@ -34,7 +34,8 @@ struct ThrottledWeb
     {
         QObject::connect(&server, &SandboxServer::requestReceived, &server,
                          [this](const RequestRecord &request) {
-                             if (request.target.startsWith("/s?")) {
+                             if (request.target.startsWith("/s?") ||
+                                 request.target.startsWith("/web?")) {
                                  ++queries[request.client];
                                  searches << request;
                              }
@@ -57,6 +58,7 @@ int total(const QHash<QString, int> &counts)
 CliResult mine(const QString &host, const QStringList &args, const QString &layout = u"live"_s)
 {
     return runCli(QStringList{u"--layout"_s, layout, u"--search-host"_s, host,
+                              u"--sogou-search-host"_s, host, u"--so360-search-host"_s, host,
                               u"--publisher-host"_s, host, u"mine"_s, u"减肥"_s, u"--delay"_s,
                               u"0"_s} +
                   args);
@@ -118,6 +120,12 @@ private Q_SLOTS:
         QTest::newRow("a dead proxy rests, the others carry the run")
             << 0.0 << 0.0 << u"socks5 dead http"_s << u"--retries 5"_s << 0
             << u"failures, rested"_s;
+        QTest::newRow("sogou: antispider redirects retried")
+            << 0.2 << 0.0 << QString() << u"--retries 5 --engine sogou"_s << 0
+            << u"layout: sogou|(captcha redirect to 127.0.0.1/antispider/)"_s;
+        QTest::newRow("so360: verification pages retried")
+            << 0.2 << 0.0 << QString() << u"--retries 5 --engine so360"_s << 0
+            << u"(verification page)"_s;
         QTest::newRow("queries that stay blocked: exit 3")
             << 0.2 << 0.0 << QString() << u"--retries 0"_s << 3 << u"queries stayed blocked"_s;
         QTest::newRow("the seed stays blocked: exit 3")

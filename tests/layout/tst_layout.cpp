@@ -37,14 +37,22 @@ QString block(const char16_t *links)
            u"</td></tr></table><table><tr><td><a href=\"/s?wd=after\">after</a></td></tr></table>"_s;
 }
 
-std::shared_ptr<const layout::PageLayout> layoutFor(const QStringList &flags)
+std::shared_ptr<const layout::PageLayout> layoutFor(const QStringList &flags,
+                                                    const QString &engine = u"baidu"_s)
 {
     config::Settings settings;
+    settings.engine = engine;
     const Result<config::ParsedOptions> given =
         config::parseOptions(flags, config::settingsOptions());
     if (!given || !config::applySettingsFlags(settings, *given))
         return nullptr;
     return layout::chooseLayout(settings);
+}
+
+QString dataPage(const char *name)
+{
+    QFile file(QStringLiteral(VANTORIX_TEST_DATA "/") + QLatin1String(name));
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
 } // namespace
@@ -98,6 +106,65 @@ private Q_SLOTS:
         QTEST(related.blockFound, "found");
         QTEST(related.candidates.join(u'|'), "words");
         QTEST(layout::relatedDataWords(page).join(u'|'), "dataWords");
+    }
+
+    // Trimmed real pages (data/) and pages of our own. location: where the
+    // query was redirected, else the page is read; block: either is a block
+    void engines_data()
+    {
+        columns<QString, QString, QString, bool, QString, bool>("engine", "location", "page",
+                                                                "found", "words", "block");
+        const auto page = [](const char *name, const char *engine, const QString &page,
+                             const QString &words, bool block = false) {
+            QTest::newRow(name) << QString::fromLatin1(engine) << QString() << page
+                                << !words.isEmpty() << words << block;
+        };
+        const auto redirect = [](const char *name, const char *engine, const char *to, bool block) {
+            QTest::newRow(name) << QString::fromLatin1(engine) << QString::fromLatin1(to)
+                                << QString() << false << QString() << block;
+        };
+        const QString hint = u"<table id=\"hint_container\"><caption>%1</caption><tr><td><p><a "
+                             u"href=\"?query=x\">%2</a></p></td></tr></table>"_s;
+        page("sogou 2026", "sogou", dataPage("sogou-2026.html"),
+             u"configuration channel|microchip technology|ibm服务器官网"_s);
+        page("sogou 2020", "sogou", dataPage("sogou-2020.html"),
+             u"源代码泄露之诉|泄露 公司 源代码|源代码泄露是指什么"_s);
+        page("sogou: each table captioned 相关搜索, entities decoded", "sogou",
+             hint.arg(u"大家还在搜"_s, u"no"_s) + hint.arg(u" 相关&#25628;索 "_s, u"A &amp; B"_s) +
+                 hint.arg(u"相关搜索"_s, u"c"_s),
+             u"a & b|c"_s);
+        page("sogou: other captions only", "sogou",
+             u"<div class=\"vrwrap\"></div>"_s + hint.arg(u"大家还在搜"_s, u"验证码"_s), {});
+        page("so360 2022: the table, then the in-results block's new words", "so360",
+             dataPage("so360-2022.html"),
+             u"怎样减肚子上的赘肉最快最有效21天|胖人怎么变成易瘦体质|减脂餐食谱一日三餐|"
+             u"如何一个月瘦腿10斤|减肥食谱一周瘦10斤"_s);
+        page("so360 2026: the in-results block alone", "so360", dataPage("so360-2026.html"),
+             u"modelscope官网入口|mcp是什么意思|国产大模型实现超长上下文突破"_s);
+        page("no results, a verification code", "so360", u"<p>请输入验证码</p>"_s, {}, true);
+        redirect("antispider path", "sogou", "/antispider/?from=%2Fweb", true);
+        redirect("another host", "sogou", "http://passport.sogou.com/", true);
+        redirect("its host in any spelling", "so360", "http://WWW.so.COM./s?q=y", false);
+        redirect("a path that only starts alike", "so360", "/antispiders/x", false);
+    }
+    void engines()
+    {
+        QFETCH(QString, engine);
+        QFETCH(QString, location);
+        QFETCH(QString, page);
+        const auto chosen = layoutFor({}, engine);
+        const layout::RelatedSearches related = chosen->relatedSearches(page, {});
+        QTEST(related.blockFound, "found");
+        QTEST(related.candidates.join(u'|'), "words");
+        QTEST(location.isEmpty()
+                  ? chosen->isBlockPage(page)
+                  : chosen->isBlockAddress(chosen->searchUrl(u"x"_s).resolved(QUrl(location))),
+              "block");
+        const QString address = engine == u"sogou"_s
+                                    ? u"https://www.sogou.com/web?query=%1&ie=utf8"_s
+                                    : u"https://www.so.com/s?q=%1"_s;
+        QCOMPARE(chosen->searchUrl(u"减肥 a&b"_s).toString(QUrl::FullyEncoded),
+                 address.arg(u"%E5%87%8F%E8%82%A5%20a%26b"_s));
     }
 
     // board: else hot_ranks; words: lines of the word list

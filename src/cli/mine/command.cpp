@@ -5,6 +5,7 @@
 #include "cli/mine/resume.h"
 #include "cli/mine/session.h"
 #include "cli/mine/sheet.h"
+#include "layout/page_layout.h"
 #include "list/filters.h"
 #include "mining/defaults.h"
 #include "mining/fetch_policy.h"
@@ -84,6 +85,9 @@ QString MineCommand::details() const
                 "summary: queries, blocks, failures, keywords, the pace and, with\n"
                 "--proxies, each proxy's counts (--quiet leaves it out).\n"
                 "\n"
+                "--engine sogou|so360 reads Sogou's or 360's result pages instead of\n"
+                "Baidu's (hosts: --sogou-search-host, --so360-search-host); suggestions\n"
+                "are read from Baidu only.\n"
                 "Sources: --source related (the default) reads each keyword's related\n"
                 "searches; suggest reads the search box's suggestions (下拉词,\n"
                 "/sugrec?prod=pc&wd=); both reads the related searches, then the\n"
@@ -153,6 +157,15 @@ const config::OptionTable<MineArgs> &MineCommand::optionTable() const
                  "options",
                  "related searches, search-box suggestions, or both (default related)"))},
             &MineArgs::source, mining::parseSource, mining::sourceNames()),
+        config::choiceOption<MineArgs>(
+            {QStringLiteral("engine"), layout::engineNames().join(u'|'),
+             QStringLiteral(QT_TRANSLATE_NOOP(
+                 "options", "the search engine whose related searches are read (default baidu)"))},
+            &MineArgs::engine,
+            [](const QString &value) {
+                return layout::engineNames().contains(value) ? std::optional(value) : std::nullopt;
+            },
+            layout::engineNames()),
         config::choiceOption<MineArgs>(
             {QStringLiteral("expand"), QStringLiteral("az|questions|both"),
              QStringLiteral(QT_TRANSLATE_NOOP(
@@ -224,6 +237,14 @@ void MineCommand::start(CommandContext &ctx)
     input.source = given.source.value_or(input.source);
     input.expansion = given.expansion.value_or(input.expansion);
     input.maxQueries = given.maxQueries;
+    if (given.engine) {
+        ctx.settings.engine = *given.engine;
+        ctx.layout = layout::chooseLayout(ctx.settings);
+    }
+    if (input.source != mining::SourceChoice::Related && !ctx.layout->hasSuggestions())
+        return usageError(QCoreApplication::translate(
+                              "mine", "--source %1: no search-box suggestions are read from %2")
+                              .arg(mining::sourceName(input.source), ctx.layout->name()));
     options.policy = mining::fetchPolicy(ctx.settings, *ctx.layout);
     options.policy.maxFailuresInARow = given.maxFailures;
     if (!given.seen.isEmpty()) {

@@ -19,6 +19,7 @@ struct MineArgs
     std::optional<QStringList> markers;
     std::optional<mining::SourceChoice> source;
     std::optional<mining::Expansion> expansion;
+    std::optional<QString> engine;
     int maxQueries = 0;
     int maxFailures;
     QString state;
