@@ -52,9 +52,11 @@ void askWhereToSave(QWidget &window, const SaveQuestion &question, SaveAction sa
     QObject::connect(
         dialog, &QFileDialog::fileSelected, &window,
         [&window, dialog, title = question.title, save = std::move(save)](const QString &path) {
-            windowSettings().setValue(kFolderKey, QFileInfo(path).absolutePath());
             const Result<> saved = save(path, dialog->selectedNameFilter());
-            if (!saved)
+            // Only a folder that took the file is worth coming back to.
+            if (saved)
+                windowSettings().setValue(kFolderKey, QFileInfo(path).absolutePath());
+            else
                 reportWriteError(window, title, path, saved.error());
         });
     dialog->open();
