@@ -1,6 +1,5 @@
 #include "app/binders.h"
 #include "app/main_window.h"
-#include "app/qt_translations.h"
 #include "app/root_sandbox.h"
 #include "common/translations.h"
 #include "config/settings.h"
@@ -79,7 +78,9 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vantorix"));
     QApplication::setApplicationVersion(QStringLiteral(VANTORIX_VERSION));
-    app::installQtTranslations(app);
+    // Qt's own texts (the file dialog's) in Chinese whatever the locale, to
+    // match the window.
+    installQtCatalogue(app, QStringLiteral("qt"));
     installTranslations(app);
     if (!given) {
         // Qt has taken its own options out of the arguments now.

@@ -20,13 +20,18 @@ void installTranslations(QCoreApplication &app)
     else
         delete translator;
     // Qt's own texts that reach our messages (a refused connection, a host
-    // not found), where the system has Qt's translations installed.
-    auto *qtTexts = new QTranslator(&app);
-    if (qtTexts->load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"),
-                      QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(qtTexts);
+    // not found).
+    installQtCatalogue(app, QStringLiteral("qtbase"));
+}
+
+void installQtCatalogue(QCoreApplication &app, const QString &name)
+{
+    auto *translator = new QTranslator(&app);
+    if (translator->load(QLocale(QLocale::Chinese, QLocale::China), name, QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
     else
-        delete qtTexts;
+        delete translator;
 }
 
 } // namespace vantorix

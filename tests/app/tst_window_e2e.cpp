@@ -1,7 +1,7 @@
 #include "app/browser_panel.h"
-#include "app/qt_translations.h"
 #include "app/twips.h"
 #include "cli_process.h"
+#include "common/translations.h"
 #include "gbk.h"
 #include "sandbox/embedded.h"
 #include "window_fixture.h"
@@ -96,7 +96,7 @@ private Q_SLOTS:
         const QString managing = dir.filePath(u"managing"_s);
         windowManager.start(u"openbox"_s, {u"--startup"_s, u"touch "_s + managing});
         QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(managing), 30000);
-        app::installQtTranslations(*qApp);
+        installQtCatalogue(*qApp, u"qt"_s);
         // As --sandbox does.
         const Result<QString> started = sandbox::useEmbeddedSandbox(this, f.settings, {});
         QVERIFY2(started, qPrintable(started.error()));
