@@ -43,6 +43,36 @@ QString tsvField(QStringView text)
     return out;
 }
 
+std::optional<QString> tsvFieldText(QStringView field)
+{
+    QString text;
+    for (qsizetype i = 0; i < field.size(); ++i) {
+        if (field[i] != u'\\') {
+            text += field[i];
+            continue;
+        }
+        if (++i == field.size())
+            return std::nullopt;
+        switch (field[i].unicode()) {
+        case u'\\':
+            text += u'\\';
+            break;
+        case u't':
+            text += u'\t';
+            break;
+        case u'r':
+            text += u'\r';
+            break;
+        case u'n':
+            text += u'\n';
+            break;
+        default:
+            return std::nullopt;
+        }
+    }
+    return text;
+}
+
 QString jsonString(QStringView text)
 {
     const QByteArray array =

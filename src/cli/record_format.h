@@ -17,6 +17,8 @@ QStringList recordFormatNames();
 
 // A tab-separated field: backslash, tab, CR and LF escaped as \\ \t \r \n.
 QString tsvField(QStringView text);
+// The text tsvField() escaped; nullopt for an escape it never writes.
+std::optional<QString> tsvFieldText(QStringView field);
 // A JSON string, quotes included.
 QString jsonString(QStringView text);
 

@@ -12,37 +12,6 @@ namespace vantorix::cli {
 
 namespace {
 
-// The field as tsvField() wrote it, unescaped; nullopt for an unknown escape.
-std::optional<QString> tsvText(QStringView field)
-{
-    QString text;
-    for (qsizetype i = 0; i < field.size(); ++i) {
-        if (field[i] != u'\\') {
-            text += field[i];
-            continue;
-        }
-        if (++i == field.size())
-            return std::nullopt;
-        switch (field[i].unicode()) {
-        case u'\\':
-            text += u'\\';
-            break;
-        case u't':
-            text += u'\t';
-            break;
-        case u'r':
-            text += u'\r';
-            break;
-        case u'n':
-            text += u'\n';
-            break;
-        default:
-            return std::nullopt;
-        }
-    }
-    return text;
-}
-
 // The keywords of mineRecord()'s records, each followed by the separator.
 std::optional<QString> harvestOf(RecordFormat format, QStringView records)
 {
@@ -59,7 +28,7 @@ std::optional<QString> harvestOf(RecordFormat format, QStringView records)
             keyword = line.toString();
             break;
         case RecordFormat::Tsv:
-            keyword = tsvText(line.left(line.indexOf(u'\t')));
+            keyword = tsvFieldText(line.left(line.indexOf(u'\t')));
             break;
         case RecordFormat::Json: {
             const QJsonValue value =
