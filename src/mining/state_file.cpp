@@ -133,8 +133,12 @@ public:
     {
         const QJsonValue value = take(name, QJsonValue::Double);
         const double number = value.toDouble();
-        if (m_problem.isEmpty() && (number < 0 || number > 1e9 || number != int(number)))
-            m_problem = QStringLiteral("\"%1\" is not a count").arg(QLatin1String(name));
+        // Out of range, the conversion to int would itself be undefined.
+        if (number < 0 || number > 1e9 || number != int(number)) {
+            if (m_problem.isEmpty())
+                m_problem = QStringLiteral("\"%1\" is not a count").arg(QLatin1String(name));
+            return 0;
+        }
         return int(number);
     }
     QJsonArray array(const char *name) { return take(name, QJsonValue::Array).toArray(); }
