@@ -5,6 +5,7 @@
 #include "app/keyword_list_box.h"
 #include "app/main_window.h"
 #include "config/settings.h"
+#include "layout/page_layout.h"
 #include "mining/fetch_policy.h"
 #include "mining/jcf.h"
 #include "mining/mining_run.h"
@@ -36,13 +37,36 @@ const struct
                     {mining::SourceChoice::Suggest, u"下拉词"},
                     {mining::SourceChoice::Both, u"两者"}};
 
+// The engines submenu, in the run's engine order: the chosen Baidu layout,
+// then Sogou and 360.
+const char16_t *const kEngineCaptions[] = {u"百度", u"搜狗", u"360"};
+
+// Every engine the window may ask; Baidu's pages are read as `baidu` is.
+std::vector<mining::RunEngine> windowEngines(const config::Settings &settings,
+                                             web::PageFetcher &fetcher,
+                                             std::shared_ptr<const layout::PageLayout> baidu,
+                                             QObject *owner)
+{
+    std::vector<mining::RunEngine> engines{
+        {&fetcher, baidu, mining::fetchPolicy(settings, *baidu)}};
+    for (const QString &name : layout::engineNames().mid(1)) {
+        config::Settings own = settings;
+        own.engine = name;
+        std::shared_ptr<const layout::PageLayout> engine = layout::chooseLayout(own);
+        // Each engine keeps its own cookies.
+        engines.push_back(
+            {new web::PageFetcher(settings, owner), engine, mining::fetchPolicy(own, *engine)});
+    }
+    return engines;
+}
+
 } // namespace
 
 MiningBinder::MiningBinder(MainWindow &window, const config::Settings &settings,
                            web::PageFetcher &fetcher,
                            std::shared_ptr<const layout::PageLayout> layout)
     : QObject(&window), m_controls(window.controls()),
-      m_run(new mining::MiningRun(&fetcher, layout, mining::fetchPolicy(settings, *layout), this)),
+      m_run(new mining::MiningRun(windowEngines(settings, fetcher, layout, this), this)),
       m_source(mining::SourceChoice::Related)
 {
     const Controls &c = m_controls;
@@ -61,10 +85,11 @@ MiningBinder::MiningBinder(MainWindow &window, const config::Settings &settings,
     // Blocks and failures are shown, as a run that ends blocked or without
     // network would otherwise look complete.
     connect(m_run, &mining::MiningRun::querying, this, &MiningBinder::showQuerying);
-    connect(&m_run->fetching(), &mining::FetchScheduler::blocked, this,
-            [this](const QString &keyword, const QString &, int, qint64 retryInMs) {
-                onBlocked(keyword, retryInMs);
-            });
+    for (int engine = 0; engine < m_run->engineCount(); ++engine)
+        connect(&m_run->fetching(engine), &mining::FetchScheduler::blocked, this,
+                [this](const QString &keyword, const QString &, int, qint64 retryInMs) {
+                    onBlocked(keyword, retryInMs);
+                });
     connect(m_run, &mining::MiningRun::finished, this, &MiningBinder::onFinished);
     connect(m_run, &mining::MiningRun::countChanged, c.Label7, &QLabel::setText);
     connect(m_run, &mining::MiningRun::started, c.Label5, [label = c.Label5](const QDateTime &t) {
@@ -105,8 +130,16 @@ void MiningBinder::markerPageLoaded(const QString &body)
 void MiningBinder::start()
 {
     const Controls &c = m_controls;
-    m_run->start({c.Text3->text(), c.Text4->text(), c.Text6->text(), c.Text5->text(), m_seedMarkers,
-                  m_source});
+    m_run->start({c.Text3->text(),
+                  c.Text4->text(),
+                  c.Text6->text(),
+                  c.Text5->text(),
+                  m_seedMarkers,
+                  m_source,
+                  mining::Expansion::None,
+                  0,
+                  {},
+                  m_engines});
 }
 
 void MiningBinder::showSourceMenu(const QPoint &position)
@@ -122,6 +155,17 @@ void MiningBinder::showSourceMenu(const QPoint &position)
         action->setChecked(item.source == m_source);
         choices->addAction(action);
     }
+    QMenu *engines = menu->addMenu(QStringLiteral("搜索引擎"));
+    for (int engine = 0; engine < int(std::size(kEngineCaptions)); ++engine) {
+        QAction *action = engines->addAction(QString::fromUtf16(kEngineCaptions[engine]));
+        action->setCheckable(true);
+        action->setChecked(m_engines.contains(engine));
+        connect(action, &QAction::toggled, this, [this, engine, action](bool on) {
+            toggleEngine(engine, on);
+            // The last engine stays chosen.
+            action->setChecked(m_engines.contains(engine));
+        });
+    }
     // Shown, not run in a loop of its own.
     menu->popup(button->mapToGlobal(position));
 }
@@ -129,11 +173,33 @@ void MiningBinder::showSourceMenu(const QPoint &position)
 void MiningBinder::chooseSource(mining::SourceChoice source)
 {
     m_source = source;
+    showChoices();
+}
+
+void MiningBinder::toggleEngine(int engine, bool on)
+{
+    if (on == m_engines.contains(engine) || (!on && m_engines.size() == 1))
+        return;
+    if (on)
+        m_engines.append(engine);
+    else
+        m_engines.removeOne(engine);
+    std::sort(m_engines.begin(), m_engines.end());
+    showChoices();
+}
+
+void MiningBinder::showChoices()
+{
+    QString source;
     for (const auto &item : kSourceItems)
-        if (item.source == source)
-            m_controls.Command4->setToolTip(QStringLiteral("挖掘来源：") +
-                                            QString::fromUtf16(item.caption) +
-                                            QStringLiteral("（右键更改）"));
+        if (item.source == m_source)
+            source = QString::fromUtf16(item.caption);
+    QStringList engines;
+    for (const int engine : std::as_const(m_engines))
+        engines.append(QString::fromUtf16(kEngineCaptions[engine]));
+    m_controls.Command4->setToolTip(
+        QStringLiteral("挖掘来源：") + source + QStringLiteral("；搜索引擎：") +
+        engines.join(QStringLiteral("、")) + QStringLiteral("（右键更改）"));
 }
 
 void MiningBinder::switchFilter(bool on)

@@ -60,9 +60,10 @@ int CommandContext::fail(const QString &message)
     return 1;
 }
 
-void CommandContext::announceLayout()
+void CommandContext::announceLayout(const QStringList &names)
 {
-    m_err.write(QCoreApplication::translate("cli", "layout: ") + layout->name() +
+    m_err.write(QCoreApplication::translate("cli", "layout: ") +
+                (names.isEmpty() ? layout->name() : names.join(QStringLiteral(", "))) +
                 QLatin1Char('\n'));
     m_err.flush();
 }

@@ -32,7 +32,8 @@ public:
     std::shared_ptr<const layout::PageLayout> layout;
     // Names the layout on stderr; a fetching command calls it once its
     // arguments have passed, before its first fetch, unless asked to be quiet.
-    void announceLayout();
+    // `names`: the layouts of a run of several engines, in their order.
+    void announceLayout(const QStringList &names = {});
     // --raw: exact list text in and out instead of lines.
     bool raw = false;
     // --encoding was given; without it, standard input that is not UTF-8 but

@@ -20,16 +20,59 @@ QStringList harvestKeywords(const QString &harvest)
     return keywords;
 }
 
+std::vector<std::unique_ptr<FetchScheduler>> schedulersOf(const std::vector<RunEngine> &engines)
+{
+    std::vector<std::unique_ptr<FetchScheduler>> schedulers;
+    for (const RunEngine &engine : engines)
+        schedulers.push_back(
+            std::make_unique<FetchScheduler>(engine.fetcher, engine.layout, engine.policy));
+    return schedulers;
+}
+
+std::vector<FetchScheduler *> pointersTo(const std::vector<std::unique_ptr<FetchScheduler>> &all)
+{
+    std::vector<FetchScheduler *> pointers;
+    for (const auto &scheduler : all)
+        pointers.push_back(scheduler.get());
+    return pointers;
+}
+
+// A count a checkpoint keeps by engine, one for each of the run's.
+QList<int> byEngine(QList<int> counts, int engines)
+{
+    counts.resize(engines);
+    return counts;
+}
+
 } // namespace
 
 MiningRun::MiningRun(web::PageFetcher *fetcher, std::shared_ptr<const layout::PageLayout> layout,
                      FetchPolicy policy, QObject *parent)
-    : QObject(parent), m_scheduler(fetcher, layout, policy),
-      m_queue(&m_scheduler, policy.concurrency), m_maxFailuresInARow(policy.maxFailuresInARow),
-      m_layout(std::move(layout))
+    : MiningRun(std::vector<RunEngine>{{fetcher, std::move(layout), std::move(policy)}}, parent)
 {
+}
+
+MiningRun::MiningRun(const std::vector<RunEngine> &engines, QObject *parent)
+    : QObject(parent), m_schedulers(schedulersOf(engines)),
+      m_queue(pointersTo(m_schedulers), engines.front().policy.concurrency),
+      m_maxFailuresInARow(engines.front().policy.maxFailuresInARow)
+{
+    for (const RunEngine &engine : engines)
+        m_layouts.push_back(engine.layout);
     connect(&m_queue, &QueryQueue::arrived, this, &MiningRun::advance);
-    connect(&m_scheduler, &FetchScheduler::exhaustedRoutes, this, &MiningRun::requestStop);
+    // A run stops when it has no way out left on any engine it asks.
+    for (const auto &scheduler : m_schedulers)
+        connect(scheduler.get(), &FetchScheduler::exhaustedRoutes, this, [this] {
+            for (const PlanEngine &engine : std::as_const(m_engines))
+                if (!m_schedulers[size_t(engine.index)]->exhausted())
+                    return;
+            requestStop();
+        });
+}
+
+MiningRun::~MiningRun()
+{
+    m_queue.clear(); // before the schedulers go
 }
 
 void MiningRun::begin(const MiningInput &input)
@@ -45,10 +88,12 @@ void MiningRun::begin(const MiningInput &input)
     m_expansion = input.expansion;
     m_maxQueries = input.maxQueries;
     m_seen.setKnown(input.knownKeywords);
+    m_engines = enginesFor(input);
     m_startTime = currentWholeSecond();
     Q_EMIT started(m_startTime);
     m_queue.clear();
-    m_scheduler.reopen();
+    for (const auto &scheduler : m_schedulers)
+        scheduler->reopen();
     m_index = 0;
     m_announced = -1;
     m_unanswered.clear();
@@ -61,6 +106,8 @@ bool MiningRun::start(const MiningInput &input)
         return false;
     begin(input);
     m_foundCount = 0;
+    m_queriesByEngine = byEngine({}, engineCount());
+    m_foundByEngine = byEngine({}, engineCount());
     m_failuresInARow = 0;
     m_pagesWithoutBlock = 0;
     m_queriesMade = 0;
@@ -85,8 +132,10 @@ Result<> MiningRun::resume(const MiningInput &input, const RunCheckpoint &at)
 {
     if (m_active)
         return failure(QCoreApplication::translate("mining", "a run is in progress"));
-    const QList<PlannedQuery> plan = planQueries(
-        at.keywords, input.source, at.generation <= 1 ? input.expansion : Expansion::None);
+    m_source = input.source;
+    m_expansion = input.expansion;
+    m_engines = enginesFor(input);
+    const QList<PlannedQuery> plan = this->plan(at.keywords, at.generation);
     const bool atStart = at.generation == 0 && at.position == 0;
     // Nothing came of the run but the first query's failure: it starts again.
     const bool nothingYet = at.generation == 0 && !at.firstError.isEmpty() && at.foundCount == 0 &&
@@ -94,6 +143,10 @@ Result<> MiningRun::resume(const MiningInput &input, const RunCheckpoint &at)
     if (at.generation < 0 || at.position < 0 || at.position > plan.size() ||
         (at.generation == 0 && at.keywords != QStringList{input.seed}) ||
         (at.queriesMade == 0) != atStart ||
+        std::any_of(at.unanswered.cbegin(), at.unanswered.cend(),
+                    [this](const PlannedQuery &query) {
+                        return query.engine < 0 || query.engine >= engineCount();
+                    }) ||
         !(at.nextGeneration.isEmpty() || at.nextGeneration.endsWith(list::kSeparator)))
         return failure(
             QCoreApplication::translate("mining", "the position does not fit the run's settings"));
@@ -103,6 +156,8 @@ Result<> MiningRun::resume(const MiningInput &input, const RunCheckpoint &at)
     }
     begin(input);
     m_foundCount = at.foundCount;
+    m_queriesByEngine = byEngine(at.queriesByEngine, engineCount());
+    m_foundByEngine = byEngine(at.foundByEngine, engineCount());
     // The failures are asked again, so they count afresh: a run stopped by
     // them goes on once the network is back.
     m_failuresInARow = 0;
@@ -130,9 +185,7 @@ Result<> MiningRun::resume(const MiningInput &input, const RunCheckpoint &at)
     m_position = at.position;
     m_unanswered = at.unanswered;
     m_retrying = m_unanswered.size();
-    for (const PlannedQuery &query : m_unanswered + plan.mid(at.position))
-        m_queue.append(query, query.kind == QueryKind::Related ? m_layout->searchUrl(query.text)
-                                                               : m_layout->suggestUrl(query.text));
+    enqueue(m_unanswered + plan.mid(at.position));
     m_generationEnd = m_retrying + plan.size() - at.position;
     m_nextGeneration = at.nextGeneration;
     m_nextQueued = enqueue(harvestKeywords(m_nextGeneration), m_generation + 1);
@@ -142,30 +195,62 @@ Result<> MiningRun::resume(const MiningInput &input, const RunCheckpoint &at)
 
 RunCheckpoint MiningRun::checkpoint() const
 {
-    return {m_generation,    m_keywords,      m_position,       m_nextGeneration,    m_seen.text(),
-            m_firstHarvest,  m_firstError,    m_firstBlocked,   m_foundCount,        m_queriesMade,
-            m_failedQueries, m_stayedBlocked, m_failuresInARow, m_pagesWithoutBlock, m_unanswered};
+    return {m_generation,     m_keywords,          m_position,      m_nextGeneration,
+            m_seen.text(),    m_firstHarvest,      m_firstError,    m_firstBlocked,
+            m_foundCount,     m_queriesMade,       m_failedQueries, m_stayedBlocked,
+            m_failuresInARow, m_pagesWithoutBlock, m_unanswered,    m_queriesByEngine,
+            m_foundByEngine};
 }
 
 bool MiningRun::needsSeedMarkers(const RunCheckpoint *resumeFrom) const
 {
-    return m_layout->usesSeedMarkers() && (!resumeFrom || resumeFrom->queriesMade == 0);
+    return m_layouts.front()->usesSeedMarkers() && (!resumeFrom || resumeFrom->queriesMade == 0);
 }
 
 void MiningRun::requestStop()
 {
     m_runState = StopRequested;
-    m_scheduler.halt();
+    for (const auto &scheduler : m_schedulers)
+        scheduler->halt();
+}
+
+QList<PlanEngine> MiningRun::enginesFor(const MiningInput &input) const
+{
+    QList<int> chosen;
+    for (const int index : input.engines)
+        if (index >= 0 && index < engineCount() && !chosen.contains(index))
+            chosen.append(index);
+    if (input.engines.isEmpty())
+        for (int index = 0; index < engineCount(); ++index)
+            chosen.append(index);
+    if (chosen.isEmpty())
+        chosen.append(0);
+    QList<PlanEngine> engines;
+    for (const int index : chosen)
+        engines.append({index, m_layouts[size_t(index)]->hasSuggestions()});
+    return engines;
+}
+
+QList<PlannedQuery> MiningRun::plan(const QStringList &keywords, int generation) const
+{
+    return planQueries(keywords, m_source, generation <= 1 ? m_expansion : Expansion::None,
+                       m_engines);
 }
 
 qsizetype MiningRun::enqueue(const QStringList &keywords, int generation)
 {
-    const QList<PlannedQuery> plan =
-        planQueries(keywords, m_source, generation <= 1 ? m_expansion : Expansion::None);
-    for (const PlannedQuery &query : plan)
-        m_queue.append(query, query.kind == QueryKind::Related ? m_layout->searchUrl(query.text)
-                                                               : m_layout->suggestUrl(query.text));
-    return plan.size();
+    const QList<PlannedQuery> queries = plan(keywords, generation);
+    enqueue(queries);
+    return queries.size();
+}
+
+void MiningRun::enqueue(const QList<PlannedQuery> &queries)
+{
+    for (const PlannedQuery &query : queries) {
+        const layout::PageLayout &layout = layoutOf(query);
+        m_queue.append(query, query.kind == QueryKind::Related ? layout.searchUrl(query.text)
+                                                               : layout.suggestUrl(query.text));
+    }
 }
 
 QStringList MiningRun::candidates(const QueryOutcome &outcome, const PlannedQuery &query,
@@ -196,13 +281,13 @@ QStringList MiningRun::candidates(const QueryOutcome &outcome, const PlannedQuer
     if (page->malformed)
         Q_EMIT pageMalformed(query.text);
     if (query.kind == QueryKind::Suggest) {
-        layout::Suggestions suggested = m_layout->suggestions(page->text);
+        layout::Suggestions suggested = layoutOf(query).suggestions(page->text);
         if (!suggested.usable)
             Q_EMIT suggestionsUnusable(query.text);
         return std::move(suggested.words);
     }
     const layout::RelatedSearches related =
-        m_layout->relatedSearches(page->text, first ? m_seedMarkers : QStringList());
+        layoutOf(query).relatedSearches(page->text, first ? m_seedMarkers : QStringList());
     // The empty keyword's page never holds a block.
     if (!related.blockFound && !query.text.isEmpty())
         ++m_pagesWithoutBlock;
@@ -214,10 +299,11 @@ QString MiningRun::harvest(const QStringList &candidates, const PlannedQuery &qu
     const int generation = m_generation + 1;
     return jcf(candidates, m_rules, m_seen, [&](const QString &word) {
         ++m_foundCount;
+        ++m_foundByEngine[query.engine];
         Q_EMIT countChanged(countText(m_foundCount));
         if (m_foundCount >= m_maxCount)
             requestStop();
-        Q_EMIT keywordAccepted(word, generation, query.text, query.kind);
+        Q_EMIT keywordAccepted(word, generation, query.text, query.kind, query.engine);
     });
 }
 
@@ -277,6 +363,7 @@ void MiningRun::advance()
         if (!answered)
             m_unanswered.append(query);
         ++m_queriesMade;
+        ++m_queriesByEngine[query.engine];
         ++m_index;
         // The next generation's entries, known now that every reply before
         // them has been processed.
@@ -301,7 +388,8 @@ void MiningRun::advance()
                       m_pagesWithoutBlock,
                       first ? m_firstError : QString(),
                       first && m_firstBlocked,
-                      answered ? std::nullopt : std::optional<PlannedQuery>(query)};
+                      answered ? std::nullopt : std::optional<PlannedQuery>(query),
+                      query.engine};
         Q_EMIT checkpointReached();
     }
 }

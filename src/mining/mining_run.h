@@ -25,6 +25,16 @@ struct MiningInput
     Expansion expansion = Expansion::None; // variants of the seed and the first generation
     int maxQueries = 0;                    // the run stops before query N + 1; 0: no cap
     QStringList knownKeywords{};           // found before; the duplicate test drops them
+    QList<int> engines{};                  // which of the run's engines, in order; empty: all
+};
+
+// One engine a run may ask: its pages, how they are read, and how its
+// queries go out. Each engine has its own pace, back-off and cookies.
+struct RunEngine
+{
+    web::PageFetcher *fetcher;
+    std::shared_ptr<const layout::PageLayout> layout;
+    FetchPolicy policy;
 };
 
 // One window's mining: the run variables live as long as this object and
@@ -37,7 +47,9 @@ struct MiningInput
 // lists it. The queries of all generations form one list: the next
 // generation's join it as the replies before them are processed, so queries
 // may run ahead across a generation's end (its trailing empty entry waits for
-// the generation to be complete).
+// the generation to be complete). With several engines every keyword is asked
+// of each in turn; the harvest rules and the duplicate test are shared, so a
+// keyword two engines list is found once, on the engine asked first.
 class MiningRun : public QObject
 {
     Q_OBJECT
@@ -46,6 +58,9 @@ public:
 
     MiningRun(web::PageFetcher *fetcher, std::shared_ptr<const layout::PageLayout> layout,
               FetchPolicy policy, QObject *parent = nullptr);
+    // The run's and the window's concurrency and failure limit are the first engine's.
+    explicit MiningRun(const std::vector<RunEngine> &engines, QObject *parent = nullptr);
+    ~MiningRun() override;
 
     // Starts a run; ignored (returns false) while one is in progress.
     bool start(const MiningInput &input);
@@ -90,8 +105,12 @@ public:
     const QString &firstFailure() const { return m_firstFailure; }
     // Queries of this run that stayed blocked through all their tries.
     int stayedBlocked() const { return m_stayedBlocked; }
-    // The routes out, their paces and counts (blocks, rests).
-    const FetchScheduler &fetching() const { return m_scheduler; }
+    // An engine's routes out, their paces and counts (blocks, rests).
+    const FetchScheduler &fetching(int engine = 0) const { return *m_schedulers[size_t(engine)]; }
+    int engineCount() const { return int(m_schedulers.size()); }
+    // By engine: queries of this run processed, and keywords found there first.
+    QList<int> queriesByEngine() const { return m_queriesByEngine; }
+    QList<int> foundByEngine() const { return m_foundByEngine; }
     int maxCount() const { return m_maxCount; }
     int minLength() const { return m_rules.minLength; }
     QString filterText() const { return m_rules.filterText; }
@@ -109,7 +128,7 @@ Q_SIGNALS:
     void countChanged(const QString &countText);
     // `parent` is the text of the query that found it (a keyword or a variant).
     void keywordAccepted(const QString &keyword, int generation, const QString &parent,
-                         vantorix::mining::QueryKind source);
+                         vantorix::mining::QueryKind source, int engine);
     // The seed's harvest, to be appended to the list as it stands.
     void firstHarvest(const QString &harvest);
     // The list is to be replaced by the seen-list.
@@ -133,14 +152,27 @@ private:
     // run's first query is cut with the seed markers.
     QStringList candidates(const QueryOutcome &outcome, const PlannedQuery &query, bool first);
     QString harvest(const QStringList &candidates, const PlannedQuery &query);
+    // The engines the input asks for, in its order.
+    QList<PlanEngine> enginesFor(const MiningInput &input) const;
+    // The queries of keywords of `generation`, in order.
+    QList<PlannedQuery> plan(const QStringList &keywords, int generation) const;
     // Queues the queries of keywords of `generation`; gives how many.
     qsizetype enqueue(const QStringList &keywords, int generation);
+    void enqueue(const QList<PlannedQuery> &queries);
+    const layout::PageLayout &layoutOf(const PlannedQuery &query) const
+    {
+        return *m_layouts[size_t(query.engine)];
+    }
     void advance();
     void finish();
     bool failedFirst() const { return !m_firstError.isEmpty() && !m_firstBlocked; }
 
-    FetchScheduler m_scheduler;
+    std::vector<std::unique_ptr<FetchScheduler>> m_schedulers; // by engine
+    std::vector<std::shared_ptr<const layout::PageLayout>> m_layouts;
     QueryQueue m_queue;
+    QList<PlanEngine> m_engines; // those of the run under way
+    QList<int> m_queriesByEngine;
+    QList<int> m_foundByEngine;
     bool m_active = false;
     int m_runState = Idle;
     int m_foundCount = 0;
@@ -155,7 +187,6 @@ private:
     QString m_firstError;
     bool m_firstBlocked = false;
     QString m_firstFailure;
-    std::shared_ptr<const layout::PageLayout> m_layout;
     HarvestRules m_rules;
     QDateTime m_startTime;
     SeenKeywords m_seen;

@@ -72,14 +72,16 @@ QStringList variantQueries(const QString &keyword, Expansion expansion)
 }
 
 QList<PlannedQuery> planQueries(const QStringList &keywords, SourceChoice source,
-                                Expansion expansion)
+                                Expansion expansion, const QList<PlanEngine> &engines)
 {
     QList<PlannedQuery> plan;
-    auto ask = [&plan, source](const QString &text) {
-        if (source != SourceChoice::Suggest)
-            plan.append({text, QueryKind::Related});
-        if (source != SourceChoice::Related)
-            plan.append({text, QueryKind::Suggest});
+    auto ask = [&](const QString &text) {
+        for (const PlanEngine &engine : engines) {
+            if (source != SourceChoice::Suggest)
+                plan.append({text, QueryKind::Related, engine.index});
+            if (source != SourceChoice::Related && engine.suggests)
+                plan.append({text, QueryKind::Suggest, engine.index});
+        }
     };
     for (const QString &keyword : keywords) {
         ask(keyword);

@@ -38,14 +38,24 @@ struct PlannedQuery
 {
     QString text; // what is asked: a keyword or one of its variants
     QueryKind kind;
+    int engine = 0; // which of the run's engines is asked
 
     bool operator==(const PlannedQuery &) const = default;
 };
 
+// An engine a run asks, and whether its search box suggestions are read.
+struct PlanEngine
+{
+    int index;
+    bool suggests = true;
+};
+
 // The queries of one generation in the order they are made: for each keyword
-// its related block, then its suggestions (as far as the source asks for
-// them), then the same for each of its variants in turn.
+// and each engine in turn, its related block, then its suggestions (as far as
+// the source asks for them and the engine has them), then the same for each
+// of its variants in turn.
 QList<PlannedQuery> planQueries(const QStringList &keywords, SourceChoice source,
-                                Expansion expansion);
+                                Expansion expansion,
+                                const QList<PlanEngine> &engines = {PlanEngine{0}});
 
 } // namespace vantorix::mining

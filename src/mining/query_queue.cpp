@@ -4,10 +4,25 @@
 
 namespace vantorix::mining {
 
-QueryQueue::QueryQueue(FetchScheduler *scheduler, int concurrency, QObject *parent)
-    : QObject(parent), m_scheduler(scheduler), m_concurrency(std::max(1, concurrency))
+namespace {
+
+// How far past the awaited entry several engines may fetch, in their
+// concurrency: a block's first back-offs (a second or two) at 20 queries a
+// second. Bounded, as each entry fetched holds its page until taken.
+constexpr qsizetype kStretchPerEngine = 64;
+constexpr qsizetype kLongestStretch = 256;
+
+} // namespace
+
+QueryQueue::QueryQueue(std::vector<FetchScheduler *> schedulers, int concurrency, QObject *parent)
+    : QObject(parent), m_schedulers(std::move(schedulers)), m_inFlight(m_schedulers.size(), 0),
+      m_concurrency(std::max(1, concurrency))
 {
-    connect(m_scheduler, &FetchScheduler::settled, this, &QueryQueue::onSettled);
+    for (size_t engine = 0; engine < m_schedulers.size(); ++engine)
+        connect(m_schedulers[engine], &FetchScheduler::settled, this,
+                [this, engine](quint64 id, const QueryOutcome &outcome) {
+                    onSettled(int(engine), id, outcome);
+                });
 }
 
 QueryQueue::~QueryQueue()
@@ -23,23 +38,33 @@ void QueryQueue::append(const PlannedQuery &query, const QUrl &address)
 void QueryQueue::clear()
 {
     for (auto it = m_asked.cbegin(); it != m_asked.cend(); ++it)
-        m_scheduler->cancel(it.key());
+        m_schedulers[size_t(it.key().first)]->cancel(it.key().second);
     m_asked.clear();
+    std::fill(m_inFlight.begin(), m_inFlight.end(), 0);
     m_slots.clear();
     m_base = 0;
 }
 
 void QueryQueue::request(qsizetype index, bool lookAhead, qsizetype before)
 {
-    const qsizetype last =
-        std::min({size(), index + (lookAhead ? m_concurrency : 1), std::max(before, index + 1)});
+    const qsizetype engines = qsizetype(m_schedulers.size());
+    const qsizetype stretch =
+        !lookAhead     ? 1
+        : engines == 1 ? m_concurrency
+                       : std::max<qsizetype>(m_concurrency,
+                                             std::min(m_concurrency * engines * kStretchPerEngine,
+                                                      kLongestStretch));
+    const qsizetype last = std::min({size(), index + stretch, std::max(before, index + 1)});
     for (qsizetype i = std::max(index, m_base); i < last; ++i) {
         Slot &entry = slot(i);
-        if (entry.state != State::Idle)
+        const int engine = entry.query.engine;
+        if (entry.state != State::Idle ||
+            (i != index && m_inFlight[size_t(engine)] >= m_concurrency))
             continue;
         entry.state = State::Asked;
-        entry.id = m_scheduler->submit(i, entry.query.text, entry.address);
-        m_asked.insert(entry.id, i);
+        ++m_inFlight[size_t(engine)];
+        entry.id = m_schedulers[size_t(engine)]->submit(i, entry.query.text, entry.address);
+        m_asked.insert({engine, entry.id}, i);
     }
 }
 
@@ -56,13 +81,14 @@ std::optional<QueryOutcome> QueryQueue::take(qsizetype index)
     return outcome;
 }
 
-void QueryQueue::onSettled(quint64 id, const QueryOutcome &outcome)
+void QueryQueue::onSettled(int engine, quint64 id, const QueryOutcome &outcome)
 {
-    const auto found = m_asked.constFind(id);
+    const auto found = m_asked.constFind({engine, id});
     if (found == m_asked.cend())
         return;
     const qsizetype index = found.value();
     m_asked.erase(found);
+    --m_inFlight[size_t(engine)];
     if (index < m_base)
         return;
     Slot &entry = slot(index);

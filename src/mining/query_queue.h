@@ -8,18 +8,22 @@
 #include <deque>
 #include <limits>
 #include <optional>
+#include <vector>
 
 namespace vantorix::mining {
 
 // The queries of a run in the order the run takes them, one list
 // across generations that grows at its end as harvests come in. Pages are
 // fetched ahead of the entry the run waits for, up to the concurrency, but
-// handed out by entry, so the run can take them strictly in order.
+// handed out by entry, so the run can take them strictly in order. Each
+// engine's queries go to its own scheduler.
 class QueryQueue : public QObject
 {
     Q_OBJECT
 public:
-    QueryQueue(FetchScheduler *scheduler, int concurrency, QObject *parent = nullptr);
+    // `schedulers` by engine.
+    QueryQueue(std::vector<FetchScheduler *> schedulers, int concurrency,
+               QObject *parent = nullptr);
     ~QueryQueue() override;
 
     // Adds an entry at the end, asked for at `address`.
@@ -30,7 +34,8 @@ public:
 
     // Makes sure the page of `index` is on its way and, with `lookAhead`, the
     // pages of the known entries after it up to the concurrency, none from
-    // `before` on.
+    // `before` on. With several engines the concurrency is each engine's, over
+    // a longer stretch, so that one engine backing off does not hold the others.
     void request(qsizetype index, bool lookAhead,
                  qsizetype before = std::numeric_limits<qsizetype>::max());
     // The outcome of `index` once it has come; hands it out once.
@@ -55,13 +60,14 @@ private:
 
     Slot &slot(qsizetype index) { return m_slots[size_t(index - m_base)]; }
     const Slot &slot(qsizetype index) const { return m_slots[size_t(index - m_base)]; }
-    void onSettled(quint64 id, const QueryOutcome &outcome);
+    void onSettled(int engine, quint64 id, const QueryOutcome &outcome);
 
-    FetchScheduler *m_scheduler;
+    std::vector<FetchScheduler *> m_schedulers;
+    std::vector<int> m_inFlight; // asked and not settled, by engine
     int m_concurrency;
     std::deque<Slot> m_slots; // entries from m_base on; earlier ones are taken
     qsizetype m_base = 0;
-    QHash<quint64, qsizetype> m_asked; // scheduler id -> entry
+    QHash<std::pair<int, quint64>, qsizetype> m_asked; // (engine, scheduler id) -> entry
 };
 
 } // namespace vantorix::mining

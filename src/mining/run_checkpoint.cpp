@@ -28,6 +28,11 @@ void applyStep(RunCheckpoint &at, const QueryStep &step)
     } else {
         at.seenList += step.found;
     }
+    for (QList<int> *counts : {&at.queriesByEngine, &at.foundByEngine})
+        if (counts->size() <= step.engine)
+            counts->resize(step.engine + 1);
+    ++at.queriesByEngine[step.engine];
+    at.foundByEngine[step.engine] += step.foundCount - at.foundCount;
     at.foundCount = step.foundCount;
     at.queriesMade = step.queriesMade;
     at.failedQueries = step.failedQueries;

@@ -30,6 +30,9 @@ struct RunCheckpoint
     // Queries that failed or stayed blocked, oldest first: a resumed run asks
     // them again before going on.
     QList<PlannedQuery> unanswered;
+    // By engine: queries processed, and keywords found there first.
+    QList<int> queriesByEngine{};
+    QList<int> foundByEngine{};
 
     bool operator==(const RunCheckpoint &) const = default;
 };
@@ -50,6 +53,7 @@ struct QueryStep
     QString firstError; // set by the run's first query only
     bool firstBlocked = false;
     std::optional<PlannedQuery> unanswered; // the query itself, when it brought no page
+    int engine = 0;                         // of the query
 
     bool operator==(const QueryStep &) const = default;
 };

@@ -27,17 +27,46 @@ quint32 checksum(QByteArrayView bytes)
     return hash;
 }
 
+// More engines than any run asks: a larger index is damage.
+constexpr int kMaxEngines = 64;
+
+std::optional<int> engineFrom(const QJsonValue &value)
+{
+    const double number = value.toDouble(-1);
+    if (number < 0 || number >= kMaxEngines || number != int(number))
+        return std::nullopt;
+    return int(number);
+}
+
+// Text and kind, then the engine unless it is the first.
 QJsonValue queryJson(const PlannedQuery &query)
 {
-    return QJsonArray{query.text, query.kind == QueryKind::Suggest ? 1 : 0};
+    QJsonArray fields{query.text, query.kind == QueryKind::Suggest ? 1 : 0};
+    if (query.engine != 0)
+        fields.append(query.engine);
+    return fields;
 }
 
 std::optional<PlannedQuery> queryFrom(const QJsonValue &value)
 {
-    const QJsonArray pair = value.toArray();
-    if (pair.size() != 2 || !pair[0].isString() || !(pair[1] == 0 || pair[1] == 1))
+    const QJsonArray fields = value.toArray();
+    if ((fields.size() != 2 && fields.size() != 3) || !fields[0].isString() ||
+        !(fields[1] == 0 || fields[1] == 1))
         return std::nullopt;
-    return PlannedQuery{pair[0].toString(), pair[1] == 1 ? QueryKind::Suggest : QueryKind::Related};
+    const std::optional<int> engine = fields.size() == 3 ? engineFrom(fields[2]) : 0;
+    if (!engine)
+        return std::nullopt;
+    return PlannedQuery{fields[0].toString(),
+                        fields[1] == 1 ? QueryKind::Suggest : QueryKind::Related, *engine};
+}
+
+// Queries and keywords found by engine, a pair each.
+QJsonArray enginesJson(const RunCheckpoint &at)
+{
+    QJsonArray engines;
+    for (qsizetype i = 0; i < at.queriesByEngine.size(); ++i)
+        engines.append(QJsonArray{at.queriesByEngine.at(i), at.foundByEngine.value(i)});
+    return engines;
 }
 
 QJsonArray stringArray(const QStringList &strings)
@@ -117,7 +146,8 @@ QJsonObject toJson(const SavedRun &run, const HarvestReader &output)
             {QStringLiteral("failedQueries"), at.failedQueries},
             {QStringLiteral("stayedBlocked"), at.stayedBlocked},
             {QStringLiteral("failuresInARow"), at.failuresInARow},
-            {QStringLiteral("pagesWithoutBlock"), at.pagesWithoutBlock}};
+            {QStringLiteral("pagesWithoutBlock"), at.pagesWithoutBlock},
+            {QStringLiteral("engines"), enginesJson(at)}};
 }
 
 // Reads the members of a state object, noting the first that is missing or
@@ -186,6 +216,24 @@ public:
             m_problem = QStringLiteral("\"%1\" is not a length").arg(QLatin1String(name));
         return qint64(number);
     }
+    // Absent in a file of a run that counted no engine apart.
+    void engines(RunCheckpoint &at)
+    {
+        const QJsonArray pairs = m_object.value(QLatin1String("engines")).toArray();
+        for (const QJsonValue item : pairs) {
+            const QJsonArray pair = item.toArray();
+            const double queries = pair.at(0).toDouble(-1);
+            const double found = pair.at(1).toDouble(-1);
+            if (pair.size() != 2 || pairs.size() > kMaxEngines || queries < 0 || found < 0 ||
+                queries > 1e9 || found > 1e9) {
+                if (m_problem.isEmpty())
+                    m_problem = QStringLiteral("\"engines\" holds something other than counts");
+                return;
+            }
+            at.queriesByEngine.append(int(queries));
+            at.foundByEngine.append(int(found));
+        }
+    }
     const QString &problem() const { return m_problem; }
 
 private:
@@ -202,27 +250,31 @@ private:
     QString m_problem;
 };
 
-// A record's fields, in this order; a harvest in the output is null.
+// A record's fields, in this order, the engine last unless it is the first;
+// a harvest in the output is null.
 QJsonArray stepJson(const QueryStep &step, qint64 committed, bool harvestInOutput)
 {
-    return {step.generation,
-            step.retried,
-            harvestInOutput ? QJsonValue() : QJsonValue(step.found),
-            step.foundCount,
-            step.queriesMade,
-            step.failedQueries,
-            step.stayedBlocked,
-            step.failuresInARow,
-            step.pagesWithoutBlock,
-            step.firstError,
-            step.firstBlocked,
-            step.unanswered ? queryJson(*step.unanswered) : QJsonValue(),
-            double(committed)};
+    QJsonArray fields{step.generation,
+                      step.retried,
+                      harvestInOutput ? QJsonValue() : QJsonValue(step.found),
+                      step.foundCount,
+                      step.queriesMade,
+                      step.failedQueries,
+                      step.stayedBlocked,
+                      step.failuresInARow,
+                      step.pagesWithoutBlock,
+                      step.firstError,
+                      step.firstBlocked,
+                      step.unanswered ? queryJson(*step.unanswered) : QJsonValue(),
+                      double(committed)};
+    if (step.engine != 0)
+        fields.append(step.engine);
+    return fields;
 }
 
 std::optional<QueryStep> stepFrom(const QJsonArray &fields, qint64 &committed)
 {
-    if (fields.size() != 13 || !fields[1].isBool() ||
+    if ((fields.size() != 13 && fields.size() != 14) || !fields[1].isBool() ||
         !(fields[2].isString() || fields[2].isNull()) || !fields[9].isString() ||
         !fields[10].isBool() || !fields[12].isDouble())
         return std::nullopt;
@@ -249,6 +301,12 @@ std::optional<QueryStep> stepFrom(const QJsonArray &fields, qint64 &committed)
     committed = qint64(fields[12].toDouble());
     if (committed < -1 || double(committed) != fields[12].toDouble())
         return std::nullopt;
+    if (fields.size() == 14) {
+        const std::optional<int> engine = engineFrom(fields[13]);
+        if (!engine)
+            return std::nullopt;
+        step.engine = *engine;
+    }
     return step;
 }
 
@@ -414,6 +472,7 @@ Result<SavedRun> parseSnapshot(const QByteArray &bytes, const HarvestReader &out
     at.failuresInARow = read.count("failuresInARow");
     at.pagesWithoutBlock = read.count("pagesWithoutBlock");
     at.unanswered = read.queries("unanswered");
+    read.engines(at);
     if (!read.problem().isEmpty())
         return failure(QCoreApplication::translate("mining", "a damaged mining state file: ") +
                        read.problem());

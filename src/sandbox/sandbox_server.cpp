@@ -107,6 +107,8 @@ void deliver(HttpResponder &responder, Fault fault, Answer answer)
 
 SandboxServer::SandboxServer(SandboxOptions options, QObject *parent)
     : QObject(parent), m_options(options), m_graph(options.seed, options.fanout, options.depth),
+      m_sogouGraph(options.seed + 0x5060ULL, options.fanout, options.depth),
+      m_so360Graph(options.seed + 0x3600ULL, options.fanout, options.depth),
       m_faults(options.seed, options.failRate, options.faultKinds),
       m_throttle(options.seed, options.blockRate, options.rateLimit, options.blockCooldownSeconds),
       // Every request goes through one handler: the paths are few, and faults
@@ -152,12 +154,13 @@ Page SandboxServer::page(const QString &path, const QByteArray &query, const QSt
     // either layout; a classic Sogou hot list links here with GBK queries.
     if (engineOf(path, query) == Engine::Sogou) {
         const QString keyword = queryValue(query, "query", queryValue(query, "ie") != u"gbk"_s);
-        return {sogouResultPage(keyword, m_graph.related(keyword), m_graph.suggestions(keyword)),
+        return {sogouResultPage(keyword, m_sogouGraph.related(keyword),
+                                m_sogouGraph.suggestions(keyword)),
                 200, "text/html", "utf-8"};
     }
     if (engineOf(path, query) == Engine::So360) {
         const QString keyword = queryValue(query, "q", true);
-        return {so360ResultPage(keyword, m_graph.related(keyword), m_options.seed), 200,
+        return {so360ResultPage(keyword, m_so360Graph.related(keyword), m_options.seed), 200,
                 "text/html", "utf-8"};
     }
     const std::optional<Page> engine =

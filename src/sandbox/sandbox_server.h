@@ -81,6 +81,10 @@ private:
 
     SandboxOptions m_options;
     KeywordGraph m_graph;
+    // Sogou's and 360's: the same vocabulary in choices of their own, so each
+    // engine lists keywords the others do not.
+    KeywordGraph m_sogouGraph;
+    KeywordGraph m_so360Graph;
     FaultPlan m_faults;
     Throttle m_throttle;
     HttpListener *m_server;

@@ -6,9 +6,11 @@
 #include "sandbox/http_listener.h"
 #include "sandbox/sandbox_server.h"
 
+#include <QElapsedTimer>
 #include <QHash>
 #include <QNetworkDatagram>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUdpSocket>
@@ -55,13 +57,21 @@ int total(const QHash<QString, int> &counts)
     return std::accumulate(counts.cbegin(), counts.cend(), 0);
 }
 
-CliResult mine(const QString &host, const QStringList &args, const QString &layout = u"live"_s)
+CliResult mine(const QString &host, const QStringList &args, const QString &layout = u"live"_s,
+               const QString &sogouHost = {})
 {
     return runCli(QStringList{u"--layout"_s, layout, u"--search-host"_s, host,
-                              u"--sogou-search-host"_s, host, u"--so360-search-host"_s, host,
-                              u"--publisher-host"_s, host, u"mine"_s, u"减肥"_s, u"--delay"_s,
-                              u"0"_s} +
+                              u"--sogou-search-host"_s, sogouHost.isEmpty() ? host : sogouHost,
+                              u"--so360-search-host"_s, host, u"--publisher-host"_s, host,
+                              u"mine"_s, u"减肥"_s, u"--delay"_s, u"0"_s} +
                   args);
+}
+
+// The engine a row's arguments name; "all" for several.
+QString engineOf(const QString &args)
+{
+    const QRegularExpressionMatch named = QRegularExpression(u"--engine (\\w+)"_s).match(args);
+    return named.hasMatch() ? named.captured(1) : u"baidu"_s;
 }
 
 } // namespace
@@ -70,7 +80,7 @@ class CliBlocksTest : public QObject
 {
     Q_OBJECT
 private:
-    QByteArray m_unblocked;
+    QHash<QString, QByteArray> m_unblocked; // by engine
     QTemporaryDir m_dir;
 
 private Q_SLOTS:
@@ -82,19 +92,43 @@ private Q_SLOTS:
         clearVantorixEnvironment();
         ThrottledWeb web(0);
         QVERIFY(web.server.listen());
-        const CliResult run = mine(web.server.host(), {u"--quiet"_s});
-        QVERIFY2(run.exitCode == 0, run.err.constData());
-        QVERIFY(run.out.count('\n') > 30);
-        m_unblocked = run.out;
+        for (const QString &engine : {u"baidu"_s, u"sogou"_s, u"so360"_s, u"all"_s}) {
+            web.searches.clear();
+            const CliResult run =
+                mine(web.server.host(), {u"--quiet"_s, u"--engine"_s, engine, u"--format"_s,
+                                         engine == u"all"_s ? u"tsv"_s : u"lines"_s});
+            QVERIFY2(run.exitCode == 0, run.err.constData());
+            QVERIFY(run.out.count('\n') > 30);
+            m_unblocked[engine] = run.out;
+            // Each engine keeps its own cookies.
+            QSet<QByteArray> asked;
+            for (const RequestRecord &search : std::as_const(web.searches)) {
+                QVERIFY(search.userAgent.startsWith("Mozilla/5.0 (Windows NT 10.0"));
+                QCOMPARE(search.acceptLanguage, "zh-CN,zh;q=0.9"_ba);
+                const QByteArray path = search.target.left(search.target.indexOf('=') + 1);
+                QCOMPARE(search.cookie.startsWith("BAIDUID="), asked.contains(path));
+                asked.insert(path);
+            }
+            QCOMPARE(asked.size(), engine == u"all"_s ? 3 : 1);
+        }
+        // Several engines: a keyword under the engine asked first only,
+        // in the same order however many queries are in flight.
+        const QByteArray &all = m_unblocked[u"all"_s];
+        for (const char *engine : {"\tbaidu\n", "\tsogou\n", "\tso360\n"})
+            QVERIFY(all.contains(engine));
+        QHash<QByteArray, QByteArray> engineOfKeyword;
+        for (const QByteArray &record : all.split('\n')) {
+            const QList<QByteArray> fields = record.split('\t');
+            QCOMPARE(engineOfKeyword.value(fields.first(), fields.last()), fields.last());
+            engineOfKeyword.insert(fields.first(), fields.last());
+        }
+        QCOMPARE(mine(web.server.host(), {u"--quiet"_s, u"--engine"_s, u"all"_s, u"--format"_s,
+                                          u"tsv"_s, u"--concurrency"_s, u"6"_s})
+                     .out,
+                 all);
         SandboxServer classic(SandboxOptions{.seed = 1, .fanout = 2, .depth = 2});
         QVERIFY(classic.listen());
-        QCOMPARE(mine(classic.host(), {u"--quiet"_s}, u"classic"_s).out, m_unblocked);
-        QVERIFY(web.searches.constFirst().target.endsWith("&ie=utf-8"));
-        for (qsizetype i = 0; i < web.searches.size(); ++i) {
-            QVERIFY(web.searches[i].userAgent.startsWith("Mozilla/5.0 (Windows NT 10.0"));
-            QCOMPARE(web.searches[i].acceptLanguage, "zh-CN,zh;q=0.9"_ba);
-            QCOMPARE(web.searches[i].cookie.startsWith("BAIDUID="), i > 0);
-        }
+        QCOMPARE(mine(classic.host(), {u"--quiet"_s}, u"classic"_s).out, m_unblocked[u"baidu"_s]);
     }
 
     void throttledRuns_data()
@@ -168,7 +202,7 @@ private Q_SLOTS:
         for (const QString &part : err.split(u'|'))
             QVERIFY2(stderrText.contains(part), qPrintable(part + u" in:\n"_s + stderrText));
         if (exitCode == 0)
-            QCOMPARE(run.out, m_unblocked);
+            QCOMPARE(run.out, m_unblocked[engineOf(args)]);
 
         // The summary counts what the sandbox saw: every request, every block.
         const QRegularExpressionMatch totals =
@@ -191,6 +225,53 @@ private Q_SLOTS:
             QVERIFY2(web.queries.value(client) > 0, qPrintable(client));
             QVERIFY(stderrText.contains(u"%1 block"_s.arg(web.blocks.value(client))));
         }
+    }
+
+    // Sogou blocks while Baidu and 360 do not: Sogou's back-offs leave the
+    // others querying, and the run finds what an unblocked one finds.
+    void blockOnOneEngineHoldsOnlyIt()
+    {
+        ThrottledWeb clean(0);
+        ThrottledWeb sogou(0.15);
+        QVERIFY(clean.server.listen() && sogou.server.listen());
+        QElapsedTimer clock;
+        QList<qint64> others;
+        QList<std::pair<qint64, bool>> sogouRequests; // (time, blocked)
+        connect(&clean.server, &SandboxServer::requestReceived, this,
+                [&] { others << clock.elapsed(); });
+        connect(&sogou.server, &SandboxServer::requestReceived, this,
+                [&](const RequestRecord &request) {
+                    if (request.target.startsWith("/web?"))
+                        sogouRequests.append({clock.elapsed(), false});
+                });
+        connect(&sogou.server, &SandboxServer::blockSent, this,
+                [&] { sogouRequests.last().second = true; });
+        clock.start();
+        const CliResult run = mine(clean.server.host(),
+                                   {u"--engine"_s, u"all"_s, u"--format"_s, u"tsv"_s,
+                                    u"--retries"_s, u"8"_s, u"--limit"_s, u"150"_s},
+                                   u"live"_s, sogou.server.host());
+        QVERIFY2(run.exitCode == 0, run.err.constData());
+        for (const char *part :
+             {"layout: live, sogou, so360\n", "blocked on sogou (", "\n  so360: "})
+            QVERIFY2(run.err.contains(part), run.err.constData());
+        QVERIFY(run.out.count('\n') >= 150);
+        QVERIFY(m_unblocked[u"all"_s].startsWith(run.out));
+        int longWaits = 0;
+        int othersDuring = 0;
+        for (qsizetype i = 0; i + 1 < sogouRequests.size(); ++i) {
+            const auto [blockedAt, blocked] = sogouRequests[i];
+            const qint64 retriedAt = sogouRequests[i + 1].first;
+            if (!blocked || retriedAt - blockedAt < 400)
+                continue;
+            ++longWaits;
+            othersDuring += int(std::count_if(others.cbegin(), others.cend(), [&](qint64 at) {
+                return at > blockedAt && at < retriedAt;
+            }));
+        }
+        QVERIFY2(longWaits > 0, run.err.constData());
+        QVERIFY2(othersDuring >= longWaits,
+                 qPrintable(u"%1 in %2"_s.arg(othersDuring).arg(longWaits)));
     }
 
     // A redirect to a captcha host, in any spelling, is a block: proven where no

@@ -1,5 +1,6 @@
 #include "cli_process.h"
 #include "data_table.h"
+#include "sandbox/sandbox_server.h"
 #include "search_site.h"
 
 #include <QRandomGenerator>
@@ -218,6 +219,8 @@ private Q_SLOTS:
         QTest::newRow("lines into a file, three in flight") << u"--concurrency 3"_s << true;
         QTest::newRow("json to a pipe that closes, two in flight")
             << u"--format json --concurrency 2"_s << false;
+        QTest::newRow("three engines, tsv into a file, two in flight")
+            << u"--engine all --format tsv --concurrency 2 --delay 0"_s << true;
     }
     // Stopped 30 times at random moments (SIGKILL, SIGTERM, and a pipe closed by
     // its reader), each time resumed, then run to the end: the --output file is
@@ -232,11 +235,20 @@ private Q_SLOTS:
         for (int i = 0; i < 30; ++i)
             for (const QString &key : {u"k%1"_s, u"?k%1"_s})
                 site.setDelay(key.arg(i), 15);
+        // Baidu, Sogou and 360 at once need the sandbox's pages.
+        vantorix::sandbox::SandboxServer engines(
+            vantorix::sandbox::SandboxOptions{.fanout = 2, .depth = 3, .latencyMs = 5});
+        QVERIFY(engines.listen());
+        const QString host = engines.host();
         QTemporaryDir dir;
         const QString out = dir.filePath(u"out"_s);
-        const QStringList args = mine("s --source both --expand questions --quiet", site) +
-                                 options.split(u' ') +
-                                 (toFile ? QStringList{u"--output"_s, out} : QStringList());
+        const QStringList args =
+            (options.contains(u"--engine"_s)
+                 ? QStringList{u"mine"_s, u"减肥"_s, u"--search-host"_s, host,
+                               u"--sogou-search-host"_s, host, u"--so360-search-host"_s, host,
+                               u"--publisher-host"_s, host, u"--quiet"_s}
+                 : mine("s --source both --expand questions --quiet", site)) +
+            options.split(u' ') + (toFile ? QStringList{u"--output"_s, out} : QStringList());
         // Standard output goes into a FIFO that the test reads and may close.
         const QByteArray fifo = dir.filePath(u"fifo"_s).toLocal8Bit();
         QVERIFY(::mkfifo(fifo.constData(), 0600) == 0);

@@ -56,6 +56,21 @@ Result<> setFormat(MineArgs &args, const QString &value)
     return {};
 }
 
+// "baidu,sogou": engine names, each once, in their order; "all": every engine.
+std::optional<QStringList> parseEngines(const QString &value)
+{
+    if (value == QLatin1String("all"))
+        return layout::engineNames();
+    QStringList engines;
+    for (const QString &name : value.split(u',')) {
+        if (!layout::engineNames().contains(name.trimmed()))
+            return std::nullopt;
+        if (!engines.contains(name.trimmed()))
+            engines.append(name.trimmed());
+    }
+    return engines;
+}
+
 } // namespace
 
 QString MineCommand::summary() const
@@ -158,14 +173,12 @@ const config::OptionTable<MineArgs> &MineCommand::optionTable() const
                  "related searches, search-box suggestions, or both (default related)"))},
             &MineArgs::source, mining::parseSource, mining::sourceNames()),
         config::choiceOption<MineArgs>(
-            {QStringLiteral("engine"), layout::engineNames().join(u'|'),
+            {QStringLiteral("engine"), QStringLiteral("E[,E...]|all"),
              QStringLiteral(QT_TRANSLATE_NOOP(
-                 "options", "the search engine whose related searches are read (default baidu)"))},
-            &MineArgs::engine,
-            [](const QString &value) {
-                return layout::engineNames().contains(value) ? std::optional(value) : std::nullopt;
-            },
-            layout::engineNames()),
+                 "options", "the search engines whose related searches are read, of baidu, "
+                            "sogou and so360 (default baidu)"))},
+            &MineArgs::engines, parseEngines,
+            layout::engineNames() + QStringList{QStringLiteral("all")}),
         config::choiceOption<MineArgs>(
             {QStringLiteral("expand"), QStringLiteral("az|questions|both"),
              QStringLiteral(QT_TRANSLATE_NOOP(
@@ -237,16 +250,25 @@ void MineCommand::start(CommandContext &ctx)
     input.source = given.source.value_or(input.source);
     input.expansion = given.expansion.value_or(input.expansion);
     input.maxQueries = given.maxQueries;
-    if (given.engine) {
-        ctx.settings.engine = *given.engine;
-        ctx.layout = layout::chooseLayout(ctx.settings);
+    QStringList layoutNames;
+    bool suggests = false;
+    for (const QString &name : given.engines.value_or(QStringList{ctx.settings.engine})) {
+        config::Settings settings = ctx.settings;
+        settings.engine = name;
+        MineEngine engine{name, layout::chooseLayout(settings), {}};
+        engine.policy = mining::fetchPolicy(settings, *engine.layout);
+        engine.policy.maxFailuresInARow = given.maxFailures;
+        layoutNames.append(engine.layout->name());
+        suggests = suggests || engine.layout->hasSuggestions();
+        options.engines.append(std::move(engine));
     }
-    if (input.source != mining::SourceChoice::Related && !ctx.layout->hasSuggestions())
+    ctx.settings.engine = options.engines.front().name;
+    ctx.layout = options.engines.front().layout;
+    if (input.source != mining::SourceChoice::Related && !suggests)
         return usageError(QCoreApplication::translate(
                               "mine", "--source %1: no search-box suggestions are read from %2")
-                              .arg(mining::sourceName(input.source), ctx.layout->name()));
-    options.policy = mining::fetchPolicy(ctx.settings, *ctx.layout);
-    options.policy.maxFailuresInARow = given.maxFailures;
+                              .arg(mining::sourceName(input.source), layoutNames.join(u',')));
+    options.policy = options.engines.front().policy;
     if (!given.seen.isEmpty()) {
         Result<QStringList> known = readSeenFile(given.seen, ctx.encoding());
         if (!known)
@@ -276,8 +298,8 @@ void MineCommand::start(CommandContext &ctx)
             given.output.isEmpty() || ctx.raw
                 ? mining::HarvestReader()
                 : outputHarvests(given.output, options.format, ctx.encoding());
-        Result<MineResume> resume =
-            prepareResume(given.state, input, options.policy, ctx.layout->name(), output, harvests);
+        Result<MineResume> resume = prepareResume(given.state, input, options.policy,
+                                                  layoutNames.join(u','), output, harvests);
         if (!resume)
             return usageError(resume.error());
         options.resume = std::move(resume).value();

@@ -19,7 +19,7 @@ struct MineArgs
     std::optional<QStringList> markers;
     std::optional<mining::SourceChoice> source;
     std::optional<mining::Expansion> expansion;
-    std::optional<QString> engine;
+    std::optional<QStringList> engines; // in the order given, each once
     int maxQueries = 0;
     int maxFailures;
     QString state;

@@ -27,18 +27,20 @@ QString quoted(const QString &keyword)
 }
 
 QString mineRecord(RecordFormat format, const QString &keyword, int generation,
-                   const QString &parent, const QString &source)
+                   const QString &parent, const QString &source, const QString &engine)
 {
     switch (format) {
     case RecordFormat::Tsv:
         return tsvField(keyword) + QLatin1Char('\t') + QString::number(generation) +
                QLatin1Char('\t') + tsvField(parent) + QLatin1Char('\t') + source +
-               QLatin1Char('\n');
+               (engine.isEmpty() ? QString() : QLatin1Char('\t') + engine) + QLatin1Char('\n');
     case RecordFormat::Json:
         return QStringLiteral("{\"keyword\":") + jsonString(keyword) +
                QStringLiteral(",\"generation\":") + QString::number(generation) +
                QStringLiteral(",\"parent\":") + jsonString(parent) +
-               QStringLiteral(",\"source\":\"") + source + QStringLiteral("\"}\n");
+               QStringLiteral(",\"source\":\"") + source +
+               (engine.isEmpty() ? QString() : QStringLiteral("\",\"engine\":\"") + engine) +
+               QStringLiteral("\"}\n");
     case RecordFormat::Lines:
         break;
     }

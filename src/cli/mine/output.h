@@ -21,8 +21,8 @@ QString quoted(const QString &keyword);
 // One accepted keyword as one output line, newline included: the keyword
 // alone (as oneLine() gives it), or keyword, generation, parent (the query
 // that found it) and source ("related" or "suggest") as tab-separated fields
-// or as a JSON object.
+// or as a JSON object, with the engine that found it last when `engine` is given.
 QString mineRecord(RecordFormat format, const QString &keyword, int generation,
-                   const QString &parent, const QString &source);
+                   const QString &parent, const QString &source, const QString &engine = {});
 
 } // namespace vantorix::cli

@@ -11,6 +11,7 @@
 
 #include <QCoreApplication>
 #include <QTimer>
+#include <algorithm>
 #include <optional>
 
 namespace vantorix::cli {
@@ -54,8 +55,12 @@ void MineSession::begin()
         m_journal = std::make_unique<mining::RunJournal>(
             m_options.resume->path, m_options.resume->settings,
             m_file && m_file->readsBack() ? m_options.resume->harvests : mining::HarvestReader());
-    if (!m_options.quiet)
-        m_ctx.announceLayout();
+    if (!m_options.quiet) {
+        QStringList layouts;
+        for (const MineEngine &engine : std::as_const(m_options.engines))
+            layouts.append(engine.layout->name());
+        m_ctx.announceLayout(layouts.size() > 1 ? layouts : QStringList());
+    }
     m_ctx.onInterrupt([this] {
         m_stopped = true;
         if (!m_run->isActive()) {
@@ -93,21 +98,34 @@ void MineSession::begin()
 
 void MineSession::createRun()
 {
-    m_run = new mining::MiningRun(m_fetcher, m_ctx.layout, m_options.policy, this);
+    // Each engine keeps its own cookies; the first shares the marker page's fetcher.
+    std::vector<mining::RunEngine> engines;
+    for (const MineEngine &engine : std::as_const(m_options.engines))
+        engines.push_back({engines.empty() ? m_fetcher : new web::PageFetcher(m_ctx.settings, this),
+                           engine.layout, engine.policy});
+    m_run = new mining::MiningRun(engines, this);
     connect(m_run, &mining::MiningRun::keywordAccepted, this, &MineSession::onAccepted);
     connect(m_run, &mining::MiningRun::firstHarvest, this,
             [this](const QString &harvest) { m_listText += harvest; });
     // Holding a copy of the seen-list would make every later append copy it.
     connect(m_run, &mining::MiningRun::listReplaced, this, [this] { m_listIsSeenList = true; });
     connect(m_run, &mining::MiningRun::queryFailed, this, &MineSession::onQueryFailed);
-    connect(&m_run->fetching(), &mining::FetchScheduler::blocked, this, &MineSession::onBlocked);
-    connect(
-        &m_run->fetching(), &mining::FetchScheduler::resting, this, [this](int route, qint64 ms) {
-            note(QCoreApplication::translate("mine", "proxy %1 (%2) keeps failing; resting %3 s")
-                     .arg(route + 1)
-                     .arg(m_run->fetching().routes().value(route).name)
-                     .arg(ms / 1000));
-        });
+    for (int engine = 0; engine < m_run->engineCount(); ++engine) {
+        const mining::FetchScheduler *fetching = &m_run->fetching(engine);
+        connect(fetching, &mining::FetchScheduler::blocked, this,
+                [this, engine](const QString &keyword, const QString &how, int route,
+                               qint64 retryInMs) {
+                    onBlocked(engine, keyword, how, route, retryInMs);
+                });
+        connect(fetching, &mining::FetchScheduler::resting, this,
+                [this, fetching](int route, qint64 ms) {
+                    note(QCoreApplication::translate("mine",
+                                                     "proxy %1 (%2) keeps failing; resting %3 s")
+                             .arg(route + 1)
+                             .arg(fetching->routes().value(route).name)
+                             .arg(ms / 1000));
+                });
+    }
     connect(m_run, &mining::MiningRun::pageMalformed, this, &MineSession::onPageMalformed);
     connect(m_run, &mining::MiningRun::suggestionsUnusable, this,
             &MineSession::onSuggestionsUnusable);
@@ -197,17 +215,23 @@ void MineSession::snapshot()
     }
 }
 
+QString MineSession::engineName(int engine) const
+{
+    // A run of one engine names none: its records are as they always were.
+    return m_options.engines.size() > 1 ? m_options.engines.value(engine).name : QString();
+}
+
 void MineSession::onAccepted(const QString &keyword, int generation, const QString &parent,
-                             mining::QueryKind source)
+                             mining::QueryKind source, int engine)
 {
     if (m_options.sheet) {
-        m_options.sheet->add(keyword, generation, parent);
+        m_options.sheet->add(keyword, generation, parent, engineName(engine));
         return;
     }
     if (m_options.raw || m_outputFailed)
         return;
-    const QString record =
-        mineRecord(m_options.format, keyword, generation, parent, mining::kindName(source));
+    const QString record = mineRecord(m_options.format, keyword, generation, parent,
+                                      mining::kindName(source), engineName(engine));
     if (m_options.resume)
         m_pending += record;
     else
@@ -241,11 +265,21 @@ void MineSession::onQueryFailed(const QString &keyword, int, const QString &erro
             QCoreApplication::translate("mine", "query %1 failed: %2").arg(quoted(keyword), error));
 }
 
-void MineSession::onBlocked(const QString &keyword, const QString &how, int route, qint64 retryInMs)
+void MineSession::onBlocked(int engine, const QString &keyword, const QString &how, int route,
+                            qint64 retryInMs)
 {
     if (retryInMs >= 0)
         ++m_blockedAndRetried;
-    report(blockReport(m_run->fetching(), keyword, how, route, retryInMs));
+    report(
+        blockReport(m_run->fetching(engine), keyword, how, route, retryInMs, engineName(engine)));
+}
+
+QList<const mining::FetchScheduler *> MineSession::schedulers() const
+{
+    QList<const mining::FetchScheduler *> all;
+    for (int engine = 0; engine < m_run->engineCount(); ++engine)
+        all.append(&m_run->fetching(engine));
+    return all;
 }
 
 void MineSession::onPageMalformed(const QString &keyword)
@@ -268,7 +302,7 @@ void MineSession::showProgress(bool force)
     if (m_options.quiet || !m_run)
         return;
     const qint64 seconds = mining::elapsedSeconds(m_run->startTime(), mining::currentWholeSecond());
-    m_progress.show(m_run->foundCount(), seconds, m_querying, paceText(m_run->fetching()), force);
+    m_progress.show(m_run->foundCount(), seconds, m_querying, paceText(schedulers()), force);
 }
 
 void MineSession::note(const QString &text)
@@ -336,8 +370,11 @@ int MineSession::reportOutcome()
     const QString &firstError = m_run->firstError();
     const int failed = m_run->failedQueries();
     const int queriesHere = m_run->queriesMade() - m_queriesAtStart;
+    const QList<const mining::FetchScheduler *> engines = schedulers();
     if (m_options.resume && m_options.resume->from && queriesHere == 0 && !m_stopped &&
-        m_run->fetching().routes().value(0).requests == 0) {
+        std::all_of(engines.cbegin(), engines.cend(), [](const mining::FetchScheduler *engine) {
+            return engine->routes().value(0).requests == 0;
+        })) {
         note(QCoreApplication::translate("mine", "the run saved in %1 was already complete (%2); "
                                                  "nothing is left to query")
                  .arg(m_options.resume->path,
@@ -349,7 +386,12 @@ int MineSession::reportOutcome()
         const MineCounts counts{m_run->queriesMade(), m_blockedAndRetried, m_run->stayedBlocked(),
                                 m_run->failedCount(), m_run->foundCount(), queriesHere,
                                 m_clock.elapsed()};
-        for (const QString &line : summaryLines(m_run->fetching(), counts))
+        QList<EngineCounts> byEngine;
+        for (int engine = 0; engine < m_run->engineCount(); ++engine)
+            byEngine.append({m_options.engines.value(engine).name, engines.at(engine),
+                             m_run->queriesByEngine().value(engine),
+                             m_run->foundByEngine().value(engine)});
+        for (const QString &line : summaryLines(byEngine, counts))
             note(line);
     }
     // The seed's page held a block, no filter dropped anything, and still
@@ -359,7 +401,8 @@ int MineSession::reportOutcome()
         mining::passesFilter(QString(), m_run->filterText()))
         note(QCoreApplication::translate(
             "mine", "nothing new: every keyword on the seed's page was already in --seen"));
-    if (m_run->fetching().exhausted()) {
+    if (std::all_of(engines.cbegin(), engines.cend(),
+                    [](const mining::FetchScheduler *engine) { return engine->exhausted(); })) {
         QStringList proxies;
         for (const mining::RouteStats &route : m_run->fetching().routes())
             proxies << QStringLiteral("%1 (%2)").arg(route.name, route.lastError);

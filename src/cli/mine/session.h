@@ -19,14 +19,23 @@ namespace vantorix::cli {
 
 class CommandContext;
 
+// An engine a run asks, as --engine names it.
+struct MineEngine
+{
+    QString name;
+    std::shared_ptr<const layout::PageLayout> layout;
+    mining::FetchPolicy policy;
+};
+
 struct MineOptions
 {
+    QList<MineEngine> engines; // the first's layout is the context's
     mining::MiningInput input;
     bool markersGiven = false;
     RecordFormat format = RecordFormat::Lines;
     bool raw = false;
     bool quiet = false;
-    mining::FetchPolicy policy;
+    mining::FetchPolicy policy;       // the first engine's
     std::optional<MineSheet> sheet;   // written at the end instead of standard output
     QString outputPath;               // --output in the other formats
     std::optional<MineResume> resume; // --state
@@ -45,8 +54,11 @@ public:
 private:
     void createRun();
     void startRun(const QStringList &seedMarkers);
+    // The engine's name for records and messages; empty in a run of one engine.
+    QString engineName(int engine) const;
+    QList<const mining::FetchScheduler *> schedulers() const;
     void onAccepted(const QString &keyword, int generation, const QString &parent,
-                    mining::QueryKind source);
+                    mining::QueryKind source, int engine);
     // Writes out the keywords the query found, then records the query in the
     // --state file; a failure of either ends the run, and what was not
     // written is not recorded.
@@ -57,7 +69,8 @@ private:
     // Bytes of --output written; -1 without one.
     qint64 committed() const { return m_file ? m_file->length() : -1; }
     void onQueryFailed(const QString &keyword, int generation, const QString &error);
-    void onBlocked(const QString &keyword, const QString &how, int route, qint64 retryInMs);
+    void onBlocked(int engine, const QString &keyword, const QString &how, int route,
+                   qint64 retryInMs);
     void onPageMalformed(const QString &keyword);
     void onSuggestionsUnusable(const QString &keyword);
     void onFinished();

@@ -32,9 +32,11 @@ Result<> MineSheet::checkOutput() const
     return {};
 }
 
-void MineSheet::add(const QString &keyword, int generation, const QString &parent)
+void MineSheet::add(const QString &keyword, int generation, const QString &parent,
+                    const QString &engine)
 {
-    m_rows.append({keyword, generation, parent});
+    m_rows.append({keyword, generation, parent, engine});
+    m_engines = m_engines || !engine.isEmpty();
 }
 
 Result<spreadsheet::SheetWritten> MineSheet::write(const spreadsheet::StopCheck &stopped) const
@@ -53,12 +55,13 @@ Result<spreadsheet::SheetWritten> MineSheet::write(const spreadsheet::StopCheck 
     }
 
     using spreadsheet::CellKind;
-    const spreadsheet::Sheet sheet{{{QStringLiteral("关键词")},
-                                    {QStringLiteral("层级"), CellKind::Number},
-                                    {QStringLiteral("来源词")},
-                                    {QStringLiteral("词根")}},
-                                   m_rows.size(),
-                                   [&](qsizetype i, int column) {
+    QList<spreadsheet::Column> columns{{QStringLiteral("关键词")},
+                                       {QStringLiteral("层级"), CellKind::Number},
+                                       {QStringLiteral("来源词")},
+                                       {QStringLiteral("词根")}};
+    if (m_engines)
+        columns.append({QStringLiteral("搜索引擎")});
+    const spreadsheet::Sheet sheet{columns, m_rows.size(), [&](qsizetype i, int column) {
                                        const Row &row = m_rows[i];
                                        switch (column) {
                                        case 0:
@@ -67,8 +70,10 @@ Result<spreadsheet::SheetWritten> MineSheet::write(const spreadsheet::StopCheck 
                                            return QString::number(row.generation);
                                        case 2:
                                            return row.parent;
+                                       case 3:
+                                           return groupOf[i];
                                        }
-                                       return groupOf[i];
+                                       return row.engine;
                                    }};
     Result<spreadsheet::SheetWritten> written =
         spreadsheet::writeSheet(m_path, sheet, m_format, stopped);

@@ -7,13 +7,25 @@
 
 namespace vantorix::cli {
 
-// "1.4 q/s": a pace in queries per second; empty when unpaced.
-QString paceText(const mining::FetchScheduler &fetching);
+// "1.4 q/s": a pace in queries per second, over every paced engine; empty
+// when none is paced.
+QString paceText(const QList<const mining::FetchScheduler *> &engines);
 
 // One block as it happens: "query 'x' blocked (verification page) through
-// proxy 2; trying again in 1.5 s". `route` indexes the scheduler's routes.
+// proxy 2; trying again in 1.5 s", with "on sogou" after "blocked" when
+// `engine` is given. `route` indexes the scheduler's routes.
 QString blockReport(const mining::FetchScheduler &fetching, const QString &keyword,
-                    const QString &how, int route, qint64 retryInMs);
+                    const QString &how, int route, qint64 retryInMs,
+                    const QString &engine = QString());
+
+// One engine of a run, for the summary.
+struct EngineCounts
+{
+    QString name;
+    const mining::FetchScheduler *fetching;
+    int queries = 0;
+    int found = 0; // keywords found there first
+};
 
 // What a mining run made and met, for the end of the run.
 struct MineCounts
@@ -27,7 +39,8 @@ struct MineCounts
     qint64 elapsedMs = 0;
 };
 
-// The run's summary: one line of totals, then one a proxy.
-QStringList summaryLines(const mining::FetchScheduler &fetching, const MineCounts &counts);
+// The run's summary: one line of totals, then one a proxy; with several
+// engines, one line an engine, each followed by its proxies.
+QStringList summaryLines(const QList<EngineCounts> &engines, const MineCounts &counts);
 
 } // namespace vantorix::cli
