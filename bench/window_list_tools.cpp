@@ -150,7 +150,7 @@ void measureFrames(KeywordListBox *box, const QString &list)
     // Paging through a stretch at the top, the middle and the bottom.
     for (const auto &[name, from] : {std::pair{"page down from the top (key)", 0},
                                      std::pair{"page down from the middle (key)", 1},
-                                     std::pair{"page down to the bottom (key)", 2}}) {
+                                     std::pair{"page up from the bottom (key)", 2}}) {
         QTextCursor cursor(box->document()->findBlockByNumber(from == 0   ? 0
                                                               : from == 1 ? box->blockCount() / 2
                                                                           : box->blockCount() - 1));
