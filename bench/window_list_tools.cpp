@@ -131,6 +131,7 @@ void press(QWidget *to, int key, const QString &text = QString())
 void measureFrames(KeywordListBox *box, const QString &list)
 {
     box->pasteBack(list);
+    // Until the window is on its (offscreen) screen, a repaint paints nothing.
     while (!box->window()->windowHandle()->isExposed())
         QCoreApplication::processEvents();
     QScrollBar *bar = box->verticalScrollBar();
