@@ -1,5 +1,7 @@
 // Times each list tool end to end in the real window (offscreen): the click,
-// the tool, the paste-back into the list box and onto the clipboard.
+// the tool, the paste-back into the list box and onto the clipboard. Then,
+// with the list in the box, the frames of scrolling it end to end and of
+// typing into it. ROUNDS 0 measures only the frames.
 // Usage: bench_window_list_tools [LINES] [ROUNDS]
 
 #include "app/binders.h"
@@ -15,10 +17,15 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTextBlock>
+#include <QWindow>
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <vector>
 
@@ -70,6 +77,108 @@ void report(const char *what, Figure figure)
     std::fflush(stdout);
 }
 
+// Counts the paints of the box's lines: a repaint of a window not yet shown
+// on its screen paints nothing, and would time nothing.
+class PaintCounter : public QObject
+{
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+// Times `frames` steps, each followed by painting the box's visible lines at
+// once, as the screen would show them.
+void reportFrames(const char *what, KeywordListBox *box, int frames,
+                  const std::function<void(int)> &step)
+{
+    PaintCounter counter;
+    box->viewport()->installEventFilter(&counter);
+    std::vector<double> ms;
+    for (int i = 0; i < frames; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        step(i);
+        box->viewport()->repaint();
+        ms.push_back(timer.nsecsElapsed() / 1e6);
+    }
+    box->viewport()->removeEventFilter(&counter);
+    if (counter.paints < frames) {
+        std::fprintf(stderr, "%s: %d of %d frames painted\n", what, counter.paints, frames);
+        std::exit(1);
+    }
+    std::sort(ms.begin(), ms.end());
+    std::printf("| %s | %d | %.1f | %.1f | %.1f |\n", what, frames, ms[ms.size() / 2],
+                ms[ms.size() * 99 / 100], ms.back());
+    std::fflush(stdout);
+}
+
+void press(QWidget *to, int key, const QString &text = QString())
+{
+    for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+        QKeyEvent event(type, key, Qt::NoModifier, text);
+        QApplication::sendEvent(to, &event);
+    }
+}
+
+// Scrolling end to end and typing, with the list in the box: each frame is
+// the scroll or key press and the repaint that follows.
+void measureFrames(KeywordListBox *box, const QString &list)
+{
+    box->pasteBack(list);
+    // Until the window is on its (offscreen) screen, a repaint paints nothing.
+    while (!box->window()->windowHandle()->isExposed())
+        QCoreApplication::processEvents();
+    QScrollBar *bar = box->verticalScrollBar();
+    const int pages = 200;
+    std::printf("\n%d lines in view, scroll bar 0 to %d, milliseconds per frame\n\n",
+                bar->pageStep(), bar->maximum());
+    std::printf("| Frame | frames | median | p99 | max |\n|---|---|---|---|---|\n");
+    // A drag of the thumb from the top to the bottom, 1,000 moves.
+    bar->setSliderDown(true);
+    reportFrames("drag the scroll bar from top to bottom", box, 1000,
+                 [&](int i) { bar->setSliderPosition(qint64(bar->maximum()) * (i + 1) / 1000); });
+    bar->setSliderDown(false);
+    reportFrames("Ctrl+Home, Ctrl+End (caret and view jump end to end)", box, 20, [&](int i) {
+        QKeyEvent event(QEvent::KeyPress, i % 2 ? Qt::Key_End : Qt::Key_Home, Qt::ControlModifier);
+        QApplication::sendEvent(box, &event);
+    });
+    // Paging through a stretch at the top, the middle and the bottom.
+    for (const auto &[name, from] : {std::pair{"page down from the top (key)", 0},
+                                     std::pair{"page down from the middle (key)", 1},
+                                     std::pair{"page up from the bottom (key)", 2}}) {
+        QTextCursor cursor(box->document()->findBlockByNumber(from == 0   ? 0
+                                                              : from == 1 ? box->blockCount() / 2
+                                                                          : box->blockCount() - 1));
+        box->setTextCursor(cursor);
+        box->ensureCursorVisible();
+        reportFrames(name, box, pages,
+                     [&](int) { press(box, from == 2 ? Qt::Key_PageUp : Qt::Key_PageDown); });
+    }
+    reportFrames("page down by the scroll bar, top to bottom", box,
+                 bar->maximum() / std::max(1, bar->pageStep()) + 1, [&](int i) {
+                     if (i == 0)
+                         bar->setValue(0);
+                     bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+                 });
+    for (const auto &[name, middle] : {std::pair{"type a letter at the end", false},
+                                       std::pair{"type a letter in the middle", true}}) {
+        QTextCursor cursor(box->document());
+        if (middle)
+            cursor = QTextCursor(box->document()->findBlockByNumber(box->blockCount() / 2));
+        else
+            cursor.movePosition(QTextCursor::End);
+        box->setTextCursor(cursor);
+        box->ensureCursorVisible();
+        reportFrames(name, box, 50, [&](int) { press(box, Qt::Key_A, QStringLiteral("a")); });
+    }
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -97,6 +206,10 @@ int main(int argc, char *argv[])
 
     std::printf("%d lines (%lld characters), %d rounds, milliseconds\n\n", lines,
                 qlonglong(list.size()), rounds);
+    if (rounds == 0) {
+        measureFrames(box, list);
+        return 0;
+    }
     std::printf("| Operation | median | worst |\n|---|---|---|\n");
     report("paste-back of the list", measure(
                                          rounds, [&] { box->clearList(); }, reset));
@@ -159,5 +272,6 @@ int main(int argc, char *argv[])
                        sheetPath, vantorix::spreadsheet::keywordSheet(views), format));
                }));
     }
+    measureFrames(box, list);
     return 0;
 }
