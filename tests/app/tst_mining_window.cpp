@@ -50,6 +50,51 @@ private Q_SLOTS:
         QCOMPARE(f.contextMenu(f.c().Command4), choice); // for the window's life
     }
 
+    // The engines submenu: 百度 at first, several at once, never none; a run
+    // asks each of those checked.
+    void engineMenuChoosesEngines()
+    {
+        sandbox::SandboxServer web(sandbox::SandboxOptions{.fanout = 2, .depth = 2});
+        QVERIFY(web.listen());
+        f.settings.hosts.setAll(web.host());
+        f.settings.delayMs = 0;
+        QVERIFY(f.openReady());
+        // Toggles `engine` in the submenu; gives those checked before.
+        const auto toggle = [this](const QString &engine) {
+            const QPoint at(10, 10);
+            QContextMenuEvent click(QContextMenuEvent::Mouse, at, f.c().Command4->mapToGlobal(at));
+            QApplication::sendEvent(f.c().Command4, &click);
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            if (!menu)
+                return u"<no menu>"_s;
+            QStringList checked;
+            for (QAction *item : menu->actions()) {
+                for (QAction *action :
+                     item->text() == u"搜索引擎"_s ? item->menu()->actions() : QList<QAction *>()) {
+                    if (action->isChecked())
+                        checked << action->text();
+                    if (action->text() == engine)
+                        action->trigger();
+                }
+            }
+            menu->close();
+            return checked.join(u',');
+        };
+        QCOMPARE(toggle(u"搜狗"_s), u"百度"_s);
+        QCOMPARE(toggle(u"360"_s), u"百度,搜狗"_s);
+        QVERIFY(f.c().Command4->toolTip().contains(u"搜索引擎：百度、搜狗、360"_s));
+        f.c().Text4->setText(u"100"_s);
+        QVERIFY(f.mine(u"减肥"_s));
+        QCOMPARE(f.run()->foundByEngine().size(), 3);
+        for (const int found : f.run()->foundByEngine())
+            QVERIFY(found > 0);
+        QCOMPARE(toggle(u"百度"_s), u"百度,搜狗,360"_s);
+        QCOMPARE(toggle(u"搜狗"_s), u"搜狗,360"_s);
+        QCOMPARE(toggle(u"360"_s), u"360"_s); // the last one stays
+        QCOMPARE(toggle(QString()), u"360"_s);
+        QVERIFY(f.c().Command4->toolTip().contains(u"搜索引擎：360（"_s));
+    }
+
     void runReadsThePanelAndWritesItsReadOuts()
     {
         QVERIFY(openOn(u"s:xa,x,b;xa:xd,e"_s));
