@@ -625,6 +625,14 @@ N 为十进制数，向下取整（2.9 为 2，-0.5 为 -1）；N 为负数时�
         <translation>查询 %1 被拦截（%2）</translation>
     </message>
     <message>
+        <source>query %1 blocked on %2 (%3)</source>
+        <translation>查询 %1 在 %2 被拦截（%3）</translation>
+    </message>
+    <message>
+        <source>%1 found first</source>
+        <translation>首先找到 %1</translation>
+    </message>
+    <message>
         <source> through </source>
         <translation>，经由</translation>
     </message>
@@ -726,7 +734,12 @@ summary: queries, blocks, failures, keywords, the pace and, with
 
 --engine sogou|so360 reads Sogou&apos;s or 360&apos;s result pages instead of
 Baidu&apos;s (hosts: --sogou-search-host, --so360-search-host); suggestions
-are read from Baidu only.
+are read from Baidu only. Several engines (--engine baidu,sogou or all)
+are mined in one run: each keyword is asked of each engine in the order
+given, each engine with its own pace, back-off and cookies; a keyword
+two engines list is found once, on the engine asked first. The output
+is in that order at any --concurrency; tsv and json add the engine, and
+the summary has a line for each engine.
 Sources: --source related (the default) reads each keyword&apos;s related
 searches; suggest reads the search box&apos;s suggestions (下拉词,
 /sugrec?prod=pc&amp;wd=); both reads the related searches, then the
@@ -775,7 +788,11 @@ because queries failed or stayed blocked, or every proxy kept failing
 拦截、失败、关键词数、速度，使用 --proxies 时还有每个代理的统计（--quiet 不输出）。
 
 --engine sogou|so360 改为读取搜狗或 360 的结果页（主机：--sogou-search-host、
---so360-search-host）；下拉词只从百度读取。
+--so360-search-host）；下拉词只从百度读取。一次运行可挖掘多个搜索引擎
+（--engine baidu,sogou 或 all）：每个关键词按给出的顺序依次查询各引擎，
+每个引擎有自己的节奏、退避和 cookie；两个引擎都列出的关键词只算一次，
+归于先查询的引擎。任何 --concurrency 下输出顺序都相同；tsv 和 json 会加上
+引擎，摘要为每个引擎各列一行。
 来源：--source related（默认）读取每个关键词的相关搜索；suggest 读取搜索框的
 下拉词（/sugrec?prod=pc&amp;wd=）；both 先读相关搜索，再读每个关键词的下拉词。
 每次读取算一个查询。--expand az|questions|both 还会查询种子词和每个第一层
@@ -1177,8 +1194,8 @@ KEYWORD finds, and exit</source>
 关键词数，然后退出</translation>
     </message>
     <message>
-        <source>the search engine whose related searches are read (default baidu)</source>
-        <translation>读取哪个搜索引擎的相关搜索（默认 baidu）</translation>
+        <source>engines to read: baidu, sogou, so360, a list, or all (default baidu)</source>
+        <translation>读取的搜索引擎：baidu、sogou、so360，可列多个或 all（默认 baidu）</translation>
     </message>
     <message>
         <source>360 web search host</source>

@@ -180,8 +180,8 @@ const config::OptionTable<MineArgs> &MineCommand::optionTable() const
         config::choiceOption<MineArgs>(
             {QStringLiteral("engine"), QStringLiteral("E[,E...]|all"),
              QStringLiteral(QT_TRANSLATE_NOOP(
-                 "options", "the search engines whose related searches are read, of baidu, "
-                            "sogou and so360 (default baidu)"))},
+                 "options",
+                 "engines to read: baidu, sogou, so360, a list, or all (default baidu)"))},
             &MineArgs::engines, parseEngines,
             layout::engineNames() + QStringList{QStringLiteral("all")}),
         config::choiceOption<MineArgs>(
