@@ -54,7 +54,10 @@ MiningRun::MiningRun(web::PageFetcher *fetcher, std::shared_ptr<const layout::Pa
 
 MiningRun::MiningRun(const std::vector<RunEngine> &engines, QObject *parent)
     : QObject(parent), m_schedulers(schedulersOf(engines)),
-      m_queue(pointersTo(m_schedulers), engines.front().policy.concurrency),
+      m_queue(pointersTo(m_schedulers), engines.front().policy.concurrency,
+              [this](qsizetype index, const PlannedQuery &query, QueryOutcome outcome) {
+                  return read(index, query, std::move(outcome));
+              }),
       m_maxFailuresInARow(engines.front().policy.maxFailuresInARow)
 {
     for (const RunEngine &engine : engines)
@@ -253,9 +256,31 @@ void MiningRun::enqueue(const QList<PlannedQuery> &queries)
     }
 }
 
-QStringList MiningRun::candidates(const QueryOutcome &outcome, const PlannedQuery &query,
-                                  bool first)
+ReadOutcome MiningRun::read(qsizetype index, const PlannedQuery &query, QueryOutcome outcome) const
 {
+    ReadOutcome read{std::move(outcome), {}, false};
+    Result<web::DecodedPage> &page = read.outcome.page;
+    if (!page)
+        return read;
+    if (query.kind == QueryKind::Suggest) {
+        layout::Suggestions suggested = layoutOf(query).suggestions(page->text);
+        read.words = std::move(suggested.words);
+        read.found = suggested.usable;
+    } else {
+        // Only a fresh run's first entry is cut with the seed markers.
+        const bool first = index == 0 && m_queriesMade == 0;
+        layout::RelatedSearches related =
+            layoutOf(query).relatedSearches(page->text, first ? m_seedMarkers : QStringList());
+        read.words = std::move(related.candidates);
+        read.found = related.blockFound;
+    }
+    page->text.clear();
+    return read;
+}
+
+QStringList MiningRun::candidates(const ReadOutcome &read, const PlannedQuery &query, bool first)
+{
+    const QueryOutcome &outcome = read.outcome;
     const Result<web::DecodedPage> &page = outcome.page;
     if (!page) {
         if (outcome.blocked) {
@@ -281,17 +306,14 @@ QStringList MiningRun::candidates(const QueryOutcome &outcome, const PlannedQuer
     if (page->malformed)
         Q_EMIT pageMalformed(query.text);
     if (query.kind == QueryKind::Suggest) {
-        layout::Suggestions suggested = layoutOf(query).suggestions(page->text);
-        if (!suggested.usable)
+        if (!read.found)
             Q_EMIT suggestionsUnusable(query.text);
-        return std::move(suggested.words);
+        return read.words;
     }
-    const layout::RelatedSearches related =
-        layoutOf(query).relatedSearches(page->text, first ? m_seedMarkers : QStringList());
     // The empty keyword's page never holds a block.
-    if (!related.blockFound && !query.text.isEmpty())
+    if (!read.found && !query.text.isEmpty())
         ++m_pagesWithoutBlock;
-    return related.candidates;
+    return read.words;
 }
 
 QString MiningRun::harvest(const QStringList &candidates, const PlannedQuery &query)
@@ -344,10 +366,10 @@ void MiningRun::advance()
         const qsizetype before = m_maxQueries > 0 ? m_index + m_maxQueries - m_queriesMade
                                                   : std::numeric_limits<qsizetype>::max();
         m_queue.request(m_index, m_runState == Running, before);
-        const std::optional<QueryOutcome> outcome = m_queue.take(m_index);
+        const std::optional<ReadOutcome> outcome = m_queue.take(m_index);
         if (!outcome)
             return; // arrived() brings us back
-        if (outcome->abandoned) {
+        if (outcome->outcome.abandoned) {
             finish(); // stopped before it was asked: it stays where it was
             return;
         }
@@ -359,7 +381,7 @@ void MiningRun::advance()
         } else {
             ++m_position;
         }
-        const bool answered = bool(outcome->page);
+        const bool answered = bool(outcome->outcome.page);
         if (!answered)
             m_unanswered.append(query);
         ++m_queriesMade;

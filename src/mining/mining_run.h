@@ -150,7 +150,9 @@ private:
     void begin(const MiningInput &input);
     // The candidates of a query's outcome (none when it brought no page); the
     // run's first query is cut with the seed markers.
-    QStringList candidates(const QueryOutcome &outcome, const PlannedQuery &query, bool first);
+    QStringList candidates(const ReadOutcome &read, const PlannedQuery &query, bool first);
+    // The words of an outcome's page, read as it arrives.
+    ReadOutcome read(qsizetype index, const PlannedQuery &query, QueryOutcome outcome) const;
     QString harvest(const QStringList &candidates, const PlannedQuery &query);
     // The engines the input asks for, in its order.
     QList<PlanEngine> enginesFor(const MiningInput &input) const;

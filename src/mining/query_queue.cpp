@@ -6,17 +6,17 @@ namespace vantorix::mining {
 
 namespace {
 
-// How far past the awaited entry several engines may fetch, in their
-// concurrency: a block's first back-offs (a second or two) at 20 queries a
-// second. Bounded, as each entry fetched holds its page until taken.
-constexpr qsizetype kStretchPerEngine = 64;
-constexpr qsizetype kLongestStretch = 256;
+// How far past the awaited entry several engines may fetch: an engine's
+// cooldown of half a minute at 20 queries a second to each of the others.
+// Entries waiting to be taken hold only their words.
+constexpr qsizetype kLongestStretch = 4096;
 
 } // namespace
 
-QueryQueue::QueryQueue(std::vector<FetchScheduler *> schedulers, int concurrency, QObject *parent)
+QueryQueue::QueryQueue(std::vector<FetchScheduler *> schedulers, int concurrency,
+                       OutcomeReader reader, QObject *parent)
     : QObject(parent), m_schedulers(std::move(schedulers)), m_inFlight(m_schedulers.size(), 0),
-      m_concurrency(std::max(1, concurrency))
+      m_concurrency(std::max(1, concurrency)), m_reader(std::move(reader))
 {
     for (size_t engine = 0; engine < m_schedulers.size(); ++engine)
         connect(m_schedulers[engine], &FetchScheduler::settled, this,
@@ -48,12 +48,9 @@ void QueryQueue::clear()
 void QueryQueue::request(qsizetype index, bool lookAhead, qsizetype before)
 {
     const qsizetype engines = qsizetype(m_schedulers.size());
-    const qsizetype stretch =
-        !lookAhead     ? 1
-        : engines == 1 ? m_concurrency
-                       : std::max<qsizetype>(m_concurrency,
-                                             std::min(m_concurrency * engines * kStretchPerEngine,
-                                                      kLongestStretch));
+    const qsizetype stretch = !lookAhead     ? 1
+                              : engines == 1 ? m_concurrency
+                                             : std::max<qsizetype>(m_concurrency, kLongestStretch);
     const qsizetype last = std::min({size(), index + stretch, std::max(before, index + 1)});
     for (qsizetype i = std::max(index, m_base); i < last; ++i) {
         Slot &entry = slot(i);
@@ -68,11 +65,11 @@ void QueryQueue::request(qsizetype index, bool lookAhead, qsizetype before)
     }
 }
 
-std::optional<QueryOutcome> QueryQueue::take(qsizetype index)
+std::optional<ReadOutcome> QueryQueue::take(qsizetype index)
 {
     if (index < m_base || index >= size() || slot(index).state != State::Done)
         return std::nullopt;
-    std::optional<QueryOutcome> outcome = std::exchange(slot(index).outcome, std::nullopt);
+    std::optional<ReadOutcome> outcome = std::exchange(slot(index).outcome, std::nullopt);
     // Entries are taken in order, so everything up to this one is done with.
     while (m_base <= index) {
         m_slots.pop_front();
@@ -93,7 +90,7 @@ void QueryQueue::onSettled(int engine, quint64 id, const QueryOutcome &outcome)
         return;
     Slot &entry = slot(index);
     entry.state = State::Done;
-    entry.outcome = outcome;
+    entry.outcome = m_reader(index, entry.query, outcome);
     Q_EMIT arrived(index);
 }
 

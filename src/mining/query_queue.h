@@ -6,11 +6,25 @@
 #include <QObject>
 #include <QStringList>
 #include <deque>
+#include <functional>
 #include <limits>
 #include <optional>
 #include <vector>
 
 namespace vantorix::mining {
+
+// A query's outcome as the run takes it: its page read into words as it
+// arrives, so that outcomes fetched far ahead hold no pages.
+struct ReadOutcome
+{
+    QueryOutcome outcome; // the page's text dropped once read
+    QStringList words;    // of the related block, or the suggestions
+    bool found = false;   // the page holds a related block; the suggestions could be read
+};
+
+// Reads the outcome of the entry `index`.
+using OutcomeReader =
+    std::function<ReadOutcome(qsizetype index, const PlannedQuery &query, QueryOutcome outcome)>;
 
 // The queries of a run in the order the run takes them, one list
 // across generations that grows at its end as harvests come in. Pages are
@@ -22,7 +36,7 @@ class QueryQueue : public QObject
     Q_OBJECT
 public:
     // `schedulers` by engine.
-    QueryQueue(std::vector<FetchScheduler *> schedulers, int concurrency,
+    QueryQueue(std::vector<FetchScheduler *> schedulers, int concurrency, OutcomeReader reader,
                QObject *parent = nullptr);
     ~QueryQueue() override;
 
@@ -39,7 +53,7 @@ public:
     void request(qsizetype index, bool lookAhead,
                  qsizetype before = std::numeric_limits<qsizetype>::max());
     // The outcome of `index` once it has come; hands it out once.
-    std::optional<QueryOutcome> take(qsizetype index);
+    std::optional<ReadOutcome> take(qsizetype index);
     // Abandons everything and starts again at index 0.
     void clear();
 
@@ -55,7 +69,7 @@ private:
         QUrl address;
         State state = State::Idle;
         quint64 id = 0; // the scheduler's, while asked
-        std::optional<QueryOutcome> outcome;
+        std::optional<ReadOutcome> outcome;
     };
 
     Slot &slot(qsizetype index) { return m_slots[size_t(index - m_base)]; }
@@ -65,6 +79,7 @@ private:
     std::vector<FetchScheduler *> m_schedulers;
     std::vector<int> m_inFlight; // asked and not settled, by engine
     int m_concurrency;
+    OutcomeReader m_reader;
     std::deque<Slot> m_slots; // entries from m_base on; earlier ones are taken
     qsizetype m_base = 0;
     QHash<std::pair<int, quint64>, qsizetype> m_asked; // (engine, scheduler id) -> entry

@@ -267,6 +267,7 @@ void MineCommand::start(CommandContext &ctx)
         suggests = suggests || engine.layout->hasSuggestions();
         options.engines.append(std::move(engine));
     }
+    options.namesEngines = given.engines.has_value();
     ctx.settings.engine = options.engines.front().name;
     ctx.layout = options.engines.front().layout;
     if (input.source != mining::SourceChoice::Related && !suggests)

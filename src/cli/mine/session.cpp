@@ -217,8 +217,8 @@ void MineSession::snapshot()
 
 QString MineSession::engineName(int engine) const
 {
-    // A run of one engine names none: its records are as they always were.
-    return m_options.engines.size() > 1 ? m_options.engines.value(engine).name : QString();
+    // Without --engine the records are as they always were.
+    return m_options.namesEngines ? m_options.engines.value(engine).name : QString();
 }
 
 void MineSession::onAccepted(const QString &keyword, int generation, const QString &parent,
@@ -388,7 +388,7 @@ int MineSession::reportOutcome()
                                 m_clock.elapsed()};
         QList<EngineCounts> byEngine;
         for (int engine = 0; engine < m_run->engineCount(); ++engine)
-            byEngine.append({m_options.engines.value(engine).name, engines.at(engine),
+            byEngine.append({engineName(engine), engines.at(engine),
                              m_run->queriesByEngine().value(engine),
                              m_run->foundByEngine().value(engine)});
         for (const QString &line : summaryLines(byEngine, counts))

@@ -30,6 +30,7 @@ struct MineEngine
 struct MineOptions
 {
     QList<MineEngine> engines; // the first's layout is the context's
+    bool namesEngines = false; // --engine given: records and the summary name them
     mining::MiningInput input;
     bool markersGiven = false;
     RecordFormat format = RecordFormat::Lines;
@@ -54,7 +55,7 @@ public:
 private:
     void createRun();
     void startRun(const QStringList &seedMarkers);
-    // The engine's name for records and messages; empty in a run of one engine.
+    // The engine's name for records, or empty when they name none.
     QString engineName(int engine) const;
     QList<const mining::FetchScheduler *> schedulers() const;
     void onAccepted(const QString &keyword, int generation, const QString &parent,

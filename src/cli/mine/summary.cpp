@@ -120,7 +120,8 @@ QStringList summaryLines(const QList<EngineCounts> &engines, const MineCounts &c
             .arg(counts.failed)
             .arg(counted(counts.keywords, QT_TRANSLATE_NOOP("mine", "keyword"),
                          QT_TRANSLATE_NOOP("mine", "keywords")));
-    const bool single = engines.size() == 1;
+    // A run that names no engine has one, and no line of its own.
+    const bool single = engines.size() == 1 && engines.front().name.isEmpty();
     if (single && engines.front().fetching->isPaced())
         totals += QCoreApplication::translate("mine", "; pace %1").arg(paceText(schedulers));
     // A shorter run gives a rate of its timer's resolution, not its own.

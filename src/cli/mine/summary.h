@@ -21,7 +21,7 @@ QString blockReport(const mining::FetchScheduler &fetching, const QString &keywo
 // One engine of a run, for the summary.
 struct EngineCounts
 {
-    QString name;
+    QString name; // empty when the run names none
     const mining::FetchScheduler *fetching;
     int queries = 0;
     int found = 0; // keywords found there first
@@ -39,8 +39,8 @@ struct MineCounts
     qint64 elapsedMs = 0;
 };
 
-// The run's summary: one line of totals, then one a proxy; with several
-// engines, one line an engine, each followed by its proxies.
+// The run's summary: one line of totals, then one a proxy; with engines
+// named, one line an engine, each followed by its proxies.
 QStringList summaryLines(const QList<EngineCounts> &engines, const MineCounts &counts);
 
 } // namespace vantorix::cli
