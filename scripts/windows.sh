@@ -191,11 +191,16 @@ test_vantorix() {
             -DVANTORIX_BUILD_TESTS=OFF >/dev/null
         cmake --build "$linux" -j"$jobs" --target vantorix-cli >/dev/null
     fi
-    "$linux/src/cli/vantorix-cli" --sandbox mine 减肥 --limit 500 >"$build/mine-linux.txt"
-    "$wine" "$build/bin/vantorix-cli.exe" --sandbox mine 减肥 --limit 500 >"$build/mine-windows.txt"
-    cmp "$build/mine-linux.txt" "$build/mine-windows.txt" ||
-        fail "vantorix-cli.exe printed other keywords than the Linux build"
-    log "Both printed $(wc -l <"$build/mine-linux.txt") identical lines"
+    local args
+    for args in "--limit 500" "--limit 500 --engine all --format tsv"; do
+        # shellcheck disable=SC2086 # the words of $args are the arguments
+        "$linux/src/cli/vantorix-cli" --sandbox mine 减肥 $args >"$build/mine-linux.txt"
+        # shellcheck disable=SC2086
+        "$wine" "$build/bin/vantorix-cli.exe" --sandbox mine 减肥 $args >"$build/mine-windows.txt"
+        cmp "$build/mine-linux.txt" "$build/mine-windows.txt" ||
+            fail "vantorix-cli.exe $args printed other keywords than the Linux build"
+        log "mine 减肥 $args: both printed $(wc -l <"$build/mine-linux.txt") identical lines"
+    done
 }
 
 package() {
