@@ -5,6 +5,7 @@
 #include "mining/readouts.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <limits>
 
 namespace vantorix::mining {
@@ -109,6 +110,7 @@ bool MiningRun::start(const MiningInput &input)
         return false;
     begin(input);
     m_foundCount = 0;
+    m_failuresByEngine = byEngine({}, engineCount());
     m_queriesByEngine = byEngine({}, engineCount());
     m_foundByEngine = byEngine({}, engineCount());
     m_failuresInARow = 0;
@@ -159,6 +161,7 @@ Result<> MiningRun::resume(const MiningInput &input, const RunCheckpoint &at)
     }
     begin(input);
     m_foundCount = at.foundCount;
+    m_failuresByEngine = byEngine({}, engineCount());
     m_queriesByEngine = byEngine(at.queriesByEngine, engineCount());
     m_foundByEngine = byEngine(at.foundByEngine, engineCount());
     // The failures are asked again, so they count afresh: a run stopped by
@@ -297,12 +300,16 @@ QStringList MiningRun::candidates(const ReadOutcome &read, const PlannedQuery &q
             m_firstBlocked = outcome.blocked;
         }
         // Waiting out the tries of every queued query helps nobody once the
-        // server has stopped answering.
-        if (++m_failuresInARow == m_maxFailuresInARow)
+        // server has stopped answering; an engine that has, while the others
+        // answer, would otherwise hold the run to its time-outs.
+        if (++m_failuresByEngine[query.engine] == m_maxFailuresInARow)
             requestStop();
+        m_failuresInARow =
+            *std::max_element(m_failuresByEngine.cbegin(), m_failuresByEngine.cend());
         return {};
     }
-    m_failuresInARow = 0;
+    m_failuresByEngine[query.engine] = 0;
+    m_failuresInARow = *std::max_element(m_failuresByEngine.cbegin(), m_failuresByEngine.cend());
     if (page->malformed)
         Q_EMIT pageMalformed(query.text);
     if (query.kind == QueryKind::Suggest) {

@@ -90,7 +90,7 @@ public:
     int runState() const { return m_runState; }
     int foundCount() const { return m_foundCount; }
     // Queries of this run that failed or stayed blocked since the last one
-    // that brought a page.
+    // that brought a page, on the engine where they are most.
     int failuresInARow() const { return m_failuresInARow; }
     // Queries of this run whose outcome was taken, the first one included.
     int queriesMade() const { return m_queriesMade; }
@@ -174,6 +174,7 @@ private:
     QueryQueue m_queue;
     QList<PlanEngine> m_engines; // those of the run under way
     QList<int> m_queriesByEngine;
+    QList<int> m_failuresByEngine; // in a row
     QList<int> m_foundByEngine;
     bool m_active = false;
     int m_runState = Idle;

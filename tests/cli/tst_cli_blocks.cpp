@@ -274,6 +274,20 @@ private Q_SLOTS:
                  qPrintable(u"%1 in %2"_s.arg(othersDuring).arg(longWaits)));
     }
 
+    // An engine that stopped answering ends the run as a lone engine would,
+    // though the others answer.
+    void deadEngineEndsTheRun()
+    {
+        ThrottledWeb web(0);
+        QVERIFY(web.server.listen());
+        const CliResult run = mine(web.server.host(), {u"--engine"_s, u"all"_s, u"--max-failures"_s,
+                                                       u"3"_s, u"--retries"_s, u"0"_s,
+                                                       u"--so360-search-host"_s, u"127.0.0.1:1"_s});
+        QCOMPARE(run.exitCode, 3);
+        QVERIFY2(run.err.contains("too many failed queries in a row (--max-failures 3)"),
+                 run.err.constData());
+    }
+
     // A redirect to a captcha host, in any spelling, is a block: proven where no
     // route leaves the machine and the resolver records every lookup.
     void captchaHostsNeverAskedFor()
