@@ -50,12 +50,10 @@ std::vector<mining::RunEngine> windowEngines(const config::Settings &settings,
     std::vector<mining::RunEngine> engines{
         {&fetcher, baidu, mining::fetchPolicy(settings, *baidu)}};
     for (const QString &name : layout::engineNames().mid(1)) {
-        config::Settings own = settings;
-        own.engine = name;
-        std::shared_ptr<const layout::PageLayout> engine = layout::chooseLayout(own);
+        mining::EngineSetup engine = mining::engineSetup(settings, name);
         // Each engine keeps its own cookies.
-        engines.push_back(
-            {new web::PageFetcher(settings, owner), engine, mining::fetchPolicy(own, *engine)});
+        engines.push_back({new web::PageFetcher(settings, owner), std::move(engine.layout),
+                           std::move(engine.policy)});
     }
     return engines;
 }

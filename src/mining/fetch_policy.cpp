@@ -29,4 +29,13 @@ FetchPolicy fetchPolicy(const config::Settings &settings, const layout::PageLayo
     return policy;
 }
 
+EngineSetup engineSetup(const config::Settings &settings, const QString &engine)
+{
+    config::Settings own = settings;
+    own.engine = engine;
+    std::shared_ptr<const layout::PageLayout> layout = layout::chooseLayout(own);
+    FetchPolicy policy = fetchPolicy(own, *layout);
+    return {std::move(layout), std::move(policy)};
+}
+
 } // namespace vantorix::mining

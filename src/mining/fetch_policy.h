@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QStringList>
+#include <memory>
 
 namespace vantorix::config {
 struct Settings;
@@ -29,5 +30,14 @@ struct FetchPolicy
 // retries (the embedded sandbox does not throttle); a fixed delay turns the
 // learning off.
 FetchPolicy fetchPolicy(const config::Settings &settings, const layout::PageLayout &layout);
+
+// An engine as the settings have it read: its layout (`settings.engine` set
+// to `engine`) and how its queries go out.
+struct EngineSetup
+{
+    std::shared_ptr<const layout::PageLayout> layout;
+    FetchPolicy policy;
+};
+EngineSetup engineSetup(const config::Settings &settings, const QString &engine);
 
 } // namespace vantorix::mining

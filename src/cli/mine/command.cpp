@@ -258,10 +258,8 @@ void MineCommand::start(CommandContext &ctx)
     QStringList layoutNames;
     bool suggests = false;
     for (const QString &name : given.engines.value_or(QStringList{ctx.settings.engine})) {
-        config::Settings settings = ctx.settings;
-        settings.engine = name;
-        MineEngine engine{name, layout::chooseLayout(settings), {}};
-        engine.policy = mining::fetchPolicy(settings, *engine.layout);
+        mining::EngineSetup setup = mining::engineSetup(ctx.settings, name);
+        MineEngine engine{name, std::move(setup.layout), std::move(setup.policy)};
         engine.policy.maxFailuresInARow = given.maxFailures;
         layoutNames.append(engine.layout->name());
         suggests = suggests || engine.layout->hasSuggestions();
