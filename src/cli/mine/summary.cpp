@@ -102,12 +102,9 @@ QString blockReport(const mining::FetchScheduler &fetching, const QString &keywo
 QStringList summaryLines(const QList<EngineCounts> &engines, const MineCounts &counts)
 {
     int requests = 0;
-    QList<const mining::FetchScheduler *> schedulers;
-    for (const EngineCounts &engine : engines) {
-        schedulers.append(engine.fetching);
+    for (const EngineCounts &engine : engines)
         for (const mining::RouteStats &route : engine.fetching->routes())
             requests += route.requests;
-    }
     QString totals =
         QCoreApplication::translate(
             "mine", "summary: %1 (%2): %3 blocked and retried, %4 stayed blocked, %5 failed; %6")
@@ -123,7 +120,8 @@ QStringList summaryLines(const QList<EngineCounts> &engines, const MineCounts &c
     // A run that names no engine has one, and no line of its own.
     const bool single = engines.size() == 1 && engines.front().name.isEmpty();
     if (single && engines.front().fetching->isPaced())
-        totals += QCoreApplication::translate("mine", "; pace %1").arg(paceText(schedulers));
+        totals += QCoreApplication::translate("mine", "; pace %1")
+                      .arg(rateText(engines.front().fetching->rate()));
     // A shorter run gives a rate of its timer's resolution, not its own.
     if (counts.elapsedMs >= 1000 && counts.queriesHere > 0)
         totals += QCoreApplication::translate("mine", "; %1 on average")
